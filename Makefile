@@ -1,0 +1,56 @@
+# Quick start: `make run` builds and starts Tavolin, `make test` runs every
+# test. Both install missing Debian packages first and rebuild only what changed.
+
+BUILD_DIR    ?= build
+SAN_DIR      ?= build-sanitize
+JOBS         ?= 2
+WERROR       ?= OFF
+CMAKE_FLAGS  ?=
+
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
+
+.PHONY: all deps dev-deps build run test test-sanitize bench format format-check clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+dev-deps:
+	@scripts/install-deps.sh --dev
+
+$(BUILD_DIR)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD_DIR) -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
+
+build: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The program reads its help files from the working directory.
+run: build
+	cd $(BUILD_DIR)/help && ../bin/tavolin
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite once more, built with ASan, UBSan and LeakSanitizer; any
+# report fails the run.
+$(SAN_DIR)/CMakeCache.txt: | deps
+	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DTAVOLIN_SANITIZE=ON -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
+
+test-sanitize: deps $(SAN_DIR)/CMakeCache.txt
+	cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done; true
+
+format: dev-deps
+	clang-format -i $(SOURCES)
+
+format-check: dev-deps
+	clang-format --dry-run --Werror $(SOURCES)
+
+clean:
+	rm -rf $(BUILD_DIR) $(SAN_DIR)

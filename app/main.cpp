@@ -1,0 +1,15 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QStatusBar>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    auto *window = new MainWindow();
+    window->setStatusBar(new QStatusBar());
+    window->show();
+    const int status = app.exec();
+    delete window;
+    return status;
+}

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Installs the Debian packages that building, testing and running Tavolin need,
+# and only those that are missing, so a second run does nothing.
+#
+#   scripts/install-deps.sh            build, test and run
+#   scripts/install-deps.sh --dev      also the tools CI and benchmarks use
+set -eu
+
+packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core"
+if [ "${1:-}" = "--dev" ]; then
+  packages="$packages clang clang-format libclang-rt-14-dev"
+fi
+
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing="$missing $p"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing missing packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+  run=""
+elif command -v sudo >/dev/null 2>&1; then
+  run="sudo"
+else
+  echo "error: these Debian packages are missing:$missing" >&2
+  echo "Install them as root (apt-get install$missing), or install sudo." >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+$run apt-get update -q
+# shellcheck disable=SC2086
+$run apt-get install -y -q --no-install-recommends $missing

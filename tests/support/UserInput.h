@@ -1,0 +1,11 @@
+#pragma once
+
+class QTableWidget;
+
+namespace UserInput {
+
+// Clicks the cell as a user would: a left click on the viewport at the
+// centre of the cell's rectangle. The cell must hold an item.
+void clickCell(QTableWidget *table, int row, int column);
+
+} // namespace UserInput
