@@ -3,6 +3,8 @@
 
 BUILD_DIR    ?= build
 SAN_DIR      ?= build-sanitize
+FUZZ_DIR     ?= build-fuzz
+FUZZ_SECONDS ?= 600
 JOBS         ?= 2
 WERROR       ?= OFF
 CMAKE_FLAGS  ?=
@@ -46,6 +48,17 @@ test-sanitize: deps $(SAN_DIR)/CMakeCache.txt
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done; true
 
+# `make fuzz-<name>` runs the libFuzzer target fuzz_<name> for FUZZ_SECONDS,
+# starting from its checked-in corpus; new inputs go to fuzz-out/<name>.
+$(FUZZ_DIR)/CMakeCache.txt: | dev-deps
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVOLIN_FUZZ=ON $(CMAKE_FLAGS)
+
+fuzz-%: dev-deps $(FUZZ_DIR)/CMakeCache.txt
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_$*
+	mkdir -p fuzz-out/$*
+	$(FUZZ_DIR)/fuzz/fuzz_$* -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
+	  -print_final_stats=1 fuzz-out/$* fuzz/corpus/$*
+
 format: dev-deps
 	clang-format -i $(SOURCES)
 
@@ -53,4 +66,4 @@ format-check: dev-deps
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)

@@ -1,0 +1,29 @@
+// Runs every file of the given folders once through a fuzz target, so the
+// checked-in corpus is part of the ordinary test suite without libFuzzer.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+
+int main(int argc, char *argv[])
+{
+    int files = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto &entry : std::filesystem::directory_iterator(argv[i])) {
+            if (!entry.is_regular_file())
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+            ++files;
+        }
+    }
+    std::printf("%d passed, 0 failed\n", files);
+    return files > 0 ? 0 : 1;
+}
