@@ -1,8 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
 #include "tables/truthTable.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,9 +36,81 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(centralWidget);
 }
 
+MainWindow::~MainWindow()
+{
+    for (const QPointer<HelpMenu> &window : std::as_const(helpWindows))
+        delete window.data();
+}
+
 void MainWindow::createMenus()
 {
-    menuBar()->addMenu(QStringLiteral("Help"));
+    struct Entry
+    {
+        QAction *&action;
+        const char *text;
+        QKeySequence shortcut;
+        void (MainWindow::*slot)();
+    };
+    const Entry entries[] = {
+        {truthTableHelpAction, "Truthtable Help", QKeySequence(QKeySequence::AddTab),
+         &MainWindow::truthTableHelp},
+        {kmapHelpAction, "K-Map Help", QKeySequence(QStringLiteral("Ctrl+K")),
+         &MainWindow::kmapHelp},
+        {equationHelpAction, "Equation Help", QKeySequence(QStringLiteral("Ctrl+E")),
+         &MainWindow::equationHelp},
+        {variableHelpAction, "Variable Help", QKeySequence(QKeySequence::SelectAll),
+         &MainWindow::variableHelp},
+        {SOPHelpAction, "POS/SOP Help", QKeySequence(QStringLiteral("Ctrl+V")),
+         &MainWindow::SOPHelp},
+        {importHelpAction, "Import/Export Help", QKeySequence(QStringLiteral("Ctrl+I")),
+         &MainWindow::importHelp},
+    };
+    for (const Entry &entry : entries) {
+        entry.action = new QAction(QLatin1String(entry.text), this);
+        entry.action->setShortcut(entry.shortcut);
+        connect(entry.action, &QAction::triggered, this, entry.slot);
+    }
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    for (const Entry &entry : entries)
+        help->addAction(entry.action);
+}
+
+void MainWindow::openHelp(const QString &topic)
+{
+    helpWindow = new HelpMenu(topic);
+    helpWindows.append(helpWindow);
+    helpWindow->setFixedSize(700, 900);
+    helpWindow->show();
+}
+
+void MainWindow::truthTableHelp()
+{
+    openHelp(QStringLiteral("Truthtable"));
+}
+
+void MainWindow::kmapHelp()
+{
+    openHelp(QStringLiteral("K-Map"));
+}
+
+void MainWindow::equationHelp()
+{
+    openHelp(QStringLiteral("Equation"));
+}
+
+void MainWindow::variableHelp()
+{
+    openHelp(QStringLiteral("Variable"));
+}
+
+void MainWindow::SOPHelp()
+{
+    openHelp(QStringLiteral("SOP"));
+}
+
+void MainWindow::importHelp()
+{
+    openHelp(QStringLiteral("Import"));
 }
 
 // Widgets are created without a parent unless they need one early; laying
