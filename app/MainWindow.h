@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class EquationManager;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,7 @@ private:
     QPushButton *fillTableButton = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
+    EquationManager *equationManager = nullptr;
     QLabel *truthTableLabel = nullptr;
     QLabel *kMapLabel = nullptr;
     QRadioButton *sopRadio = nullptr;
