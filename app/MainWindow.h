@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class EquationManager;
 class HelpMenu;
 class QAction;
 class QBoxLayout;
@@ -45,6 +46,7 @@ private:
     QPushButton *fillTableButton = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
+    EquationManager *equationManager = nullptr;
     QLabel *truthTableLabel = nullptr;
     QLabel *kMapLabel = nullptr;
     QRadioButton *sopRadio = nullptr;
