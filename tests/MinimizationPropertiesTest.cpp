@@ -430,4 +430,4 @@ void TestMinimizationProperties::sameAsPlainTabulation()
 }
 
 QTEST_GUILESS_MAIN(TestMinimizationProperties)
-#include "test_minimization_properties.moc"
+#include "MinimizationPropertiesTest.moc"

@@ -265,4 +265,4 @@ void TestMinimization::rejectsBadInput()
 }
 
 QTEST_GUILESS_MAIN(TestMinimization)
-#include "test_minimization.moc"
+#include "MinimizationTest.moc"
