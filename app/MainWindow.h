@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class Minimize;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,7 @@ private:
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
     QPushButton *fillTableButton = nullptr;
+    Minimize *minimizer = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
     QLabel *truthTableLabel = nullptr;
