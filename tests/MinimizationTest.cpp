@@ -1,8 +1,8 @@
 // Known answers of the minimizer: prime order, cover choice, group lists and
 // result texts for hand-worked functions.
 
-#include "MinimizationFixtures.h"
 #include "minimize/Minimization.h"
+#include "MinimizationFixtures.h"
 
 #include <QtTest>
 
