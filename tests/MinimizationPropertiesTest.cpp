@@ -413,7 +413,7 @@ void TestMinimizationProperties::sameAsPlainTabulation()
     std::mt19937 random(4711);
     Minimization minimization;
     std::vector<std::vector<int>> tables = {std::vector<int>(64, 1), std::vector<int>(64, 2)};
-    for (int run = 0; run < 3000; ++run)
+    for (int run = 0; run < 1000; ++run)
         tables.push_back(randomCells(random, 2 + run % 5));
     for (const std::vector<int> &cells : tables) {
         int n = 0;
