@@ -576,4 +576,4 @@ void TestKMap::renamingKeepsValuesAndShades()
 }
 
 QTEST_MAIN(TestKMap)
-#include "test_kmap.moc"
+#include "KMapTest.moc"

@@ -277,4 +277,4 @@ void TestKarnaughLayout::labels()
 }
 
 QTEST_GUILESS_MAIN(TestKarnaughLayout)
-#include "test_kmaplayout.moc"
+#include "KarnaughLayoutTest.moc"
