@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/VariableCountManager.h"
+#include "tables/kMap.h"
 #include "tables/truthTable.h"
 
 #include <QHBoxLayout>
@@ -62,6 +63,7 @@ void MainWindow::createWidgets()
     resultLabel = named(new QLabel(QStringLiteral("Minimized Function = ")), "resultLabel");
     resultEdit = named(new QLineEdit(QString()), "resultEdit");
     resultEdit->setReadOnly(true);
+    kMapWidget = named(new kMap(4, 4), "kMapWidget");
     truthTableWidget = named(new truthTable(16, 4), "truthTableWidget");
     resetButton = named(new QPushButton(QStringLiteral("Reset"), this), "resetButton");
     resetButton->setStatusTip(QStringLiteral("Resets truth table and k-map to zeros"));
@@ -96,6 +98,7 @@ QBoxLayout *MainWindow::createLayout()
 
     auto *tableRow = new QHBoxLayout();
     tableRow->addWidget(truthTableWidget);
+    tableRow->addWidget(kMapWidget);
 
     auto *formRow = new QHBoxLayout();
     formRow->addWidget(sopRadio, 0, Qt::AlignLeft);
@@ -120,6 +123,7 @@ QBoxLayout *MainWindow::createLayout()
 void MainWindow::connectWidgets()
 {
     connect(resetButton, &QPushButton::clicked, resultEdit, &QLineEdit::clear);
+    connect(resetButton, &QPushButton::clicked, kMapWidget, &kMap::resetMap);
     connect(resetButton, &QPushButton::clicked, truthTableWidget, &truthTable::resetTable);
     connect(resetButton, &QPushButton::clicked, sopRadio, &QRadioButton::toggle);
     connect(resetButton, &QPushButton::clicked, variableCountManager,
@@ -127,7 +131,12 @@ void MainWindow::connectWidgets()
     connect(minimizeButton, &QPushButton::clicked, truthTableWidget, &truthTable::emitSendMinterms);
     connect(truthTableWidget, &truthTable::cellClicked, truthTableWidget,
             &truthTable::getCellChanged);
+    connect(truthTableWidget, &truthTable::cellModified, kMapWidget, &kMap::updateCell);
     connect(truthTableWidget, &truthTable::cellModified, truthTableWidget, &truthTable::setMinterm);
+    connect(kMapWidget, &kMap::cellClicked, kMapWidget, &kMap::getCellChanged);
+    connect(kMapWidget, &kMap::cellModified, truthTableWidget, &truthTable::updateCell);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, kMapWidget,
+            &kMap::changeNumberElements);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount,
             truthTableWidget, &truthTable::changeNumberElements);
 }

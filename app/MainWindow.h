@@ -8,6 +8,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class VariableCountManager;
+class kMap;
 class truthTable;
 
 // The one window of the program. It owns no logic: it creates every widget
@@ -40,6 +41,7 @@ private:
     QLabel *resultLabel = nullptr;
     QLineEdit *resultEdit = nullptr;
     truthTable *truthTableWidget = nullptr;
+    kMap *kMapWidget = nullptr;
     QPushButton *minimizeButton = nullptr;
     QPushButton *resetButton = nullptr;
     QPushButton *importButton = nullptr;
