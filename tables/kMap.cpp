@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QLayout>
 #include <QStringList>
 
 namespace {
@@ -26,8 +27,10 @@ kMap::kMap(int rows, int columns, QWidget *parent)
     : QTableWidget(rows, columns, parent), varNames{"A", "B", "C", "D", "E", "F"}
 {
     setSortingEnabled(false);
+    setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     buildMap();
     resizeColumnsToContents();
+    fitToGrid();
 }
 
 void kMap::changeNumberElements(int elements)
@@ -46,6 +49,7 @@ void kMap::changeVarNames(const QString &one, const QString &two, const QString 
     varNames = {one, two, three, four, five, six};
     applyLabels();
     resizeColumnsToContents();
+    fitToGrid();
 }
 
 void kMap::updateCell(int row, QTableWidgetItem *content)
@@ -151,6 +155,7 @@ void kMap::buildMap()
     }
 
     resizeColumnsToContents();
+    fitToGrid();
 }
 
 void kMap::applyLabels()
@@ -160,6 +165,28 @@ void kMap::applyLabels()
         names[i] = varNames[i].toStdString();
     setHorizontalHeaderLabels(toStringList(KarnaughLayout::columnLabels(numElements, names)));
     setVerticalHeaderLabels(toStringList(KarnaughLayout::rowLabels(numElements, names)));
+}
+
+// A map is read as a whole, so the widget claims room for every cell: a larger
+// map makes the window grow rather than hide cells behind scroll bars.
+void kMap::fitToGrid()
+{
+    // The headers' room is only recomputed lazily; the size hint needs it now.
+    updateGeometries();
+    setMinimumSize(sizeHint());
+
+    // Grow the window as well, so that the widgets beside the map keep their
+    // preferred room; a size the user chose is never shrunk.
+    QWidget *top = window();
+    if (top == this || !top->isVisible())
+        return;
+    for (QWidget *w = parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (w->layout() != nullptr)
+            w->layout()->activate();
+        if (w == top)
+            break;
+    }
+    top->resize(top->size().expandedTo(top->sizeHint()));
 }
 
 void kMap::putCell(int row, int column, const QString &text)

@@ -30,6 +30,7 @@ public slots:
 private:
     void buildMap();
     void applyLabels();
+    void fitToGrid();
     void putCell(int row, int column, const QString &text);
 
     int numElements = 4;

@@ -2,7 +2,9 @@
 
 #include "UserInput.h"
 
+#include <QHBoxLayout>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -127,6 +129,8 @@ private slots:
     void shadesSurviveClicksButNotValuesFromOutside();
     void renamingKeepsValuesAndShades_data();
     void renamingKeepsValuesAndShades();
+    void wholeMapIsVisibleInALayout_data();
+    void wholeMapIsVisibleInALayout();
 };
 
 void TestKMap::shapes_data()
@@ -573,6 +577,47 @@ void TestKMap::renamingKeepsValuesAndShades()
     // The names outlive a change of the count.
     map.changeNumberElements(4);
     QCOMPARE(map.verticalHeaderItem(0)->text(), QStringLiteral("P'Q'"));
+}
+
+void TestKMap::wholeMapIsVisibleInALayout_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("renamed");
+
+    for (int n = 2; n <= 6; ++n)
+        QTest::addRow("%d variables", n) << n << false;
+    QTest::newRow("6 variables with three-character names") << 6 << true;
+}
+
+void TestKMap::wholeMapIsVisibleInALayout()
+{
+    QFETCH(int, n);
+    QFETCH(bool, renamed);
+
+    // As in the main window: a small top-level window laid out around the map.
+    QWidget window;
+    auto *map = new kMap(4, 4);
+    auto *row = new QHBoxLayout(&window);
+    row->addWidget(map);
+    window.resize(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    map->changeNumberElements(n);
+    if (renamed)
+        map->changeVarNames("Abc", "Bcd", "Cde", "Def", "Efg", "Fgh");
+    QCoreApplication::processEvents();
+
+    const QRect viewport = map->viewport()->rect();
+    for (int r = 0; r < map->rowCount(); ++r) {
+        for (int c = 0; c < map->columnCount(); ++c) {
+            const QRect cell = map->visualItemRect(map->item(r, c));
+            QVERIFY2(viewport.contains(cell),
+                     qPrintable(QStringLiteral("cell (%1,%2) is cut off").arg(r).arg(c)));
+        }
+    }
+    QVERIFY(!map->horizontalScrollBar()->isVisible());
+    QVERIFY(!map->verticalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(TestKMap)

@@ -76,6 +76,7 @@ private slots:
     void countChoiceRebuildsTheMap_data();
     void countChoiceRebuildsTheMap();
     void resetRebuildsTheMap();
+    void largerMapWidensTheWindow();
 
 private:
     void chooseCount(int count);
@@ -272,6 +273,19 @@ void KMapWiringTest::resetRebuildsTheMap()
     // The count of 1 that passes during the reset left a working 4-variable map.
     UserInput::clickCell(map, 2, 1);
     QCOMPARE(table->item(13, 5)->text(), QStringLiteral("1"));
+}
+
+void KMapWiringTest::largerMapWidensTheWindow()
+{
+    const QSize before = window->size();
+    chooseCount(6);
+    QCoreApplication::processEvents();
+
+    QVERIFY(window->width() > before.width());
+    // The map shows every cell and the truth table keeps its preferred width.
+    const QRect viewport = map->viewport()->rect();
+    QVERIFY(viewport.contains(map->visualItemRect(map->item(8, 8))));
+    QVERIFY(table->width() >= table->sizeHint().width());
 }
 
 QTEST_MAIN(KMapWiringTest)
