@@ -2,6 +2,7 @@
 
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
+#include "expression/EquationManager.h"
 #include "tables/truthTable.h"
 
 #include <QAction>
@@ -123,6 +124,7 @@ void MainWindow::createWidgets()
     variablesButton->setStatusTip(QStringLiteral("Click to change the names of the variables"));
     variableCountManager = named(new VariableCountManager(), "variableCountManager");
     equationLabel = named(new QLabel(QStringLiteral("Equation = ")), "equationLabel");
+    equationManager = named(new EquationManager(), "equationManager");
     truthTableLabel = named(new QLabel(QStringLiteral("Truth Table")), "truthTableLabel");
     kMapLabel = named(new QLabel(QStringLiteral("Karnaugh Map")), "kMapLabel");
     posRadio = named(new QRadioButton(QStringLiteral("POS Form"), this), "posRadio");
@@ -162,6 +164,7 @@ QBoxLayout *MainWindow::createLayout()
 
     auto *equationRow = new QHBoxLayout();
     equationRow->addWidget(equationLabel);
+    equationRow->addWidget(equationManager);
     equationRow->addWidget(fillTableButton);
 
     auto *tableLabelRow = new QHBoxLayout();
@@ -193,6 +196,13 @@ QBoxLayout *MainWindow::createLayout()
 // order (Reset, the variable count and the click handler depend on it).
 void MainWindow::connectWidgets()
 {
+    connect(equationManager, &EquationManager::returnPressed, fillTableButton, &QPushButton::click);
+    connect(equationManager, &EquationManager::signalUpdateTruthTableValues, truthTableWidget,
+            &truthTable::updateFromParser);
+    connect(fillTableButton, &QPushButton::clicked, equationManager,
+            &EquationManager::slotEvaluateEquation);
+    connect(resetButton, &QPushButton::clicked, equationManager,
+            &EquationManager::slotResetEquation);
     connect(resetButton, &QPushButton::clicked, resultEdit, &QLineEdit::clear);
     connect(resetButton, &QPushButton::clicked, truthTableWidget, &truthTable::resetTable);
     connect(resetButton, &QPushButton::clicked, sopRadio, &QRadioButton::toggle);
@@ -202,6 +212,8 @@ void MainWindow::connectWidgets()
     connect(truthTableWidget, &truthTable::cellClicked, truthTableWidget,
             &truthTable::getCellChanged);
     connect(truthTableWidget, &truthTable::cellModified, truthTableWidget, &truthTable::setMinterm);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, equationManager,
+            &EquationManager::slotUpdateVariableCount);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount,
             truthTableWidget, &truthTable::changeNumberElements);
 }

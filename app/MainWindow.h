@@ -4,8 +4,12 @@
 #include <QMainWindow>
 #include <QPointer>
 
+<<<<<<< HEAD
 class HelpMenu;
 class QAction;
+=======
+class EquationManager;
+>>>>>>> expression
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -45,6 +49,7 @@ private:
     QPushButton *fillTableButton = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
+    EquationManager *equationManager = nullptr;
     QLabel *truthTableLabel = nullptr;
     QLabel *kMapLabel = nullptr;
     QRadioButton *sopRadio = nullptr;
