@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 
+#include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
+#include "expression/EquationManager.h"
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,9 +38,81 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(centralWidget);
 }
 
+MainWindow::~MainWindow()
+{
+    for (const QPointer<HelpMenu> &window : std::as_const(helpWindows))
+        delete window.data();
+}
+
 void MainWindow::createMenus()
 {
-    menuBar()->addMenu(QStringLiteral("Help"));
+    struct Entry
+    {
+        QAction *&action;
+        const char *text;
+        QKeySequence shortcut;
+        void (MainWindow::*slot)();
+    };
+    const Entry entries[] = {
+        {truthTableHelpAction, "Truthtable Help", QKeySequence(QKeySequence::AddTab),
+         &MainWindow::truthTableHelp},
+        {kmapHelpAction, "K-Map Help", QKeySequence(QStringLiteral("Ctrl+K")),
+         &MainWindow::kmapHelp},
+        {equationHelpAction, "Equation Help", QKeySequence(QStringLiteral("Ctrl+E")),
+         &MainWindow::equationHelp},
+        {variableHelpAction, "Variable Help", QKeySequence(QKeySequence::SelectAll),
+         &MainWindow::variableHelp},
+        {SOPHelpAction, "POS/SOP Help", QKeySequence(QStringLiteral("Ctrl+V")),
+         &MainWindow::SOPHelp},
+        {importHelpAction, "Import/Export Help", QKeySequence(QStringLiteral("Ctrl+I")),
+         &MainWindow::importHelp},
+    };
+    for (const Entry &entry : entries) {
+        entry.action = new QAction(QLatin1String(entry.text), this);
+        entry.action->setShortcut(entry.shortcut);
+        connect(entry.action, &QAction::triggered, this, entry.slot);
+    }
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    for (const Entry &entry : entries)
+        help->addAction(entry.action);
+}
+
+void MainWindow::openHelp(const QString &topic)
+{
+    helpWindow = new HelpMenu(topic);
+    helpWindows.append(helpWindow);
+    helpWindow->setFixedSize(700, 900);
+    helpWindow->show();
+}
+
+void MainWindow::truthTableHelp()
+{
+    openHelp(QStringLiteral("Truthtable"));
+}
+
+void MainWindow::kmapHelp()
+{
+    openHelp(QStringLiteral("K-Map"));
+}
+
+void MainWindow::equationHelp()
+{
+    openHelp(QStringLiteral("Equation"));
+}
+
+void MainWindow::variableHelp()
+{
+    openHelp(QStringLiteral("Variable"));
+}
+
+void MainWindow::SOPHelp()
+{
+    openHelp(QStringLiteral("SOP"));
+}
+
+void MainWindow::importHelp()
+{
+    openHelp(QStringLiteral("Import"));
 }
 
 // Widgets are created without a parent unless they need one early; laying
@@ -50,6 +125,7 @@ void MainWindow::createWidgets()
     variablesButton->setStatusTip(QStringLiteral("Click to change the names of the variables"));
     variableCountManager = named(new VariableCountManager(), "variableCountManager");
     equationLabel = named(new QLabel(QStringLiteral("Equation = ")), "equationLabel");
+    equationManager = named(new EquationManager(), "equationManager");
     truthTableLabel = named(new QLabel(QStringLiteral("Truth Table")), "truthTableLabel");
     kMapLabel = named(new QLabel(QStringLiteral("Karnaugh Map")), "kMapLabel");
     posRadio = named(new QRadioButton(QStringLiteral("POS Form"), this), "posRadio");
@@ -90,6 +166,7 @@ QBoxLayout *MainWindow::createLayout()
 
     auto *equationRow = new QHBoxLayout();
     equationRow->addWidget(equationLabel);
+    equationRow->addWidget(equationManager);
     equationRow->addWidget(fillTableButton);
 
     auto *tableLabelRow = new QHBoxLayout();
@@ -122,6 +199,13 @@ QBoxLayout *MainWindow::createLayout()
 // order (Reset, the variable count and the click handler depend on it).
 void MainWindow::connectWidgets()
 {
+    connect(equationManager, &EquationManager::returnPressed, fillTableButton, &QPushButton::click);
+    connect(equationManager, &EquationManager::signalUpdateTruthTableValues, truthTableWidget,
+            &truthTable::updateFromParser);
+    connect(fillTableButton, &QPushButton::clicked, equationManager,
+            &EquationManager::slotEvaluateEquation);
+    connect(resetButton, &QPushButton::clicked, equationManager,
+            &EquationManager::slotResetEquation);
     connect(resetButton, &QPushButton::clicked, resultEdit, &QLineEdit::clear);
     connect(resetButton, &QPushButton::clicked, kMapWidget, &kMap::resetMap);
     connect(resetButton, &QPushButton::clicked, truthTableWidget, &truthTable::resetTable);
@@ -135,6 +219,8 @@ void MainWindow::connectWidgets()
     connect(truthTableWidget, &truthTable::cellModified, truthTableWidget, &truthTable::setMinterm);
     connect(kMapWidget, &kMap::cellClicked, kMapWidget, &kMap::getCellChanged);
     connect(kMapWidget, &kMap::cellModified, truthTableWidget, &truthTable::updateCell);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, equationManager,
+            &EquationManager::slotUpdateVariableCount);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, kMapWidget,
             &kMap::changeNumberElements);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount,

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
+class EquationManager;
+class HelpMenu;
+class QAction;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -20,20 +25,29 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
 private slots:
     void createMenus();
+    void truthTableHelp();
+    void kmapHelp();
+    void equationHelp();
+    void variableHelp();
+    void SOPHelp();
+    void importHelp();
 
 private:
     void createWidgets();
     QBoxLayout *createLayout();
     void connectWidgets();
+    void openHelp(const QString &topic);
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
     QPushButton *fillTableButton = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
+    EquationManager *equationManager = nullptr;
     QLabel *truthTableLabel = nullptr;
     QLabel *kMapLabel = nullptr;
     QRadioButton *sopRadio = nullptr;
@@ -46,4 +60,14 @@ private:
     QPushButton *resetButton = nullptr;
     QPushButton *importButton = nullptr;
     QPushButton *exportButton = nullptr;
+    QAction *truthTableHelpAction = nullptr;
+    QAction *kmapHelpAction = nullptr;
+    QAction *equationHelpAction = nullptr;
+    QAction *variableHelpAction = nullptr;
+    QAction *SOPHelpAction = nullptr;
+    QAction *importHelpAction = nullptr;
+    HelpMenu *helpWindow = nullptr;
+    // Help windows are top-level windows of their own; they stay open after
+    // the next one opens and are deleted with the main window.
+    QList<QPointer<HelpMenu>> helpWindows;
 };
