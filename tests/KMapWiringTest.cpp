@@ -4,6 +4,7 @@
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -77,6 +78,7 @@ private slots:
     void countChoiceRebuildsTheMap();
     void resetRebuildsTheMap();
     void largerMapWidensTheWindow();
+    void equationFillsTheMap();
 
 private:
     void chooseCount(int count);
@@ -286,6 +288,27 @@ void KMapWiringTest::largerMapWidensTheWindow()
     const QRect viewport = map->viewport()->rect();
     QVERIFY(viewport.contains(map->visualItemRect(map->item(8, 8))));
     QVERIFY(table->width() >= table->sizeHint().width());
+}
+
+void KMapWiringTest::equationFillsTheMap()
+{
+    map->updateCircles({{0, 1}, {15}});
+    QSignalSpy fromMap(map, &kMap::cellModified);
+    auto *equation = window->findChild<QLineEdit *>(QStringLiteral("equationManager"));
+    QVERIFY(equation);
+
+    equation->setFocus();
+    QTest::keyClicks(equation, QStringLiteral("A&B"));
+    QTest::keyClick(equation, Qt::Key_Return);
+
+    // A&B is minterms 12 .. 15: the row AB of the map.
+    QCOMPARE(tableOutputs(*table), QStringLiteral("0000000000001111"));
+    for (int column = 0; column < 4; ++column)
+        QCOMPARE(map->item(2, column)->text(), QStringLiteral("1"));
+    QCOMPARE(valuesOtherThanZero(*map), 4);
+    // Every row was rewritten, so no shade is left, and nothing came back.
+    QCOMPARE(shadedCells(*map), 0);
+    QCOMPARE(fromMap.count(), 0);
 }
 
 QTEST_MAIN(KMapWiringTest)
