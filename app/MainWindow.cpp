@@ -4,6 +4,7 @@
 #include "app/VariableCountManager.h"
 #include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
+#include "tables/kMap.h"
 #include "tables/truthTable.h"
 
 #include <QAction>
@@ -139,6 +140,7 @@ void MainWindow::createWidgets()
     resultLabel = named(new QLabel(QStringLiteral("Minimized Function = ")), "resultLabel");
     resultEdit = named(new QLineEdit(QString()), "resultEdit");
     resultEdit->setReadOnly(true);
+    kMapWidget = named(new kMap(4, 4), "kMapWidget");
     truthTableWidget = named(new truthTable(16, 4), "truthTableWidget");
     // Never shown or laid out; the window is its parent only so that it is
     // deleted with the window.
@@ -177,6 +179,7 @@ QBoxLayout *MainWindow::createLayout()
 
     auto *tableRow = new QHBoxLayout();
     tableRow->addWidget(truthTableWidget);
+    tableRow->addWidget(kMapWidget);
 
     auto *formRow = new QHBoxLayout();
     formRow->addWidget(sopRadio, 0, Qt::AlignLeft);
@@ -209,19 +212,26 @@ void MainWindow::connectWidgets()
             &EquationManager::slotResetEquation);
     connect(resetButton, &QPushButton::clicked, resultEdit, &QLineEdit::clear);
     connect(resetButton, &QPushButton::clicked, minimizer, &Minimize::resetMinimize);
+    connect(resetButton, &QPushButton::clicked, kMapWidget, &kMap::resetMap);
     connect(resetButton, &QPushButton::clicked, truthTableWidget, &truthTable::resetTable);
     connect(resetButton, &QPushButton::clicked, sopRadio, &QRadioButton::toggle);
     connect(resetButton, &QPushButton::clicked, variableCountManager,
             &VariableCountManager::slotReset);
     connect(minimizeButton, &QPushButton::clicked, truthTableWidget, &truthTable::emitSendMinterms);
+    connect(minimizer, &Minimize::sendCircles, kMapWidget, &kMap::updateCircles);
     connect(minimizer, &Minimize::sendResult, resultEdit, &QLineEdit::setText);
     connect(truthTableWidget, &truthTable::cellClicked, truthTableWidget,
             &truthTable::getCellChanged);
+    connect(truthTableWidget, &truthTable::cellModified, kMapWidget, &kMap::updateCell);
     connect(truthTableWidget, &truthTable::cellModified, truthTableWidget, &truthTable::setMinterm);
     connect(truthTableWidget, &truthTable::sendMinterms, minimizer, &Minimize::miniClicked);
+    connect(kMapWidget, &kMap::cellClicked, kMapWidget, &kMap::getCellChanged);
+    connect(kMapWidget, &kMap::cellModified, truthTableWidget, &truthTable::updateCell);
     connect(sopRadio, &QRadioButton::toggled, minimizer, &Minimize::setSOP);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, equationManager,
             &EquationManager::slotUpdateVariableCount);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, kMapWidget,
+            &kMap::changeNumberElements);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount,
             truthTableWidget, &truthTable::changeNumberElements);
 }

@@ -14,6 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class VariableCountManager;
+class kMap;
 class truthTable;
 
 // The one window of the program. It owns no logic: it creates every widget
@@ -56,6 +57,7 @@ private:
     QLabel *resultLabel = nullptr;
     QLineEdit *resultEdit = nullptr;
     truthTable *truthTableWidget = nullptr;
+    kMap *kMapWidget = nullptr;
     QPushButton *minimizeButton = nullptr;
     QPushButton *resetButton = nullptr;
     QPushButton *importButton = nullptr;

@@ -166,7 +166,7 @@ void MainWindowTest::layoutRows_data()
                                 << QStringList{"equationLabel 0 0", "equationManager 0 0",
                                                "fillTableButton 0 0"};
     QTest::newRow("4 view labels") << 3 << QStringList{"truthTableLabel 0 1", "kMapLabel 0 1"};
-    QTest::newRow("5 views") << 4 << QStringList{"truthTableWidget 0 0"};
+    QTest::newRow("5 views") << 4 << QStringList{"truthTableWidget 0 0", "kMapWidget 0 0"};
     QTest::newRow("6 form") << 5 << QStringList{"sopRadio 0 1", "posRadio 1 1"};
     QTest::newRow("7 minimize") << 6 << QStringList{"minimizeButton 0 0"};
     QTest::newRow("8 result") << 7 << QStringList{"resultLabel 0 1", "resultEdit 0 0"};
