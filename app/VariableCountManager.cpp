@@ -1,0 +1,48 @@
+#include "app/VariableCountManager.h"
+
+namespace {
+constexpr int smallestCount = 2;
+constexpr int largestCount = 6;
+constexpr int startIndex = 2;
+} // namespace
+
+VariableCountManager::VariableCountManager(QWidget *parent) : QComboBox(parent)
+{
+    setStatusTip(QStringLiteral("Change the number of variables"));
+    slotReset();
+    // Connected only now, so that filling the list announces nothing.
+    connect(this, &QComboBox::currentIndexChanged, this,
+            qOverload<int>(&VariableCountManager::slotEmitUpdateVariableCount));
+}
+
+void VariableCountManager::slotEmitUpdateVariableCount()
+{
+    emit signalUpdateVariableCount(currentIndex() + smallestCount);
+}
+
+void VariableCountManager::slotEmitUpdateVariableCount(int)
+{
+    slotEmitUpdateVariableCount();
+}
+
+void VariableCountManager::slotReset()
+{
+    clear();
+    for (int count = smallestCount; count <= largestCount; ++count)
+        addItem(QStringLiteral("%1 ").arg(count));
+    setCurrentIndex(startIndex);
+}
+
+void VariableCountManager::slotUpdateVariableCount(int variableCount)
+{
+    if (variableCount < smallestCount || variableCount > largestCount)
+        return;
+    setCurrentIndex(variableCount - smallestCount);
+}
+
+void VariableCountManager::slotSilentUpdateVariableCount(int variableCount)
+{
+    blockSignals(true);
+    slotUpdateVariableCount(variableCount);
+    blockSignals(false);
+}
