@@ -23,6 +23,9 @@ ChangeVarsPopup::ChangeVarsPopup(int rowCount, QWidget *parent)
 {
     connect(okButton, &QPushButton::clicked, this, &ChangeVarsPopup::slotEmitUpdateVariableNames);
     resizeNameRows(rowCount);
+    // An unusable count leaves no rows, but the prompt and Ok still need a home.
+    if (!layout())
+        rebuildLayout();
 }
 
 QString ChangeVarsPopup::defaultName(int position)

@@ -72,6 +72,7 @@ class ChangeVarsPopupTest : public QObject
 private slots:
     void cleanup();
     void startsWithFourDefaultRows();
+    void unusableStartCountGivesNoRows();
     void okAnnouncesEditedNames_data();
     void okAnnouncesEditedNames();
     void refusesBadNames_data();
@@ -111,6 +112,15 @@ void ChangeVarsPopupTest::startsWithFourDefaultRows()
 
     okButton(dialog)->click();
     QCOMPARE(announcements.log, announced("A,B,C,D", "A,B,C,D,E,F"));
+}
+
+void ChangeVarsPopupTest::unusableStartCountGivesNoRows()
+{
+    ChangeVarsPopup dialog(9);
+    Announcements announcements(dialog);
+    QCOMPARE(fieldTexts(dialog), QStringList{});
+    okButton(dialog)->click();
+    QCOMPARE(announcements.log, announced("", "A,B,C,D,E,F"));
 }
 
 void ChangeVarsPopupTest::okAnnouncesEditedNames_data()
