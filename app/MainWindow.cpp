@@ -3,6 +3,7 @@
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
 #include "expression/EquationManager.h"
+#include "minimize/Minimize.h"
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
 
@@ -141,6 +142,9 @@ void MainWindow::createWidgets()
     resultEdit->setReadOnly(true);
     kMapWidget = named(new kMap(4, 4), "kMapWidget");
     truthTableWidget = named(new truthTable(16, 4), "truthTableWidget");
+    // Never shown or laid out; the window is its parent only so that it is
+    // deleted with the window.
+    minimizer = named(new Minimize(this), "minimizer");
     resetButton = named(new QPushButton(QStringLiteral("Reset"), this), "resetButton");
     resetButton->setStatusTip(QStringLiteral("Resets truth table and k-map to zeros"));
     minimizeButton = named(new QPushButton(QStringLiteral("Minimize!")), "minimizeButton");
@@ -207,18 +211,23 @@ void MainWindow::connectWidgets()
     connect(resetButton, &QPushButton::clicked, equationManager,
             &EquationManager::slotResetEquation);
     connect(resetButton, &QPushButton::clicked, resultEdit, &QLineEdit::clear);
+    connect(resetButton, &QPushButton::clicked, minimizer, &Minimize::resetMinimize);
     connect(resetButton, &QPushButton::clicked, kMapWidget, &kMap::resetMap);
     connect(resetButton, &QPushButton::clicked, truthTableWidget, &truthTable::resetTable);
     connect(resetButton, &QPushButton::clicked, sopRadio, &QRadioButton::toggle);
     connect(resetButton, &QPushButton::clicked, variableCountManager,
             &VariableCountManager::slotReset);
     connect(minimizeButton, &QPushButton::clicked, truthTableWidget, &truthTable::emitSendMinterms);
+    connect(minimizer, &Minimize::sendCircles, kMapWidget, &kMap::updateCircles);
+    connect(minimizer, &Minimize::sendResult, resultEdit, &QLineEdit::setText);
     connect(truthTableWidget, &truthTable::cellClicked, truthTableWidget,
             &truthTable::getCellChanged);
     connect(truthTableWidget, &truthTable::cellModified, kMapWidget, &kMap::updateCell);
     connect(truthTableWidget, &truthTable::cellModified, truthTableWidget, &truthTable::setMinterm);
+    connect(truthTableWidget, &truthTable::sendMinterms, minimizer, &Minimize::miniClicked);
     connect(kMapWidget, &kMap::cellClicked, kMapWidget, &kMap::getCellChanged);
     connect(kMapWidget, &kMap::cellModified, truthTableWidget, &truthTable::updateCell);
+    connect(sopRadio, &QRadioButton::toggled, minimizer, &Minimize::setSOP);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, equationManager,
             &EquationManager::slotUpdateVariableCount);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, kMapWidget,

@@ -6,6 +6,7 @@
 
 class EquationManager;
 class HelpMenu;
+class Minimize;
 class QAction;
 class QBoxLayout;
 class QLabel;
@@ -45,6 +46,7 @@ private:
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
     QPushButton *fillTableButton = nullptr;
+    Minimize *minimizer = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
     EquationManager *equationManager = nullptr;

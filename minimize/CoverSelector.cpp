@@ -1,0 +1,96 @@
+#include "CoverSelector.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace {
+
+using MintermSet = std::uint64_t;
+
+MintermSet bitOf(int minterm)
+{
+    return MintermSet{1} << minterm;
+}
+
+// Population count without a library call (the build targets plain x86-64).
+int countOf(MintermSet set)
+{
+    set = set - ((set >> 1) & 0x5555555555555555u);
+    set = (set & 0x3333333333333333u) + ((set >> 2) & 0x3333333333333333u);
+    set = (set + (set >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((set * 0x0101010101010101u) >> 56);
+}
+
+} // namespace
+
+// The cover chart is held as one minterm set per prime (its rows holding a 1)
+// and the set of rows still present; the list of remaining columns plays the
+// part of the chart's header, so positions keep naming the primes they
+// stood for while chosen columns drop out.
+std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
+                                       const std::vector<PrimeImplicant> &primes)
+{
+    const int cellCount = static_cast<int>(std::min<std::size_t>(cellCodes.size(), 64));
+    MintermSet rows = 0;
+    for (int m = 0; m < cellCount; ++m) {
+        if (cellCodes[m] == 1)
+            rows |= bitOf(m);
+    }
+
+    const int primeCount = static_cast<int>(primes.size());
+    std::vector<MintermSet> covers(primes.size(), 0);
+    std::array<int, 64> coverCount{};
+    for (int p = 0; p < primeCount; ++p) {
+        for (const int m : primes[p].minterms) {
+            if (m >= 0 && m < 64 && (rows & bitOf(m))) {
+                covers[p] |= bitOf(m);
+                ++coverCount[m];
+            }
+        }
+    }
+
+    std::vector<int> columns; // prime indexes of the columns still in the chart
+    columns.reserve(primes.size());
+    for (int p = 0; p < primeCount; ++p)
+        columns.push_back(p);
+
+    std::vector<int> selection;
+    const auto choose = [&](std::size_t column) {
+        const int prime = columns[column];
+        selection.push_back(prime + 1);
+        columns.erase(columns.begin() + static_cast<std::ptrdiff_t>(column));
+        rows &= ~covers[prime];
+    };
+
+    // The counts are taken once, before any choice: a minterm covered by an
+    // essential prime chosen earlier is skipped, not re-examined.
+    for (int m = 0; m < 64; ++m) {
+        if (coverCount[m] != 1 || !(rows & bitOf(m)))
+            continue;
+        for (std::size_t column = 0; column < columns.size(); ++column) {
+            if (covers[columns[column]] & bitOf(m)) {
+                choose(column);
+                break;
+            }
+        }
+    }
+
+    while (rows != 0) {
+        std::size_t best = 0;
+        int bestCount = 0;
+        for (std::size_t column = 0; column < columns.size(); ++column) {
+            const int count = countOf(covers[columns[column]] & rows);
+            if (count > bestCount) {
+                best = column;
+                bestCount = count;
+            }
+        }
+        // Every remaining row is covered by some remaining prime; stop
+        // rather than loop should the primes not cover the function.
+        if (bestCount == 0)
+            break;
+        choose(best);
+    }
+    return selection;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// Which cover is minimized: the ones of the function (sum of products) or its
+// zeros (product of sums).
+enum class MinimizationForm
+{
+    SumOfProducts,
+    ProductOfSums,
+};

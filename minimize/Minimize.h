@@ -1,0 +1,50 @@
+#pragma once
+
+#include "minimize/Minimization.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTableWidgetItem>
+#include <QVector>
+
+#include <string>
+#include <vector>
+
+// The window's way into the minimizer. It keeps the chosen form and the
+// variable names, runs a minimization when the truth table sends its cells,
+// and sends out the chosen groups and the result text. It shows nothing, so
+// a plain QObject suffices.
+class Minimize : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Minimize(QObject *parent = nullptr);
+
+signals:
+    void sendResult(const QString &result);
+    void sendCircles(const QVector<QVector<int>> &groups);
+
+public slots:
+    // Stored for the next minimization; nothing is recomputed.
+    void setSOP(bool sumOfProducts);
+    // Reads the texts of the first 2^size items as cell codes, minimizes and
+    // emits sendCircles, then sendResult.
+    void miniClicked(int size, const QList<QTableWidgetItem *> &minterms);
+    // Back to SOP form and the names A..F; the last run's data stays.
+    void resetMinimize();
+    // Stored for the next minimization; the shown result keeps the old names.
+    void changeVarNames(const QString &one, const QString &two, const QString &three,
+                        const QString &four, const QString &five, const QString &six);
+
+private:
+    // The last run: cell codes (0 and 1 swapped in POS form), the primes'
+    // minterm lists and the prime strings.
+    std::vector<int> mintermArray;
+    std::vector<std::vector<int>> implicantMinterms;
+    std::vector<std::string> implicants;
+    bool sumOfProducts = true;
+    VariableNames varNames = Minimization::defaultNames();
+
+    Minimization minimization;
+};

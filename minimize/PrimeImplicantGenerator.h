@@ -1,0 +1,55 @@
+#pragma once
+
+#include "PrimeImplicant.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// Finds every prime implicant by repeated pairwise merging of cubes in one
+// flat list per pass (no grouping by weight). The order of that list is part
+// of the result: the cover selection numbers the primes by it and breaks ties
+// by that number, so the passes keep the order of a plain "every pair i < j"
+// comparison even though partners are found by table lookup.
+//
+// An object keeps its scratch tables between calls; reuse it when minimizing
+// many functions.
+class PrimeImplicantGenerator
+{
+public:
+    PrimeImplicantGenerator();
+
+    // cellCodes holds at least 2^n entries: 0 = function is 0, anything else
+    // (1 or don't care) takes part in the merging. n is 1..6. The primes come
+    // back in stored order, the reverse of the final list of the passes.
+    std::vector<PrimeImplicant> generate(int n, const std::vector<int> &cellCodes);
+
+private:
+    // A cube is a value and a dash mask over the n variable bits (the first
+    // variable is the most significant bit); dashed value bits are kept 0.
+    // Merged cubes remember the two cubes they came from instead of a minterm
+    // list, which is materialised only for the final primes.
+    struct Node
+    {
+        std::uint8_t value;
+        std::uint8_t dashes;
+        bool prime;
+        std::int32_t left;  // -1 for a start cube (a single minterm)
+        std::int32_t right; // -1 for a start cube
+    };
+
+    void runPass(int n);
+    void removeDuplicates();
+    void appendMinterms(std::int32_t node, std::vector<int> &minterms) const;
+    std::string cubeText(const Node &node, int n) const;
+
+    std::vector<Node> nodes_;
+    std::vector<std::int32_t> current_;
+    std::vector<std::int32_t> next_;
+    // Position in current_ of the open cube (dashes, value), or -1.
+    std::array<std::int16_t, 64 * 64> openIndex_;
+    // Duplicate removal: the pass in which a cube (prime flag, dashes, value)
+    // was last kept.
+    std::array<std::uint32_t, 2 * 64 * 64> seenInPass_;
+    std::uint32_t passNumber_ = 0;
+};

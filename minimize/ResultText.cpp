@@ -1,0 +1,55 @@
+#include "ResultText.h"
+
+#include <algorithm>
+
+namespace {
+
+// The cube's characters without the prime marker.
+std::string literalsOf(const std::string &cube)
+{
+    return cube.back() == '*' ? cube.substr(0, cube.size() - 1) : cube;
+}
+
+} // namespace
+
+std::string resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplicant> &primes,
+                       const std::vector<int> &selection, MinimizationForm form,
+                       const VariableNames &names)
+{
+    const bool sumOfProducts = form == MinimizationForm::SumOfProducts;
+    std::string text;
+    text.reserve(selection.size() * 16);
+    bool firstTerm = true;
+    for (const int number : selection) {
+        const std::string cube = literalsOf(primes.at(static_cast<std::size_t>(number - 1)).cube);
+        if (!firstTerm)
+            text += sumOfProducts ? "+" : "&";
+        firstTerm = false;
+        if (!sumOfProducts)
+            text += '(';
+        bool firstLiteral = true;
+        for (std::size_t j = 0; j < cube.size() && j < names.size(); ++j) {
+            if (cube[j] != '0' && cube[j] != '1')
+                continue;
+            if (!firstLiteral)
+                text += sumOfProducts ? "&" : "+";
+            firstLiteral = false;
+            text += names[j];
+            // In the product of sums the primes cover the zeros, so a 1 in
+            // the cube becomes a complemented literal.
+            if ((cube[j] == '0') == sumOfProducts)
+                text += '\'';
+        }
+        if (!sumOfProducts)
+            text += ')';
+    }
+
+    if (text.empty() || text == "()") {
+        // The working array is swapped in the product-of-sums form, so a cell
+        // of value 1 shows there as a 0.
+        const int one = sumOfProducts ? 1 : 0;
+        const bool anyOne = std::find(cellCodes.begin(), cellCodes.end(), one) != cellCodes.end();
+        text = anyOne ? "1" : "0";
+    }
+    return text;
+}
