@@ -146,9 +146,10 @@ void HelpImages::variableNames()
     freshWindow();
     setCount(3);
     press("variablesButton");
-    auto *dialog = window->findChild<QDialog *>(QStringLiteral("changeVarsPopup"));
-    if (!dialog)
-        dialog = qobject_cast<QDialog *>(QApplication::activeWindow());
+    QDialog *dialog = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("changeVarsPopup") && widget->isVisible())
+            dialog = qobject_cast<QDialog *>(widget);
     if (!dialog) {
         std::fprintf(stderr, "help_images: the names dialog did not open\n");
         ok = false;
