@@ -28,7 +28,7 @@ namespace {
 class HelpImages
 {
 public:
-    explicit HelpImages(const QString &folder) : output(folder) {}
+    explicit HelpImages(const QString &folder) : output(QDir(folder).absolutePath()) {}
 
     bool run();
 
