@@ -29,7 +29,7 @@ build: deps $(BUILD_DIR)/CMakeCache.txt
 
 # The program reads its help files from the working directory.
 run: build
-	cd $(BUILD_DIR)/help && ../bin/tavolin
+	cd $(BUILD_DIR)/share/tavolin && ../../bin/tavolin
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
