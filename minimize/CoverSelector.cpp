@@ -31,6 +31,14 @@ int countOf(MintermSet set)
 std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
                                        const std::vector<PrimeImplicant> &primes)
 {
+    std::vector<int> selection;
+    select(cellCodes, primes, selection);
+    return selection;
+}
+
+void CoverSelector::select(const std::vector<int> &cellCodes,
+                           const std::vector<PrimeImplicant> &primes, std::vector<int> &selection)
+{
     const int cellCount = static_cast<int>(std::min<std::size_t>(cellCodes.size(), 64));
     MintermSet rows = 0;
     for (int m = 0; m < cellCount; ++m) {
@@ -39,28 +47,27 @@ std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
     }
 
     const int primeCount = static_cast<int>(primes.size());
-    std::vector<MintermSet> covers(primes.size(), 0);
+    covers_.assign(primes.size(), 0);
     std::array<int, 64> coverCount{};
     for (int p = 0; p < primeCount; ++p) {
         for (const int m : primes[p].minterms) {
             if (m >= 0 && m < 64 && (rows & bitOf(m))) {
-                covers[p] |= bitOf(m);
+                covers_[p] |= bitOf(m);
                 ++coverCount[m];
             }
         }
     }
 
-    std::vector<int> columns; // prime indexes of the columns still in the chart
-    columns.reserve(primes.size());
+    columns_.clear();
     for (int p = 0; p < primeCount; ++p)
-        columns.push_back(p);
+        columns_.push_back(p);
 
-    std::vector<int> selection;
+    selection.clear();
     const auto choose = [&](std::size_t column) {
-        const int prime = columns[column];
+        const int prime = columns_[column];
         selection.push_back(prime + 1);
-        columns.erase(columns.begin() + static_cast<std::ptrdiff_t>(column));
-        rows &= ~covers[prime];
+        columns_.erase(columns_.begin() + static_cast<std::ptrdiff_t>(column));
+        rows &= ~covers_[prime];
     };
 
     // The counts are taken once, before any choice: a minterm covered by an
@@ -68,8 +75,8 @@ std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
     for (int m = 0; m < 64; ++m) {
         if (coverCount[m] != 1 || !(rows & bitOf(m)))
             continue;
-        for (std::size_t column = 0; column < columns.size(); ++column) {
-            if (covers[columns[column]] & bitOf(m)) {
+        for (std::size_t column = 0; column < columns_.size(); ++column) {
+            if (covers_[columns_[column]] & bitOf(m)) {
                 choose(column);
                 break;
             }
@@ -79,8 +86,8 @@ std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
     while (rows != 0) {
         std::size_t best = 0;
         int bestCount = 0;
-        for (std::size_t column = 0; column < columns.size(); ++column) {
-            const int count = countOf(covers[columns[column]] & rows);
+        for (std::size_t column = 0; column < columns_.size(); ++column) {
+            const int count = countOf(covers_[columns_[column]] & rows);
             if (count > bestCount) {
                 best = column;
                 bestCount = count;
@@ -92,5 +99,4 @@ std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
             break;
         choose(best);
     }
-    return selection;
 }

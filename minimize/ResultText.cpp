@@ -2,39 +2,41 @@
 
 #include <algorithm>
 
-namespace {
-
-// The cube's characters without the prime marker.
-std::string literalsOf(const std::string &cube)
-{
-    return cube.back() == '*' ? cube.substr(0, cube.size() - 1) : cube;
-}
-
-} // namespace
-
 std::string resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplicant> &primes,
                        const std::vector<int> &selection, MinimizationForm form,
                        const VariableNames &names)
 {
-    const bool sumOfProducts = form == MinimizationForm::SumOfProducts;
     std::string text;
-    text.reserve(selection.size() * 16);
+    resultText(cellCodes, primes, selection, form, names, text);
+    return text;
+}
+
+void resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplicant> &primes,
+                const std::vector<int> &selection, MinimizationForm form,
+                const VariableNames &names, std::string &text)
+{
+    const bool sumOfProducts = form == MinimizationForm::SumOfProducts;
+    text.clear();
     bool firstTerm = true;
     for (const int number : selection) {
-        const std::string cube = literalsOf(primes.at(static_cast<std::size_t>(number - 1)).cube);
+        // The cube's characters; the prime marker after them is skipped.
+        const std::string &cube = primes.at(static_cast<std::size_t>(number - 1)).cube;
         if (!firstTerm)
-            text += sumOfProducts ? "+" : "&";
+            text += sumOfProducts ? '+' : '&';
         firstTerm = false;
         if (!sumOfProducts)
             text += '(';
         bool firstLiteral = true;
-        for (std::size_t j = 0; j < cube.size() && j < names.size(); ++j) {
+        for (std::size_t j = 0; j < cube.size() && cube[j] != '*' && j < names.size(); ++j) {
             if (cube[j] != '0' && cube[j] != '1')
                 continue;
             if (!firstLiteral)
-                text += sumOfProducts ? "&" : "+";
+                text += sumOfProducts ? '&' : '+';
             firstLiteral = false;
-            text += names[j];
+            if (names[j].size() == 1)
+                text += names[j][0];
+            else
+                text += names[j];
             // In the product of sums the primes cover the zeros, so a 1 in
             // the cube becomes a complemented literal.
             if ((cube[j] == '0') == sumOfProducts)
@@ -51,5 +53,4 @@ std::string resultText(const std::vector<int> &cellCodes, const std::vector<Prim
         const bool anyOne = std::find(cellCodes.begin(), cellCodes.end(), one) != cellCodes.end();
         text = anyOne ? "1" : "0";
     }
-    return text;
 }
