@@ -1,7 +1,6 @@
 #include "CoverSelector.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 
 namespace {
@@ -41,22 +40,25 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
 {
     const int cellCount = static_cast<int>(std::min<std::size_t>(cellCodes.size(), 64));
     MintermSet rows = 0;
-    for (int m = 0; m < cellCount; ++m) {
-        if (cellCodes[m] == 1)
-            rows |= bitOf(m);
-    }
+    for (int m = 0; m < cellCount; ++m)
+        rows |= static_cast<MintermSet>(cellCodes[m] == 1) << m;
 
+    // covers_[p]: the rows prime p holds a 1 in. A row's cover count is 1
+    // exactly when it is in `once` but not in `twice`.
     const int primeCount = static_cast<int>(primes.size());
     covers_.assign(primes.size(), 0);
-    std::array<int, 64> coverCount{};
+    MintermSet once = 0;
+    MintermSet twice = 0;
     for (int p = 0; p < primeCount; ++p) {
-        for (const int m : primes[p].minterms) {
-            if (m >= 0 && m < 64 && (rows & bitOf(m))) {
-                covers_[p] |= bitOf(m);
-                ++coverCount[m];
-            }
-        }
+        MintermSet cover = 0;
+        for (const int m : primes[p].minterms)
+            cover |= static_cast<unsigned>(m) < 64u ? bitOf(m) : 0;
+        cover &= rows;
+        covers_[p] = cover;
+        twice |= once & cover;
+        once |= cover;
     }
+    const MintermSet coveredOnce = once & ~twice;
 
     columns_.clear();
     for (int p = 0; p < primeCount; ++p)
@@ -72,11 +74,12 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
 
     // The counts are taken once, before any choice: a minterm covered by an
     // essential prime chosen earlier is skipped, not re-examined.
-    for (int m = 0; m < 64; ++m) {
-        if (coverCount[m] != 1 || !(rows & bitOf(m)))
+    for (MintermSet single = coveredOnce; single != 0; single &= single - 1) {
+        const MintermSet bit = single & (~single + 1);
+        if (!(rows & bit))
             continue;
         for (std::size_t column = 0; column < columns_.size(); ++column) {
-            if (covers_[columns_[column]] & bitOf(m)) {
+            if (covers_[columns_[column]] & bit) {
                 choose(column);
                 break;
             }

@@ -33,14 +33,13 @@ void Minimization::run(int n, const std::vector<int> &cellCodes, MinimizationFor
     if (cellCodes.size() < cellCount)
         throw std::invalid_argument("fewer cell codes than 2^n");
 
-    result.cellCodes.clear();
+    // The product of sums is found as the sum of products of the
+    // complement: 0 and 1 swap places, so the zeros are covered.
+    const int swap = form == MinimizationForm::ProductOfSums ? 1 : 0;
+    result.cellCodes.resize(cellCount);
     for (std::size_t m = 0; m < cellCount; ++m) {
-        int code = cellCodes[m] == 0 || cellCodes[m] == 1 ? cellCodes[m] : 2;
-        // The product of sums is found as the sum of products of the
-        // complement: cover the zeros instead of the ones.
-        if (form == MinimizationForm::ProductOfSums && code != 2)
-            code = 1 - code;
-        result.cellCodes.push_back(code);
+        const int code = cellCodes[m];
+        result.cellCodes[m] = code == 0 || code == 1 ? code ^ swap : 2;
     }
 
     generator_.generate(n, result.cellCodes, result.primes);

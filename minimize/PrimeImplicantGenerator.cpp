@@ -1,7 +1,6 @@
 #include "PrimeImplicantGenerator.h"
 
 #include <algorithm>
-#include <bitset>
 #include <stdexcept>
 
 namespace {
@@ -21,11 +20,19 @@ unsigned partnerMask(std::uint64_t values, unsigned value)
            has(value ^ 16u) << 4 | has(value ^ 32u) << 5;
 }
 
+int dashCount(unsigned dashes)
+{
+    int count = 0;
+    for (; dashes != 0; dashes &= dashes - 1)
+        ++count;
+    return count;
+}
+
 } // namespace
 
 PrimeImplicantGenerator::PrimeImplicantGenerator()
 {
-    openIndex_.fill(-1);
+    openNode_.fill(-1);
     openValues_.fill(0);
     mergedInPass_.fill(0);
 }
@@ -47,14 +54,16 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
     if (static_cast<int>(cellCodes.size()) < cellCount)
         throw std::invalid_argument("fewer cell codes than 2^n");
 
+    // Node m is minterm m; the start list holds those that are not 0.
     nodes_.clear();
-    current_.clear();
+    current_.resize(static_cast<std::size_t>(cellCount));
+    std::size_t startCount = 0;
     for (int m = 0; m < cellCount; ++m) {
-        if (cellCodes[m] != 0) {
-            current_.push_back(static_cast<std::int32_t>(nodes_.size()));
-            nodes_.push_back({static_cast<std::uint8_t>(m), 0, false, -1, -1});
-        }
+        nodes_.push_back({static_cast<std::uint8_t>(m), 0, false, -1, -1});
+        current_[startCount] = m;
+        startCount += cellCodes[m] != 0;
     }
+    current_.resize(startCount);
 
     // Every start cube is open, so an empty start list is the only way to
     // skip the passes. Afterwards the open cubes are exactly the merges.
@@ -71,17 +80,25 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
     for (auto it = current_.rbegin(); it != current_.rend(); ++it, ++prime) {
         const Node &node = nodes_[*it];
         writeCube(node, n, prime->cube);
-        prime->minterms.resize(std::size_t{1} << std::bitset<8>(node.dashes).count());
+        prime->minterms.resize(std::size_t{1} << dashCount(node.dashes));
         writeMinterms(*it, prime->minterms.data());
     }
 }
 
 // One pass from current_ into next_; returns whether any merge was made.
+//
+// All open cubes of a pass carry the same number of dashes, so two of them
+// differ in exactly one position only if their dash masks are equal and their
+// values differ in one undashed bit: the partners are found by flipping each
+// bit. The open cubes of every list are in ascending order of their values
+// (the start list is; a merge takes the value of its left cube, and merges
+// are appended in the order of their left cubes). So the partners further
+// down the list are those with a 0 in the flipped bit, and they come in the
+// order of that bit; the partners further up merged with this cube when they
+// were processed.
+//
 // Primes can never repeat (a new prime has more dashes than the primes of
-// earlier passes), so only merged cubes are checked for duplicates. All
-// open cubes of a pass carry the same number of dashes, so two of them differ
-// in exactly one position only if their dash masks are equal and their values
-// differ in one undashed bit: the partners are found by flipping each bit.
+// earlier passes), so only merged cubes are checked for duplicates.
 bool PrimeImplicantGenerator::runPass()
 {
     // A merged cube counts as made in this pass when its entry holds the
@@ -91,73 +108,47 @@ bool PrimeImplicantGenerator::runPass()
         passNumber_ = 1;
     }
     next_.clear();
-    const int count = static_cast<int>(current_.size());
-    for (int i = 0; i < count; ++i) {
-        const Node &node = nodes_[current_[i]];
+    for (const std::int32_t id : current_) {
+        const Node &node = nodes_[id];
         if (!node.prime) {
-            openIndex_[openKey(node.dashes, node.value)] = static_cast<std::int16_t>(i);
+            openNode_[openKey(node.dashes, node.value)] = id;
             openValues_[node.dashes] |= std::uint64_t{1} << node.value;
         }
     }
 
     bool anyMerged = false;
-    for (int i = 0; i < count; ++i) {
-        const std::int32_t id = current_[i];
+    for (const std::int32_t id : current_) {
         const Node node = nodes_[id];
         if (node.prime) {
             next_.push_back(id);
             continue;
         }
-        const unsigned partners =
-            partnerMask(openValues_[node.dashes], node.value) & ~static_cast<unsigned>(node.dashes);
+        const unsigned partners = partnerMask(openValues_[node.dashes], node.value);
         if (partners == 0) {
             // The cube only changes its marker; its minterm list stays.
             nodes_[id].prime = true;
             next_.push_back(id);
             continue;
         }
-
-        // Partners further down the list, sorted by position so the merges
-        // come out in the order of a scan over j > i. Partners further up
-        // merged with this cube when they were processed.
-        std::array<std::pair<int, int>, 6> later; // (position, bit mask)
-        int laterCount = 0;
-        for (unsigned rest = partners; rest != 0; rest &= rest - 1) {
-            const int mask = static_cast<int>(rest & (~rest + 1));
-            const int j = openIndex_[openKey(node.dashes, node.value ^ mask)];
-            if (j < i)
-                continue;
-            int k = laterCount++;
-            for (; k > 0 && later[k - 1].first > j; --k)
-                later[k] = later[k - 1];
-            later[k] = {j, mask};
-        }
-        for (int k = 0; k < laterCount; ++k) {
-            const int mask = later[k].second;
-            const int value = node.value & ~mask;
+        for (unsigned later = partners & ~static_cast<unsigned>(node.value); later != 0;
+             later &= later - 1) {
+            const int mask = static_cast<int>(later & (~later + 1));
             const int dashes = node.dashes | mask;
             // The same cube merged again (from another pair) is a duplicate:
             // only its first occurrence, with its own minterm list, is kept.
-            std::uint32_t &merged = mergedInPass_[openKey(dashes, value)];
-            if (merged == passNumber_)
+            std::uint32_t &made = mergedInPass_[openKey(dashes, node.value)];
+            if (made == passNumber_)
                 continue;
-            merged = passNumber_;
+            made = passNumber_;
             next_.push_back(static_cast<std::int32_t>(nodes_.size()));
-            Node &cube = nodes_.emplace_back();
-            cube.value = static_cast<std::uint8_t>(value);
-            cube.dashes = static_cast<std::uint8_t>(dashes);
-            cube.prime = false;
-            cube.left = id;
-            cube.right = current_[later[k].first];
+            nodes_.push_back({node.value, static_cast<std::uint8_t>(dashes), false, id,
+                              openNode_[openKey(node.dashes, node.value | mask)]});
             anyMerged = true;
         }
     }
 
-    for (int i = 0; i < count; ++i) {
-        const Node &node = nodes_[current_[i]];
-        openIndex_[openKey(node.dashes, node.value)] = -1;
-        openValues_[node.dashes] = 0;
-    }
+    for (const std::int32_t id : current_)
+        openValues_[nodes_[id].dashes] = 0;
     return anyMerged;
 }
 
@@ -177,9 +168,10 @@ void PrimeImplicantGenerator::writeCube(const Node &node, int n, std::string &te
 {
     text.resize(static_cast<std::size_t>(node.prime ? n + 1 : n));
     char *out = text.data();
+    // Dashed value bits are 0, so dash and value bit pick one of "01-".
     for (int k = 0; k < n; ++k) {
-        const int mask = 1 << (n - 1 - k);
-        out[k] = (node.dashes & mask) ? '-' : (node.value & mask) ? '1' : '0';
+        const int bit = n - 1 - k;
+        out[k] = "01-"[((node.dashes >> bit) & 1) * 2 + ((node.value >> bit) & 1)];
     }
     if (node.prime)
         out[n] = '*';

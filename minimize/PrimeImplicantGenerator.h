@@ -47,8 +47,9 @@ private:
     std::vector<Node> nodes_;
     std::vector<std::int32_t> current_;
     std::vector<std::int32_t> next_;
-    // Position in current_ of the open cube (dashes, value), or -1.
-    std::array<std::int16_t, 64 * 64> openIndex_;
+    // Node of the open cube (dashes, value) in current_; entries of cubes
+    // that are not open in this pass are stale and never read.
+    std::array<std::int32_t, 64 * 64> openNode_;
     // The values of the open cubes in current_, one set per dash mask.
     std::array<std::uint64_t, 64> openValues_;
     // Duplicate removal: the pass in which a merged cube (dashes, value) was
