@@ -1,6 +1,5 @@
 #include "PrimeImplicantGenerator.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -90,12 +89,12 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
 // All open cubes of a pass carry the same number of dashes, so two of them
 // differ in exactly one position only if their dash masks are equal and their
 // values differ in one undashed bit: the partners are found by flipping each
-// bit. The open cubes of every list are in ascending order of their values
-// (the start list is; a merge takes the value of its left cube, and merges
-// are appended in the order of their left cubes). So the partners further
-// down the list are those with a 0 in the flipped bit, and they come in the
-// order of that bit; the partners further up merged with this cube when they
-// were processed.
+// bit. The open cubes of every list come in order of non-decreasing value
+// (the start list does; a merge takes the value of its left cube, and merges
+// are appended in the order of their left cubes), and within one dash mask
+// the values are distinct. So the partners further down the list are those
+// with a 0 in the flipped bit, and they come in the order of that bit; the
+// partners further up merged with this cube when they were processed.
 //
 // Primes can never repeat (a new prime has more dashes than the primes of
 // earlier passes), so only merged cubes are checked for duplicates.
