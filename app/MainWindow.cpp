@@ -1,9 +1,13 @@
 #include "app/MainWindow.h"
 
+#include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
+#include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
+#include "tables/kMap.h"
 #include "tables/truthTable.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,9 +39,81 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(centralWidget);
 }
 
+MainWindow::~MainWindow()
+{
+    for (const QPointer<HelpMenu> &window : std::as_const(helpWindows))
+        delete window.data();
+}
+
 void MainWindow::createMenus()
 {
-    menuBar()->addMenu(QStringLiteral("Help"));
+    struct Entry
+    {
+        QAction *&action;
+        const char *text;
+        QKeySequence shortcut;
+        void (MainWindow::*slot)();
+    };
+    const Entry entries[] = {
+        {truthTableHelpAction, "Truthtable Help", QKeySequence(QKeySequence::AddTab),
+         &MainWindow::truthTableHelp},
+        {kmapHelpAction, "K-Map Help", QKeySequence(QStringLiteral("Ctrl+K")),
+         &MainWindow::kmapHelp},
+        {equationHelpAction, "Equation Help", QKeySequence(QStringLiteral("Ctrl+E")),
+         &MainWindow::equationHelp},
+        {variableHelpAction, "Variable Help", QKeySequence(QKeySequence::SelectAll),
+         &MainWindow::variableHelp},
+        {SOPHelpAction, "POS/SOP Help", QKeySequence(QStringLiteral("Ctrl+V")),
+         &MainWindow::SOPHelp},
+        {importHelpAction, "Import/Export Help", QKeySequence(QStringLiteral("Ctrl+I")),
+         &MainWindow::importHelp},
+    };
+    for (const Entry &entry : entries) {
+        entry.action = new QAction(QLatin1String(entry.text), this);
+        entry.action->setShortcut(entry.shortcut);
+        connect(entry.action, &QAction::triggered, this, entry.slot);
+    }
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    for (const Entry &entry : entries)
+        help->addAction(entry.action);
+}
+
+void MainWindow::openHelp(const QString &topic)
+{
+    helpWindow = new HelpMenu(topic);
+    helpWindows.append(helpWindow);
+    helpWindow->setFixedSize(700, 900);
+    helpWindow->show();
+}
+
+void MainWindow::truthTableHelp()
+{
+    openHelp(QStringLiteral("Truthtable"));
+}
+
+void MainWindow::kmapHelp()
+{
+    openHelp(QStringLiteral("K-Map"));
+}
+
+void MainWindow::equationHelp()
+{
+    openHelp(QStringLiteral("Equation"));
+}
+
+void MainWindow::variableHelp()
+{
+    openHelp(QStringLiteral("Variable"));
+}
+
+void MainWindow::SOPHelp()
+{
+    openHelp(QStringLiteral("SOP"));
+}
+
+void MainWindow::importHelp()
+{
+    openHelp(QStringLiteral("Import"));
 }
 
 // Widgets are created without a parent unless they need one early; laying
@@ -50,6 +126,7 @@ void MainWindow::createWidgets()
     variablesButton->setStatusTip(QStringLiteral("Click to change the names of the variables"));
     variableCountManager = named(new VariableCountManager(), "variableCountManager");
     equationLabel = named(new QLabel(QStringLiteral("Equation = ")), "equationLabel");
+    equationManager = named(new EquationManager(), "equationManager");
     truthTableLabel = named(new QLabel(QStringLiteral("Truth Table")), "truthTableLabel");
     kMapLabel = named(new QLabel(QStringLiteral("Karnaugh Map")), "kMapLabel");
     posRadio = named(new QRadioButton(QStringLiteral("POS Form"), this), "posRadio");
@@ -63,6 +140,7 @@ void MainWindow::createWidgets()
     resultLabel = named(new QLabel(QStringLiteral("Minimized Function = ")), "resultLabel");
     resultEdit = named(new QLineEdit(QString()), "resultEdit");
     resultEdit->setReadOnly(true);
+    kMapWidget = named(new kMap(4, 4), "kMapWidget");
     truthTableWidget = named(new truthTable(16, 4), "truthTableWidget");
     // Never shown or laid out; the window is its parent only so that it is
     // deleted with the window.
@@ -92,6 +170,7 @@ QBoxLayout *MainWindow::createLayout()
 
     auto *equationRow = new QHBoxLayout();
     equationRow->addWidget(equationLabel);
+    equationRow->addWidget(equationManager);
     equationRow->addWidget(fillTableButton);
 
     auto *tableLabelRow = new QHBoxLayout();
@@ -100,6 +179,7 @@ QBoxLayout *MainWindow::createLayout()
 
     auto *tableRow = new QHBoxLayout();
     tableRow->addWidget(truthTableWidget);
+    tableRow->addWidget(kMapWidget);
 
     auto *formRow = new QHBoxLayout();
     formRow->addWidget(sopRadio, 0, Qt::AlignLeft);
@@ -123,19 +203,35 @@ QBoxLayout *MainWindow::createLayout()
 // order (Reset, the variable count and the click handler depend on it).
 void MainWindow::connectWidgets()
 {
+    connect(equationManager, &EquationManager::returnPressed, fillTableButton, &QPushButton::click);
+    connect(equationManager, &EquationManager::signalUpdateTruthTableValues, truthTableWidget,
+            &truthTable::updateFromParser);
+    connect(fillTableButton, &QPushButton::clicked, equationManager,
+            &EquationManager::slotEvaluateEquation);
+    connect(resetButton, &QPushButton::clicked, equationManager,
+            &EquationManager::slotResetEquation);
     connect(resetButton, &QPushButton::clicked, resultEdit, &QLineEdit::clear);
     connect(resetButton, &QPushButton::clicked, minimizer, &Minimize::resetMinimize);
+    connect(resetButton, &QPushButton::clicked, kMapWidget, &kMap::resetMap);
     connect(resetButton, &QPushButton::clicked, truthTableWidget, &truthTable::resetTable);
     connect(resetButton, &QPushButton::clicked, sopRadio, &QRadioButton::toggle);
     connect(resetButton, &QPushButton::clicked, variableCountManager,
             &VariableCountManager::slotReset);
     connect(minimizeButton, &QPushButton::clicked, truthTableWidget, &truthTable::emitSendMinterms);
+    connect(minimizer, &Minimize::sendCircles, kMapWidget, &kMap::updateCircles);
     connect(minimizer, &Minimize::sendResult, resultEdit, &QLineEdit::setText);
     connect(truthTableWidget, &truthTable::cellClicked, truthTableWidget,
             &truthTable::getCellChanged);
+    connect(truthTableWidget, &truthTable::cellModified, kMapWidget, &kMap::updateCell);
     connect(truthTableWidget, &truthTable::cellModified, truthTableWidget, &truthTable::setMinterm);
     connect(truthTableWidget, &truthTable::sendMinterms, minimizer, &Minimize::miniClicked);
+    connect(kMapWidget, &kMap::cellClicked, kMapWidget, &kMap::getCellChanged);
+    connect(kMapWidget, &kMap::cellModified, truthTableWidget, &truthTable::updateCell);
     connect(sopRadio, &QRadioButton::toggled, minimizer, &Minimize::setSOP);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, equationManager,
+            &EquationManager::slotUpdateVariableCount);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, kMapWidget,
+            &kMap::changeNumberElements);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount,
             truthTableWidget, &truthTable::changeNumberElements);
 }

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
+class EquationManager;
+class HelpMenu;
 class Minimize;
+class QAction;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class VariableCountManager;
+class kMap;
 class truthTable;
 
 // The one window of the program. It owns no logic: it creates every widget
@@ -20,14 +26,22 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
 private slots:
     void createMenus();
+    void truthTableHelp();
+    void kmapHelp();
+    void equationHelp();
+    void variableHelp();
+    void SOPHelp();
+    void importHelp();
 
 private:
     void createWidgets();
     QBoxLayout *createLayout();
     void connectWidgets();
+    void openHelp(const QString &topic);
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -35,6 +49,7 @@ private:
     Minimize *minimizer = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
+    EquationManager *equationManager = nullptr;
     QLabel *truthTableLabel = nullptr;
     QLabel *kMapLabel = nullptr;
     QRadioButton *sopRadio = nullptr;
@@ -42,8 +57,19 @@ private:
     QLabel *resultLabel = nullptr;
     QLineEdit *resultEdit = nullptr;
     truthTable *truthTableWidget = nullptr;
+    kMap *kMapWidget = nullptr;
     QPushButton *minimizeButton = nullptr;
     QPushButton *resetButton = nullptr;
     QPushButton *importButton = nullptr;
     QPushButton *exportButton = nullptr;
+    QAction *truthTableHelpAction = nullptr;
+    QAction *kmapHelpAction = nullptr;
+    QAction *equationHelpAction = nullptr;
+    QAction *variableHelpAction = nullptr;
+    QAction *SOPHelpAction = nullptr;
+    QAction *importHelpAction = nullptr;
+    HelpMenu *helpWindow = nullptr;
+    // Help windows are top-level windows of their own; they stay open after
+    // the next one opens and are deleted with the main window.
+    QList<QPointer<HelpMenu>> helpWindows;
 };

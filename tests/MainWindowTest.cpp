@@ -98,6 +98,10 @@ void MainWindowTest::widgetTextsAndStatusTips_data()
     QTest::newRow("equation label") << "equationLabel"
                                     << "Equation = "
                                     << "";
+    QTest::newRow("equation field")
+        << "equationManager"
+        << ""
+        << "Enter an equation as input for the truth table and Karnaugh map";
     QTest::newRow("truth table label") << "truthTableLabel"
                                        << "Truth Table"
                                        << "";
@@ -158,9 +162,11 @@ void MainWindowTest::layoutRows_data()
                                 << QStringList{"variablesButton 0 1", "variableCountManager 1 1",
                                                "importButton 1 1", "exportButton 1 1",
                                                "resetButton 1 2"};
-    QTest::newRow("3 equation") << 2 << QStringList{"equationLabel 0 0", "fillTableButton 0 0"};
+    QTest::newRow("3 equation") << 2
+                                << QStringList{"equationLabel 0 0", "equationManager 0 0",
+                                               "fillTableButton 0 0"};
     QTest::newRow("4 view labels") << 3 << QStringList{"truthTableLabel 0 1", "kMapLabel 0 1"};
-    QTest::newRow("5 views") << 4 << QStringList{"truthTableWidget 0 0"};
+    QTest::newRow("5 views") << 4 << QStringList{"truthTableWidget 0 0", "kMapWidget 0 0"};
     QTest::newRow("6 form") << 5 << QStringList{"sopRadio 0 1", "posRadio 1 1"};
     QTest::newRow("7 minimize") << 6 << QStringList{"minimizeButton 0 0"};
     QTest::newRow("8 result") << 7 << QStringList{"resultLabel 0 1", "resultEdit 0 0"};

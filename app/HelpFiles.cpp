@@ -1,0 +1,34 @@
+#include "app/HelpFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#ifndef TAVOLIN_INSTALLED_HELP_DIR
+#define TAVOLIN_INSTALLED_HELP_DIR ""
+#endif
+
+QStringList HelpFiles::searchFolders()
+{
+    QStringList folders{QDir::currentPath()};
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (!programDir.isEmpty()) {
+        folders << programDir;
+        folders << QDir(programDir).filePath(QStringLiteral("../help"));
+        folders << QDir(programDir).filePath(QStringLiteral("../share/tavolin"));
+    }
+    const QString installed = QStringLiteral(TAVOLIN_INSTALLED_HELP_DIR);
+    if (!installed.isEmpty())
+        folders << installed;
+    return folders;
+}
+
+QString HelpFiles::locate(const QString &fileName)
+{
+    for (const QString &folder : searchFolders()) {
+        const QFileInfo candidate(QDir(folder), fileName);
+        if (candidate.isFile())
+            return QDir::cleanPath(candidate.absoluteFilePath());
+    }
+    return fileName;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Finds the help texts and pictures. The working directory comes first, so a
+// user can run the program beside edited copies; then the folders where the
+// build and the installation put them, relative to the executable, so that
+// help also works when the program is started from a desktop menu.
+class HelpFiles
+{
+public:
+    // Folders searched, in order.
+    static QStringList searchFolders();
+
+    // The path of the first existing file of that name, or the bare name
+    // (which then resolves against the working directory and fails quietly).
+    static QString locate(const QString &fileName);
+};

@@ -1,0 +1,180 @@
+#include "dialogs/ChangeVarsPopup.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+constexpr int maxRows = 6;
+constexpr int nameLength = 3;
+// Ok sits below the last possible name row, whatever the number of rows.
+constexpr int okRow = 7;
+
+} // namespace
+
+ChangeVarsPopup::ChangeVarsPopup(int rowCount, QWidget *parent)
+    : QDialog(parent), promptLabel(new QLabel(QStringLiteral("Enter the new variable names"))),
+      okButton(new QPushButton(QStringLiteral("Ok")))
+{
+    connect(okButton, &QPushButton::clicked, this, &ChangeVarsPopup::slotEmitUpdateVariableNames);
+    resizeNameRows(rowCount);
+}
+
+QString ChangeVarsPopup::defaultName(int position)
+{
+    return QString(QChar(u'A' + position));
+}
+
+QString ChangeVarsPopup::rowCaption(int position)
+{
+    return QString::number(position + 1) + QStringLiteral(": ");
+}
+
+void ChangeVarsPopup::resizeNameRows(int count)
+{
+    if (static_cast<unsigned>(count) > maxRows)
+        return;
+    while (nameRows.size() > count) {
+        const NameRow row = nameRows.takeLast();
+        delete row.first.data();
+        delete row.second.data();
+    }
+    while (nameRows.size() < count) {
+        auto *field = new QLineEdit(defaultName(firstFreeLetter()));
+        auto *caption = new QLabel(rowCaption(nameRows.size()));
+        nameRows.append(NameRow(caption, field));
+        field->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9a-zA-Z]+")), this));
+        field->setMaxLength(nameLength);
+    }
+    rebuildLayout();
+}
+
+int ChangeVarsPopup::firstFreeLetter() const
+{
+    int letter = 0;
+    for (int p = 0; p < nameRows.size(); ++p) {
+        const QLineEdit *field = nameRows[p].second;
+        if (field && field->text() == defaultName(letter)) {
+            ++letter;
+            p = -1; // the next letter may be taken by an earlier row
+        }
+    }
+    return letter;
+}
+
+void ChangeVarsPopup::rebuildLayout()
+{
+    delete layout();
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(promptLabel, 0, 1);
+    for (int p = 0; p < nameRows.size(); ++p) {
+        if (nameRows[p].first)
+            grid->addWidget(nameRows[p].first, p + 1, 0);
+        if (nameRows[p].second)
+            grid->addWidget(nameRows[p].second, p + 1, 1);
+    }
+    grid->addWidget(okButton, okRow, 1);
+    updateGeometry();
+    // Showing again lets the window take the size of its new content.
+    if (isVisible()) {
+        hide();
+        show();
+    }
+}
+
+void ChangeVarsPopup::resetNames()
+{
+    for (int p = 0; p < nameRows.size(); ++p) {
+        if (nameRows[p].second)
+            nameRows[p].second->setText(defaultName(p));
+    }
+}
+
+void ChangeVarsPopup::reportInvalidName(QLineEdit *field, const QString &title, const QString &text)
+{
+    show();
+    setFocusProxy(field);
+    field->setFocus(Qt::OtherFocusReason);
+    QMessageBox::warning(this, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+bool ChangeVarsPopup::validateNames()
+{
+    for (const NameRow &row : std::as_const(nameRows)) {
+        QLineEdit *field = row.second;
+        if (field && !field->hasAcceptableInput()) {
+            reportInvalidName(field, QStringLiteral("Invalid Variable Name"),
+                              QStringLiteral("A variable name can only contain numbers, "
+                                             "upper-case letters, and lower-case letters."));
+            return false;
+        }
+    }
+    for (int b = 0; b < nameRows.size(); ++b) {
+        for (int j = b + 1; j < nameRows.size(); ++j) {
+            QLineEdit *earlier = nameRows[b].second;
+            QLineEdit *later = nameRows[j].second;
+            if (earlier && later && earlier->text() == later->text()) {
+                reportInvalidName(later, QStringLiteral("Duplicate Variable Name"),
+                                  QStringLiteral("This variable name has already been used. A "
+                                                 "variable name must be unique."));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void ChangeVarsPopup::complete()
+{
+    QString names[maxRows];
+    for (int p = 0; p < maxRows; ++p) {
+        const QLineEdit *field = p < nameRows.size() ? nameRows[p].second.data() : nullptr;
+        names[p] = p < nameRows.size() ? (field ? field->text() : QString()) : defaultName(p);
+    }
+    emit completed(names[0], names[1], names[2], names[3], names[4], names[5]);
+}
+
+void ChangeVarsPopup::myReset()
+{
+    slotReset(4);
+}
+
+void ChangeVarsPopup::slotEmitUpdateVariableNames()
+{
+    QVector<QString> names;
+    for (const NameRow &row : std::as_const(nameRows))
+        names.append(row.second ? row.second->text() : QString());
+    if (!validateNames())
+        return;
+    emit signalUpdateVariableNames(names);
+    complete();
+    close();
+}
+
+void ChangeVarsPopup::slotReset(int variableNameCount)
+{
+    resetNames();
+    resizeNameRows(variableNameCount);
+}
+
+void ChangeVarsPopup::slotUpdateVariableCount(int variableCount)
+{
+    resizeNameRows(variableCount);
+    slotEmitUpdateVariableNames();
+}
+
+void ChangeVarsPopup::slotUpdateVariableNames(QVector<QString> variableNames)
+{
+    resizeNameRows(variableNames.size());
+    for (int p = 0; p < nameRows.size() && p < variableNames.size(); ++p) {
+        if (nameRows[p].second)
+            nameRows[p].second->setText(variableNames[p]);
+    }
+    slotEmitUpdateVariableNames();
+}

@@ -1,0 +1,109 @@
+#include "expression/EquationManager.h"
+
+#include "expression/ExpressionException.h"
+
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string toAscii(const QString &text)
+{
+    return text.toLatin1().toStdString();
+}
+
+} // namespace
+
+EquationManager::EquationManager(QWidget *parent) : QLineEdit(parent)
+{
+    setStatusTip(QStringLiteral("Enter an equation as input for the truth table and Karnaugh map"));
+    setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[()^+&'0-9a-zA-Z]*")), this));
+    slotResetEquation();
+}
+
+void EquationManager::slotEvaluateEquation()
+{
+    if (text().isEmpty()) {
+        warn(QStringLiteral("An empty expression cannot be evaluated."));
+        return;
+    }
+    Set_Expression(toAscii(text()));
+    const int n = Variable_Count();
+    const int total = 1 << n;
+    QVector<bool> results;
+    results.reserve(total);
+    try {
+        std::vector<bool> values(static_cast<std::size_t>(n));
+        for (int row = 0; row < total; ++row) {
+            for (int i = 0; i < n; ++i)
+                values[static_cast<std::size_t>(i)] = (row >> (n - 1 - i)) & 1;
+            Set_Variable_Values(values);
+            results.append(Evaluate_Expression());
+        }
+    } catch (const ExpressionException &e) {
+        const ExpressionToken token = e.Get_Token();
+        setSelection(token.Get_Column(), static_cast<int>(token.Get_Text().size()));
+        warn(QStringLiteral("Error detected while parsing and evaluating the expression:\n\n") +
+             QString::fromStdString(e.Get_Message()));
+        return;
+    }
+    emit signalUpdateTruthTableValues(results);
+}
+
+void EquationManager::slotResetEquation()
+{
+    variable_count_ = 4;
+    stored_names_ = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                     QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F")};
+    clear();
+    Apply_Variable_Names();
+}
+
+void EquationManager::slotUpdateVariableCount(int variableCount)
+{
+    variable_count_ = variableCount;
+    Apply_Variable_Names();
+}
+
+void EquationManager::slotUpdateVariableNames(const QString &one, const QString &two,
+                                              const QString &three, const QString &four,
+                                              const QString &five, const QString &six)
+{
+    stored_names_ = {one, two, three, four, five, six};
+    Apply_Variable_Names();
+}
+
+// The dialog sends exactly the names in use; they stand until the next count
+// or six-name update rebuilds the list from the stored names.
+void EquationManager::slotUpdateVariableNames(const QVector<QString> &variableNames)
+{
+    variable_count_ = static_cast<int>(variableNames.size());
+    std::vector<std::string> names;
+    for (const QString &name : variableNames)
+        names.push_back(toAscii(name));
+    Set_Variable_Names(names);
+}
+
+// A list with a repeated name (padding included) is refused by the engine,
+// which then keeps its previous names; the user is not told.
+void EquationManager::Apply_Variable_Names()
+{
+    std::vector<std::string> names;
+    for (const QString &name : stored_names_)
+        names.push_back(toAscii(name));
+    names.resize(static_cast<std::size_t>(std::max(variable_count_, 0)));
+    Set_Variable_Names(names);
+}
+
+void EquationManager::warn(const QString &text)
+{
+    setFocus(Qt::OtherFocusReason);
+    QMessageBox::warning(this, QStringLiteral("Equation Syntax Error"), text, QMessageBox::Ok,
+                         QMessageBox::NoButton);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "expression/ExpressionToken.h"
+
+#include <string>
+
+enum ExpressionErrorCode
+{
+    INVALID_SYMBOL = 0,
+    UNEXPECTED_OPERAND,
+    UNMATCHED_LEFT_PARENTHESIS,
+    UNMATCHED_RIGHT_PARENTHESIS,
+    MISSING_LHS_OPERAND,
+    MISSING_RHS_OPERAND,
+    UNDEFINED_TOKEN,
+    UNDEFINED_VARIABLE,
+    UNDEFINED_OPERATOR
+};
+
+// A syntax error in the expression text, thrown by value. The token locates
+// the error for the user: its column and its text.
+class ExpressionException
+{
+public:
+    ExpressionException(int error_code, const ExpressionToken &token);
+
+    ExpressionToken Get_Token() const { return token_; }
+    int Get_Error_Code() const { return error_code_; }
+
+    // The text shown to the user; positions in it count from 1.
+    std::string Get_Message() const;
+
+private:
+    ExpressionToken token_;
+    int error_code_;
+};

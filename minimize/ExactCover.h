@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PrimeImplicant.h"
+
+#include <vector>
+
+// A true minimum cover: the fewest prime implicants that cover every cell of
+// code 1, and among those the fewest literals. The window's own cover (the
+// essential primes, then greedy choices) is fast and usually minimal; this
+// one is exact, found by branch and bound over the primes.
+struct ExactCoverResult
+{
+    // Each solution lists 1-based prime numbers (positions in `primes`) in
+    // ascending order; solutions are in lexicographic order. Empty when no
+    // cell has code 1 (then the one solution is the empty cover).
+    std::vector<std::vector<int>> solutions;
+    int terms = 0;    // primes in each solution
+    int literals = 0; // literals in each solution
+};
+
+class ExactCover
+{
+public:
+    // cellCodes: the working array of a minimization (0 and 1 already swapped
+    // for the product-of-sums form), primes: its prime implicants in stored
+    // order. With `all` false, `solutions` holds the lexicographically first
+    // minimum solution; with `all` true, every minimum solution.
+    static ExactCoverResult solve(const std::vector<int> &cellCodes,
+                                  const std::vector<PrimeImplicant> &primes, bool all = false);
+};

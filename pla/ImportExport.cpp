@@ -1,0 +1,199 @@
+#include "pla/ImportExport.h"
+
+#include "pla/PlaReader.h"
+#include "pla/PlaWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTableWidgetItem>
+
+namespace {
+
+const QString importTitle = QStringLiteral("Import File");
+const QString exportTitle = QStringLiteral("Export File");
+const QString fileFilter = QStringLiteral("*.pla");
+
+bool isVariableCount(int count)
+{
+    return count >= 2 && count <= 6;
+}
+
+QString defaultName(int position)
+{
+    return QString(QChar(u'A' + position));
+}
+
+QVector<QString> defaultNames()
+{
+    QVector<QString> names;
+    for (int p = 0; p < 6; ++p)
+        names << defaultName(p);
+    return names;
+}
+
+char cellValue(const QString &text)
+{
+    if (text == QLatin1String("0"))
+        return '0';
+    if (text == QLatin1String("1"))
+        return '1';
+    return 'X';
+}
+
+} // namespace
+
+ImportExport::ImportExport(QWidget *parent) : QWidget(parent), names(defaultNames()) {}
+
+void ImportExport::importFile()
+{
+    const QString fileName =
+        QFileDialog::getOpenFileName(this, importTitle, QStringLiteral("./"), fileFilter);
+    if (fileName.isEmpty())
+        return;
+    importFrom(fileName);
+}
+
+void ImportExport::exportFile()
+{
+    const QString fileName =
+        QFileDialog::getSaveFileName(this, exportTitle, QStringLiteral("./"), fileFilter);
+    if (fileName.isEmpty())
+        return;
+    exportTo(fileName);
+}
+
+bool ImportExport::importFrom(const QString &fileName)
+{
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::warning(
+            this, importTitle,
+            QStringLiteral("Could not read %1: %2.").arg(shownName, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        QMessageBox::warning(
+            this, importTitle,
+            QStringLiteral("Could not read %1: %2.").arg(shownName, file.errorString()));
+        return false;
+    }
+
+    const PlaReadResult result = PlaReader::read(bytes.toStdString(), numVars);
+    if (!result.ok()) {
+        QMessageBox::warning(this, importTitle,
+                             QStringLiteral("%1 was not imported.\nLine %2: %3")
+                                 .arg(shownName)
+                                 .arg(result.error.line)
+                                 .arg(QString::fromStdString(result.error.message)));
+        return false;
+    }
+    announce(*result.function);
+    if (result.function->severalOutputs)
+        QMessageBox::information(this, importTitle,
+                                 QStringLiteral("%1 describes several outputs; only the first "
+                                                "output was imported.")
+                                     .arg(shownName));
+    return true;
+}
+
+void ImportExport::announce(const PlaFunction &function)
+{
+    const int count = function.variableCount;
+    if (function.countGiven) {
+        numVars = count;
+        emit numVariables(count);
+    }
+
+    if (!function.names.empty()) {
+        QVector<QString> read;
+        for (const std::string &name : function.names)
+            read << QString::fromStdString(name);
+        QVector<QString> six = read;
+        while (six.size() < 6)
+            six << defaultName(six.size());
+        emit changeNames(six[0], six[1], six[2], six[3], six[4], six[5]);
+        emit variableNames(read);
+    } else if (function.countGiven) {
+        // The names dialog learns the new count only from here; through it
+        // every other widget takes names for exactly that many variables.
+        emit variableNames(namesForCount(count));
+    }
+
+    // The ".i" line has cleared the tables; without it, cells the file does
+    // not set keep what they show.
+    QTableWidgetItem item;
+    for (std::size_t m = 0; m < function.values.size(); ++m) {
+        if (!function.assigned[m])
+            continue;
+        const QString value(QChar::fromLatin1(function.values[m]));
+        emit mintermValues(static_cast<int>(m), count + 2, value);
+        item.setText(value);
+        emit updateCell(static_cast<int>(m), &item);
+    }
+}
+
+// The names shown now for the positions that remain, and for new positions
+// their default letter, or the first letter no other name uses.
+QVector<QString> ImportExport::namesForCount(int count) const
+{
+    QVector<QString> result = names.mid(0, qMin(count, int(names.size())));
+    while (result.size() < count) {
+        QString name = defaultName(result.size());
+        for (int letter = 0; result.contains(name); ++letter)
+            name = defaultName(letter);
+        result << name;
+    }
+    return result;
+}
+
+bool ImportExport::exportTo(const QString &fileName)
+{
+    PlaFunction function;
+    function.variableCount = numVars;
+    for (const QString &name : std::as_const(names))
+        function.names.push_back(name.toStdString());
+    function.values = values;
+    function.values.resize(std::size_t{1} << numVars, '0');
+    const QByteArray text = QByteArray::fromStdString(PlaWriter::write(function));
+
+    QFile file(fileName);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(text) == text.size() && file.flush();
+    if (!written) {
+        QMessageBox::warning(this, exportTitle,
+                             QStringLiteral("Could not write %1: %2.")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return false;
+    }
+    file.close();
+    return true;
+}
+
+void ImportExport::getMinterms(int count, QList<QTableWidgetItem *> minterms)
+{
+    if (!isVariableCount(count))
+        return;
+    numVars = count;
+    values.clear();
+    const int size = qMin(1 << count, int(minterms.size()));
+    for (int m = 0; m < size; ++m)
+        values += minterms[m] ? cellValue(minterms[m]->text()) : '0';
+}
+
+void ImportExport::getVariableNames(QVector<QString> variableNames)
+{
+    names = variableNames;
+    if (isVariableCount(names.size()))
+        numVars = names.size();
+}
+
+void ImportExport::resetIO()
+{
+    numVars = 4;
+    values.clear();
+    names = defaultNames();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTableWidgetItem>
+#include <QVector>
+#include <QWidget>
+
+#include <string>
+
+struct PlaFunction;
+
+// Saves the function the tables show as a PLA file and loads such files. It
+// keeps its own copy of the variable count, the names and the cell values,
+// which the truth table and the names dialog keep current through its slots;
+// an import is announced through its signals. The object is never shown: it
+// only parents the file dialogs and message boxes.
+class ImportExport : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ImportExport(QWidget *parent = nullptr);
+
+    // The work behind the two buttons once a file name is known. Both report
+    // a failure in a warning box and return false.
+    bool importFrom(const QString &fileName);
+    bool exportTo(const QString &fileName);
+
+signals:
+    void changeNames(QString one, QString two, QString three, QString four, QString five,
+                     QString six);
+    void numVariables(int num);
+    void mintermValues(int minterm, int column, QString value);
+    void updateCell(int minterm, QTableWidgetItem *value);
+    void variableNames(QVector<QString> names);
+
+public slots:
+    void importFile();
+    void exportFile();
+    void getMinterms(int count, QList<QTableWidgetItem *> minterms);
+    void getVariableNames(QVector<QString> variableNames);
+    void resetIO();
+
+private:
+    void announce(const PlaFunction &function);
+    QVector<QString> namesForCount(int count) const;
+
+    int numVars = 4;
+    QVector<QString> names;
+    // One character per minterm, '0', '1' or 'X', as the truth table last sent them.
+    std::string values;
+};

@@ -1,0 +1,38 @@
+#include "pla/PlaWriter.h"
+
+namespace {
+
+std::string binarySpelling(std::size_t value, int width)
+{
+    std::string digits;
+    for (; value > 0; value >>= 1)
+        digits.insert(digits.begin(), (value & 1) ? '1' : '0');
+    if (static_cast<int>(digits.size()) < width)
+        digits.insert(digits.begin(), width - digits.size(), '0');
+    return digits;
+}
+
+} // namespace
+
+std::string PlaWriter::write(const PlaFunction &function)
+{
+    const int n = function.variableCount;
+    std::string text = ".i " + std::to_string(n) + "\n.o 1\n.ilb ";
+    for (int j = 0; j < n; ++j) {
+        if (j < static_cast<int>(function.names.size()))
+            text += function.names[j];
+        else
+            text += static_cast<char>('A' + j);
+        text += ' ';
+    }
+    text += '\n';
+    for (std::size_t m = 0; m < function.values.size(); ++m) {
+        if (function.values[m] == '0')
+            continue;
+        text += binarySpelling(m, n);
+        text += ' ';
+        text += function.values[m];
+        text += '\n';
+    }
+    return text;
+}
