@@ -86,16 +86,23 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
         }
     }
 
+    // Columns without a remaining row can never win (a winner needs at least
+    // one row), so each round drops them; the others keep their order.
     while (rows != 0) {
+        std::size_t kept = 0;
         std::size_t best = 0;
         int bestCount = 0;
-        for (std::size_t column = 0; column < columns_.size(); ++column) {
-            const int count = countOf(covers_[columns_[column]] & rows);
+        for (const int prime : columns_) {
+            const int count = countOf(covers_[prime] & rows);
+            if (count == 0)
+                continue;
             if (count > bestCount) {
-                best = column;
+                best = kept;
                 bestCount = count;
             }
+            columns_[kept++] = prime;
         }
+        columns_.resize(kept);
         // Every remaining row is covered by some remaining prime; stop
         // rather than loop should the primes not cover the function.
         if (bestCount == 0)

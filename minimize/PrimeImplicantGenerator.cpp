@@ -33,7 +33,6 @@ PrimeImplicantGenerator::PrimeImplicantGenerator()
 {
     openNode_.fill(-1);
     openValues_.fill(0);
-    mergedInPass_.fill(0);
 }
 
 std::vector<PrimeImplicant> PrimeImplicantGenerator::generate(int n,
@@ -56,11 +55,15 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
     // Node m is minterm m; the start list holds those that are not 0.
     nodes_.clear();
     current_.resize(static_cast<std::size_t>(cellCount));
+    openValues_.fill(0);
     std::size_t startCount = 0;
     for (int m = 0; m < cellCount; ++m) {
         nodes_.push_back({static_cast<std::uint8_t>(m), 0, false, -1, -1});
+        openNode_[openKey(0, m)] = m;
+        const bool start = cellCodes[m] != 0;
+        openValues_[0] |= static_cast<std::uint64_t>(start) << m;
         current_[startCount] = m;
-        startCount += cellCodes[m] != 0;
+        startCount += start;
     }
     current_.resize(startCount);
 
@@ -96,25 +99,16 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
 // with a 0 in the flipped bit, and they come in the order of that bit; the
 // partners further up merged with this cube when they were processed.
 //
-// Primes can never repeat (a new prime has more dashes than the primes of
-// earlier passes), so only merged cubes are checked for duplicates.
+// The open cubes of the list being built are recorded in openValues_ and
+// openNode_ as they are made, ready for the next pass. They carry one dash
+// more than the cubes of this pass, so the two never share a dash mask. The
+// record also finds duplicates: a merged cube that is already recorded was
+// made before by another pair, and only its first occurrence, with its own
+// minterm list, is kept. Primes can never repeat (a new prime has more dashes
+// than the primes of earlier passes).
 bool PrimeImplicantGenerator::runPass()
 {
-    // A merged cube counts as made in this pass when its entry holds the
-    // pass number, so the table never needs clearing.
-    if (++passNumber_ == 0) {
-        mergedInPass_.fill(0);
-        passNumber_ = 1;
-    }
     next_.clear();
-    for (const std::int32_t id : current_) {
-        const Node &node = nodes_[id];
-        if (!node.prime) {
-            openNode_[openKey(node.dashes, node.value)] = id;
-            openValues_[node.dashes] |= std::uint64_t{1} << node.value;
-        }
-    }
-
     bool anyMerged = false;
     for (const std::int32_t id : current_) {
         const Node node = nodes_[id];
@@ -133,19 +127,22 @@ bool PrimeImplicantGenerator::runPass()
              later &= later - 1) {
             const int mask = static_cast<int>(later & (~later + 1));
             const int dashes = node.dashes | mask;
-            // The same cube merged again (from another pair) is a duplicate:
-            // only its first occurrence, with its own minterm list, is kept.
-            std::uint32_t &made = mergedInPass_[openKey(dashes, node.value)];
-            if (made == passNumber_)
+            std::uint64_t &made = openValues_[dashes];
+            const std::uint64_t bit = std::uint64_t{1} << node.value;
+            if (made & bit)
                 continue;
-            made = passNumber_;
-            next_.push_back(static_cast<std::int32_t>(nodes_.size()));
+            made |= bit;
+            const auto merged = static_cast<std::int32_t>(nodes_.size());
             nodes_.push_back({node.value, static_cast<std::uint8_t>(dashes), false, id,
                               openNode_[openKey(node.dashes, node.value | mask)]});
+            openNode_[openKey(dashes, node.value)] = merged;
+            next_.push_back(merged);
             anyMerged = true;
         }
     }
 
+    // This pass's cubes are done with; masks of fewer dashes are clear
+    // already.
     for (const std::int32_t id : current_)
         openValues_[nodes_[id].dashes] = 0;
     return anyMerged;
@@ -165,7 +162,9 @@ int *PrimeImplicantGenerator::writeMinterms(std::int32_t id, int *out) const
 
 void PrimeImplicantGenerator::writeCube(const Node &node, int n, std::string &text) const
 {
-    text.resize(static_cast<std::size_t>(node.prime ? n + 1 : n));
+    const auto length = static_cast<std::size_t>(node.prime ? n + 1 : n);
+    if (text.size() != length)
+        text.resize(length);
     char *out = text.data();
     // Dashed value bits are 0, so dash and value bit pick one of "01-".
     for (int k = 0; k < n; ++k) {

@@ -47,13 +47,9 @@ private:
     std::vector<Node> nodes_;
     std::vector<std::int32_t> current_;
     std::vector<std::int32_t> next_;
-    // Node of the open cube (dashes, value) in current_; entries of cubes
-    // that are not open in this pass are stale and never read.
-    std::array<std::int32_t, 64 * 64> openNode_;
-    // The values of the open cubes in current_, one set per dash mask.
+    // The values of the open cubes, one set per dash mask, and the node of
+    // each open cube (dashes, value). Entries whose value is not in the set
+    // are stale and never read.
     std::array<std::uint64_t, 64> openValues_;
-    // Duplicate removal: the pass in which a merged cube (dashes, value) was
-    // last made.
-    std::array<std::uint32_t, 64 * 64> mergedInPass_;
-    std::uint32_t passNumber_ = 0;
+    std::array<std::int32_t, 64 * 64> openNode_;
 };

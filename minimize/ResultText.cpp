@@ -26,13 +26,16 @@ void resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplic
         firstTerm = false;
         if (!sumOfProducts)
             text += '(';
-        bool firstLiteral = true;
-        for (std::size_t j = 0; j < cube.size() && cube[j] != '*' && j < names.size(); ++j) {
-            if (cube[j] != '0' && cube[j] != '1')
-                continue;
-            if (!firstLiteral)
+        // Positions with a literal, found first so that the loop below does
+        // not branch on every dash.
+        const std::size_t width = std::min(cube.size(), names.size());
+        unsigned literals = 0;
+        for (std::size_t j = 0; j < width; ++j)
+            literals |= static_cast<unsigned>(cube[j] == '0' || cube[j] == '1') << j;
+        for (unsigned rest = literals; rest != 0; rest &= rest - 1) {
+            const int j = __builtin_ctz(rest);
+            if (rest != literals)
                 text += sumOfProducts ? '&' : '+';
-            firstLiteral = false;
             if (names[j].size() == 1)
                 text += names[j][0];
             else
