@@ -23,10 +23,6 @@ int countOf(MintermSet set)
 
 } // namespace
 
-// The cover chart is held as one minterm set per prime (its rows holding a 1)
-// and the set of rows still present; the list of remaining columns plays the
-// part of the chart's header, so positions keep naming the primes they
-// stood for while chosen columns drop out.
 std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
                                        const std::vector<PrimeImplicant> &primes)
 {
@@ -35,6 +31,10 @@ std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
     return selection;
 }
 
+// The cover chart is held as one minterm set per prime (its rows holding a 1)
+// and the set of rows still present; the list of remaining columns plays the
+// part of the chart's header, so positions keep naming the primes they
+// stood for while chosen columns drop out.
 void CoverSelector::select(const std::vector<int> &cellCodes,
                            const std::vector<PrimeImplicant> &primes, std::vector<int> &selection)
 {

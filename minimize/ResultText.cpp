@@ -19,15 +19,15 @@ void resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplic
     text.clear();
     bool firstTerm = true;
     for (const int number : selection) {
-        // The cube's characters; the prime marker after them is skipped.
         const std::string &cube = primes.at(static_cast<std::size_t>(number - 1)).cube;
         if (!firstTerm)
             text += sumOfProducts ? '+' : '&';
         firstTerm = false;
         if (!sumOfProducts)
             text += '(';
-        // Positions with a literal, found first so that the loop below does
-        // not branch on every dash.
+        // Positions with a literal ('0' or '1'; not a dash or the prime
+        // marker), found first so that the loop below does not branch on
+        // every dash.
         const std::size_t width = std::min(cube.size(), names.size());
         unsigned literals = 0;
         for (std::size_t j = 0; j < width; ++j)
