@@ -39,6 +39,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     auto *centralWidget = new QWidget();
     centralWidget->setLayout(rows);
     setCentralWidget(centralWidget);
+
+    // Open large enough to show a good part of the truth table at once.
+    setWindowTitle(QStringLiteral("Tavolin"));
+    resize(sizeHint().expandedTo(QSize(760, 720)));
 }
 
 MainWindow::~MainWindow()
