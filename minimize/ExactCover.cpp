@@ -134,8 +134,8 @@ struct IndexRange
 class CostSearch
 {
 public:
-    CostSearch(std::vector<Candidate> candidates, Cost upperBound)
-        : candidates_(std::move(candidates)), best_(upperBound), forbidden_(candidates_.size(), 0)
+    CostSearch(const std::vector<Candidate> &candidates, Cost upperBound)
+        : candidates_(candidates), best_(upperBound), forbidden_(candidates_.size(), 0)
     {}
 
     // The least cost below the upper bound, or the upper bound itself.
@@ -162,6 +162,7 @@ private:
                 (candidates_[static_cast<std::size_t>(i)].cover & uncovered) != 0)
                 useful.push_back(i);
         }
+        dropDominated(useful, uncovered);
         Offer offer;
         if (!offer.gather(uncovered, candidates_, useful))
             return;
@@ -197,7 +198,32 @@ private:
             forbidden_[static_cast<std::size_t>(i)] = 0;
     }
 
-    std::vector<Candidate> candidates_;
+    // Drops every prime that another allowed one makes superfluous for the
+    // least cost: one whose uncovered cells another covers too, at no higher
+    // cost (of two equal ones the later goes). The listing of all least
+    // covers must keep such primes; only the cost search may do this.
+    void dropDominated(std::vector<int> &useful, CellSet uncovered) const
+    {
+        std::vector<int> kept;
+        kept.reserve(useful.size());
+        for (std::size_t a = 0; a < useful.size(); ++a) {
+            const Candidate &x = candidates_[static_cast<std::size_t>(useful[a])];
+            const CellSet xCells = x.cover & uncovered;
+            bool dominated = false;
+            for (std::size_t b = 0; b < useful.size() && !dominated; ++b) {
+                const Candidate &y = candidates_[static_cast<std::size_t>(useful[b])];
+                const CellSet yCells = y.cover & uncovered;
+                if (a == b || (xCells & ~yCells) != 0 || y.cost > x.cost)
+                    continue;
+                dominated = xCells != yCells || y.cost < x.cost || b < a;
+            }
+            if (!dominated)
+                kept.push_back(useful[a]);
+        }
+        useful.swap(kept);
+    }
+
+    const std::vector<Candidate> &candidates_;
     Cost best_;
     std::vector<char> forbidden_;
 };
@@ -258,28 +284,6 @@ private:
     std::vector<int> chosen_;
     std::vector<std::vector<int>> found_;
 };
-
-// Drops every candidate that another one makes superfluous for the least
-// cost: one whose cells another covers too, at no higher cost (of two equal
-// ones the later goes). Only the cost search may use this; the listing of all
-// least covers must keep such primes.
-std::vector<Candidate> withoutDominated(const std::vector<Candidate> &candidates)
-{
-    std::vector<Candidate> kept;
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const Candidate &x = candidates[i];
-        bool dominated = false;
-        for (std::size_t j = 0; j < candidates.size() && !dominated; ++j) {
-            const Candidate &y = candidates[j];
-            if (j == i || (x.cover & ~y.cover) != 0 || y.cost > x.cost)
-                continue;
-            dominated = x.cover != y.cover || y.cost < x.cost || j < i;
-        }
-        if (!dominated)
-            kept.push_back(x);
-    }
-    return kept;
-}
 
 // Largest cover first, the cheaper prime on a tie: a cover whose cost bounds
 // the search from above.
@@ -368,8 +372,7 @@ ExactCoverResult ExactCover::solve(const std::vector<int> &cellCodes,
     std::vector<std::vector<int>> rests = {{}};
     Cost restCost = 0;
     if (uncovered != 0) {
-        const std::vector<Candidate> reduced = withoutDominated(candidates);
-        restCost = CostSearch(reduced, greedyCost(reduced, uncovered)).run(uncovered);
+        restCost = CostSearch(candidates, greedyCost(candidates, uncovered)).run(uncovered);
         rests = OrderedSearch(candidates, restCost, all).run(uncovered);
     }
 
