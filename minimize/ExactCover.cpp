@@ -239,7 +239,7 @@ public:
         : candidates_(candidates), target_(target), all_(all)
     {
         for (std::size_t i = 0; i < candidates_.size(); ++i)
-            order_.push_back(static_cast<int>(i));
+            indexes_.push_back(static_cast<int>(i));
     }
 
     std::vector<std::vector<int>> run(CellSet uncovered)
@@ -256,19 +256,18 @@ private:
                 found_.push_back(chosen_);
             return;
         }
-        while (next < order_.size() &&
-               (candidates_[static_cast<std::size_t>(order_[next])].cover & uncovered) == 0)
+        while (next < indexes_.size() && (candidates_[next].cover & uncovered) == 0)
             ++next;
-        if (next == order_.size())
+        if (next == indexes_.size())
             return;
         Offer offer;
-        const IndexRange allowed{order_.data() + next, order_.data() + order_.size()};
+        const IndexRange allowed{indexes_.data() + next, indexes_.data() + indexes_.size()};
         if (!offer.gather(uncovered, candidates_, allowed))
             return;
         if (cost + offer.lowerBound(uncovered) > target_)
             return;
 
-        const Candidate &candidate = candidates_[static_cast<std::size_t>(order_[next])];
+        const Candidate &candidate = candidates_[next];
         chosen_.push_back(candidate.number);
         search(next + 1, uncovered & ~candidate.cover, cost + candidate.cost);
         chosen_.pop_back();
@@ -280,7 +279,7 @@ private:
     const std::vector<Candidate> &candidates_;
     Cost target_;
     bool all_;
-    std::vector<int> order_;
+    std::vector<int> indexes_; // 0, 1, 2, ...: the candidates are in prime order already
     std::vector<int> chosen_;
     std::vector<std::vector<int>> found_;
 };
