@@ -134,8 +134,8 @@ struct IndexRange
 class CostSearch
 {
 public:
-    CostSearch(std::vector<Candidate> candidates, Cost upperBound)
-        : candidates_(std::move(candidates)), best_(upperBound), forbidden_(candidates_.size(), 0)
+    CostSearch(const std::vector<Candidate> &candidates, Cost upperBound)
+        : candidates_(candidates), best_(upperBound), forbidden_(candidates_.size(), 0)
     {}
 
     // The least cost below the upper bound, or the upper bound itself.
@@ -162,6 +162,7 @@ private:
                 (candidates_[static_cast<std::size_t>(i)].cover & uncovered) != 0)
                 useful.push_back(i);
         }
+        dropDominated(useful, uncovered);
         Offer offer;
         if (!offer.gather(uncovered, candidates_, useful))
             return;
@@ -197,7 +198,32 @@ private:
             forbidden_[static_cast<std::size_t>(i)] = 0;
     }
 
-    std::vector<Candidate> candidates_;
+    // Drops every prime that another allowed one makes superfluous for the
+    // least cost: one whose uncovered cells another covers too, at no higher
+    // cost (of two equal ones the later goes). The listing of all least
+    // covers must keep such primes; only the cost search may do this.
+    void dropDominated(std::vector<int> &useful, CellSet uncovered) const
+    {
+        std::vector<int> kept;
+        kept.reserve(useful.size());
+        for (std::size_t a = 0; a < useful.size(); ++a) {
+            const Candidate &x = candidates_[static_cast<std::size_t>(useful[a])];
+            const CellSet xCells = x.cover & uncovered;
+            bool dominated = false;
+            for (std::size_t b = 0; b < useful.size() && !dominated; ++b) {
+                const Candidate &y = candidates_[static_cast<std::size_t>(useful[b])];
+                const CellSet yCells = y.cover & uncovered;
+                if (a == b || (xCells & ~yCells) != 0 || y.cost > x.cost)
+                    continue;
+                dominated = xCells != yCells || y.cost < x.cost || b < a;
+            }
+            if (!dominated)
+                kept.push_back(useful[a]);
+        }
+        useful.swap(kept);
+    }
+
+    const std::vector<Candidate> &candidates_;
     Cost best_;
     std::vector<char> forbidden_;
 };
@@ -213,7 +239,7 @@ public:
         : candidates_(candidates), target_(target), all_(all)
     {
         for (std::size_t i = 0; i < candidates_.size(); ++i)
-            order_.push_back(static_cast<int>(i));
+            indexes_.push_back(static_cast<int>(i));
     }
 
     std::vector<std::vector<int>> run(CellSet uncovered)
@@ -230,19 +256,18 @@ private:
                 found_.push_back(chosen_);
             return;
         }
-        while (next < order_.size() &&
-               (candidates_[static_cast<std::size_t>(order_[next])].cover & uncovered) == 0)
+        while (next < indexes_.size() && (candidates_[next].cover & uncovered) == 0)
             ++next;
-        if (next == order_.size())
+        if (next == indexes_.size())
             return;
         Offer offer;
-        const IndexRange allowed{order_.data() + next, order_.data() + order_.size()};
+        const IndexRange allowed{indexes_.data() + next, indexes_.data() + indexes_.size()};
         if (!offer.gather(uncovered, candidates_, allowed))
             return;
         if (cost + offer.lowerBound(uncovered) > target_)
             return;
 
-        const Candidate &candidate = candidates_[static_cast<std::size_t>(order_[next])];
+        const Candidate &candidate = candidates_[next];
         chosen_.push_back(candidate.number);
         search(next + 1, uncovered & ~candidate.cover, cost + candidate.cost);
         chosen_.pop_back();
@@ -254,32 +279,10 @@ private:
     const std::vector<Candidate> &candidates_;
     Cost target_;
     bool all_;
-    std::vector<int> order_;
+    std::vector<int> indexes_; // 0, 1, 2, ...: the candidates are in prime order already
     std::vector<int> chosen_;
     std::vector<std::vector<int>> found_;
 };
-
-// Drops every candidate that another one makes superfluous for the least
-// cost: one whose cells another covers too, at no higher cost (of two equal
-// ones the later goes). Only the cost search may use this; the listing of all
-// least covers must keep such primes.
-std::vector<Candidate> withoutDominated(const std::vector<Candidate> &candidates)
-{
-    std::vector<Candidate> kept;
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const Candidate &x = candidates[i];
-        bool dominated = false;
-        for (std::size_t j = 0; j < candidates.size() && !dominated; ++j) {
-            const Candidate &y = candidates[j];
-            if (j == i || (x.cover & ~y.cover) != 0 || y.cost > x.cost)
-                continue;
-            dominated = x.cover != y.cover || y.cost < x.cost || j < i;
-        }
-        if (!dominated)
-            kept.push_back(x);
-    }
-    return kept;
-}
 
 // Largest cover first, the cheaper prime on a tie: a cover whose cost bounds
 // the search from above.
@@ -368,8 +371,7 @@ ExactCoverResult ExactCover::solve(const std::vector<int> &cellCodes,
     std::vector<std::vector<int>> rests = {{}};
     Cost restCost = 0;
     if (uncovered != 0) {
-        const std::vector<Candidate> reduced = withoutDominated(candidates);
-        restCost = CostSearch(reduced, greedyCost(reduced, uncovered)).run(uncovered);
+        restCost = CostSearch(candidates, greedyCost(candidates, uncovered)).run(uncovered);
         rests = OrderedSearch(candidates, restCost, all).run(uncovered);
     }
 
