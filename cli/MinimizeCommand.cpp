@@ -1,12 +1,6 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/PlaInput.h"
-#include "cli/SolutionFinder.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QString>
 
 namespace {
 
@@ -18,89 +12,29 @@ int countBeforeImport(const CliOptions &options)
     return named >= 2 ? named : 4;
 }
 
-QJsonArray intArray(const std::vector<int> &values)
-{
-    QJsonArray array;
-    for (const int value : values)
-        array.append(value);
-    return array;
-}
-
-QJsonArray groupArray(const std::vector<std::vector<int>> &groups)
-{
-    QJsonArray array;
-    for (const std::vector<int> &group : groups)
-        array.append(intArray(group));
-    return array;
-}
-
-QJsonObject jsonOf(const std::string &file, int n, const VariableNames &names,
-                   const CliOptions &options, const SolvedFunction &solved)
-{
-    QJsonObject object;
-    object.insert(QStringLiteral("file"), QString::fromStdString(file));
-    object.insert(QStringLiteral("n"), n);
-    QJsonArray nameArray;
-    for (int j = 0; j < n; ++j)
-        nameArray.append(QString::fromStdString(names[static_cast<std::size_t>(j)]));
-    object.insert(QStringLiteral("names"), nameArray);
-    object.insert(QStringLiteral("form"),
-                  options.productOfSums ? QStringLiteral("POS") : QStringLiteral("SOP"));
-    const Solution &first = solved.solutions.front();
-    object.insert(QStringLiteral("text"), QString::fromStdString(first.text));
-    object.insert(QStringLiteral("groups"), groupArray(first.groups));
-
-    QJsonArray primes;
-    for (const PrimeImplicant &prime : solved.result.primes) {
-        QJsonObject entry;
-        std::string cube = prime.cube;
-        if (!cube.empty() && cube.back() == '*')
-            cube.pop_back();
-        entry.insert(QStringLiteral("cube"), QString::fromStdString(cube));
-        entry.insert(QStringLiteral("minterms"), intArray(prime.minterms));
-        primes.append(entry);
-    }
-    object.insert(QStringLiteral("primes"), primes);
-
-    if (solved.exact) {
-        object.insert(QStringLiteral("terms"), solved.terms);
-        object.insert(QStringLiteral("literals"), solved.literals);
-    }
-    if (options.all) {
-        QJsonArray solutions;
-        for (const Solution &solution : solved.solutions) {
-            QJsonObject entry;
-            entry.insert(QStringLiteral("text"), QString::fromStdString(solution.text));
-            entry.insert(QStringLiteral("groups"), groupArray(solution.groups));
-            solutions.append(entry);
-        }
-        object.insert(QStringLiteral("solutions"), solutions);
-    }
-    return object;
-}
-
 } // namespace
 
-int MinimizeCommand::run(const CliOptions &options, std::string &out, std::string &err)
+std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std::string &err,
+                                                  int &status)
 {
     const MinimizationForm form =
         options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
-    const bool prefixed = options.files.size() > 1;
     const int startCount = countBeforeImport(options);
     SolutionFinder finder;
-    QJsonArray objects;
-    int status = 0;
+    std::vector<FileResult> results;
+    results.reserve(options.files.size());
+    status = 0;
 
     for (const std::string &file : options.files) {
         PlaFunction function;
-        VariableNames names;
+        FileResult result;
         std::string error;
         if (!PlaInput::load(file, startCount, function, error)) {
             err += error + "\n";
             status = 2;
             continue;
         }
-        if (!SolutionFinder::namesFor(function, options.names, names, error)) {
+        if (!SolutionFinder::namesFor(function, options.names, result.names, error)) {
             err += PlaInput::shownName(file) + ": " + error + "\n";
             status = 2;
             continue;
@@ -109,26 +43,27 @@ int MinimizeCommand::run(const CliOptions &options, std::string &out, std::strin
             err += PlaInput::shownName(file) +
                    ": describes several outputs; only the first output was read.\n";
 
-        const SolvedFunction solved =
-            finder.solve(function.variableCount, SolutionFinder::cellCodes(function), form, names,
-                         options.exact, options.all);
-        if (options.json) {
-            objects.append(jsonOf(file, function.variableCount, names, options, solved));
-            continue;
-        }
-        for (const Solution &solution : solved.solutions) {
+        result.file = file;
+        result.n = function.variableCount;
+        result.solved = finder.solve(result.n, SolutionFinder::cellCodes(function), form,
+                                     result.names, options.exact, options.all);
+        results.push_back(std::move(result));
+    }
+    return results;
+}
+
+std::string MinimizeCommand::plainText(const CliOptions &options,
+                                       const std::vector<FileResult> &results)
+{
+    const bool prefixed = options.files.size() > 1;
+    std::string out;
+    for (const FileResult &result : results) {
+        for (const Solution &solution : result.solved.solutions) {
             if (prefixed)
-                out += file + ": ";
+                out += result.file + ": ";
             out += solution.text;
             out += '\n';
         }
     }
-
-    if (options.json && !objects.isEmpty()) {
-        const QJsonDocument document =
-            prefixed ? QJsonDocument(objects) : QJsonDocument(objects.first().toObject());
-        out += document.toJson(QJsonDocument::Compact).toStdString();
-        out += '\n';
-    }
-    return status;
+    return out;
 }

@@ -3,8 +3,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/EvalCommand.h"
-#include "cli/MapCommand.h"
 #include "cli/MinimizeCommand.h"
+#include "cli/SiblingProgram.h"
 
 #include <cstdio>
 #include <string>
@@ -16,6 +16,14 @@ void write(const std::string &text, std::FILE *stream)
 {
     if (!text.empty())
         std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+int runSibling(const char *name, char **argv)
+{
+    std::string error;
+    SiblingProgram::exec(name, argv, error);
+    write("tavolin-cli: " + error + "\n", stderr);
+    return 2;
 }
 
 } // namespace
@@ -41,14 +49,15 @@ int main(int argc, char **argv)
         out = "tavolin-cli " TAVOLIN_VERSION "\n";
         break;
     case CliOptions::Command::Minimize:
-        status = MinimizeCommand::run(options, out, err);
+        if (options.json)
+            return runSibling("tavolin-cli-json", argv);
+        out = MinimizeCommand::plainText(options, MinimizeCommand::solveAll(options, err, status));
         break;
     case CliOptions::Command::Eval:
         status = EvalCommand::run(options, out, err);
         break;
     case CliOptions::Command::Map:
-        status = MapCommand::run(argc, argv, err);
-        break;
+        return runSibling("tavolin-cli-map", argv);
     case CliOptions::Command::None:
         break;
     }
