@@ -11,7 +11,7 @@ CMAKE_FLAGS  ?=
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps dev-deps build run test test-sanitize bench format format-check clean
+.PHONY: all deps dev-deps build run test test-sanitize bench help-images format format-check clean
 
 all: build
 
@@ -29,7 +29,7 @@ build: deps $(BUILD_DIR)/CMakeCache.txt
 
 # The program reads its help files from the working directory.
 run: build
-	cd $(BUILD_DIR)/help && ../bin/tavolin
+	cd $(BUILD_DIR)/share/tavolin && ../../bin/tavolin
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -58,6 +58,11 @@ fuzz-%: dev-deps $(FUZZ_DIR)/CMakeCache.txt
 	mkdir -p fuzz-out/$*
 	$(FUZZ_DIR)/fuzz/fuzz_$* -max_total_time=$(FUZZ_SECONDS) -timeout=5 -rss_limit_mb=4096 \
 	  -print_final_stats=1 fuzz-out/$* fuzz/corpus/$*
+
+# Regenerates the help pictures from the program itself; commit the result.
+help-images: build
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target help_images
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/help_images help
 
 format: dev-deps
 	clang-format -i $(SOURCES)

@@ -14,7 +14,6 @@ QStringList HelpFiles::searchFolders()
     const QString programDir = QCoreApplication::applicationDirPath();
     if (!programDir.isEmpty()) {
         folders << programDir;
-        folders << QDir(programDir).filePath(QStringLiteral("../help"));
         folders << QDir(programDir).filePath(QStringLiteral("../share/tavolin"));
     }
     const QString installed = QStringLiteral(TAVOLIN_INSTALLED_HELP_DIR);

@@ -4,9 +4,10 @@
 #include <QStringList>
 
 // Finds the help texts and pictures. The working directory comes first, so a
-// user can run the program beside edited copies; then the folders where the
-// build and the installation put them, relative to the executable, so that
-// help also works when the program is started from a desktop menu.
+// user can run the program beside edited copies; then the program's own
+// folder and the data folder that the build and the installation fill
+// (../share/tavolin from the executable), so that help also works when the
+// program is started from a desktop menu.
 class HelpFiles
 {
 public:

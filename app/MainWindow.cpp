@@ -2,8 +2,10 @@
 
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
+#include "dialogs/ChangeVarsPopup.h"
 #include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
+#include "pla/ImportExport.h"
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
 
@@ -37,12 +39,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     auto *centralWidget = new QWidget();
     centralWidget->setLayout(rows);
     setCentralWidget(centralWidget);
+
+    // Open large enough to show a good part of the truth table at once.
+    setWindowTitle(QStringLiteral("Tavolin"));
+    resize(sizeHint().expandedTo(QSize(760, 720)));
 }
 
 MainWindow::~MainWindow()
 {
     for (const QPointer<HelpMenu> &window : std::as_const(helpWindows))
         delete window.data();
+    delete changeVarsPopup;
 }
 
 void MainWindow::createMenus()
@@ -147,8 +154,12 @@ void MainWindow::createWidgets()
     minimizer = named(new Minimize(this), "minimizer");
     resetButton = named(new QPushButton(QStringLiteral("Reset"), this), "resetButton");
     resetButton->setStatusTip(QStringLiteral("Resets truth table and k-map to zeros"));
+    // Never shown either: it only parents the file dialogs and message boxes.
+    importExport = named(new ImportExport(this), "importExport");
+    importExport->hide();
     minimizeButton = named(new QPushButton(QStringLiteral("Minimize!")), "minimizeButton");
     minimizeButton->setStatusTip(QStringLiteral("Minimize the data in the truth table and k-map"));
+    changeVarsPopup = named(new ChangeVarsPopup(4), "changeVarsPopup");
     importButton = named(new QPushButton(QStringLiteral("Import File")), "importButton");
     importButton->setStatusTip(
         QStringLiteral("Import data to the truth table and k-map from a .pla file"));
@@ -203,20 +214,44 @@ QBoxLayout *MainWindow::createLayout()
 // order (Reset, the variable count and the click handler depend on it).
 void MainWindow::connectWidgets()
 {
+    const auto namesOfSix =
+        qOverload<const QString &, const QString &, const QString &, const QString &,
+                  const QString &, const QString &>(&EquationManager::slotUpdateVariableNames);
+    const auto namesInUse =
+        qOverload<const QVector<QString> &>(&EquationManager::slotUpdateVariableNames);
+
     connect(equationManager, &EquationManager::returnPressed, fillTableButton, &QPushButton::click);
     connect(equationManager, &EquationManager::signalUpdateTruthTableValues, truthTableWidget,
             &truthTable::updateFromParser);
     connect(fillTableButton, &QPushButton::clicked, equationManager,
             &EquationManager::slotEvaluateEquation);
+    connect(importExport, &ImportExport::changeNames, equationManager, namesOfSix);
+    connect(importExport, &ImportExport::changeNames, minimizer, &Minimize::changeVarNames);
+    connect(importExport, &ImportExport::changeNames, kMapWidget, &kMap::changeVarNames);
+    connect(importExport, &ImportExport::changeNames, truthTableWidget,
+            &truthTable::changeVarNames);
+    connect(importExport, &ImportExport::mintermValues, truthTableWidget, &truthTable::setCell);
+    connect(importExport, &ImportExport::numVariables, equationManager,
+            &EquationManager::slotUpdateVariableCount);
+    connect(importExport, &ImportExport::numVariables, truthTableWidget,
+            &truthTable::changeNumberElements);
+    connect(importExport, &ImportExport::numVariables, kMapWidget, &kMap::changeNumberElements);
+    connect(importExport, &ImportExport::numVariables, variableCountManager,
+            &VariableCountManager::slotSilentUpdateVariableCount);
+    connect(importExport, &ImportExport::updateCell, kMapWidget, &kMap::updateCell);
+    connect(importExport, &ImportExport::variableNames, changeVarsPopup,
+            &ChangeVarsPopup::slotUpdateVariableNames);
     connect(resetButton, &QPushButton::clicked, equationManager,
             &EquationManager::slotResetEquation);
     connect(resetButton, &QPushButton::clicked, resultEdit, &QLineEdit::clear);
     connect(resetButton, &QPushButton::clicked, minimizer, &Minimize::resetMinimize);
     connect(resetButton, &QPushButton::clicked, kMapWidget, &kMap::resetMap);
     connect(resetButton, &QPushButton::clicked, truthTableWidget, &truthTable::resetTable);
+    connect(resetButton, &QPushButton::clicked, changeVarsPopup, &ChangeVarsPopup::myReset);
     connect(resetButton, &QPushButton::clicked, sopRadio, &QRadioButton::toggle);
     connect(resetButton, &QPushButton::clicked, variableCountManager,
             &VariableCountManager::slotReset);
+    connect(resetButton, &QPushButton::clicked, importExport, &ImportExport::resetIO);
     connect(minimizeButton, &QPushButton::clicked, truthTableWidget, &truthTable::emitSendMinterms);
     connect(minimizer, &Minimize::sendCircles, kMapWidget, &kMap::updateCircles);
     connect(minimizer, &Minimize::sendResult, resultEdit, &QLineEdit::setText);
@@ -224,14 +259,29 @@ void MainWindow::connectWidgets()
             &truthTable::getCellChanged);
     connect(truthTableWidget, &truthTable::cellModified, kMapWidget, &kMap::updateCell);
     connect(truthTableWidget, &truthTable::cellModified, truthTableWidget, &truthTable::setMinterm);
+    connect(truthTableWidget, &truthTable::sendMintermList, importExport,
+            &ImportExport::getMinterms);
     connect(truthTableWidget, &truthTable::sendMinterms, minimizer, &Minimize::miniClicked);
     connect(kMapWidget, &kMap::cellClicked, kMapWidget, &kMap::getCellChanged);
     connect(kMapWidget, &kMap::cellModified, truthTableWidget, &truthTable::updateCell);
     connect(sopRadio, &QRadioButton::toggled, minimizer, &Minimize::setSOP);
+    connect(importButton, &QPushButton::clicked, importExport, &ImportExport::importFile);
+    connect(exportButton, &QPushButton::clicked, importExport, &ImportExport::exportFile);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, equationManager,
             &EquationManager::slotUpdateVariableCount);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, changeVarsPopup,
+            &ChangeVarsPopup::slotUpdateVariableCount);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, kMapWidget,
             &kMap::changeNumberElements);
     connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount,
             truthTableWidget, &truthTable::changeNumberElements);
+    connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, importExport,
+            &ImportExport::getVariableNames);
+    connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, equationManager,
+            namesInUse);
+    connect(changeVarsPopup, &ChangeVarsPopup::completed, minimizer, &Minimize::changeVarNames);
+    connect(changeVarsPopup, &ChangeVarsPopup::completed, truthTableWidget,
+            &truthTable::changeVarNames);
+    connect(changeVarsPopup, &ChangeVarsPopup::completed, kMapWidget, &kMap::changeVarNames);
+    connect(variablesButton, &QPushButton::clicked, changeVarsPopup, &ChangeVarsPopup::show);
 }

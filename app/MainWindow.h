@@ -4,8 +4,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class ChangeVarsPopup;
 class EquationManager;
 class HelpMenu;
+class ImportExport;
 class Minimize;
 class QAction;
 class QBoxLayout;
@@ -46,7 +48,10 @@ private:
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
     QPushButton *fillTableButton = nullptr;
+    // A top-level window of its own; deleted by the main window's destructor.
+    ChangeVarsPopup *changeVarsPopup = nullptr;
     Minimize *minimizer = nullptr;
+    ImportExport *importExport = nullptr;
     VariableCountManager *variableCountManager = nullptr;
     QLabel *equationLabel = nullptr;
     EquationManager *equationManager = nullptr;

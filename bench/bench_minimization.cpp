@@ -48,25 +48,35 @@ std::vector<Function> functionSet()
     return set;
 }
 
-// The best of several batches, so that a busy machine inflates the figures
-// as little as possible.
-double microsecondsPerRun(Minimization &minimization, const Function &f, MinimizationForm form)
+// Each call is timed on its own, and the functions take turns, so that no
+// function runs with caches and branch history trained on itself. A
+// function's time is the median of its rounds, which keeps a preemption by
+// another process on this shared machine out of the figures.
+std::vector<double> microsecondsPerFunction(const std::vector<Function> &set, MinimizationForm form)
 {
-    constexpr int batches = 7;
-    constexpr int runsPerBatch = 40;
-    double best = 1e30;
+    constexpr int rounds = 31;
+    Minimization minimization;
+    MinimizationResult result;
+    std::vector<std::vector<double>> times(set.size());
     std::size_t sink = 0;
-    for (int b = 0; b < batches; ++b) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int r = 0; r < runsPerBatch; ++r)
-            sink += minimization.run(6, f.cells, form).text.size();
-        const std::chrono::duration<double, std::micro> elapsed =
-            std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count() / runsPerBatch);
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t f = 0; f < set.size(); ++f) {
+            const auto start = std::chrono::steady_clock::now();
+            minimization.run(6, set[f].cells, form, Minimization::defaultNames(), result);
+            const std::chrono::duration<double, std::micro> elapsed =
+                std::chrono::steady_clock::now() - start;
+            times[f].push_back(elapsed.count());
+            sink += result.text.size();
+        }
     }
     if (sink == 0)
         std::printf("(no text)\n");
-    return best;
+    std::vector<double> medians;
+    for (std::vector<double> &t : times) {
+        std::sort(t.begin(), t.end());
+        medians.push_back(t[t.size() / 2]);
+    }
+    return medians;
 }
 
 void report(const char *label, std::vector<double> times)
@@ -81,18 +91,17 @@ void report(const char *label, std::vector<double> times)
 int main()
 {
     const std::vector<Function> set = functionSet();
-    Minimization minimization;
     for (const MinimizationForm form :
          {MinimizationForm::SumOfProducts, MinimizationForm::ProductOfSums}) {
         std::printf(
             "bench_minimization, six variables, %s (target: median < 5 us, worst < 50 us)\n",
             form == MinimizationForm::SumOfProducts ? "SOP" : "POS");
-        std::vector<double> all;
+        const std::vector<double> all = microsecondsPerFunction(set, form);
         std::vector<std::string> kinds;
         std::vector<std::vector<double>> byKind;
-        for (const Function &f : set) {
-            const double time = microsecondsPerRun(minimization, f, form);
-            all.push_back(time);
+        for (std::size_t i = 0; i < set.size(); ++i) {
+            const Function &f = set[i];
+            const double time = all[i];
             const auto it = std::find(kinds.begin(), kinds.end(), f.kind);
             if (it == kinds.end()) {
                 kinds.push_back(f.kind);

@@ -1,7 +1,6 @@
 #include "CoverSelector.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 
 namespace {
@@ -24,73 +23,90 @@ int countOf(MintermSet set)
 
 } // namespace
 
+std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
+                                       const std::vector<PrimeImplicant> &primes)
+{
+    std::vector<int> selection;
+    select(cellCodes, primes, selection);
+    return selection;
+}
+
 // The cover chart is held as one minterm set per prime (its rows holding a 1)
 // and the set of rows still present; the list of remaining columns plays the
 // part of the chart's header, so positions keep naming the primes they
 // stood for while chosen columns drop out.
-std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
-                                       const std::vector<PrimeImplicant> &primes)
+void CoverSelector::select(const std::vector<int> &cellCodes,
+                           const std::vector<PrimeImplicant> &primes, std::vector<int> &selection)
 {
     const int cellCount = static_cast<int>(std::min<std::size_t>(cellCodes.size(), 64));
     MintermSet rows = 0;
-    for (int m = 0; m < cellCount; ++m) {
-        if (cellCodes[m] == 1)
-            rows |= bitOf(m);
-    }
+    for (int m = 0; m < cellCount; ++m)
+        rows |= static_cast<MintermSet>(cellCodes[m] == 1) << m;
 
+    // covers_[p]: the rows prime p holds a 1 in. A row's cover count is 1
+    // exactly when it is in `once` but not in `twice`.
     const int primeCount = static_cast<int>(primes.size());
-    std::vector<MintermSet> covers(primes.size(), 0);
-    std::array<int, 64> coverCount{};
+    covers_.assign(primes.size(), 0);
+    MintermSet once = 0;
+    MintermSet twice = 0;
     for (int p = 0; p < primeCount; ++p) {
-        for (const int m : primes[p].minterms) {
-            if (m >= 0 && m < 64 && (rows & bitOf(m))) {
-                covers[p] |= bitOf(m);
-                ++coverCount[m];
-            }
-        }
+        MintermSet cover = 0;
+        for (const int m : primes[p].minterms)
+            cover |= static_cast<unsigned>(m) < 64u ? bitOf(m) : 0;
+        cover &= rows;
+        covers_[p] = cover;
+        twice |= once & cover;
+        once |= cover;
     }
+    const MintermSet coveredOnce = once & ~twice;
 
-    std::vector<int> columns; // prime indexes of the columns still in the chart
-    columns.reserve(primes.size());
+    columns_.clear();
     for (int p = 0; p < primeCount; ++p)
-        columns.push_back(p);
+        columns_.push_back(p);
 
-    std::vector<int> selection;
+    selection.clear();
     const auto choose = [&](std::size_t column) {
-        const int prime = columns[column];
+        const int prime = columns_[column];
         selection.push_back(prime + 1);
-        columns.erase(columns.begin() + static_cast<std::ptrdiff_t>(column));
-        rows &= ~covers[prime];
+        columns_.erase(columns_.begin() + static_cast<std::ptrdiff_t>(column));
+        rows &= ~covers_[prime];
     };
 
     // The counts are taken once, before any choice: a minterm covered by an
     // essential prime chosen earlier is skipped, not re-examined.
-    for (int m = 0; m < 64; ++m) {
-        if (coverCount[m] != 1 || !(rows & bitOf(m)))
+    for (MintermSet single = coveredOnce; single != 0; single &= single - 1) {
+        const MintermSet bit = single & (~single + 1);
+        if (!(rows & bit))
             continue;
-        for (std::size_t column = 0; column < columns.size(); ++column) {
-            if (covers[columns[column]] & bitOf(m)) {
+        for (std::size_t column = 0; column < columns_.size(); ++column) {
+            if (covers_[columns_[column]] & bit) {
                 choose(column);
                 break;
             }
         }
     }
 
+    // Columns without a remaining row can never win (a winner needs at least
+    // one row), so each round drops them; the others keep their order.
     while (rows != 0) {
+        std::size_t kept = 0;
         std::size_t best = 0;
         int bestCount = 0;
-        for (std::size_t column = 0; column < columns.size(); ++column) {
-            const int count = countOf(covers[columns[column]] & rows);
+        for (const int prime : columns_) {
+            const int count = countOf(covers_[prime] & rows);
+            if (count == 0)
+                continue;
             if (count > bestCount) {
-                best = column;
+                best = kept;
                 bestCount = count;
             }
+            columns_[kept++] = prime;
         }
+        columns_.resize(kept);
         // Every remaining row is covered by some remaining prime; stop
         // rather than loop should the primes not cover the function.
         if (bestCount == 0)
             break;
         choose(best);
     }
-    return selection;
 }

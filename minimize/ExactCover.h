@@ -11,8 +11,10 @@
 struct ExactCoverResult
 {
     // Each solution lists 1-based prime numbers (positions in `primes`) in
-    // ascending order; solutions are in lexicographic order. Empty when no
-    // cell has code 1 (then the one solution is the empty cover).
+    // ascending order; solutions are in lexicographic order. When no cell has
+    // code 1 the one solution is the empty cover: { {} } with terms and
+    // literals 0. Empty (no solution at all) only when the primes leave some
+    // cell of code 1 uncovered.
     std::vector<std::vector<int>> solutions;
     int terms = 0;    // primes in each solution
     int literals = 0; // literals in each solution
@@ -23,7 +25,9 @@ class ExactCover
 public:
     // cellCodes: the working array of a minimization (0 and 1 already swapped
     // for the product-of-sums form), primes: its prime implicants in stored
-    // order. With `all` false, `solutions` holds the lexicographically first
+    // order. Only cells 0..63 and cells of code exactly 1 count; don't cares
+    // need no cover. A prime's literals are the '0' and '1' characters of its
+    // cube. With `all` false, `solutions` holds the lexicographically first
     // minimum solution; with `all` true, every minimum solution.
     static ExactCoverResult solve(const std::vector<int> &cellCodes,
                                   const std::vector<PrimeImplicant> &primes, bool all = false);

@@ -1,7 +1,5 @@
 #include "Minimization.h"
 
-#include "CoverSelector.h"
-
 #include <stdexcept>
 
 int Minimization::cellCode(const std::string &text)
@@ -21,28 +19,34 @@ VariableNames Minimization::defaultNames()
 MinimizationResult Minimization::run(int n, const std::vector<int> &cellCodes,
                                      MinimizationForm form, const VariableNames &names)
 {
+    MinimizationResult result;
+    run(n, cellCodes, form, names, result);
+    return result;
+}
+
+void Minimization::run(int n, const std::vector<int> &cellCodes, MinimizationForm form,
+                       const VariableNames &names, MinimizationResult &result)
+{
     if (n < 1 || n > 6)
         throw std::invalid_argument("variable count must be 1..6");
     const std::size_t cellCount = std::size_t{1} << n;
     if (cellCodes.size() < cellCount)
         throw std::invalid_argument("fewer cell codes than 2^n");
 
-    MinimizationResult result;
-    result.cellCodes.reserve(cellCount);
+    // The product of sums is found as the sum of products of the
+    // complement: 0 and 1 swap places, so the zeros are covered.
+    const int swap = form == MinimizationForm::ProductOfSums ? 1 : 0;
+    result.cellCodes.resize(cellCount);
     for (std::size_t m = 0; m < cellCount; ++m) {
-        int code = cellCodes[m] == 0 || cellCodes[m] == 1 ? cellCodes[m] : 2;
-        // The product of sums is found as the sum of products of the
-        // complement: cover the zeros instead of the ones.
-        if (form == MinimizationForm::ProductOfSums && code != 2)
-            code = 1 - code;
-        result.cellCodes.push_back(code);
+        const int code = cellCodes[m];
+        result.cellCodes[m] = code == 0 || code == 1 ? code ^ swap : 2;
     }
 
-    result.primes = generator_.generate(n, result.cellCodes);
-    result.selection = CoverSelector::select(result.cellCodes, result.primes);
-    result.groups.reserve(result.selection.size());
-    for (const int number : result.selection)
-        result.groups.push_back(result.primes[static_cast<std::size_t>(number - 1)].minterms);
-    result.text = resultText(result.cellCodes, result.primes, result.selection, form, names);
-    return result;
+    generator_.generate(n, result.cellCodes, result.primes);
+    selector_.select(result.cellCodes, result.primes, result.selection);
+    result.groups.resize(result.selection.size());
+    for (std::size_t g = 0; g < result.selection.size(); ++g)
+        result.groups[g] =
+            result.primes[static_cast<std::size_t>(result.selection[g] - 1)].minterms;
+    resultText(result.cellCodes, result.primes, result.selection, form, names, result.text);
 }

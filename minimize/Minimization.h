@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CoverSelector.h"
 #include "MinimizationForm.h"
 #include "PrimeImplicant.h"
 #include "PrimeImplicantGenerator.h"
@@ -42,9 +43,14 @@ public:
     // std::invalid_argument for n outside 1..6 or too few codes.
     MinimizationResult run(int n, const std::vector<int> &cellCodes, MinimizationForm form,
                            const VariableNames &names = defaultNames());
+    // The same into an existing result, reusing its storage: for minimizing
+    // many functions in a row.
+    void run(int n, const std::vector<int> &cellCodes, MinimizationForm form,
+             const VariableNames &names, MinimizationResult &result);
 
     static VariableNames defaultNames();
 
 private:
     PrimeImplicantGenerator generator_;
+    CoverSelector selector_;
 };

@@ -1,7 +1,5 @@
 #include "PrimeImplicantGenerator.h"
 
-#include <algorithm>
-#include <bitset>
 #include <stdexcept>
 
 namespace {
@@ -11,16 +9,42 @@ int openKey(int dashes, int value)
     return dashes * 64 + value;
 }
 
+// Bit b of the result is set when `values` holds `value` with bit b flipped.
+// Written out for all six bits: flipping a bit at or above n gives a value
+// that is never in the set.
+unsigned partnerMask(std::uint64_t values, unsigned value)
+{
+    const auto has = [values](unsigned v) { return static_cast<unsigned>(values >> v) & 1u; };
+    return has(value ^ 1u) | has(value ^ 2u) << 1 | has(value ^ 4u) << 2 | has(value ^ 8u) << 3 |
+           has(value ^ 16u) << 4 | has(value ^ 32u) << 5;
+}
+
+int dashCount(unsigned dashes)
+{
+    int count = 0;
+    for (; dashes != 0; dashes &= dashes - 1)
+        ++count;
+    return count;
+}
+
 } // namespace
 
 PrimeImplicantGenerator::PrimeImplicantGenerator()
 {
-    openIndex_.fill(-1);
-    seenInPass_.fill(0);
+    openNode_.fill(-1);
+    openValues_.fill(0);
 }
 
 std::vector<PrimeImplicant> PrimeImplicantGenerator::generate(int n,
                                                               const std::vector<int> &cellCodes)
+{
+    std::vector<PrimeImplicant> primes;
+    generate(n, cellCodes, primes);
+    return primes;
+}
+
+void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
+                                       std::vector<PrimeImplicant> &primes)
 {
     if (n < 1 || n > 6)
         throw std::invalid_argument("variable count must be 1..6");
@@ -28,146 +52,125 @@ std::vector<PrimeImplicant> PrimeImplicantGenerator::generate(int n,
     if (static_cast<int>(cellCodes.size()) < cellCount)
         throw std::invalid_argument("fewer cell codes than 2^n");
 
+    // Node m is minterm m; the start list holds those that are not 0.
     nodes_.clear();
-    current_.clear();
+    current_.resize(static_cast<std::size_t>(cellCount));
+    openValues_.fill(0);
+    std::size_t startCount = 0;
     for (int m = 0; m < cellCount; ++m) {
-        if (cellCodes[m] != 0) {
-            current_.push_back(static_cast<std::int32_t>(nodes_.size()));
-            nodes_.push_back({static_cast<std::uint8_t>(m), 0, false, -1, -1});
-        }
+        nodes_.push_back({static_cast<std::uint8_t>(m), 0, false, -1, -1});
+        openNode_[openKey(0, m)] = m;
+        const bool start = cellCodes[m] != 0;
+        openValues_[0] |= static_cast<std::uint64_t>(start) << m;
+        current_[startCount] = m;
+        startCount += start;
     }
+    current_.resize(startCount);
 
     // Every start cube is open, so an empty start list is the only way to
-    // skip the passes.
+    // skip the passes. Afterwards the open cubes are exactly the merges.
     bool anyOpen = !current_.empty();
     while (anyOpen) {
-        runPass(n);
-        anyOpen = std::any_of(next_.begin(), next_.end(),
-                              [this](std::int32_t node) { return !nodes_[node].prime; });
+        anyOpen = runPass();
         current_.swap(next_);
-        removeDuplicates();
     }
 
-    std::vector<PrimeImplicant> primes;
-    primes.reserve(current_.size());
-    for (auto it = current_.rbegin(); it != current_.rend(); ++it) {
-        PrimeImplicant prime;
-        prime.cube = cubeText(nodes_[*it], n);
-        prime.minterms.reserve(std::size_t{1} << std::bitset<8>(nodes_[*it].dashes).count());
-        appendMinterms(*it, prime.minterms);
-        primes.push_back(std::move(prime));
+    // Existing entries are overwritten in place, so a caller that passes the
+    // same vector again does not allocate for strings and lists anew.
+    primes.resize(current_.size());
+    auto prime = primes.begin();
+    for (auto it = current_.rbegin(); it != current_.rend(); ++it, ++prime) {
+        const Node &node = nodes_[*it];
+        writeCube(node, n, prime->cube);
+        prime->minterms.resize(std::size_t{1} << dashCount(node.dashes));
+        writeMinterms(*it, prime->minterms.data());
     }
-    return primes;
 }
 
-// One pass from current_ into next_. All open cubes of a pass carry the same
-// number of dashes, so two of them differ in exactly one position only if
-// their dash masks are equal and their values differ in one undashed bit:
-// the candidates are found by flipping each undashed bit.
-void PrimeImplicantGenerator::runPass(int n)
+// One pass from current_ into next_; returns whether any merge was made.
+//
+// All open cubes of a pass carry the same number of dashes, so two of them
+// differ in exactly one position only if their dash masks are equal and their
+// values differ in one undashed bit: the partners are found by flipping each
+// bit. The open cubes of every list come in order of non-decreasing value
+// (the start list does; a merge takes the value of its left cube, and merges
+// are appended in the order of their left cubes), and within one dash mask
+// the values are distinct. So the partners further down the list are those
+// with a 0 in the flipped bit, and they come in the order of that bit; the
+// partners further up merged with this cube when they were processed.
+//
+// The open cubes of the list being built are recorded in openValues_ and
+// openNode_ as they are made, ready for the next pass. They carry one dash
+// more than the cubes of this pass, so the two never share a dash mask. The
+// record also finds duplicates: a merged cube that is already recorded was
+// made before by another pair, and only its first occurrence, with its own
+// minterm list, is kept. Primes can never repeat (a new prime has more dashes
+// than the primes of earlier passes).
+bool PrimeImplicantGenerator::runPass()
 {
     next_.clear();
-    const int count = static_cast<int>(current_.size());
-    for (int i = 0; i < count; ++i) {
-        const Node &node = nodes_[current_[i]];
-        if (!node.prime)
-            openIndex_[openKey(node.dashes, node.value)] = static_cast<std::int16_t>(i);
-    }
-
-    for (int i = 0; i < count; ++i) {
-        const std::int32_t id = current_[i];
+    bool anyMerged = false;
+    for (const std::int32_t id : current_) {
         const Node node = nodes_[id];
         if (node.prime) {
             next_.push_back(id);
             continue;
         }
-        bool merged = false;
-        // Later partners, kept sorted by position so the merges come out in
-        // the order of a scan over j > i.
-        std::array<std::pair<int, int>, 6> later{}; // (position, bit)
-        int laterCount = 0;
-        for (int bit = 0; bit < n; ++bit) {
-            const int mask = 1 << bit;
-            if (node.dashes & mask)
-                continue;
-            const int j = openIndex_[openKey(node.dashes, node.value ^ mask)];
-            if (j < 0)
-                continue;
-            merged = true;
-            if (j > i) {
-                int k = laterCount++;
-                for (; k > 0 && later[k - 1].first > j; --k)
-                    later[k] = later[k - 1];
-                later[k] = {j, mask};
-            }
-        }
-        for (int k = 0; k < laterCount; ++k) {
-            const int mask = later[k].second;
-            next_.push_back(static_cast<std::int32_t>(nodes_.size()));
-            Node &merged = nodes_.emplace_back();
-            merged.value = static_cast<std::uint8_t>(node.value & ~mask);
-            merged.dashes = static_cast<std::uint8_t>(node.dashes | mask);
-            merged.prime = false;
-            merged.left = id;
-            merged.right = current_[later[k].first];
-        }
-        if (!merged) {
+        const unsigned partners = partnerMask(openValues_[node.dashes], node.value);
+        if (partners == 0) {
             // The cube only changes its marker; its minterm list stays.
             nodes_[id].prime = true;
             next_.push_back(id);
+            continue;
+        }
+        for (unsigned later = partners & ~static_cast<unsigned>(node.value); later != 0;
+             later &= later - 1) {
+            const int mask = static_cast<int>(later & (~later + 1));
+            const int dashes = node.dashes | mask;
+            std::uint64_t &made = openValues_[dashes];
+            const std::uint64_t bit = std::uint64_t{1} << node.value;
+            if (made & bit)
+                continue;
+            made |= bit;
+            const auto merged = static_cast<std::int32_t>(nodes_.size());
+            nodes_.push_back({node.value, static_cast<std::uint8_t>(dashes), false, id,
+                              openNode_[openKey(node.dashes, node.value | mask)]});
+            openNode_[openKey(dashes, node.value)] = merged;
+            next_.push_back(merged);
+            anyMerged = true;
         }
     }
 
-    for (int i = 0; i < count; ++i) {
-        const Node &node = nodes_[current_[i]];
-        openIndex_[openKey(node.dashes, node.value)] = -1;
-    }
+    // This pass's cubes are done with; masks of fewer dashes are clear
+    // already.
+    for (const std::int32_t id : current_)
+        openValues_[nodes_[id].dashes] = 0;
+    return anyMerged;
 }
 
-// Keeps the first occurrence of every cube (marker included) with its own
-// minterm list, in list order.
-void PrimeImplicantGenerator::removeDuplicates()
-{
-    // A cube counts as seen when its entry holds the number of this pass,
-    // so the table never needs clearing.
-    if (++passNumber_ == 0) {
-        seenInPass_.fill(0);
-        passNumber_ = 1;
-    }
-    auto kept = current_.begin();
-    for (const std::int32_t id : current_) {
-        const Node &node = nodes_[id];
-        const int key = (node.prime ? 64 * 64 : 0) + openKey(node.dashes, node.value);
-        if (seenInPass_[key] == passNumber_)
-            continue;
-        seenInPass_[key] = passNumber_;
-        *kept++ = id;
-    }
-    current_.erase(kept, current_.end());
-}
-
-void PrimeImplicantGenerator::appendMinterms(std::int32_t id, std::vector<int> &minterms) const
+// Writes the cube's minterms to `out` in merge order (left cube's list, then
+// the right cube's) and returns the position after the last one.
+int *PrimeImplicantGenerator::writeMinterms(std::int32_t id, int *out) const
 {
     const Node &node = nodes_[id];
     if (node.left < 0) {
-        minterms.push_back(node.value);
-        return;
+        *out = node.value;
+        return out + 1;
     }
-    appendMinterms(node.left, minterms);
-    appendMinterms(node.right, minterms);
+    return writeMinterms(node.right, writeMinterms(node.left, out));
 }
 
-std::string PrimeImplicantGenerator::cubeText(const Node &node, int n) const
+void PrimeImplicantGenerator::writeCube(const Node &node, int n, std::string &text) const
 {
-    std::string text(static_cast<std::size_t>(n), '0');
+    const auto length = static_cast<std::size_t>(node.prime ? n + 1 : n);
+    if (text.size() != length)
+        text.resize(length);
+    char *out = text.data();
+    // Dashed value bits are 0, so dash and value bit pick one of "01-".
     for (int k = 0; k < n; ++k) {
-        const int mask = 1 << (n - 1 - k);
-        if (node.dashes & mask)
-            text[k] = '-';
-        else if (node.value & mask)
-            text[k] = '1';
+        const int bit = n - 1 - k;
+        out[k] = "01-"[((node.dashes >> bit) & 1) * 2 + ((node.value >> bit) & 1)];
     }
     if (node.prime)
-        text += '*';
-    return text;
+        out[n] = '*';
 }

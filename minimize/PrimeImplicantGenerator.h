@@ -23,6 +23,8 @@ public:
     // (1 or don't care) takes part in the merging. n is 1..6. The primes come
     // back in stored order, the reverse of the final list of the passes.
     std::vector<PrimeImplicant> generate(int n, const std::vector<int> &cellCodes);
+    // The same into an existing vector, reusing its entries' storage.
+    void generate(int n, const std::vector<int> &cellCodes, std::vector<PrimeImplicant> &primes);
 
 private:
     // A cube is a value and a dash mask over the n variable bits (the first
@@ -38,18 +40,16 @@ private:
         std::int32_t right; // -1 for a start cube
     };
 
-    void runPass(int n);
-    void removeDuplicates();
-    void appendMinterms(std::int32_t node, std::vector<int> &minterms) const;
-    std::string cubeText(const Node &node, int n) const;
+    bool runPass();
+    int *writeMinterms(std::int32_t node, int *out) const;
+    void writeCube(const Node &node, int n, std::string &text) const;
 
     std::vector<Node> nodes_;
     std::vector<std::int32_t> current_;
     std::vector<std::int32_t> next_;
-    // Position in current_ of the open cube (dashes, value), or -1.
-    std::array<std::int16_t, 64 * 64> openIndex_;
-    // Duplicate removal: the pass in which a cube (prime flag, dashes, value)
-    // was last kept.
-    std::array<std::uint32_t, 2 * 64 * 64> seenInPass_;
-    std::uint32_t passNumber_ = 0;
+    // The values of the open cubes, one set per dash mask, and the node of
+    // each open cube (dashes, value). Entries whose value is not in the set
+    // are stale and never read.
+    std::array<std::uint64_t, 64> openValues_;
+    std::array<std::int32_t, 64 * 64> openNode_;
 };

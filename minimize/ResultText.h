@@ -20,3 +20,7 @@ using VariableNames = std::array<std::string, 6>;
 std::string resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplicant> &primes,
                        const std::vector<int> &selection, MinimizationForm form,
                        const VariableNames &names);
+// The same into an existing string.
+void resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplicant> &primes,
+                const std::vector<int> &selection, MinimizationForm form,
+                const VariableNames &names, std::string &text);

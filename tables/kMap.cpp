@@ -30,7 +30,6 @@ kMap::kMap(int rows, int columns, QWidget *parent)
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     buildMap();
     resizeColumnsToContents();
-    fitToGrid();
 }
 
 void kMap::changeNumberElements(int elements)

@@ -48,6 +48,7 @@ void truthTable::rebuild()
 {
     updateTable();
     populateTable();
+    emit sendMintermList(numElements, minterms);
 }
 
 void truthTable::updateTable()
@@ -80,7 +81,7 @@ void truthTable::populateTable()
     setHorizontalHeaderItem(numElements + 1, new QTableWidgetItem(QStringLiteral("f")));
 
     for (int m = 0; m < rows; ++m)
-        setCell(m, numElements + 2, QStringLiteral("0"));
+        placeCell(m, numElements + 2, QStringLiteral("0"));
     rowValues = QVector<QString>(rows, QStringLiteral("0"));
 
     for (int m = 0; m < rows; ++m)
@@ -90,7 +91,15 @@ void truthTable::populateTable()
     resizeColumnsToContents();
 }
 
+// Every change of the function is followed by the minterm list, so that the
+// file export always writes what the table shows.
 void truthTable::setCell(int myrow, int mycolumn, const QString &myinfo)
+{
+    placeCell(myrow, mycolumn, myinfo);
+    emit sendMintermList(numElements, minterms);
+}
+
+void truthTable::placeCell(int myrow, int mycolumn, const QString &myinfo)
 {
     const int column = mycolumn - 1;
     if (myrow < 0 || myrow >= rowCount() || column < 0 || column >= columnCount())
@@ -127,7 +136,7 @@ void truthTable::updateCell(int row, QTableWidgetItem *value)
 {
     if (!value)
         return;
-    setCell(row, numElements + 2, value->text());
+    placeCell(row, numElements + 2, value->text());
     emit sendMintermList(numElements, minterms);
 }
 
@@ -142,6 +151,7 @@ void truthTable::updateFromParser(const QVector<bool> &values)
         rowValues[i] = text;
         emit cellModified(i, output);
     }
+    emit sendMintermList(numElements, minterms);
 }
 
 void truthTable::emitSendMinterms()

@@ -41,6 +41,7 @@ private:
 
     void populateTable();
     void rebuild();
+    void placeCell(int myrow, int mycolumn, const QString &myinfo);
     int rowCountForVariables() const { return 1 << numElements; }
     int outputColumn() const { return numElements + 1; }
     bool isMinterm(int row) const { return row >= 0 && row < rowCountForVariables(); }

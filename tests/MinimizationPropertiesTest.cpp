@@ -28,14 +28,18 @@ MintermSet bitOf(int m)
 // The minterms of a cube written over '0', '1', '-' (marker ignored).
 MintermSet mintermsOfCube(const std::string &cube, int n)
 {
+    int fixed = 0; // positions that are not dashes, as minterm bits
+    int value = 0;
+    for (int k = 0; k < n; ++k) {
+        const int bit = 1 << (n - 1 - k);
+        if (cube[k] != '-')
+            fixed |= bit;
+        if (cube[k] == '1')
+            value |= bit;
+    }
     MintermSet set = 0;
     for (int m = 0; m < (1 << n); ++m) {
-        bool inside = true;
-        for (int k = 0; k < n && inside; ++k) {
-            const char bit = ((m >> (n - 1 - k)) & 1) ? '1' : '0';
-            inside = cube[k] == '-' || cube[k] == bit;
-        }
-        if (inside)
+        if ((m & fixed) == value)
             set |= bitOf(m);
     }
     return set;
@@ -362,16 +366,22 @@ void TestMinimizationProperties::everyFourVariableFunction()
     QFETCH(bool, pos);
     const MinimizationForm form =
         pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    // Results are reused from function to function, so nothing of an
+    // earlier function may survive in them.
+    const VariableNames names = Minimization::defaultNames();
     Minimization minimization;
+    MinimizationResult result;
+    MinimizationResult again;
     std::vector<int> cells(16);
     for (int function = 0; function < (1 << 16); ++function) {
         for (int m = 0; m < 16; ++m)
             cells[m] = (function >> m) & 1;
-        const MinimizationResult result = minimization.run(4, cells, form);
+        minimization.run(4, cells, form, names, result);
         const std::string failure = checkProperties(4, cells, form, result);
         if (!failure.empty())
             QFAIL((listText(cells) + ": " + failure).c_str());
-        if (!sameResult(result, minimization.run(4, cells, form)))
+        minimization.run(4, cells, form, names, again);
+        if (!sameResult(result, again))
             QFAIL((listText(cells) + ": second run differs").c_str());
     }
 }
@@ -387,15 +397,19 @@ void TestMinimizationProperties::randomFunctionsWithDontCares()
     const MinimizationForm form =
         pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
     std::mt19937 random(20261208);
+    const VariableNames names = Minimization::defaultNames();
     Minimization minimization;
+    MinimizationResult result;
+    MinimizationResult again;
     for (int run = 0; run < 20000; ++run) {
         const int n = 5 + run % 2;
         const std::vector<int> cells = randomCells(random, n);
-        const MinimizationResult result = minimization.run(n, cells, form);
+        minimization.run(n, cells, form, names, result);
         const std::string failure = checkProperties(n, cells, form, result);
         if (!failure.empty())
             QFAIL((listText(cells) + ": " + failure).c_str());
-        if (!sameResult(result, minimization.run(n, cells, form)))
+        minimization.run(n, cells, form, names, again);
+        if (!sameResult(result, again))
             QFAIL((listText(cells) + ": second run differs").c_str());
     }
 }
@@ -412,6 +426,9 @@ void TestMinimizationProperties::sameAsPlainTabulation()
         pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
     std::mt19937 random(4711);
     Minimization minimization;
+    // One result filled again and again, for tables of 2..6 variables in
+    // turn: a smaller table must not keep anything of a larger one.
+    MinimizationResult actual;
     std::vector<std::vector<int>> tables = {std::vector<int>(64, 1), std::vector<int>(64, 2)};
     for (int run = 0; run < 1000; ++run)
         tables.push_back(randomCells(random, 2 + run % 5));
@@ -420,7 +437,7 @@ void TestMinimizationProperties::sameAsPlainTabulation()
         while ((1 << n) < static_cast<int>(cells.size()))
             ++n;
         const MinimizationResult expected = PlainTabulation::run(n, cells, form);
-        const MinimizationResult actual = minimization.run(n, cells, form);
+        minimization.run(n, cells, form, Minimization::defaultNames(), actual);
         QCOMPARE(primesText(actual.primes), primesText(expected.primes));
         QCOMPARE(actual.selection, expected.selection);
         QCOMPARE(actual.groups, expected.groups);

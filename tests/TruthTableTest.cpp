@@ -68,6 +68,8 @@ private slots:
     void renamingKeepsValuesAndFixedHeaders();
     void mintermListKeepsAllEntriesWhenShrinking();
     void setCellOutsideGridChangesNothing();
+    void everyChangeSendsMintermList_data();
+    void everyChangeSendsMintermList();
 
 private:
     std::unique_ptr<truthTable> table;
@@ -347,6 +349,56 @@ void TruthTableTest::setCellOutsideGridChangesNothing()
     table->setCell(0, 0, "1");
     QCOMPARE(outputs(*table), QString(16, QLatin1Char('0')));
     QCOMPARE(mintermTexts(currentMinterms(*table), 64), QString(64, QLatin1Char('0')));
+}
+
+// The file export keeps its copy of the function from this list, so every
+// way the function can change must send it once, already holding the change.
+void TruthTableTest::everyChangeSendsMintermList_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("values");
+
+    QTest::newRow("setCell") << "setCell" << 4 << "0000000X00000000";
+    QTest::newRow("updateCell") << "updateCell" << 4 << "0001000000000000";
+    QTest::newRow("updateFromParser") << "parser" << 4 << "1010101010101010";
+    QTest::newRow("changeNumberElements") << "count" << 3 << "00000000";
+    QTest::newRow("resetTable") << "reset" << 4 << "0000000000000000";
+}
+
+void TruthTableTest::everyChangeSendsMintermList()
+{
+    QFETCH(QString, change);
+    table->setCell(2, 6, QStringLiteral("1"));
+    QSignalSpy list(table.get(), &truthTable::sendMintermList);
+
+    if (change == QLatin1String("setCell")) {
+        table->setCell(2, 6, QStringLiteral("0"));
+        list.clear();
+        table->setCell(7, 6, QStringLiteral("X"));
+    } else if (change == QLatin1String("updateCell")) {
+        table->setCell(2, 6, QStringLiteral("0"));
+        list.clear();
+        QTableWidgetItem value(QStringLiteral("1"));
+        table->updateCell(3, &value);
+    } else if (change == QLatin1String("parser")) {
+        QVector<bool> values(16);
+        for (int m = 0; m < 16; m += 2)
+            values[m] = true;
+        table->updateFromParser(values);
+    } else if (change == QLatin1String("count")) {
+        table->changeNumberElements(3);
+    } else {
+        table->changeVarNames("P", "Q", "R", "S", "T", "U");
+        table->resetTable();
+    }
+
+    QCOMPARE(list.count(), 1);
+    const QList<QVariant> arguments = list.takeFirst();
+    QTEST(arguments.at(0).toInt(), "count");
+    QFETCH(QString, values);
+    QCOMPARE(mintermTexts(arguments.at(1).value<QList<QTableWidgetItem *>>(), values.size()),
+             values);
 }
 
 QTEST_MAIN(TruthTableTest)
