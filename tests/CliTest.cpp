@@ -140,6 +140,8 @@ private slots:
     void jsonParsesBack();
     void exactMatchesExactCover_data();
     void exactMatchesExactCover();
+    void jsonExactSolutions_data();
+    void jsonExactSolutions();
     void evalPrintsTruthTable_data();
     void evalPrintsTruthTable();
     void evalMinimize_data();
@@ -361,6 +363,59 @@ void CliTest::exactMatchesExactCover()
         for (const std::string &text : exactTexts(n, values.toStdString(), pos, names, all))
             expected += QString::fromStdString(text) + '\n';
         QCOMPARE(run.out, expected);
+    }
+}
+
+void CliTest::jsonExactSolutions_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<bool>("pos");
+    QTest::newRow("cyclic function, two minimum covers")
+        << 3 << QStringLiteral("11100111") << false;
+    QTest::newRow("6 variables with don't cares, SOP")
+        << 6 << QString::fromStdString(randomValues(6, true, 4242)) << false;
+    QTest::newRow("6 variables, POS")
+        << 6 << QString::fromStdString(randomValues(6, false, 4243)) << true;
+}
+
+void CliTest::jsonExactSolutions()
+{
+    QFETCH(int, n);
+    QFETCH(QString, values);
+    QFETCH(bool, pos);
+
+    const QString path = writeFile(QStringLiteral("x.pla"), plaText(n, values.toStdString(), {}));
+    QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--json"),
+                          QStringLiteral("--exact"), QStringLiteral("--all"), path};
+    if (pos)
+        arguments << QStringLiteral("--pos");
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+
+    Minimization minimization;
+    const MinimizationResult greedy =
+        minimization.run(n, codesOf(values.toStdString()), formOf(pos));
+    const ExactCoverResult cover = ExactCover::solve(greedy.cellCodes, greedy.primes, true);
+    QCOMPARE(object.value("terms").toInt(), cover.terms);
+    QCOMPARE(object.value("literals").toInt(), cover.literals);
+    // The exact cover is never longer than the window's.
+    QVERIFY(cover.terms <= static_cast<int>(greedy.selection.size()));
+
+    const std::vector<std::string> texts =
+        exactTexts(n, values.toStdString(), pos, Minimization::defaultNames(), true);
+    const QJsonArray solutions = object.value("solutions").toArray();
+    QCOMPARE(solutions.size(), static_cast<qsizetype>(texts.size()));
+    QCOMPARE(object.value("text").toString(), QString::fromStdString(texts.front()));
+    for (qsizetype i = 0; i < solutions.size(); ++i) {
+        const QJsonObject solution = solutions[i].toObject();
+        QCOMPARE(solution.value("text").toString(),
+                 QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+        std::vector<std::vector<int>> groups;
+        for (const int number : cover.solutions[static_cast<std::size_t>(i)])
+            groups.push_back(greedy.primes[static_cast<std::size_t>(number - 1)].minterms);
+        QCOMPARE(groupsText(solution.value("groups").toArray()), groupsText(groups));
     }
 }
 
