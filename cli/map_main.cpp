@@ -15,6 +15,14 @@
 
 namespace {
 
+// The toolkit's start-up notes (a missing runtime folder and the like) are
+// no concern of someone who asked for an image; only real errors are shown.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
+}
+
 int fail(const std::string &message)
 {
     std::fputs(message.c_str(), stderr);
@@ -56,6 +64,7 @@ int main(int argc, char **argv)
     // offscreen one is used.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    qInstallMessageHandler(quietMessages);
     QApplication application(argc, argv);
 
     QString renderError;
