@@ -6,7 +6,7 @@
 #   scripts/install-deps.sh --dev      also the tools CI and benchmarks use
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core"
+packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
 if [ "${1:-}" = "--dev" ]; then
   packages="$packages clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
 fi

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What one call of the command-line tool asks for.
+struct CliOptions
+{
+    enum class Command
+    {
+        None,
+        Help,
+        Version,
+        Minimize,
+        Eval,
+        Map,
+    };
+
+    Command command = Command::None;
+    bool productOfSums = false; // --pos
+    bool json = false;          // --json
+    bool exact = false;         // --exact
+    bool all = false;           // --all
+    bool minimize = false;      // eval --minimize
+    // --names, checked against the naming rules; empty when not given.
+    std::vector<std::string> names;
+    int variableCount = 0; // eval --vars, 0 when not given
+    std::vector<std::string> files;
+    std::string expression;
+    std::string output; // map -o
+};
+
+// Reads the arguments of tavolin-cli (without the program name). Options may
+// stand before, between or after the file names; "--" ends them, and "-" is a
+// file name (standard input).
+class CommandLine
+{
+public:
+    // False with a sentence for the user when the arguments make no valid call.
+    static bool parse(const std::vector<std::string> &arguments, CliOptions &options,
+                      std::string &error);
+
+    // Splits a comma-separated list of names and checks them: 1 to 3 letters
+    // or digits each, all different (case-sensitive), at most six.
+    static bool parseNames(const std::string &list, std::vector<std::string> &names,
+                           std::string &error);
+
+    static std::string usage();
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cli/MinimizeCommand.h"
+
+#include <string>
+#include <vector>
+
+// `tavolin-cli minimize --json`: one JSON object per file (file, n, names,
+// form, text, groups, primes; with --exact terms and literals, with --all
+// every solution), an array of them when the call names several files.
+class JsonReport
+{
+public:
+    // The document in compact form, followed by a line end; empty when no
+    // file could be read.
+    static std::string text(const CliOptions &options, const std::vector<FileResult> &results);
+};

@@ -1,0 +1,69 @@
+#include "cli/MinimizeCommand.h"
+
+#include "cli/PlaInput.h"
+
+namespace {
+
+// A fresh window shows four variables; --names stands for a window whose
+// names dialog already has that many rows.
+int countBeforeImport(const CliOptions &options)
+{
+    const int named = static_cast<int>(options.names.size());
+    return named >= 2 ? named : 4;
+}
+
+} // namespace
+
+std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std::string &err,
+                                                  int &status)
+{
+    const MinimizationForm form =
+        options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    const int startCount = countBeforeImport(options);
+    SolutionFinder finder;
+    std::vector<FileResult> results;
+    results.reserve(options.files.size());
+    status = 0;
+
+    for (const std::string &file : options.files) {
+        PlaFunction function;
+        FileResult result;
+        std::string error;
+        if (!PlaInput::load(file, startCount, function, error)) {
+            err += error + "\n";
+            status = 2;
+            continue;
+        }
+        if (!SolutionFinder::namesFor(function, options.names, result.names, error)) {
+            err += PlaInput::shownName(file) + ": " + error + "\n";
+            status = 2;
+            continue;
+        }
+        if (function.severalOutputs)
+            err += PlaInput::shownName(file) +
+                   ": describes several outputs; only the first output was read.\n";
+
+        result.file = file;
+        result.n = function.variableCount;
+        result.solved = finder.solve(result.n, SolutionFinder::cellCodes(function), form,
+                                     result.names, options.exact, options.all);
+        results.push_back(std::move(result));
+    }
+    return results;
+}
+
+std::string MinimizeCommand::plainText(const CliOptions &options,
+                                       const std::vector<FileResult> &results)
+{
+    const bool prefixed = options.files.size() > 1;
+    std::string out;
+    for (const FileResult &result : results) {
+        for (const Solution &solution : result.solved.solutions) {
+            if (prefixed)
+                out += result.file + ": ";
+            out += solution.text;
+            out += '\n';
+        }
+    }
+    return out;
+}

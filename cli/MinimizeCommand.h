@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+#include "cli/SolutionFinder.h"
+
+#include <string>
+#include <vector>
+
+// The minimization of one file of a `tavolin-cli minimize` call.
+struct FileResult
+{
+    std::string file; // as given on the command line, "-" for standard input
+    int n = 0;
+    VariableNames names;
+    SolvedFunction solved;
+};
+
+// `tavolin-cli minimize`: the window's "Minimize!" result for each PLA file.
+class MinimizeCommand
+{
+public:
+    // Reads and minimizes every file of the call. Files that cannot be read
+    // are left out, with a message in `err` naming file and line; `status`
+    // becomes 2 then (0 otherwise).
+    static std::vector<FileResult> solveAll(const CliOptions &options, std::string &err,
+                                            int &status);
+
+    // One line per solution; with several files each starts with "FILE: ".
+    static std::string plainText(const CliOptions &options, const std::vector<FileResult> &results);
+};

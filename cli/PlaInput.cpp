@@ -1,0 +1,59 @@
+#include "cli/PlaInput.h"
+
+#include "pla/PlaReader.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool readAll(std::FILE *file, std::string &text)
+{
+    char buffer[8192];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, got);
+    return !std::ferror(file);
+}
+
+} // namespace
+
+std::string PlaInput::shownName(const std::string &path)
+{
+    return path == "-" ? "(standard input)" : path;
+}
+
+bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &function,
+                    std::string &error)
+{
+    std::string text;
+    const std::string name = shownName(path);
+    if (path == "-") {
+        if (!readAll(stdin, text)) {
+            error = name + ": cannot read: " + std::strerror(errno);
+            return false;
+        }
+    } else {
+        std::FILE *file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr) {
+            error = name + ": cannot read: " + std::strerror(errno);
+            return false;
+        }
+        const bool read = readAll(file, text);
+        const int readError = errno;
+        std::fclose(file);
+        if (!read) {
+            error = name + ": cannot read: " + std::strerror(readError);
+            return false;
+        }
+    }
+
+    PlaReadResult result = PlaReader::read(text, currentCount);
+    if (!result.ok()) {
+        error = name + ":" + std::to_string(result.error.line) + ": " + result.error.message;
+        return false;
+    }
+    function = std::move(*result.function);
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "pla/PlaFunction.h"
+
+#include <string>
+
+// Reads one PLA file, or standard input for the name "-", into a function.
+class PlaInput
+{
+public:
+    // How the file is named in messages: its path, or "(standard input)".
+    static std::string shownName(const std::string &path);
+
+    // `currentCount` applies to a file without ".i" line. On failure `error`
+    // names the file and, for a malformed file, the line: "FILE:LINE: message".
+    static bool load(const std::string &path, int currentCount, PlaFunction &function,
+                     std::string &error);
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// Hands the whole call to another program installed beside tavolin-cli.
+// tavolin-cli itself links no Qt library, so that a call starts in about
+// the time the loader needs for the C++ runtime; the JSON output and the
+// map, which need Qt, run in programs of their own.
+class SiblingProgram
+{
+public:
+    // Replaces this process by `name` from tavolin-cli's own folder, with the
+    // same arguments, standard input, output and error, so its exit status
+    // is the call's. Returns only on failure, with a message in `error`.
+    static void exec(const std::string &name, char **argv, std::string &error);
+
+    // The folder of the running program, with a trailing separator; empty
+    // when it cannot be found.
+    static std::string ownFolder(const char *argv0);
+};

@@ -1,0 +1,60 @@
+#include "cli/SolutionFinder.h"
+
+#include "minimize/ExactCover.h"
+
+SolvedFunction SolutionFinder::solve(int n, const std::vector<int> &cellCodes,
+                                     MinimizationForm form, const VariableNames &names, bool exact,
+                                     bool all)
+{
+    SolvedFunction solved;
+    solved.result = minimization.run(n, cellCodes, form, names);
+    const MinimizationResult &result = solved.result;
+    if (!exact) {
+        solved.solutions.push_back({result.selection, result.text, result.groups});
+        return solved;
+    }
+
+    const ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, all);
+    solved.exact = true;
+    solved.terms = cover.terms;
+    solved.literals = cover.literals;
+    // Nothing to cover: the empty cover, written as the window writes it.
+    std::vector<std::vector<int>> selections = cover.solutions;
+    if (selections.empty())
+        selections.emplace_back();
+    for (const std::vector<int> &selection : selections) {
+        Solution solution;
+        solution.selection = selection;
+        solution.text = resultText(result.cellCodes, result.primes, selection, form, names);
+        for (const int number : selection)
+            solution.groups.push_back(result.primes[static_cast<std::size_t>(number - 1)].minterms);
+        solved.solutions.push_back(std::move(solution));
+    }
+    return solved;
+}
+
+std::vector<int> SolutionFinder::cellCodes(const PlaFunction &function)
+{
+    std::vector<int> codes;
+    codes.reserve(function.values.size());
+    for (const char value : function.values)
+        codes.push_back(value == '0' ? 0 : value == '1' ? 1 : 2);
+    return codes;
+}
+
+bool SolutionFinder::namesFor(const PlaFunction &function, const std::vector<std::string> &given,
+                              VariableNames &names, std::string &error)
+{
+    names = Minimization::defaultNames();
+    const std::vector<std::string> &chosen = function.names.empty() ? given : function.names;
+    if (chosen.empty())
+        return true;
+    if (static_cast<int>(chosen.size()) != function.variableCount) {
+        error = "--names gives " + std::to_string(chosen.size()) + " names, but the function has " +
+                std::to_string(function.variableCount) + " variables.";
+        return false;
+    }
+    for (std::size_t j = 0; j < chosen.size(); ++j)
+        names[j] = chosen[j];
+    return true;
+}

@@ -1,0 +1,71 @@
+// tavolin-cli: the window's minimization, equation evaluation and Karnaugh
+// map for scripts and pipelines.
+
+#include "cli/CommandLine.h"
+#include "cli/EvalCommand.h"
+#include "cli/MinimizeCommand.h"
+#include "cli/SiblingProgram.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+void write(const std::string &text, std::FILE *stream)
+{
+    if (!text.empty())
+        std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+int runSibling(const char *name, char **argv)
+{
+    std::string error;
+    SiblingProgram::exec(name, argv, error);
+    write("tavolin-cli: " + error + "\n", stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    CliOptions options;
+    std::string error;
+    if (!CommandLine::parse(arguments, options, error)) {
+        write("tavolin-cli: " + error + "\nTry 'tavolin-cli --help'.\n", stderr);
+        return 2;
+    }
+
+    std::string out;
+    std::string err;
+    int status = 0;
+    switch (options.command) {
+    case CliOptions::Command::Help:
+        out = CommandLine::usage();
+        break;
+    case CliOptions::Command::Version:
+        out = "tavolin-cli " TAVOLIN_VERSION "\n";
+        break;
+    case CliOptions::Command::Minimize:
+        if (options.json)
+            return runSibling("tavolin-cli-json", argv);
+        out = MinimizeCommand::plainText(options, MinimizeCommand::solveAll(options, err, status));
+        break;
+    case CliOptions::Command::Eval:
+        status = EvalCommand::run(options, out, err);
+        break;
+    case CliOptions::Command::Map:
+        return runSibling("tavolin-cli-map", argv);
+    case CliOptions::Command::None:
+        break;
+    }
+    write(out, stdout);
+    write(err, stderr);
+    if (std::fflush(stdout) != 0) {
+        std::perror("tavolin-cli: standard output");
+        return 2;
+    }
+    return status;
+}

@@ -1,0 +1,76 @@
+// tavolin-cli-map: the map command of tavolin-cli, kept in a program of its
+// own because it needs the window's widgets.
+
+#include "cli/CommandLine.h"
+#include "cli/MapRenderer.h"
+#include "cli/PlaInput.h"
+#include "cli/SolutionFinder.h"
+
+#include <QApplication>
+#include <QByteArray>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The toolkit's start-up notes (a missing runtime folder and the like) are
+// no concern of someone who asked for an image; only real errors are shown.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
+}
+
+int fail(const std::string &message)
+{
+    std::fputs(message.c_str(), stderr);
+    std::fputc('\n', stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    CliOptions options;
+    std::string error;
+    if (!CommandLine::parse(arguments, options, error))
+        return fail("tavolin-cli: " + error + "\nTry 'tavolin-cli --help'.");
+    if (options.command != CliOptions::Command::Map)
+        return fail("tavolin-cli-map draws maps only: tavolin-cli map FILE.pla -o OUT.png");
+
+    const std::string &file = options.files.front();
+    PlaFunction function;
+    VariableNames names;
+    const int startCount = options.names.size() >= 2 ? static_cast<int>(options.names.size()) : 4;
+    if (!PlaInput::load(file, startCount, function, error))
+        return fail(error);
+    if (!SolutionFinder::namesFor(function, options.names, names, error))
+        return fail(PlaInput::shownName(file) + ": " + error);
+
+    SolutionFinder finder;
+    const SolvedFunction solved = finder.solve(
+        function.variableCount, SolutionFinder::cellCodes(function),
+        options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
+        names, options.exact, false);
+    QVector<QVector<int>> groups;
+    for (const std::vector<int> &group : solved.solutions.front().groups)
+        groups.append(QVector<int>(group.begin(), group.end()));
+
+    // Drawing needs no screen: without a platform of the caller's choice the
+    // offscreen one is used.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    qInstallMessageHandler(quietMessages);
+    QApplication application(argc, argv);
+
+    QString renderError;
+    const QString output = QString::fromLocal8Bit(options.output.c_str());
+    if (!MapRenderer::render(function.variableCount, names, function.values, groups, output,
+                             renderError))
+        return fail(options.output + ": cannot write: " + renderError.toStdString());
+    return 0;
+}

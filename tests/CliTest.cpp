@@ -1,0 +1,591 @@
+// Runs the built tavolin-cli on generated PLA files and compares what it
+// prints with the minimization, exact cover and expression libraries.
+
+#include "expression/ExpressionEvaluator.h"
+#include "expression/ExpressionException.h"
+#include "minimize/ExactCover.h"
+#include "minimize/Minimization.h"
+#include "pla/PlaWriter.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <random>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
+    if (!process.waitForStarted())
+        qFatal("cannot start %s", TAVOLIN_CLI);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(-1);
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// n cells of '0', '1' and (with don't cares) 'X'.
+std::string randomValues(int n, bool dontCares, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string values;
+    for (int m = 0; m < (1 << n); ++m) {
+        const unsigned pick = random() % (dontCares ? 5 : 2);
+        values += pick == 0 ? '0' : pick == 1 ? '1' : pick == 2 ? '0' : pick == 3 ? '1' : 'X';
+    }
+    return values;
+}
+
+std::vector<int> codesOf(const std::string &values)
+{
+    std::vector<int> codes;
+    for (const char c : values)
+        codes.push_back(Minimization::cellCode(std::string(1, c)));
+    return codes;
+}
+
+VariableNames namesOf(const QStringList &list)
+{
+    VariableNames names = Minimization::defaultNames();
+    for (int j = 0; j < list.size(); ++j)
+        names[static_cast<std::size_t>(j)] = list[j].toStdString();
+    return names;
+}
+
+MinimizationForm formOf(bool pos)
+{
+    return pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+}
+
+// The PLA text of a function; without file names the ".ilb" line is left out.
+QByteArray plaText(int n, const std::string &values, const QStringList &fileNames)
+{
+    PlaFunction function;
+    function.variableCount = n;
+    function.values = values;
+    for (const QString &name : fileNames)
+        function.names.push_back(name.toStdString());
+    std::string text = PlaWriter::write(function);
+    if (fileNames.isEmpty()) {
+        const std::size_t start = text.find(".ilb");
+        text.erase(start, text.find('\n', start) - start + 1);
+    }
+    return QByteArray::fromStdString(text);
+}
+
+QString groupsText(const QJsonArray &groups)
+{
+    return QString::fromUtf8(QJsonDocument(groups).toJson(QJsonDocument::Compact));
+}
+
+QString groupsText(const std::vector<std::vector<int>> &groups)
+{
+    QJsonArray array;
+    for (const std::vector<int> &group : groups) {
+        QJsonArray inner;
+        for (const int m : group)
+            inner.append(m);
+        array.append(inner);
+    }
+    return groupsText(array);
+}
+
+std::vector<std::string> exactTexts(int n, const std::string &values, bool pos,
+                                    const VariableNames &names, bool all)
+{
+    Minimization minimization;
+    const MinimizationResult result = minimization.run(n, codesOf(values), formOf(pos), names);
+    const ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, all);
+    std::vector<std::vector<int>> selections = cover.solutions;
+    if (selections.empty())
+        selections.emplace_back();
+    std::vector<std::string> texts;
+    for (const std::vector<int> &selection : selections)
+        texts.push_back(resultText(result.cellCodes, result.primes, selection, formOf(pos), names));
+    return texts;
+}
+
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void minimizeMatchesLibrary_data();
+    void minimizeMatchesLibrary();
+    void severalFilesArePrefixed();
+    void standardInput();
+    void jsonParsesBack_data();
+    void jsonParsesBack();
+    void exactMatchesExactCover_data();
+    void exactMatchesExactCover();
+    void jsonExactSolutions_data();
+    void jsonExactSolutions();
+    void evalPrintsTruthTable_data();
+    void evalPrintsTruthTable();
+    void evalMinimize_data();
+    void evalMinimize();
+    void evalError_data();
+    void evalError();
+    void refusesBadInput_data();
+    void refusesBadInput();
+    void helpAndVersion();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &text);
+
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void CliTest::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+QString CliTest::writeFile(const QString &name, const QByteArray &text)
+{
+    const QString path = dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void CliTest::minimizeMatchesLibrary_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QStringList>("fileNames");
+    QTest::addColumn<QStringList>("optionNames");
+    QTest::addColumn<bool>("pos");
+
+    for (const bool pos : {false, true}) {
+        const char *form = pos ? "POS" : "SOP";
+        for (int n = 2; n <= 6; ++n) {
+            for (const bool dontCares : {false, true}) {
+                const std::string values = randomValues(n, dontCares, 100u * n + dontCares);
+                QTest::addRow("%s, %d variables%s", form, n, dontCares ? ", don't cares" : "")
+                    << n << QString::fromStdString(values) << QStringList() << QStringList() << pos;
+            }
+        }
+        QTest::addRow("%s, .ilb names of several letters", form)
+            << 4 << QString::fromStdString(randomValues(4, true, 7))
+            << QStringList{"x1", "Yz", "abc", "Q"} << QStringList() << pos;
+        QTest::addRow("%s, --names without .ilb", form)
+            << 3 << QString::fromStdString(randomValues(3, false, 8)) << QStringList()
+            << QStringList{"P", "Q", "R"} << pos;
+        QTest::addRow("%s, .ilb wins over --names", form)
+            << 3 << QString::fromStdString(randomValues(3, false, 9)) << QStringList{"u", "v", "w"}
+            << QStringList{"P", "Q", "R"} << pos;
+        QTest::addRow("%s, all ones", form)
+            << 4 << QString(16, '1') << QStringList() << QStringList() << pos;
+        QTest::addRow("%s, all zeros", form)
+            << 4 << QString(16, '0') << QStringList() << QStringList() << pos;
+        QTest::addRow("%s, don't cares only", form)
+            << 5 << QString(32, 'X') << QStringList() << QStringList() << pos;
+    }
+}
+
+void CliTest::minimizeMatchesLibrary()
+{
+    QFETCH(int, n);
+    QFETCH(QString, values);
+    QFETCH(QStringList, fileNames);
+    QFETCH(QStringList, optionNames);
+    QFETCH(bool, pos);
+
+    const QString path =
+        writeFile(QStringLiteral("f.pla"), plaText(n, values.toStdString(), fileNames));
+    QStringList arguments{QStringLiteral("minimize"), path};
+    if (pos)
+        arguments << QStringLiteral("--pos");
+    if (!optionNames.isEmpty())
+        arguments << QStringLiteral("--names") << optionNames.join(',');
+    const Run run = runCli(arguments);
+
+    Minimization minimization;
+    const MinimizationResult expected =
+        minimization.run(n, codesOf(values.toStdString()), formOf(pos),
+                         namesOf(fileNames.isEmpty() ? optionNames : fileNames));
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QString::fromStdString(expected.text) + '\n');
+}
+
+void CliTest::severalFilesArePrefixed()
+{
+    QStringList arguments{QStringLiteral("minimize")};
+    QString expected;
+    Minimization minimization;
+    for (int i = 0; i < 12; ++i) {
+        const int n = 2 + i % 5;
+        const std::string values = randomValues(n, i % 2, 500u + i);
+        const QString path = writeFile(QStringLiteral("f%1.pla").arg(i), plaText(n, values, {}));
+        arguments << path;
+        expected +=
+            path + QStringLiteral(": ") +
+            QString::fromStdString(
+                minimization.run(n, codesOf(values), MinimizationForm::SumOfProducts).text) +
+            '\n';
+    }
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, expected);
+}
+
+void CliTest::standardInput()
+{
+    const std::string values = randomValues(5, true, 31);
+    const Run run =
+        runCli({QStringLiteral("minimize"), QStringLiteral("-"), QStringLiteral("--pos")},
+               plaText(5, values, {}));
+    Minimization minimization;
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out,
+             QString::fromStdString(
+                 minimization.run(5, codesOf(values), MinimizationForm::ProductOfSums).text) +
+                 '\n');
+}
+
+void CliTest::jsonParsesBack_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<bool>("pos");
+    QTest::newRow("one file, SOP: an object") << 1 << false;
+    QTest::newRow("one file, POS: an object") << 1 << true;
+    QTest::newRow("three files: an array") << 3 << false;
+}
+
+void CliTest::jsonParsesBack()
+{
+    QFETCH(int, files);
+    QFETCH(bool, pos);
+
+    QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--json")};
+    if (pos)
+        arguments << QStringLiteral("--pos");
+    std::vector<std::string> values;
+    const QStringList names{"a", "b2", "C", "dd", "E"};
+    for (int i = 0; i < files; ++i) {
+        values.push_back(randomValues(5, true, 40u + i));
+        arguments << writeFile(QStringLiteral("j%1.pla").arg(i), plaText(5, values.back(), names));
+    }
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(document.isArray(), files > 1);
+    const QJsonArray objects = files > 1 ? document.array() : QJsonArray{document.object()};
+    QCOMPARE(objects.size(), files);
+
+    Minimization minimization;
+    for (int i = 0; i < files; ++i) {
+        const QJsonObject object = objects[i].toObject();
+        const MinimizationResult expected = minimization.run(
+            5, codesOf(values[static_cast<std::size_t>(i)]), formOf(pos), namesOf(names));
+        QCOMPARE(object.value("file").toString(), arguments[i + (pos ? 3 : 2)]);
+        QCOMPARE(object.value("n").toInt(), 5);
+        QCOMPARE(object.value("names").toVariant().toStringList(), names);
+        QCOMPARE(object.value("form").toString(),
+                 pos ? QStringLiteral("POS") : QStringLiteral("SOP"));
+        QCOMPARE(object.value("text").toString(), QString::fromStdString(expected.text));
+        QCOMPARE(groupsText(object.value("groups").toArray()), groupsText(expected.groups));
+        const QJsonArray primes = object.value("primes").toArray();
+        QCOMPARE(primes.size(), static_cast<qsizetype>(expected.primes.size()));
+        for (qsizetype p = 0; p < primes.size(); ++p) {
+            const PrimeImplicant &prime = expected.primes[static_cast<std::size_t>(p)];
+            QCOMPARE(primes[p].toObject().value("cube").toString() + '*',
+                     QString::fromStdString(prime.cube));
+            QCOMPARE(groupsText(QJsonArray{primes[p].toObject().value("minterms")}),
+                     groupsText({prime.minterms}));
+        }
+    }
+}
+
+void CliTest::exactMatchesExactCover_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<bool>("pos");
+
+    // No prime is essential here and several covers of three terms tie.
+    QTest::newRow("cyclic function, every minimum") << 3 << QStringLiteral("11100111") << false;
+    QTest::newRow("POS of the cyclic function") << 3 << QStringLiteral("00011000") << true;
+    QTest::newRow("nothing to cover") << 4 << QString(16, '0') << false;
+    for (int n = 4; n <= 6; ++n) {
+        for (const bool pos : {false, true})
+            QTest::addRow("%d variables, %s", n, pos ? "POS" : "SOP")
+                << n << QString::fromStdString(randomValues(n, true, 900u + n)) << pos;
+    }
+}
+
+void CliTest::exactMatchesExactCover()
+{
+    QFETCH(int, n);
+    QFETCH(QString, values);
+    QFETCH(bool, pos);
+
+    const QString path = writeFile(QStringLiteral("e.pla"), plaText(n, values.toStdString(), {}));
+    const VariableNames names = Minimization::defaultNames();
+    for (const bool all : {false, true}) {
+        QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--exact"), path};
+        if (all)
+            arguments << QStringLiteral("--all");
+        if (pos)
+            arguments << QStringLiteral("--pos");
+        const Run run = runCli(arguments);
+        QCOMPARE(run.status, 0);
+        QString expected;
+        for (const std::string &text : exactTexts(n, values.toStdString(), pos, names, all))
+            expected += QString::fromStdString(text) + '\n';
+        QCOMPARE(run.out, expected);
+    }
+}
+
+void CliTest::jsonExactSolutions_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<bool>("pos");
+    QTest::newRow("cyclic function, two minimum covers")
+        << 3 << QStringLiteral("11100111") << false;
+    QTest::newRow("6 variables with don't cares, SOP")
+        << 6 << QString::fromStdString(randomValues(6, true, 4242)) << false;
+    QTest::newRow("6 variables, POS")
+        << 6 << QString::fromStdString(randomValues(6, false, 4243)) << true;
+}
+
+void CliTest::jsonExactSolutions()
+{
+    QFETCH(int, n);
+    QFETCH(QString, values);
+    QFETCH(bool, pos);
+
+    const QString path = writeFile(QStringLiteral("x.pla"), plaText(n, values.toStdString(), {}));
+    QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--json"),
+                          QStringLiteral("--exact"), QStringLiteral("--all"), path};
+    if (pos)
+        arguments << QStringLiteral("--pos");
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+
+    Minimization minimization;
+    const MinimizationResult greedy =
+        minimization.run(n, codesOf(values.toStdString()), formOf(pos));
+    const ExactCoverResult cover = ExactCover::solve(greedy.cellCodes, greedy.primes, true);
+    QCOMPARE(object.value("terms").toInt(), cover.terms);
+    QCOMPARE(object.value("literals").toInt(), cover.literals);
+    // The exact cover is never longer than the window's.
+    QVERIFY(cover.terms <= static_cast<int>(greedy.selection.size()));
+
+    const std::vector<std::string> texts =
+        exactTexts(n, values.toStdString(), pos, Minimization::defaultNames(), true);
+    const QJsonArray solutions = object.value("solutions").toArray();
+    QCOMPARE(solutions.size(), static_cast<qsizetype>(texts.size()));
+    QCOMPARE(object.value("text").toString(), QString::fromStdString(texts.front()));
+    for (qsizetype i = 0; i < solutions.size(); ++i) {
+        const QJsonObject solution = solutions[i].toObject();
+        QCOMPARE(solution.value("text").toString(),
+                 QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+        std::vector<std::vector<int>> groups;
+        for (const int number : cover.solutions[static_cast<std::size_t>(i)])
+            groups.push_back(greedy.primes[static_cast<std::size_t>(number - 1)].minterms);
+        QCOMPARE(groupsText(solution.value("groups").toArray()), groupsText(groups));
+    }
+}
+
+void CliTest::evalPrintsTruthTable_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QString>("expression");
+    QTest::newRow("--vars 2, exclusive or") << QStringList{"--vars", "2"} << "A^B";
+    QTest::newRow("--vars 4, first name is the top bit") << QStringList{"--vars", "4"} << "A&D'";
+    QTest::newRow("--names of several letters")
+        << QStringList{"--names", "x1,Yz,abc"} << "(x1+Yz)&abc'";
+    QTest::newRow("--vars 6, constant part") << QStringList{"--vars", "6"} << "A+B&C^(D'+E)&F";
+}
+
+void CliTest::evalPrintsTruthTable()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QString, expression);
+
+    const Run run = runCli(QStringList{QStringLiteral("eval")} << variables << expression);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+
+    std::vector<std::string> names;
+    if (variables[0] == QLatin1String("--vars")) {
+        for (int j = 0; j < variables[1].toInt(); ++j)
+            names.push_back(std::string(1, static_cast<char>('A' + j)));
+    } else {
+        for (const QString &name : variables[1].split(','))
+            names.push_back(name.toStdString());
+    }
+    const int n = static_cast<int>(names.size());
+    ExpressionEvaluator evaluator;
+    evaluator.Set_Variable_Names(names);
+    evaluator.Set_Expression(expression.toStdString());
+    QString expected;
+    for (int row = 0; row < (1 << n); ++row) {
+        std::vector<bool> values;
+        for (int j = 0; j < n; ++j)
+            values.push_back((row >> (n - 1 - j)) & 1);
+        evaluator.Set_Variable_Values(values);
+        expected += QStringLiteral("%1 %2\n")
+                        .arg(row, n, 2, QLatin1Char('0'))
+                        .arg(evaluator.Evaluate_Expression() ? 1 : 0);
+    }
+    QCOMPARE(run.out, expected);
+}
+
+void CliTest::evalMinimize_data()
+{
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<bool>("pos");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("SOP") << QStringList{"--minimize"} << false << false;
+    QTest::newRow("POS") << QStringList{"--minimize", "--pos"} << true << false;
+    QTest::newRow("exact SOP") << QStringList{"--minimize", "--exact"} << false << true;
+}
+
+void CliTest::evalMinimize()
+{
+    QFETCH(QStringList, flags);
+    QFETCH(bool, pos);
+    QFETCH(bool, exact);
+
+    // Ones at 0, 1, 2, 5, 6, 7: the cyclic function without essential primes.
+    const QString expression = QStringLiteral("A'&B'+A'&C'+B&C'+A&C");
+    const Run run = runCli(QStringList{"eval", "--names", "A,B,C", expression} << flags);
+    QCOMPARE(run.status, 0);
+    const std::string values = "11100111";
+    const VariableNames names = Minimization::defaultNames();
+    Minimization minimization;
+    const std::string expected = exact ? exactTexts(3, values, pos, names, false).front()
+                                       : minimization.run(3, codesOf(values), formOf(pos)).text;
+    QCOMPARE(run.out, QString::fromStdString(expected) + '\n');
+}
+
+void CliTest::evalError_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::newRow("missing operand") << "A&";
+    QTest::newRow("unknown variable") << "A+Q";
+    QTest::newRow("unmatched parenthesis") << "(A+B";
+    QTest::newRow("invalid symbol") << "A*B";
+}
+
+void CliTest::evalError()
+{
+    QFETCH(QString, expression);
+    const Run run =
+        runCli({QStringLiteral("eval"), QStringLiteral("--vars"), QStringLiteral("3"), expression});
+
+    std::string message;
+    ExpressionEvaluator evaluator;
+    evaluator.Set_Variable_Names({"A", "B", "C"});
+    evaluator.Set_Expression(expression.toStdString());
+    try {
+        evaluator.Evaluate_Expression();
+    } catch (const ExpressionException &e) {
+        message = e.Get_Message();
+    }
+    QVERIFY(!message.empty());
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QString());
+    QCOMPARE(run.err,
+             QStringLiteral("Error detected while parsing and evaluating the expression:\n\n") +
+                 QString::fromStdString(message) + '\n');
+}
+
+void CliTest::refusesBadInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expectedError");
+
+    const QByteArray good = ".i 3\n.o 1\n011 1\n";
+    QTest::newRow("count out of range, with file and line")
+        << QStringList{"minimize", "FILE"} << QByteArray(".o 1\n.i 7\n") << "FILE:2: ";
+    QTest::newRow("input part of the wrong width")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 3\n\n0101 1\n") << "FILE:3: ";
+    QTest::newRow(".ilb name too long")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.ilb abcd B\n") << "FILE:2: ";
+    QTest::newRow("missing file") << QStringList{"minimize", "FILE.missing"} << good
+                                  << "FILE.missing: cannot read";
+    QTest::newRow("--names too few for the file")
+        << QStringList{"minimize", "--names", "P,Q", "FILE"} << good << "FILE: --names gives 2";
+    QTest::newRow("--names with a bad character")
+        << QStringList{"minimize", "--names", "P,Q-1,R", "FILE"} << good << "\"Q-1\"";
+    QTest::newRow("--names repeated")
+        << QStringList{"minimize", "--names", "P,Q,P", "FILE"} << good << "used twice";
+    QTest::newRow("no command") << QStringList{} << good << "no command";
+    QTest::newRow("unknown option")
+        << QStringList{"minimize", "--fast", "FILE"} << good << "--fast";
+    QTest::newRow("--all without --exact")
+        << QStringList{"minimize", "--all", "FILE"} << good << "--all needs --exact";
+    QTest::newRow("eval without variables") << QStringList{"eval", "A"} << good << "--vars";
+    QTest::newRow("eval --vars out of range")
+        << QStringList{"eval", "--vars", "7", "A"} << good << "2 to 6";
+    QTest::newRow("map without an image name") << QStringList{"map", "FILE"} << good << "-o";
+    QTest::newRow("map to an unknown format")
+        << QStringList{"map", "FILE", "-o", "out.gif"} << good << ".png";
+}
+
+void CliTest::refusesBadInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expectedError);
+
+    const QString path = writeFile(QStringLiteral("bad.pla"), file);
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("FILE"), path);
+    expectedError.replace(QLatin1String("FILE"), path);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
+}
+
+void CliTest::helpAndVersion()
+{
+    const Run help = runCli({QStringLiteral("--help")});
+    QCOMPARE(help.status, 0);
+    for (const char *command : {"minimize", "eval", "map"})
+        QVERIFY(help.out.contains(QLatin1String("tavolin-cli ") + command));
+
+    const Run version = runCli({QStringLiteral("--version")});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, QStringLiteral("tavolin-cli " TAVOLIN_VERSION "\n"));
+}
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "CliTest.moc"

@@ -1,0 +1,234 @@
+// tavolin-cli against the window itself: the same file gives the same result
+// text as "Minimize!" shows, and the map command draws the window's map.
+
+#include "ModalBoxAnswerer.h"
+#include "app/MainWindow.h"
+#include "minimize/Minimization.h"
+#include "pla/PlaWriter.h"
+#include "tables/kMap.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <random>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run runCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
+    if (!process.waitForStarted())
+        qFatal("cannot start %s", TAVOLIN_CLI);
+    process.closeWriteChannel();
+    process.waitForFinished(-1);
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+std::string randomValues(int n, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string values;
+    for (int m = 0; m < (1 << n); ++m)
+        values += "01X0"[random() % 4];
+    return values;
+}
+
+QByteArray plaText(int n, const std::string &values, const std::vector<std::string> &names)
+{
+    PlaFunction function;
+    function.variableCount = n;
+    function.values = values;
+    function.names = names;
+    std::string text = PlaWriter::write(function);
+    // Without names the file has no ".ilb" line at all.
+    if (names.empty()) {
+        const std::size_t start = text.find(".ilb");
+        text.erase(start, text.find('\n', start) - start + 1);
+    }
+    return QByteArray::fromStdString(text);
+}
+
+} // namespace
+
+class CliWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void sameResultAsTheWindow_data();
+    void sameResultAsTheWindow();
+    void mapIsTheWindowsMap_data();
+    void mapIsTheWindowsMap();
+    void mapRefusesUnwritableImage();
+
+private:
+    QString writeFile(const QString &name, const QByteArray &text);
+
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void CliWindowTest::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+QString CliWindowTest::writeFile(const QString &name, const QByteArray &text)
+{
+    const QString path = dir->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void CliWindowTest::sameResultAsTheWindow_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("pos");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("SOP, 5 variables with don't cares, .ilb names")
+        << 5 << false << QStringList{"x", "Y2", "abc", "D", "e"};
+    QTest::newRow("POS, 4 variables with don't cares, no .ilb") << 4 << true << QStringList();
+}
+
+void CliWindowTest::sameResultAsTheWindow()
+{
+    QFETCH(int, n);
+    QFETCH(bool, pos);
+
+    QFETCH(QStringList, names);
+
+    std::vector<std::string> fileNames;
+    for (const QString &name : names)
+        fileNames.push_back(name.toStdString());
+    const QByteArray text = plaText(n, randomValues(n, 77u + n), fileNames);
+    const QString path = writeFile(QStringLiteral("w.pla"), text);
+    QStringList arguments{QStringLiteral("minimize"), path};
+    if (pos)
+        arguments << QStringLiteral("--pos");
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+
+    // The window's own import, the file chosen in its file dialog.
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ModalBoxAnswerer answerer;
+    answerer.armFileDialog(path);
+    window.findChild<QPushButton *>(QStringLiteral("importButton"))->click();
+    QCOMPARE(answerer.answeredTimes(), 1);
+    if (pos)
+        QTest::mouseClick(window.findChild<QRadioButton *>(QStringLiteral("posRadio")),
+                          Qt::LeftButton);
+    window.findChild<QPushButton *>(QStringLiteral("minimizeButton"))->click();
+
+    const QString shown = window.findChild<QLineEdit *>(QStringLiteral("resultEdit"))->text();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(QString::fromUtf8(run.out), shown + '\n');
+}
+
+void CliWindowTest::mapIsTheWindowsMap_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("pos");
+    QTest::addColumn<QString>("format");
+    for (int n = 2; n <= 6; ++n)
+        QTest::addRow("%d variables, PNG", n) << n << (n % 2 == 0) << "png";
+    QTest::newRow("6 variables, SVG") << 6 << false << "svg";
+}
+
+void CliWindowTest::mapIsTheWindowsMap()
+{
+    QFETCH(int, n);
+    QFETCH(bool, pos);
+    QFETCH(QString, format);
+
+    const std::string values = randomValues(n, 300u + n);
+    const std::vector<std::string> names{"P", "Q1", "R", "abc", "T", "U"};
+    const std::vector<std::string> used(names.begin(), names.begin() + n);
+    const QString path = writeFile(QStringLiteral("m.pla"), plaText(n, values, used));
+    const QString image = dir->filePath(QStringLiteral("map.") + format);
+    QStringList arguments{QStringLiteral("map"), path, QStringLiteral("-o"), image};
+    if (pos)
+        arguments << QStringLiteral("--pos");
+    const Run run = runCli(arguments);
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+
+    // The window's map after the same import and "Minimize!".
+    kMap map(4, 4);
+    map.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    map.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    map.changeNumberElements(n);
+    map.changeVarNames("P", "Q1", "R", "abc", "T", "U");
+    QTableWidgetItem value;
+    std::vector<int> codes;
+    for (std::size_t m = 0; m < values.size(); ++m) {
+        value.setText(QString(QChar::fromLatin1(values[m])));
+        map.updateCell(static_cast<int>(m), &value);
+        codes.push_back(Minimization::cellCode(std::string(1, values[m])));
+    }
+    Minimization minimization;
+    const MinimizationResult result = minimization.run(
+        n, codes, pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts);
+    QVector<QVector<int>> groups;
+    for (const std::vector<int> &group : result.groups)
+        groups.append(QVector<int>(group.begin(), group.end()));
+    map.updateCircles(groups);
+    map.setAttribute(Qt::WA_DontShowOnScreen);
+    map.show();
+    map.resize(map.minimumSize());
+
+    if (format == QLatin1String("svg")) {
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.name(), QLatin1String("svg"));
+        QCOMPARE(xml.attributes().value(QLatin1String("viewBox")).toString(),
+                 QStringLiteral("0 0 %1 %2").arg(map.width()).arg(map.height()));
+        return;
+    }
+
+    QImage written(image);
+    QVERIFY(!written.isNull());
+    QImage drawn(map.size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::white);
+    map.render(&drawn);
+    QCOMPARE(written.size(), drawn.size());
+    QCOMPARE(written.convertToFormat(QImage::Format_ARGB32),
+             drawn.convertToFormat(QImage::Format_ARGB32));
+}
+
+void CliWindowTest::mapRefusesUnwritableImage()
+{
+    const QString path = writeFile(QStringLiteral("m.pla"), plaText(3, "01101001", {}));
+    const Run run = runCli({QStringLiteral("map"), path, QStringLiteral("-o"),
+                            dir->filePath(QStringLiteral("missing/map.png"))});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(QLatin1String("missing/map.png: cannot write")), qPrintable(run.err));
+}
+
+QTEST_MAIN(CliWindowTest)
+#include "CliWindowTest.moc"
