@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -21,9 +22,18 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <functional>
 
 namespace {
+
+// The help windows are 700 pixels wide; a picture must fit beside the
+// vertical scroll bar without a horizontal one.
+QPixmap fitHelpWindow(const QPixmap &picture)
+{
+    constexpr int widest = 660;
+    if (picture.width() <= widest)
+        return picture;
+    return picture.scaledToWidth(widest, Qt::SmoothTransformation);
+}
 
 class HelpImages
 {
@@ -70,7 +80,7 @@ void HelpImages::save(QWidget *widget, const char *file)
 {
     QApplication::processEvents();
     const QString path = output.filePath(QLatin1String(file));
-    if (!widget || !widget->grab().save(path, "PNG")) {
+    if (!widget || !fitHelpWindow(widget->grab()).save(path, "PNG")) {
         std::fprintf(stderr, "help_images: could not make %s\n", file);
         ok = false;
         return;
