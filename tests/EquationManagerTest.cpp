@@ -1,6 +1,7 @@
 #include "expression/EquationManager.h"
 #include "ModalBoxAnswerer.h"
 #include "UserInput.h"
+#include "WidgetLookup.h"
 #include "app/MainWindow.h"
 #include "app/VariableCountManager.h"
 #include "tables/truthTable.h"
@@ -22,14 +23,6 @@ QString bits(const QVector<bool> &values)
     QString text;
     for (bool value : values)
         text += value ? QLatin1Char('1') : QLatin1Char('0');
-    return text;
-}
-
-QString outputs(const truthTable &table)
-{
-    QString text;
-    for (int row = 0; row < table.rowCount(); ++row)
-        text += table.item(row, table.columnCount() - 1)->text();
     return text;
 }
 
@@ -55,10 +48,7 @@ private slots:
 private:
     template <typename Widget> static Widget *child(MainWindow &window, const char *name)
     {
-        auto *widget = window.findChild<Widget *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return WidgetLookup::named<Widget>(window, name);
     }
 };
 
@@ -244,7 +234,7 @@ void EquationManagerTest::returnInTheWindowFillsTheTable()
     QTest::keyClicks(field, QStringLiteral("A^D"));
     QTest::keyClick(field, Qt::Key_Return);
 
-    QCOMPARE(outputs(*table), QStringLiteral("0101010110101010"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("0101010110101010"));
     QCOMPARE(modified.count(), 16);
 }
 
@@ -256,7 +246,7 @@ void EquationManagerTest::syntaxErrorInTheWindowLeavesTheTable()
     auto *field = child<EquationManager>(window, "equationManager");
     auto *table = child<truthTable>(window, "truthTableWidget");
     UserInput::clickCell(table, 3, 5);
-    const QString before = outputs(*table);
+    const QString before = WidgetLookup::lastColumnText(*table);
 
     ModalBoxAnswerer answerer;
     answerer.arm();
@@ -268,7 +258,7 @@ void EquationManagerTest::syntaxErrorInTheWindowLeavesTheTable()
     QVERIFY(answerer.text().startsWith(parsing + "Binary infix operator '&' starting at character "
                                                  "position 2"));
     QCOMPARE(field->selectedText(), QStringLiteral("&"));
-    QCOMPARE(outputs(*table), before);
+    QCOMPARE(WidgetLookup::lastColumnText(*table), before);
 }
 
 void EquationManagerTest::windowCountAndResetReachTheField()
@@ -284,13 +274,13 @@ void EquationManagerTest::windowCountAndResetReachTheField()
     QTest::keyClick(count, Qt::Key_Home); // two variables
     field->setText(QStringLiteral("A^B"));
     child<QPushButton>(window, "fillTableButton")->click();
-    QCOMPARE(outputs(*table), QStringLiteral("0110"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("0110"));
 
     QTest::mouseClick(child<QPushButton>(window, "resetButton"), Qt::LeftButton);
     QCOMPARE(field->text(), QString());
     field->setText(QStringLiteral("C"));
     child<QPushButton>(window, "fillTableButton")->click();
-    QCOMPARE(outputs(*table), QStringLiteral("0011001100110011"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("0011001100110011"));
 }
 
 QTEST_MAIN(EquationManagerTest)

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "UserInput.h"
+#include "WidgetLookup.h"
 #include "app/VariableCountManager.h"
 #include "tables/truthTable.h"
 
@@ -30,14 +31,6 @@ QStringList describeRow(QBoxLayout *row)
     return entries;
 }
 
-QString outputs(const truthTable &table)
-{
-    QString text;
-    for (int row = 0; row < table.rowCount(); ++row)
-        text += table.item(row, table.columnCount() - 1)->text();
-    return text;
-}
-
 } // namespace
 
 class MainWindowTest : public QObject
@@ -62,10 +55,7 @@ private slots:
 private:
     template <typename Widget> Widget *child(const char *name)
     {
-        auto *widget = window->findChild<Widget *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return WidgetLookup::named<Widget>(*window, name);
     }
 
     std::unique_ptr<MainWindow> window;
@@ -193,7 +183,7 @@ void MainWindowTest::startState()
              QStringLiteral("4 "));
     auto *table = child<truthTable>("truthTableWidget");
     QCOMPARE(table->rowCount(), 16);
-    QCOMPARE(outputs(*table), QString(16, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(16, QLatin1Char('0')));
     QVERIFY(child<QRadioButton>("sopRadio")->isChecked());
     QVERIFY(!child<QRadioButton>("posRadio")->isChecked());
     auto *result = child<QLineEdit>("resultEdit");
@@ -241,7 +231,7 @@ void MainWindowTest::countChoiceRebuildsTheTable()
     QTest::keyClick(box, Qt::Key_End);
 
     QCOMPARE(table->rowCount(), 64);
-    QCOMPARE(outputs(*table), QString(64, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(64, QLatin1Char('0')));
 }
 
 void MainWindowTest::resetRestoresStartState_data()
@@ -271,7 +261,7 @@ void MainWindowTest::resetRestoresStartState()
     QCOMPARE(box->currentText(), QStringLiteral("4 "));
     QCOMPARE(table->rowCount(), 16);
     QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("A"));
-    QCOMPARE(outputs(*table), QString(16, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(16, QLatin1Char('0')));
 }
 
 QTEST_MAIN(MainWindowTest)

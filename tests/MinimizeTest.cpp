@@ -4,6 +4,7 @@
 #include "minimize/Minimize.h"
 #include "MinimizationFixtures.h"
 #include "UserInput.h"
+#include "WidgetLookup.h"
 #include "app/MainWindow.h"
 #include "tables/truthTable.h"
 
@@ -36,10 +37,7 @@ private slots:
 private:
     template <typename Widget> Widget *child(const char *name)
     {
-        auto *widget = window->findChild<Widget *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return WidgetLookup::named<Widget>(*window, name);
     }
     // Clicks the output cell of minterm m `times` times: 1 gives "1", 2 "X".
     void clickOutput(int m, int times);

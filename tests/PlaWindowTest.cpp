@@ -1,5 +1,6 @@
 #include "ModalBoxAnswerer.h"
 #include "UserInput.h"
+#include "WidgetLookup.h"
 #include "app/MainWindow.h"
 #include "app/VariableCountManager.h"
 #include "dialogs/ChangeVarsPopup.h"
@@ -87,10 +88,7 @@ private:
 
     template <typename Widget> Widget *child(const char *name) const
     {
-        auto *widget = window->findChild<Widget *>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return WidgetLookup::named<Widget>(*window, name);
     }
 
     QTemporaryDir dir;

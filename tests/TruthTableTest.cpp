@@ -1,5 +1,6 @@
 #include "tables/truthTable.h"
 #include "UserInput.h"
+#include "WidgetLookup.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -8,16 +9,6 @@
 #include <memory>
 
 namespace {
-
-// The output column read top to bottom, one character per row.
-QString outputs(const truthTable &table)
-{
-    QString text;
-    const int column = table.columnCount() - 1;
-    for (int row = 0; row < table.rowCount(); ++row)
-        text += table.item(row, column)->text();
-    return text;
-}
 
 QString mintermTexts(const QList<QTableWidgetItem *> &minterms, int count)
 {
@@ -132,7 +123,7 @@ void TruthTableTest::gridForEveryCount()
     for (int k = 0; k < count; ++k)
         shown += table->item(row, k)->text();
     QCOMPARE(shown, variableBits);
-    QCOMPARE(outputs(*table), QString(rows, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(rows, QLatin1Char('0')));
     QCOMPARE(table->verticalHeader()->sectionSize(0), 30);
 }
 
@@ -178,20 +169,20 @@ void TruthTableTest::clicksOutsideOutputColumnDoNothing()
     QCOMPARE(modified.count(), 0);
     QCOMPARE(list.count(), 0);
     QCOMPARE(table->item(3, column)->text(), before);
-    QCOMPARE(outputs(*table), QString(16, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(16, QLatin1Char('0')));
 }
 
 void TruthTableTest::everyCountChangeRebuildsWithZeros()
 {
     UserInput::clickCell(table.get(), 2, 5);
     table->changeNumberElements(4);
-    QCOMPARE(outputs(*table), QString(16, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(16, QLatin1Char('0')));
     QCOMPARE(mintermTexts(currentMinterms(*table), 16), QString(16, QLatin1Char('0')));
 
     table->changeNumberElements(3);
     UserInput::clickCell(table.get(), 1, 4);
     table->changeNumberElements(6);
-    QCOMPARE(outputs(*table), QString(64, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(64, QLatin1Char('0')));
     QCOMPARE(mintermTexts(currentMinterms(*table), 64), QString(64, QLatin1Char('0')));
 }
 
@@ -216,9 +207,9 @@ void TruthTableTest::countsOutsideRangeChangeNothing()
     QCOMPARE(table->variableCount(), 3);
     QCOMPARE(table->rowCount(), 8);
     QCOMPARE(table->columnCount(), 5);
-    QCOMPARE(outputs(*table), QStringLiteral("00000010"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("00000010"));
     UserInput::clickCell(table.get(), 6, 4);
-    QCOMPARE(outputs(*table), QStringLiteral("000000X0"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("000000X0"));
 }
 
 void TruthTableTest::resetRestoresNamesCountAndZeros()
@@ -232,7 +223,7 @@ void TruthTableTest::resetRestoresNamesCountAndZeros()
 
     QCOMPARE(table->rowCount(), 16);
     QCOMPARE(horizontalLabels(*table), QStringList({"A", "B", "C", "D", "", "f"}));
-    QCOMPARE(outputs(*table), QString(16, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(16, QLatin1Char('0')));
     UserInput::clickCell(table.get(), 7, 5);
     QCOMPARE(table->item(7, 5)->text(), QStringLiteral("1"));
 }
@@ -293,7 +284,7 @@ void TruthTableTest::parserValuesFillRowsAndAnnounceEach()
 
     table->updateFromParser(QVector<bool>(8, true));
 
-    QCOMPARE(outputs(*table), QStringLiteral("11111111"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("11111111"));
     QCOMPARE(modified.count(), 8);
     for (int row = 0; row < 8; ++row)
         QCOMPARE(modified.at(row).at(0).toInt(), row);
@@ -301,9 +292,9 @@ void TruthTableTest::parserValuesFillRowsAndAnnounceEach()
 
     // A shorter vector leaves the remaining rows; a longer one is cut.
     table->updateFromParser({false, false});
-    QCOMPARE(outputs(*table), QStringLiteral("00111111"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("00111111"));
     table->updateFromParser(QVector<bool>(64, false));
-    QCOMPARE(outputs(*table), QStringLiteral("00000000"));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("00000000"));
 }
 
 void TruthTableTest::renamingKeepsValuesAndFixedHeaders_data()
@@ -318,7 +309,7 @@ void TruthTableTest::renamingKeepsValuesAndFixedHeaders()
     QFETCH(int, count);
     table->changeNumberElements(count);
     UserInput::clickCell(table.get(), 1, count + 1);
-    const QString before = outputs(*table);
+    const QString before = WidgetLookup::lastColumnText(*table);
 
     table->changeVarNames("P", "Q", "R", "S1", "T", "Uvw");
 
@@ -326,7 +317,7 @@ void TruthTableTest::renamingKeepsValuesAndFixedHeaders()
     expected << ""
              << "f";
     QCOMPARE(horizontalLabels(*table), expected);
-    QCOMPARE(outputs(*table), before);
+    QCOMPARE(WidgetLookup::lastColumnText(*table), before);
     QCOMPARE(table->verticalHeaderItem(1)->text(), QStringLiteral("m1"));
 }
 
@@ -347,7 +338,7 @@ void TruthTableTest::setCellOutsideGridChangesNothing()
     table->setCell(-1, 6, "1");
     table->setCell(0, 7, "1");
     table->setCell(0, 0, "1");
-    QCOMPARE(outputs(*table), QString(16, QLatin1Char('0')));
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QString(16, QLatin1Char('0')));
     QCOMPARE(mintermTexts(currentMinterms(*table), 64), QString(64, QLatin1Char('0')));
 }
 
