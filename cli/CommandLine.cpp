@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <cstddef>
+#include <cstdio>
 
 namespace {
 
@@ -298,4 +299,15 @@ std::string CommandLine::usage()
            "  -o FILE        the image to write (.png or .svg)\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";
+}
+
+bool CommandLine::parseProgramArguments(int argc, char **argv, CliOptions &options)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string error;
+    if (parse(arguments, options, error))
+        return true;
+    const std::string message = "tavolin-cli: " + error + "\nTry 'tavolin-cli --help'.\n";
+    std::fputs(message.c_str(), stderr);
+    return false;
 }

@@ -40,6 +40,10 @@ public:
     static bool parse(const std::vector<std::string> &arguments, CliOptions &options,
                       std::string &error);
 
+    // parse() on a program's own arguments; a refused call is explained on
+    // standard error, as every entry point of the tool words it.
+    static bool parseProgramArguments(int argc, char **argv, CliOptions &options);
+
     // Splits a comma-separated list of names and checks them: 1 to 3 letters
     // or digits each, all different (case-sensitive), at most six.
     static bool parseNames(const std::string &list, std::vector<std::string> &names,

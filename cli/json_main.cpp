@@ -11,13 +11,9 @@
 
 int main(int argc, char **argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     CliOptions options;
-    std::string error;
-    if (!CommandLine::parse(arguments, options, error)) {
-        std::fprintf(stderr, "tavolin-cli: %s\nTry 'tavolin-cli --help'.\n", error.c_str());
+    if (!CommandLine::parseProgramArguments(argc, argv, options))
         return 2;
-    }
     if (options.command != CliOptions::Command::Minimize || !options.json) {
         std::fputs("tavolin-cli-json writes JSON only: tavolin-cli minimize --json FILE.pla...\n",
                    stderr);

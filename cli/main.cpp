@@ -30,13 +30,9 @@ int runSibling(const char *name, char **argv)
 
 int main(int argc, char **argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     CliOptions options;
-    std::string error;
-    if (!CommandLine::parse(arguments, options, error)) {
-        write("tavolin-cli: " + error + "\nTry 'tavolin-cli --help'.\n", stderr);
+    if (!CommandLine::parseProgramArguments(argc, argv, options))
         return 2;
-    }
 
     std::string out;
     std::string err;

@@ -34,15 +34,14 @@ int fail(const std::string &message)
 
 int main(int argc, char **argv)
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
     CliOptions options;
-    std::string error;
-    if (!CommandLine::parse(arguments, options, error))
-        return fail("tavolin-cli: " + error + "\nTry 'tavolin-cli --help'.");
+    if (!CommandLine::parseProgramArguments(argc, argv, options))
+        return 2;
     if (options.command != CliOptions::Command::Map)
         return fail("tavolin-cli-map draws maps only: tavolin-cli map FILE.pla -o OUT.png");
 
     const std::string &file = options.files.front();
+    std::string error;
     PlaFunction function;
     VariableNames names;
     const int startCount = options.names.size() >= 2 ? static_cast<int>(options.names.size()) : 4;
