@@ -75,14 +75,22 @@ std::string JsonReport::text(const CliOptions &options, const std::vector<FileRe
 {
     if (results.empty())
         return std::string();
-    QJsonDocument document;
-    if (options.files.size() > 1) {
-        QJsonArray objects;
-        for (const FileResult &result : results)
-            objects.append(objectOf(options, result));
-        document.setArray(objects);
-    } else {
-        document.setObject(objectOf(options, results.front()));
+    if (options.files.size() == 1)
+        return QJsonDocument(objectOf(options, results.front()))
+                   .toJson(QJsonDocument::Compact)
+                   .toStdString() +
+               "\n";
+    // One array of objects. Each object is serialized as soon as it is built,
+    // so that only one file's tree is alive at a time: with hundreds of files
+    // the whole tree would cost more in allocation than the work itself.
+    std::string text = "[";
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += QJsonDocument(objectOf(options, results[i]))
+                    .toJson(QJsonDocument::Compact)
+                    .toStdString();
     }
-    return document.toJson(QJsonDocument::Compact).toStdString() + "\n";
+    text += "]\n";
+    return text;
 }
