@@ -1,14 +1,11 @@
 #include "cli/CommandLine.h"
 
+#include "pla/PlaReader.h"
+
 #include <cstddef>
 #include <cstdio>
 
 namespace {
-
-bool isNameCharacter(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 
 std::string quoted(const std::string &text)
 {
@@ -247,10 +244,7 @@ bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &
         const std::size_t comma = list.find(',', start);
         const std::string name =
             list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        bool valid = !name.empty() && name.size() <= 3;
-        for (const char c : name)
-            valid = valid && isNameCharacter(c);
-        if (!valid) {
+        if (!PlaReader::isVariableName(name)) {
             error =
                 "--names: the variable name " + quoted(name) + " must be 1 to 3 letters or digits.";
             return false;

@@ -38,7 +38,7 @@ std::vector<int> SolutionFinder::cellCodes(const PlaFunction &function)
     std::vector<int> codes;
     codes.reserve(function.values.size());
     for (const char value : function.values)
-        codes.push_back(value == '0' ? 0 : value == '1' ? 1 : 2);
+        codes.push_back(Minimization::cellCode(std::string(1, value)));
     return codes;
 }
 

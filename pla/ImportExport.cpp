@@ -68,14 +68,10 @@ bool ImportExport::importFrom(const QString &fileName)
 {
     const QString shownName = QDir::toNativeSeparators(fileName);
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(
-            this, importTitle,
-            QStringLiteral("Could not read %1: %2.").arg(shownName, file.errorString()));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         QMessageBox::warning(
             this, importTitle,
             QStringLiteral("Could not read %1: %2.").arg(shownName, file.errorString()));

@@ -155,10 +155,7 @@ private:
     {
         for (; namesMissing > 0 && next < words.size(); ++next) {
             const std::string &name = words[next];
-            bool valid = !name.empty() && name.size() <= maxNameLength;
-            for (char c : name)
-                valid = valid && isNameCharacter(c);
-            if (!valid)
+            if (!PlaReader::isVariableName(name))
                 return fail("The variable name " + quoted(name) +
                             " must be 1 to 3 letters or digits.");
             for (const std::string &earlier : function.names) {
@@ -259,4 +256,12 @@ PlaReadResult PlaReader::read(std::istream &in, int currentCount)
 {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return read(text, currentCount);
+}
+
+bool PlaReader::isVariableName(const std::string &name)
+{
+    bool valid = !name.empty() && name.size() <= maxNameLength;
+    for (const char c : name)
+        valid = valid && isNameCharacter(c);
+    return valid;
 }

@@ -40,4 +40,7 @@ public:
     // ".i" line says otherwise. A value outside 2 ... 6 counts as 4.
     static PlaReadResult read(const std::string &text, int currentCount);
     static PlaReadResult read(std::istream &in, int currentCount);
+
+    // 1 to 3 letters or digits: the names the names dialog accepts.
+    static bool isVariableName(const std::string &name);
 };

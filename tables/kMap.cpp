@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int sectionSize = 40;
+const std::array<QString, 6> defaultNames{"A", "B", "C", "D", "E", "F"};
 constexpr int shadeStep = 50;
 
 QStringList toStringList(const std::vector<std::string> &labels)
@@ -24,7 +25,7 @@ QStringList toStringList(const std::vector<std::string> &labels)
 } // namespace
 
 kMap::kMap(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), varNames{"A", "B", "C", "D", "E", "F"}
+    : QTableWidget(rows, columns, parent), varNames(defaultNames)
 {
     setSortingEnabled(false);
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -119,7 +120,7 @@ void kMap::updateCircles(const QVector<QVector<int>> &implicantes)
 void kMap::resetMap()
 {
     numElements = 4;
-    varNames = {"A", "B", "C", "D", "E", "F"};
+    varNames = defaultNames;
     buildMap();
 }
 
