@@ -8,7 +8,7 @@ set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
 if [ "${1:-}" = "--dev" ]; then
-  packages="$packages clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
+  packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
 fi
 
 missing=""
