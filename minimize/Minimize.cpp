@@ -1,5 +1,7 @@
 #include "minimize/Minimize.h"
 
+#include <cstddef>
+
 Minimize::Minimize(QObject *parent) : QObject(parent) {}
 
 void Minimize::setSOP(bool sumOfProducts)
@@ -40,6 +42,22 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
         groups.append(QVector<int>(group.begin(), group.end()));
     emit sendCircles(groups);
     emit sendResult(QString::fromStdString(result.text));
+    emit sendCover(coverOf(size, result));
+}
+
+MinimizedCover Minimize::coverOf(int size, const MinimizationResult &result) const
+{
+    MinimizedCover cover;
+    cover.variableCount = size;
+    cover.form = sumOfProducts ? MinimizationForm::SumOfProducts : MinimizationForm::ProductOfSums;
+    cover.names = varNames;
+    for (int prime : result.selection) {
+        const std::string &cube = result.primes[static_cast<std::size_t>(prime - 1)].cube;
+        cover.cubes.push_back(cube.substr(0, static_cast<std::size_t>(size)));
+    }
+    cover.groups = result.groups;
+    cover.text = result.text;
+    return cover;
 }
 
 void Minimize::resetMinimize()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "minimize/Minimization.h"
+#include "minimize/MinimizedCover.h"
 
 #include <QList>
 #include <QObject>
@@ -24,12 +25,14 @@ public:
 signals:
     void sendResult(const QString &result);
     void sendCircles(const QVector<QVector<int>> &groups);
+    // After sendResult: the same cover for views that draw or convert it.
+    void sendCover(const MinimizedCover &cover);
 
 public slots:
     // Stored for the next minimization; nothing is recomputed.
     void setSOP(bool sumOfProducts);
     // Reads the texts of the first 2^size items as cell codes, minimizes and
-    // emits sendCircles, then sendResult.
+    // emits sendCircles, then sendResult, then sendCover.
     void miniClicked(int size, const QList<QTableWidgetItem *> &minterms);
     // Back to SOP form and the names A..F; the last run's data stays.
     void resetMinimize();
@@ -38,6 +41,8 @@ public slots:
                         const QString &four, const QString &five, const QString &six);
 
 private:
+    MinimizedCover coverOf(int size, const MinimizationResult &result) const;
+
     // The last run: cell codes (0 and 1 swapped in POS form), the primes'
     // minterm lists and the prime strings.
     std::vector<int> mintermArray;

@@ -48,6 +48,19 @@ inline std::string groupsText(const std::vector<std::vector<int>> &groups)
     return text + "]";
 }
 
+// Whether the cube (first variable first, '-' for either value) holds
+// minterm m of a function of cube.size() variables.
+inline bool cubeCovers(const std::string &cube, int m)
+{
+    const int n = static_cast<int>(cube.size());
+    for (int j = 0; j < n; ++j) {
+        const char bit = ((m >> (n - 1 - j)) & 1) != 0 ? '1' : '0';
+        if (cube[static_cast<std::size_t>(j)] != '-' && cube[static_cast<std::size_t>(j)] != bit)
+            return false;
+    }
+    return true;
+}
+
 inline std::vector<std::string> split(const std::string &text, char separator)
 {
     std::vector<std::string> parts(1);

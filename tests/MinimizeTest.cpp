@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using Groups = QVector<QVector<int>>;
@@ -112,11 +113,30 @@ void MinimizeTest::clickedCellsAreMinimized()
 
     QSignalSpy circles(child<Minimize>("minimizer"), &Minimize::sendCircles);
     QSignalSpy results(child<Minimize>("minimizer"), &Minimize::sendResult);
+    QSignalSpy covers(child<Minimize>("minimizer"), &Minimize::sendCover);
     minimize();
     QCOMPARE(shownResult(), result);
     QCOMPARE(circles.size(), 1);
     QCOMPARE(circles.first().first().value<Groups>(), groups);
     QCOMPARE(results.size(), 1);
+
+    // The cover other views receive is the shown one: its cubes span the
+    // shaded groups, term by term.
+    QCOMPARE(covers.size(), 1);
+    const auto cover = covers.first().first().value<MinimizedCover>();
+    QCOMPARE(QString::fromStdString(cover.text), result);
+    QCOMPARE(cover.variableCount, 4);
+    QCOMPARE(cover.form, pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts);
+    QCOMPARE(cover.cubes.size(), static_cast<std::size_t>(groups.size()));
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        QList<int> spanned;
+        for (int m = 0; m < 16; ++m)
+            if (MinimizationFixtures::cubeCovers(cover.cubes[static_cast<std::size_t>(g)], m))
+                spanned.append(m);
+        QList<int> group = groups[g];
+        std::sort(group.begin(), group.end());
+        QCOMPARE(spanned, group);
+    }
 }
 
 void MinimizeTest::formChangesOnlyTheNextResult()
