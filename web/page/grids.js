@@ -112,10 +112,13 @@ export class KarnaughMap {
     this.table.replaceChildren();
     const head = this.table.createTHead().insertRow();
     head.append(cell('td', '', { role: 'presentation' }));
-    layout.columnLabels.forEach((label) => head.append(cell('th', label, { scope: 'col' })));
+    layout.columnLabels.forEach((label) => {
+      head.append(label ? cell('th', label, { scope: 'col' }) : cell('td', '', { class: 'separator', role: 'presentation' }));
+    });
     const body = this.table.createTBody();
     for (let r = 0; r < layout.rows; ++r) {
       const row = body.insertRow();
+      if (!layout.rowLabels[r]) row.className = 'separator-row';
       row.append(cell('th', layout.rowLabels[r], { scope: 'row' }));
       for (let c = 0; c < layout.columns; ++c) {
         const m = layout.minterms[r * layout.columns + c];

@@ -110,10 +110,10 @@ describe('editing', () => {
       assert.equal(await valuesOf('table'), '0'.repeat(1 << n));
       assert.equal(await valuesOf('map'), '0'.repeat(1 << n));
       const separators = await page.$$eval('#kmap td.separator', (cells) => cells.length);
-      assert.equal(separators, n === 6 ? 17 : 0);
+      assert.equal(separators, n === 6 ? 18 : 0); // a row and a column, each with its header
     }
     const labels = await page.$$eval('#kmap th[scope="col"]', (cells) => cells.map((c) => c.textContent));
-    assert.deepEqual(labels, ["B'E'F'", "B'E'F", "B'EF", "B'EF'", '', "BEF'", 'BEF', "BE'F", "BE'F'"]);
+    assert.deepEqual(labels, ["B'E'F'", "B'E'F", "B'EF", "B'EF'", "BEF'", 'BEF', "BE'F", "BE'F'"]);
   });
 });
 
@@ -185,6 +185,19 @@ describe('minimize', () => {
       }
     });
   }
+
+  test('Copy Result and Copy Share Link put the text on the clipboard', async () => {
+    await browser.defaultBrowserContext().overridePermissions(server.url.slice(0, -1),
+      ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    await fillEquation("A'&B+C&D'");
+    await page.click('#minimize');
+    await page.click('#copy');
+    const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+    assert.equal(await clipboard(), cliOutput(['eval', '--vars', '4', "A'&B+C&D'", '--minimize']).trim());
+    await page.click('#share');
+    assert.equal(await clipboard(), await page.evaluate(() => location.href));
+    assert.match(await clipboard(), /#n=4&f=[01X]{16}&names=A,B,C,D$/);
+  });
 
   test('exact minimum and all minimal solutions, as tavolin-cli --exact [--all]', async () => {
     // The cyclic function of three variables has two minimum covers.
