@@ -163,6 +163,9 @@ function minimize() {
   timings.minimize = performance.now() - start;
 }
 
+// The worked steps (tabulation, primes, chart, choices) will fill the hidden
+// #steps section from here once the explanation core is part of the module.
+
 function listSolutions(answer) {
   const list = $('solutions');
   list.replaceChildren();
