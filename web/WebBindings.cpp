@@ -159,7 +159,8 @@ val evaluate(const std::string &expression, const val &names)
 // between the file and the reader.
 val readPla(const val &bytes, int currentCount)
 {
-    const std::vector<unsigned char> data = emscripten::vecFromJSArray<unsigned char>(bytes);
+    const std::vector<unsigned char> data =
+        emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
     const PlaReadResult read = PlaReader::read(std::string(data.begin(), data.end()), currentCount);
     val out = val::object();
     out.set("ok", read.ok());
