@@ -11,7 +11,8 @@ CMAKE_FLAGS  ?=
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps dev-deps build run test test-sanitize bench help-images format format-check clean
+.PHONY: all deps dev-deps web-deps build run test test-sanitize bench help-images format format-check clean \
+        web web-serve test-web
 
 all: build
 
@@ -71,4 +72,30 @@ format-check: dev-deps
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(WEB_DIR)
+
+# The browser edition: the cores as WebAssembly and the static page, in
+# $(WEB_DIR)/dist. Debian's Emscripten runs its JavaScript optimizer with
+# Debian's acorn, found through NODE_PATH.
+WEB_DIR   ?= build-web
+WEB_PORT  ?= 8080
+WEB_ENV    = NODE_PATH=/usr/share/nodejs
+
+web-deps:
+	@scripts/install-deps.sh --web
+
+$(WEB_DIR)/CMakeCache.txt: | web-deps
+	$(WEB_ENV) emcmake cmake -S web -B $(WEB_DIR) -DTAVOLIN_WERROR=$(WERROR)
+
+web: web-deps $(WEB_DIR)/CMakeCache.txt
+	$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
+
+web-serve: web
+	@echo "Serving $(WEB_DIR)/dist on http://127.0.0.1:$(WEB_PORT)/"
+	cd $(WEB_DIR)/dist && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The page against tavolin-cli under Node, then end to end in headless Chromium.
+test-web: build web
+	cd web/tests && npm ci --no-audit --no-fund --silent
+	TAVOLIN_CLI=$(abspath $(BUILD_DIR))/bin/tavolin-cli TAVOLIN_WEB_DIST=$(abspath $(WEB_DIR))/dist \
+	  node --test web/tests/

@@ -235,8 +235,8 @@ private:
 class OrderedSearch
 {
 public:
-    OrderedSearch(const std::vector<Candidate> &candidates, Cost target, bool all)
-        : candidates_(candidates), target_(target), all_(all)
+    OrderedSearch(const std::vector<Candidate> &candidates, Cost target, std::size_t limit)
+        : candidates_(candidates), target_(target), limit_(limit)
     {
         for (std::size_t i = 0; i < candidates_.size(); ++i)
             indexes_.push_back(static_cast<int>(i));
@@ -252,7 +252,7 @@ private:
     void search(std::size_t next, CellSet uncovered, Cost cost)
     {
         if (uncovered == 0) {
-            if (cost == target_)
+            if (cost == target_ && found_.size() < limit_)
                 found_.push_back(chosen_);
             return;
         }
@@ -271,14 +271,14 @@ private:
         chosen_.push_back(candidate.number);
         search(next + 1, uncovered & ~candidate.cover, cost + candidate.cost);
         chosen_.pop_back();
-        if (!all_ && !found_.empty())
+        if (found_.size() >= limit_)
             return;
         search(next + 1, uncovered, cost);
     }
 
     const std::vector<Candidate> &candidates_;
     Cost target_;
-    bool all_;
+    std::size_t limit_;
     std::vector<int> indexes_; // 0, 1, 2, ...: the candidates are in prime order already
     std::vector<int> chosen_;
     std::vector<std::vector<int>> found_;
@@ -311,6 +311,12 @@ Cost greedyCost(const std::vector<Candidate> &candidates, CellSet uncovered)
 
 ExactCoverResult ExactCover::solve(const std::vector<int> &cellCodes,
                                    const std::vector<PrimeImplicant> &primes, bool all)
+{
+    return solve(cellCodes, primes, all ? std::numeric_limits<std::size_t>::max() : 1);
+}
+
+ExactCoverResult ExactCover::solve(const std::vector<int> &cellCodes,
+                                   const std::vector<PrimeImplicant> &primes, std::size_t limit)
 {
     const int cellCount = static_cast<int>(std::min<std::size_t>(cellCodes.size(), 64));
     CellSet required = 0;
@@ -372,7 +378,7 @@ ExactCoverResult ExactCover::solve(const std::vector<int> &cellCodes,
     Cost restCost = 0;
     if (uncovered != 0) {
         restCost = CostSearch(candidates, greedyCost(candidates, uncovered)).run(uncovered);
-        rests = OrderedSearch(candidates, restCost, all).run(uncovered);
+        rests = OrderedSearch(candidates, restCost, std::max<std::size_t>(limit, 1)).run(uncovered);
     }
 
     for (std::vector<int> &rest : rests) {

@@ -2,6 +2,7 @@
 
 #include "PrimeImplicant.h"
 
+#include <cstddef>
 #include <vector>
 
 // A true minimum cover: the fewest prime implicants that cover every cell of
@@ -34,4 +35,9 @@ public:
     // time and memory to match, where the first one takes milliseconds.
     static ExactCoverResult solve(const std::vector<int> &cellCodes,
                                   const std::vector<PrimeImplicant> &primes, bool all = false);
+    // The first `limit` minimum solutions in lexicographic order (at least
+    // one): a bounded listing for callers that cannot wait for all of them.
+    // Asking for one more than will be shown tells whether more exist.
+    static ExactCoverResult solve(const std::vector<int> &cellCodes,
+                                  const std::vector<PrimeImplicant> &primes, std::size_t limit);
 };

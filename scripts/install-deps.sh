@@ -4,12 +4,25 @@
 #
 #   scripts/install-deps.sh            build, test and run
 #   scripts/install-deps.sh --dev      also the tools CI and benchmarks use
+#   scripts/install-deps.sh --web      the browser edition: Emscripten, Node
+#                                      and Chromium for its tests (with or
+#                                      after --dev)
 set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
-if [ "${1:-}" = "--dev" ]; then
-  packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
-fi
+for option in "$@"; do
+  case "$option" in
+  --dev)
+    packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
+    ;;
+  --web)
+    # node-acorn: Emscripten's JavaScript optimizer needs it. A Node.js that
+    # brings its own npm conflicts with Debian's npm package.
+    packages="$packages emscripten node-acorn nodejs chromium python3"
+    command -v npm >/dev/null 2>&1 || packages="$packages npm"
+    ;;
+  esac
+done
 
 missing=""
 for p in $packages; do

@@ -135,6 +135,13 @@ std::string check(Minimization &minimization, int n, const std::vector<int> &cel
     if (!std::is_sorted(every.solutions.begin(), every.solutions.end()) ||
         std::adjacent_find(every.solutions.begin(), every.solutions.end()) != every.solutions.end())
         return "solutions not in strictly ascending order: " + solutionsText(every.solutions);
+    // A bounded listing is the full list cut short, at the same cost.
+    const ExactCoverResult some = ExactCover::solve(run.cellCodes, run.primes, std::size_t{2});
+    if (some.solutions.size() != std::min<std::size_t>(2, every.solutions.size()) ||
+        !std::equal(some.solutions.begin(), some.solutions.end(), every.solutions.begin()) ||
+        some.terms != every.terms || some.literals != every.literals)
+        return "the first two solutions " + solutionsText(some.solutions) +
+               " do not open the full list " + solutionsText(every.solutions);
 
     const CellSet required = requiredCells(run.cellCodes);
     for (const std::vector<int> &solution : every.solutions) {

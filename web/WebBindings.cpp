@@ -1,0 +1,233 @@
+// The page's way into the cores: each function takes plain JavaScript values,
+// calls the same Qt-free code as the window and tavolin-cli, and answers with
+// a plain object. Nothing here decides a result on its own.
+#include "expression/ExpressionEvaluator.h"
+#include "expression/ExpressionException.h"
+#include "minimize/ExactCover.h"
+#include "minimize/Minimization.h"
+#include "pla/PlaReader.h"
+#include "pla/PlaWriter.h"
+#include "tables/KarnaughLayout.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+#include <vector>
+
+using emscripten::val;
+
+namespace {
+
+enum CoverChoice
+{
+    WindowCover = 0,
+    ExactMinimum = 1,
+    AllMinimal = 2,
+};
+
+std::vector<std::string> stringsOf(const val &list)
+{
+    return emscripten::vecFromJSArray<std::string>(list);
+}
+
+// The names in use, padded with the default letters as the window keeps six.
+VariableNames sixNames(const val &list)
+{
+    VariableNames names = Minimization::defaultNames();
+    const std::vector<std::string> given = stringsOf(list);
+    for (std::size_t j = 0; j < given.size() && j < names.size(); ++j)
+        names[j] = given[j];
+    return names;
+}
+
+val arrayOf(const std::vector<int> &values)
+{
+    val array = val::array();
+    for (const int value : values)
+        array.call<void>("push", value);
+    return array;
+}
+
+val arrayOf(const std::vector<std::string> &values)
+{
+    val array = val::array();
+    for (const std::string &value : values)
+        array.call<void>("push", value);
+    return array;
+}
+
+val solutionOf(const std::string &text, const std::vector<std::vector<int>> &groups)
+{
+    val solution = val::object();
+    solution.set("text", text);
+    val list = val::array();
+    for (const std::vector<int> &group : groups)
+        list.call<void>("push", arrayOf(group));
+    solution.set("groups", list);
+    return solution;
+}
+
+// values: one character per minterm, read as the window reads a cell's text.
+// With AllMinimal at most `limit` solutions come back and `more` tells
+// whether the listing stopped short.
+val minimize(int n, const std::string &values, bool productOfSums, const val &names, int choice,
+             int limit)
+{
+    std::vector<int> codes;
+    codes.reserve(values.size());
+    for (const char value : values)
+        codes.push_back(Minimization::cellCode(std::string(1, value)));
+    const MinimizationForm form =
+        productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    const VariableNames six = sixNames(names);
+    Minimization minimization;
+    const MinimizationResult result = minimization.run(n, codes, form, six);
+
+    val out = val::object();
+    val solutions = val::array();
+    out.set("exact", choice != WindowCover);
+    out.set("more", false);
+    if (choice == WindowCover) {
+        solutions.call<void>("push", solutionOf(result.text, result.groups));
+        out.set("solutions", solutions);
+        return out;
+    }
+
+    const std::size_t shown = choice == AllMinimal && limit > 1 ? std::size_t(limit) : 1;
+    ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, shown + 1);
+    if (cover.solutions.size() > shown) {
+        cover.solutions.resize(shown);
+        out.set("more", choice == AllMinimal);
+    }
+    // Nothing to cover: the empty cover, written as the window writes it.
+    if (cover.solutions.empty())
+        cover.solutions.emplace_back();
+    for (const std::vector<int> &selection : cover.solutions) {
+        std::vector<std::vector<int>> groups;
+        for (const int number : selection)
+            groups.push_back(result.primes[static_cast<std::size_t>(number - 1)].minterms);
+        solutions.call<void>(
+            "push",
+            solutionOf(resultText(result.cellCodes, result.primes, selection, form, six), groups));
+    }
+    out.set("solutions", solutions);
+    out.set("terms", cover.terms);
+    out.set("literals", cover.literals);
+    return out;
+}
+
+// Evaluates the equation for every row, the first name the most significant
+// bit, as the equation field does. On a syntax error: the field's message
+// and the offending token's place.
+val evaluate(const std::string &expression, const val &names)
+{
+    val out = val::object();
+    out.set("ok", false);
+    if (expression.empty()) {
+        out.set("message", std::string("An empty expression cannot be evaluated."));
+        return out;
+    }
+    ExpressionEvaluator evaluator;
+    const std::vector<std::string> list = stringsOf(names);
+    evaluator.Set_Variable_Names(list);
+    evaluator.Set_Expression(expression);
+    const int n = static_cast<int>(list.size());
+    std::string values;
+    try {
+        std::vector<bool> row(list.size());
+        for (int m = 0; m < (1 << n); ++m) {
+            for (int i = 0; i < n; ++i)
+                row[static_cast<std::size_t>(i)] = (m >> (n - 1 - i)) & 1;
+            evaluator.Set_Variable_Values(row);
+            values += evaluator.Evaluate_Expression() ? '1' : '0';
+        }
+    } catch (const ExpressionException &e) {
+        const ExpressionToken token = e.Get_Token();
+        out.set("message", "Error detected while parsing and evaluating the expression:\n\n" +
+                               e.Get_Message());
+        out.set("column", token.Get_Column());
+        out.set("length", static_cast<int>(token.Get_Text().size()));
+        return out;
+    }
+    out.set("ok", true);
+    out.set("values", values);
+    return out;
+}
+
+// bytes: the file's content as a Uint8Array, so that no text decoding stands
+// between the file and the reader.
+val readPla(const val &bytes, int currentCount)
+{
+    const std::vector<unsigned char> data =
+        emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
+    const PlaReadResult read = PlaReader::read(std::string(data.begin(), data.end()), currentCount);
+    val out = val::object();
+    out.set("ok", read.ok());
+    if (!read.ok()) {
+        out.set("line", read.error.line);
+        out.set("message", read.error.message);
+        return out;
+    }
+    const PlaFunction &function = *read.function;
+    out.set("variableCount", function.variableCount);
+    out.set("countGiven", function.countGiven);
+    out.set("names", arrayOf(function.names));
+    out.set("values", function.values);
+    std::string assigned;
+    for (const bool set : function.assigned)
+        assigned += set ? '1' : '0';
+    out.set("assigned", assigned);
+    out.set("severalOutputs", function.severalOutputs);
+    return out;
+}
+
+std::string writePla(int n, const val &names, const std::string &values)
+{
+    PlaFunction function;
+    function.variableCount = n;
+    function.names = stringsOf(names);
+    function.values = values;
+    function.values.resize(std::size_t{1} << n, '0');
+    return PlaWriter::write(function);
+}
+
+// The map's grid: its shape, header texts and the minterm of every position
+// (-1 for a separator), row by row.
+val mapLayout(int n, const val &names)
+{
+    KarnaughLayout::Names six = KarnaughLayout::defaultNames();
+    const std::vector<std::string> given = stringsOf(names);
+    for (std::size_t j = 0; j < given.size() && j < six.size(); ++j)
+        six[j] = given[j];
+    const KarnaughLayout::Shape shape = KarnaughLayout::shape(n);
+    std::vector<int> minterms;
+    for (int row = 0; row < shape.rows; ++row) {
+        for (int column = 0; column < shape.columns; ++column)
+            minterms.push_back(KarnaughLayout::mintermAt(n, row, column));
+    }
+    val out = val::object();
+    out.set("rows", shape.rows);
+    out.set("columns", shape.columns);
+    out.set("rowLabels", arrayOf(KarnaughLayout::rowLabels(n, six)));
+    out.set("columnLabels", arrayOf(KarnaughLayout::columnLabels(n, six)));
+    out.set("minterms", arrayOf(minterms));
+    return out;
+}
+
+bool isVariableName(const std::string &name)
+{
+    return PlaReader::isVariableName(name);
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(tavolin)
+{
+    emscripten::function("minimize", &minimize);
+    emscripten::function("evaluate", &evaluate);
+    emscripten::function("readPla", &readPla);
+    emscripten::function("writePla", &writePla);
+    emscripten::function("mapLayout", &mapLayout);
+    emscripten::function("isVariableName", &isVariableName);
+}

@@ -1,0 +1,389 @@
+// The page: one function of 2 to 6 variables shown as a truth table and a
+// Karnaugh map, filled from an equation or a PLA file, minimized by the
+// same cores as the desktop window (compiled to WebAssembly in tavolin.js).
+import createTavolin from './tavolin.js';
+import { KarnaughMap, TruthTable } from './grids.js';
+import { decodeState, encodeState } from './share.js';
+
+const DEFAULT_NAMES = ['A', 'B', 'C', 'D', 'E', 'F'];
+const SOLUTION_LIMIT = 100;
+const COVER_CHOICE = { window: 0, exact: 1, all: 2 };
+const EQUATION_SYMBOLS = /^[()^+&'0-9a-zA-Z]*$/;
+const NAME_SYMBOLS = /^[0-9a-zA-Z]*$/;
+
+const $ = (id) => document.getElementById(id);
+
+const state = {
+  n: 4,
+  names: DEFAULT_NAMES.slice(0, 4),
+  values: new Array(16).fill('0'),
+  form: 'sop',
+  cover: 'window',
+};
+
+let core;
+let table;
+let map;
+let solved = null; // the last Minimize! answer, until the function changes
+export const timings = {};
+
+// ---------------------------------------------------------------- names
+
+// A new row of the names dialog takes the first letter no row uses yet.
+function firstFreeLetter(names) {
+  return DEFAULT_NAMES.concat([...'GHIJKL']).find((letter) => !names.includes(letter));
+}
+
+function namesAfterCountChange(names, count) {
+  const kept = names.slice(0, count);
+  while (kept.length < count) kept.push(firstFreeLetter(kept));
+  return kept;
+}
+
+// ---------------------------------------------------------------- drawing
+
+function rebuildViews() {
+  table.build(state.n, state.names, state.values, true);
+  map.build(core.mapLayout(state.n, state.names), state.values, true);
+  $('vars').value = String(state.n);
+  $(state.form).checked = true;
+  $('cover').value = state.cover;
+  forgetResult();
+  remember();
+}
+
+function showValues() {
+  table.show(state.values);
+  map.show(state.values);
+  forgetResult();
+  remember();
+}
+
+// Groups no longer describe a changed function; the text stays, greyed,
+// until the next Minimize!.
+function forgetResult() {
+  if (!solved) return;
+  solved = null;
+  map.shade([]);
+  $('result').classList.add('stale');
+  $('solutions').replaceChildren();
+}
+
+function remember() {
+  history.replaceState(null, '', encodeState(state));
+}
+
+function showMessage(box, title, text) {
+  box.querySelector('.message-title').textContent = title;
+  box.querySelector('.message-text').textContent = text;
+  box.hidden = false;
+}
+
+// ---------------------------------------------------------------- editing
+
+function setValue(minterm, value) {
+  if (state.values[minterm] === value) return;
+  state.values[minterm] = value;
+  for (const td of document.querySelectorAll(`td[data-minterm="${minterm}"]`)) td.textContent = value;
+  forgetResult();
+  remember();
+}
+
+function setCount(n) {
+  state.n = n;
+  state.names = namesAfterCountChange(state.names, n);
+  state.values = new Array(1 << n).fill('0');
+  rebuildViews();
+}
+
+function reset() {
+  Object.assign(state, { n: 4, names: DEFAULT_NAMES.slice(0, 4), form: 'sop', cover: 'window' });
+  state.values = new Array(16).fill('0');
+  $('equation').value = '';
+  $('equation-error').hidden = true;
+  $('file-message').hidden = true;
+  rebuildViews();
+  $('result').value = '';
+  $('cover-info').textContent = '';
+}
+
+// ---------------------------------------------------------------- equation
+
+function fillFromEquation() {
+  const field = $('equation');
+  const box = $('equation-error');
+  const answer = core.evaluate(field.value, state.names);
+  if (answer.ok) {
+    box.hidden = true;
+    field.removeAttribute('aria-invalid');
+    state.values = [...answer.values];
+    showValues();
+    return;
+  }
+  showMessage(box, 'Equation Syntax Error', answer.message);
+  const echo = box.querySelector('.equation-echo');
+  echo.replaceChildren();
+  field.setAttribute('aria-invalid', 'true');
+  field.focus();
+  if (answer.column === undefined) return;
+  // The offending token, selected in the field and marked in a copy below it.
+  const text = field.value;
+  const end = answer.column + answer.length;
+  const mark = document.createElement('mark');
+  mark.textContent = text.slice(answer.column, end);
+  echo.append(text.slice(0, answer.column), mark, text.slice(end));
+  field.setSelectionRange(answer.column, end);
+}
+
+// Like the window's field: characters outside the equation alphabet are
+// refused as they are typed or pasted.
+function refuseOutside(field, allowed) {
+  field.addEventListener('beforeinput', (event) => {
+    if (event.data && !allowed.test(event.data)) event.preventDefault();
+  });
+}
+
+// ---------------------------------------------------------------- minimize
+
+function minimize() {
+  const start = performance.now();
+  const answer = core.minimize(state.n, state.values.join(''), state.form === 'pos', state.names,
+    COVER_CHOICE[state.cover], SOLUTION_LIMIT);
+  timings.minimizeCore = performance.now() - start;
+  solved = answer;
+  $('result').classList.remove('stale');
+  const info = $('cover-info');
+  const count = answer.solutions.length;
+  if (!answer.exact) info.textContent = '';
+  else if (state.cover === 'exact') info.textContent = `Exact minimum: ${answer.terms} terms, ${answer.literals} literals.`;
+  else if (answer.more) info.textContent = `The first ${count} minimal solutions (${answer.terms} terms, ${answer.literals} literals each); there are more.`;
+  else info.textContent = `${count} minimal solution${count === 1 ? '' : 's'} (${answer.terms} terms, ${answer.literals} literals each).`;
+  listSolutions(answer);
+  showSolution(0);
+  timings.minimize = performance.now() - start;
+}
+
+// The worked steps (tabulation, primes, chart, choices) will fill the hidden
+// #steps section from here once the explanation core is part of the module.
+
+function listSolutions(answer) {
+  const list = $('solutions');
+  list.replaceChildren();
+  if (state.cover !== 'all') return;
+  answer.solutions.forEach((solution, index) => {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = solution.text;
+    button.setAttribute('aria-pressed', 'false');
+    button.addEventListener('click', () => showSolution(index));
+    const item = document.createElement('li');
+    item.append(button);
+    list.append(item);
+  });
+}
+
+function showSolution(index) {
+  const solution = solved.solutions[index];
+  $('result').value = solution.text;
+  map.shade(solution.groups);
+  $('solutions').querySelectorAll('button').forEach((button, i) => {
+    button.setAttribute('aria-pressed', String(i === index));
+  });
+}
+
+async function copyText(text) {
+  try {
+    await navigator.clipboard.writeText(text);
+  } catch {
+    const scratch = document.createElement('textarea');
+    scratch.value = text;
+    document.body.append(scratch);
+    scratch.select();
+    document.execCommand('copy');
+    scratch.remove();
+  }
+}
+
+// ---------------------------------------------------------------- files
+
+function importBytes(fileName, bytes) {
+  const box = $('file-message');
+  box.classList.remove('error');
+  box.hidden = true;
+  const read = core.readPla(bytes, state.n);
+  if (!read.ok) {
+    box.classList.add('error');
+    showMessage(box, 'Import File', `${fileName} was not imported.\nLine ${read.line}: ${read.message}`);
+    return false;
+  }
+  // A ".i" line starts the function afresh; without it only the cells the
+  // file sets change.
+  if (read.countGiven) setCount(read.variableCount);
+  if (read.names.length > 0) state.names = read.names.slice();
+  for (let m = 0; m < read.values.length; ++m) {
+    if (read.assigned[m] === '1') state.values[m] = read.values[m];
+  }
+  rebuildViews();
+  if (read.severalOutputs) {
+    showMessage(box, 'Import File',
+      `${fileName} describes several outputs; only the first output was imported.`);
+  }
+  return true;
+}
+
+async function importFile(file) {
+  try {
+    importBytes(file.name, new Uint8Array(await file.arrayBuffer()));
+  } catch (error) {
+    const box = $('file-message');
+    box.classList.add('error');
+    showMessage(box, 'Import File', `Could not read ${file.name}: ${error.message}.`);
+  }
+}
+
+function exportFile() {
+  const text = core.writePla(state.n, state.names, state.values.join(''));
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+  link.download = 'function.pla';
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 0);
+}
+
+function acceptDrops() {
+  const veil = $('drop-veil');
+  let depth = 0;
+  const carriesFiles = (event) => [...(event.dataTransfer?.types ?? [])].includes('Files');
+  document.addEventListener('dragenter', (event) => {
+    if (!carriesFiles(event)) return;
+    ++depth;
+    veil.hidden = false;
+  });
+  document.addEventListener('dragleave', () => {
+    depth = Math.max(0, depth - 1);
+    if (depth === 0) veil.hidden = true;
+  });
+  document.addEventListener('dragover', (event) => {
+    if (carriesFiles(event)) event.preventDefault();
+  });
+  document.addEventListener('drop', (event) => {
+    event.preventDefault();
+    depth = 0;
+    veil.hidden = true;
+    const file = event.dataTransfer?.files?.[0];
+    if (file) importFile(file);
+  });
+}
+
+// ---------------------------------------------------------------- names dialog
+
+function openNamesDialog() {
+  const fields = document.querySelector('#names-dialog .name-fields');
+  fields.replaceChildren();
+  state.names.forEach((name, position) => {
+    const label = document.createElement('label');
+    const input = document.createElement('input');
+    input.type = 'text';
+    input.maxLength = 3;
+    input.value = name;
+    input.autocomplete = 'off';
+    input.spellcheck = false;
+    refuseOutside(input, NAME_SYMBOLS);
+    label.append(`${position + 1}: `, input);
+    fields.append(label);
+  });
+  $('names-error').hidden = true;
+  $('names-dialog').showModal();
+}
+
+// The window's rules: 1 to 3 letters or digits each, no name twice.
+function acceptNames(event) {
+  const inputs = [...document.querySelectorAll('#names-dialog .name-fields input')];
+  const box = $('names-error');
+  const refuse = (input, title, text) => {
+    event.preventDefault();
+    showMessage(box, title, text);
+    input.focus();
+  };
+  const invalid = inputs.find((input) => !core.isVariableName(input.value));
+  if (invalid) {
+    refuse(invalid, 'Invalid Variable Name',
+      'A variable name can only contain numbers, upper-case letters, and lower-case letters.');
+    return;
+  }
+  const repeated = inputs.find((input, i) => inputs.slice(0, i).some((x) => x.value === input.value));
+  if (repeated) {
+    refuse(repeated, 'Duplicate Variable Name',
+      'This variable name has already been used. A variable name must be unique.');
+    return;
+  }
+  state.names = inputs.map((input) => input.value);
+  rebuildViews();
+}
+
+// ---------------------------------------------------------------- start
+
+function applyFragment() {
+  const shared = decodeState(location.hash);
+  if (shared.n !== undefined) {
+    state.n = shared.n;
+    state.names = namesAfterCountChange(DEFAULT_NAMES, shared.n);
+    state.values = new Array(1 << shared.n).fill('0');
+  }
+  if (shared.values) state.values = shared.values;
+  if (shared.names) state.names = shared.names;
+  if (shared.form) state.form = shared.form;
+  if (shared.cover) state.cover = shared.cover;
+}
+
+function wire() {
+  table = new TruthTable($('truth-table'), setValue);
+  map = new KarnaughMap($('kmap'), setValue);
+  $('vars').addEventListener('change', (event) => setCount(Number(event.target.value)));
+  $('names').addEventListener('click', openNamesDialog);
+  $('names-ok').addEventListener('click', acceptNames);
+  $('names-cancel').addEventListener('click', () => $('names-dialog').close());
+  $('reset').addEventListener('click', reset);
+  refuseOutside($('equation'), EQUATION_SYMBOLS);
+  $('equation').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') $('fill').click();
+  });
+  $('fill').addEventListener('click', fillFromEquation);
+  for (const id of ['sop', 'pos']) {
+    $(id).addEventListener('change', () => {
+      state.form = id;
+      remember();
+    });
+  }
+  $('cover').addEventListener('change', (event) => {
+    state.cover = event.target.value;
+    remember();
+  });
+  $('minimize').addEventListener('click', minimize);
+  $('copy').addEventListener('click', () => copyText($('result').value));
+  $('import').addEventListener('change', (event) => {
+    const file = event.target.files?.[0];
+    if (file) importFile(file).finally(() => { event.target.value = ''; });
+  });
+  $('export').addEventListener('click', exportFile);
+  $('share').addEventListener('click', () => copyText(location.href));
+  window.addEventListener('hashchange', () => {
+    applyFragment();
+    rebuildViews();
+  });
+  acceptDrops();
+}
+
+async function start() {
+  core = await createTavolin();
+  wire();
+  applyFragment();
+  rebuildViews();
+  timings.ready = performance.now();
+  window.tavolin = { core, state, timings };
+  document.documentElement.dataset.ready = 'true';
+}
+
+start();

@@ -1,0 +1,248 @@
+// The WebAssembly module against tavolin-cli: the same answers, byte for
+// byte, for every function the benchmarks use, every equation message and
+// the PLA reader's and writer's results.
+import assert from 'node:assert/strict';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { decodeState, encodeState } from '../page/share.js';
+import {
+  Mt19937, benchmarkFunctions, cliOutput, loadModule, plaOf, runCli, sixNames,
+} from './support.mjs';
+
+let core;
+let folder;
+let functions;
+let files;
+
+before(async () => {
+  core = await loadModule();
+  folder = mkdtempSync(path.join(tmpdir(), 'tavolin-web-'));
+  functions = benchmarkFunctions();
+  files = functions.map((cells, i) => {
+    const file = path.join(folder, `f${i}.pla`);
+    writeFileSync(file, plaOf(cells));
+    return file;
+  });
+});
+
+after(() => rmSync(folder, { recursive: true, force: true }));
+
+// "FILE: text" lines of a call with several files, grouped by file.
+function linesByFile(output) {
+  const byFile = new Map();
+  for (const line of output.split('\n')) {
+    if (!line) continue;
+    const split = line.indexOf(': ');
+    const file = line.slice(0, split);
+    if (!byFile.has(file)) byFile.set(file, []);
+    byFile.get(file).push(line.slice(split + 2));
+  }
+  return byFile;
+}
+
+describe('minimization of the benchmark corpus', () => {
+  const cases = [
+    { name: 'window cover, sum of products', flags: [], pos: false, choice: 0 },
+    { name: 'window cover, product of sums', flags: ['--pos'], pos: true, choice: 0 },
+    { name: 'exact minimum, sum of products', flags: ['--exact'], pos: false, choice: 1 },
+    { name: 'exact minimum, product of sums', flags: ['--pos', '--exact'], pos: true, choice: 1 },
+  ];
+  for (const { name, flags, pos, choice } of cases) {
+    test(name, () => {
+      const expected = linesByFile(cliOutput(['minimize', ...flags, ...files]));
+      assert.equal(expected.size, functions.length);
+      let differences = 0;
+      functions.forEach((cells, i) => {
+        const answer = core.minimize(6, cells, pos, sixNames, choice, 1);
+        const want = expected.get(files[i]);
+        if (answer.solutions.length !== 1 || answer.solutions[0].text !== want[0]) {
+          if (++differences <= 3) assert.fail(`function ${i} (${cells}): ${answer.solutions[0]?.text} != ${want[0]}`);
+        }
+      });
+      assert.equal(differences, 0);
+    });
+  }
+
+  // The listing stops at the limit; below it, it is the command line's full list.
+  for (const pos of [false, true]) {
+    test(`every minimal solution, capped, ${pos ? 'product of sums' : 'sum of products'}`, () => {
+      const some = files.slice(0, 404);
+      const expected = linesByFile(cliOutput(['minimize', '--exact', '--all', ...(pos ? ['--pos'] : []), ...some]));
+      const limit = 20;
+      let capped = 0;
+      some.forEach((file, i) => {
+        const want = expected.get(file);
+        const answer = core.minimize(6, functions[i], pos, sixNames, 2, limit);
+        const texts = answer.solutions.map((s) => s.text);
+        assert.deepEqual(texts, want.slice(0, limit), `function ${i}`);
+        assert.equal(answer.more, want.length > limit, `function ${i}: more`);
+        if (answer.more) ++capped;
+      });
+      assert.ok(capped > 0, 'no function of the set reached the cap');
+    });
+  }
+
+  test('groups of the window cover, as tavolin-cli --json reports them', () => {
+    const some = files.slice(0, 120);
+    for (const pos of [false, true]) {
+      const reports = JSON.parse(cliOutput(['minimize', '--json', ...(pos ? ['--pos'] : []), ...some]));
+      reports.forEach((report, i) => {
+        const answer = core.minimize(6, functions[i], pos, sixNames, 0, 1);
+        assert.deepEqual(answer.solutions[0].groups, report.groups, `function ${i}`);
+        assert.equal(answer.solutions[0].text, report.text);
+      });
+    }
+  });
+
+  test('a symmetric function with millions of minimum covers lists only the cap', () => {
+    const weights = 0b1100; // one where two or three variables are 1
+    const popcount = (m) => m.toString(2).split('').filter((b) => b === '1').length;
+    const cells = Array.from({ length: 64 }, (_, m) => String((weights >> popcount(m)) & 1)).join('');
+    const answer = core.minimize(6, cells, false, sixNames, 2, 100);
+    assert.equal(answer.solutions.length, 100);
+    assert.equal(answer.more, true);
+    const first = cliOutput(['minimize', '--exact', files[404 + 6000 + weights]]).trim();
+    assert.equal(answer.solutions[0].text, first);
+  });
+});
+
+// Well-formed equations over the given names from a small grammar, half of them then
+// broken by one inserted, dropped or replaced character, so that every kind
+// of error and plenty of valid ones come up.
+function randomEquations(count, names) {
+  const random = new Mt19937(1312);
+  const pick = (list) => list[random.next() % list.length];
+  const expression = (depth) => {
+    const kind = depth > 2 ? 0 : random.next() % 4;
+    if (kind === 0) return pick(names) + (random.next() % 4 === 0 ? "'" : '');
+    if (kind === 1) return `(${expression(depth + 1)})` + (random.next() % 3 === 0 ? "'" : '');
+    return expression(depth + 1) + pick(['+', '&', '^']) + expression(depth + 1);
+  };
+  const noise = ['A', 'E', 'x', '1', '(', ')', '+', '&', '^', "'", '*', '-', ' ', 'AB'];
+  const list = [];
+  for (let i = 0; i < count; ++i) {
+    let text = expression(0);
+    if (i % 2 === 1) {
+      const at = random.next() % (text.length + 1);
+      const change = random.next() % 3;
+      const piece = pick(noise);
+      if (change === 0) text = text.slice(0, at) + piece + text.slice(at);
+      else if (change === 1) text = text.slice(0, at) + text.slice(at + 1);
+      else text = text.slice(0, at) + piece + text.slice(at + 1);
+    }
+    list.push(text);
+  }
+  return list;
+}
+
+describe('equations', () => {
+  const chosen = ["A&B'+C", "(A+B)&(C^D)'", "A''", "A+", "+A", "A&&B", "(A", "A)", "()", "AB", "A B",
+    "A*B", "G", "a", "((A))", "A'B", "'A", "A(B)", "A^", "^", "", "(((", ")))", "A+B+C+D+E+F"];
+  for (const n of [2, 4, 6]) {
+    test(`messages and values agree with tavolin-cli eval at ${n} variables`, () => {
+      const names = sixNames.slice(0, n);
+      const equations = [...chosen, ...randomEquations(300, names)];
+      let errors = 0;
+      for (const equation of equations) {
+        const run = runCli(['eval', '--vars', String(n), '--', equation]);
+        const answer = core.evaluate(equation, names);
+        if (run.status === 0) {
+          const values = run.out.trim().split('\n').map((line) => line.split(' ')[1]).join('');
+          assert.equal(answer.ok, true, `"${equation}": ${answer.message}`);
+          assert.equal(answer.values, values, `"${equation}"`);
+        } else {
+          ++errors;
+          assert.equal(answer.ok, false, `"${equation}" was accepted`);
+          assert.equal(answer.message + '\n', run.err, `"${equation}"`);
+          if (answer.column !== undefined) {
+            assert.ok(answer.column >= 0 && answer.column + answer.length <= equation.length);
+          }
+        }
+      }
+      assert.ok(errors > 60 && errors < equations.length - 60, `${errors} errors: too few of one kind`);
+    });
+  }
+
+  test('the offending token is the one the message names', () => {
+    const cases = [
+      ['A&(B+', 4, '+'], ['AB+C', 0, 'AB'], ['A+*', 2, '*'], ['(A', 0, '('], ["A&B'&", 4, '&'],
+    ];
+    for (const [equation, column, token] of cases) {
+      const answer = core.evaluate(equation, sixNames.slice(0, 4));
+      assert.equal(answer.column, column, equation);
+      assert.equal(equation.substr(answer.column, answer.length), token, equation);
+    }
+  });
+});
+
+describe('PLA files', () => {
+  const files = {
+    'count out of range': '.i 9\n',
+    'short input part': '.i 2\n.o 1\n0 1\n',
+    'bad character': '.i 3\n.o 1\n0a1 1\n',
+    'repeated name': '.i 2\n.o 1\n.ilb A A\n01 1\n',
+    'missing output': '.i 2\n.o 1\n01\n',
+    'fine, with names': '.i 3\n.o 1\n.ilb x y z\n1-1 1\n000 -\n.e\n',
+    'fine, without a count': '.o 1\n1100 1\n',
+    'several outputs': '.i 2\n.o 2\n11 10\n',
+  };
+  for (const [name, text] of Object.entries(files)) {
+    test(`reads as the command line does: ${name}`, () => {
+      const file = path.join(folder, 'read.pla');
+      writeFileSync(file, text);
+      const run = runCli(['minimize', file]);
+      const read = core.readPla(new TextEncoder().encode(text), 4);
+      if (!read.ok) {
+        assert.equal(run.status, 2);
+        assert.equal(`${file}:${read.line}: ${read.message}\n`, run.err);
+        return;
+      }
+      assert.equal(run.status, 0, run.err);
+      const answer = core.minimize(read.variableCount, read.values, false,
+        read.names.length ? read.names : sixNames, 0, 1);
+      assert.equal(answer.solutions[0].text + '\n', run.out);
+      assert.equal(read.severalOutputs, run.err.includes('several outputs'));
+    });
+  }
+
+  test('what the writer writes reads back to the same function', () => {
+    const random = new Mt19937(77);
+    for (let n = 2; n <= 6; ++n) {
+      const values = Array.from({ length: 1 << n }, () => '01X'[random.next() % 3]).join('');
+      const names = ['p', 'q1', 'R', 's', 'T2', 'u'].slice(0, n);
+      const text = core.writePla(n, names, values);
+      const read = core.readPla(new TextEncoder().encode(text), 4);
+      assert.equal(read.ok, true, text);
+      assert.equal(read.values, values);
+      assert.deepEqual(read.names, names);
+      const file = path.join(folder, 'written.pla');
+      writeFileSync(file, text);
+      assert.equal(cliOutput(['minimize', '--pos', file]),
+        core.minimize(n, values, true, names, 0, 1).solutions[0].text + '\n');
+    }
+  });
+});
+
+describe('share link', () => {
+  test('a state survives the fragment', () => {
+    const state = { n: 3, values: [...'01X00110'], names: ['x', 'y2', 'Z'], form: 'pos', cover: 'all' };
+    assert.deepEqual(decodeState(encodeState(state)), state);
+  });
+
+  const refused = [
+    ['values of the wrong length', '#n=3&f=0101', 'values'],
+    ['a value outside 0, 1 and X', '#n=2&f=01Y0', 'values'],
+    ['a repeated name', '#n=2&names=A,A', 'names'],
+    ['a name too long', '#n=2&names=A,BCDE', 'names'],
+    ['too many names for the count', '#n=2&names=A,B,C', 'names'],
+    ['a count out of range', '#n=7&f=01', 'n'],
+    ['an unknown cover', '#cover=fast', 'cover'],
+  ];
+  for (const [name, fragment, part] of refused) {
+    test(`refuses ${name}`, () => {
+      assert.equal(decodeState(fragment)[part], undefined);
+    });
+  }
+});
