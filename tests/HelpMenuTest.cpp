@@ -120,6 +120,8 @@ void HelpMenuTest::actionsOpenTheirTopic_data()
     QTest::newRow("sop") << "POS/SOP Help" << QKeySequence("Ctrl+V") << "SOP/POS Help";
     QTest::newRow("import") << "Import/Export Help" << QKeySequence("Ctrl+I")
                             << "Import/Export Help";
+    QTest::newRow("minimize menu")
+        << "Minimize Menu Help" << QKeySequence() << "Minimize Menu Help";
 }
 
 void HelpMenuTest::actionsOpenTheirTopic()
