@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -27,8 +28,6 @@ namespace {
 
 // Longest the worker may count and search before it is told to stop.
 constexpr int extrasCapMilliseconds = 20000;
-
-const char *const solutionsPage = "Solutions";
 
 QString fromStd(const std::string &text)
 {
@@ -49,6 +48,13 @@ StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QStringLiteral("Steps"));
     tabs = new QTabWidget();
     tabs->setObjectName(QStringLiteral("stepsTabs"));
+    for (const char *title : {"Tabulation", "Primes", "Chart", "Choices", "Solutions"}) {
+        auto *page = new QWidget();
+        new QVBoxLayout(page);
+        tabs->addTab(page, QLatin1String(title));
+    }
+    pageContents.assign(static_cast<std::size_t>(tabs->count()), nullptr);
+    connect(tabs, &QTabWidget::currentChanged, this, &StepsWindow::buildPage);
     status = new QLabel();
     status->setObjectName(QStringLiteral("stepsStatus"));
     auto *save = new QPushButton(QStringLiteral("Save As…"));
@@ -75,6 +81,9 @@ StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     refreshTimer.setSingleShot(true);
     refreshTimer.setInterval(0);
     connect(&refreshTimer, &QTimer::timeout, this, &StepsWindow::refresh);
+    extrasTimer.setSingleShot(true);
+    extrasTimer.setInterval(0);
+    connect(&extrasTimer, &QTimer::timeout, this, &StepsWindow::startExtras);
     connect(&extrasWatcher, &QFutureWatcher<Extras>::finished, this, &StepsWindow::extrasDone);
     resize(900, 650);
 }
@@ -144,48 +153,59 @@ void StepsWindow::refresh()
     cancelExtras();
     current = explainer.explain(variableCount, cells, form, names);
     rebuildTabs();
-    startExtras();
+    // The count starts once the new page is painted, so that the worker does
+    // not compete with the painting for the processor.
+    status->setText(QStringLiteral("Counting minimum solutions…"));
+    extrasTimer.start();
     emit refreshed(false);
 }
 
+// The pages are filled only when shown: a refresh builds the page in view,
+// the others wait for their tab to be chosen.
 void StepsWindow::rebuildTabs()
 {
-    const int shown = tabs->currentIndex();
+    for (QTableWidget *table : std::as_const(selectable))
+        table->disconnect(this);
     selectable.clear();
     if (shading) {
         shading = false;
         emit shadeGroups(minimizeGroups);
     }
-    while (tabs->count() > 0) {
-        QWidget *page = tabs->widget(0);
-        tabs->removeTab(0);
-        delete page;
+    document = explanationDocument(current);
+    for (QWidget *&content : pageContents) {
+        delete content;
+        content = nullptr;
     }
-    const ExplanationDocument document = explanationDocument(current);
-    std::vector<const DocumentSection *> solutions;
-    for (const DocumentSection &section : document.sections) {
-        if (section.id == "solutions" || section.id == "hazard-free") {
-            solutions.push_back(&section);
-            continue;
-        }
-        QString title = fromStd(section.title);
-        if (section.id == "choices")
-            title = QStringLiteral("Choices");
-        else if (section.id == "chart")
-            title = QStringLiteral("Chart");
-        else if (section.id == "primes")
-            title = QStringLiteral("Primes");
-        tabs->addTab(sectionPage({&section}), title);
-    }
-    tabs->addTab(sectionPage(solutions), QLatin1String(solutionsPage));
-    tabs->setCurrentIndex(std::max(0, std::min(shown, tabs->count() - 1)));
+    buildPage(tabs->currentIndex());
     setWindowTitle(QStringLiteral("Steps: ") + fromStd(current.windowCover.text));
+}
+
+void StepsWindow::buildPage(int index)
+{
+    if (index < 0 || index >= static_cast<int>(pageContents.size()) ||
+        pageContents[static_cast<std::size_t>(index)] != nullptr || document.sections.empty())
+        return;
+    static const char *const pageSections[][2] = {
+        {"tabulation", nullptr}, {"primes", nullptr},          {"chart", nullptr},
+        {"choices", nullptr},    {"solutions", "hazard-free"},
+    };
+    std::vector<const DocumentSection *> sections;
+    for (const DocumentSection &section : document.sections) {
+        for (const char *id : pageSections[index]) {
+            if (id != nullptr && section.id == id)
+                sections.push_back(&section);
+        }
+    }
+    QWidget *content = sectionPage(sections);
+    pageContents[static_cast<std::size_t>(index)] = content;
+    tabs->widget(index)->layout()->addWidget(content);
 }
 
 QWidget *StepsWindow::sectionPage(const std::vector<const DocumentSection *> &sections)
 {
     auto *page = new QWidget();
     auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
     for (const DocumentSection *section : sections) {
         if (sections.size() > 1) {
             auto *heading = new QLabel(
@@ -206,6 +226,23 @@ QWidget *StepsWindow::sectionPage(const std::vector<const DocumentSection *> &se
     }
     layout->addStretch(0);
     return page;
+}
+
+// Widths from the texts themselves: asking every cell for its size hint
+// costs more than building the table.
+void StepsWindow::fitColumns(QTableWidget *widget, const DocumentTable &table)
+{
+    const QFontMetrics cellFont(widget->font());
+    const QFontMetrics headerFont(widget->horizontalHeader()->font());
+    const int padding = 2 * widget->style()->pixelMetric(QStyle::PM_HeaderMargin) + 12;
+    for (std::size_t c = 0; c < table.header.size(); ++c) {
+        int width = headerFont.horizontalAdvance(fromStd(table.header[c]));
+        for (const auto &row : table.rows) {
+            if (c < row.size())
+                width = std::max(width, cellFont.horizontalAdvance(fromStd(row[c])));
+        }
+        widget->setColumnWidth(static_cast<int>(c), width + padding);
+    }
 }
 
 QTableWidget *StepsWindow::tableOf(const DocumentTable &table, const std::string &section,
@@ -240,7 +277,7 @@ QTableWidget *StepsWindow::tableOf(const DocumentTable &table, const std::string
     } else {
         widget->setSelectionMode(QAbstractItemView::NoSelection);
     }
-    widget->resizeColumnsToContents();
+    fitColumns(widget, table);
     return widget;
 }
 
@@ -360,27 +397,25 @@ void StepsWindow::extrasDone()
                         : QStringLiteral("Stopped counting at %1 minimum solutions.")
                               .arg(extras.solutions.count));
     // Only the solutions page changes; the other pages keep their selection.
+    document = explanationDocument(current);
     const int page = tabs->count() - 1;
-    const bool wasShown = tabs->currentIndex() == page;
-    QWidget *old = tabs->widget(page);
-    for (QTableWidget *table : old->findChildren<QTableWidget *>())
-        selectable.removeAll(table);
-    tabs->removeTab(page);
-    delete old;
-    std::vector<const DocumentSection *> sections;
-    const ExplanationDocument document = explanationDocument(current);
-    for (const DocumentSection &section : document.sections) {
-        if (section.id == "solutions" || section.id == "hazard-free")
-            sections.push_back(&section);
+    QWidget *&content = pageContents[static_cast<std::size_t>(page)];
+    if (content != nullptr) {
+        for (QTableWidget *table : content->findChildren<QTableWidget *>()) {
+            table->disconnect(this);
+            selectable.removeAll(table);
+        }
+        delete content;
+        content = nullptr;
     }
-    tabs->addTab(sectionPage(sections), QLatin1String(solutionsPage));
-    if (wasShown)
-        tabs->setCurrentIndex(page);
+    if (tabs->currentIndex() == page)
+        buildPage(page);
     emit refreshed(true);
 }
 
 void StepsWindow::cancelExtras()
 {
+    extrasTimer.stop();
     if (!extrasCancel)
         return;
     *extrasCancel = true;

@@ -66,9 +66,11 @@ private:
     void scheduleRefresh();
     void refresh();
     void rebuildTabs();
+    void buildPage(int index);
     QWidget *sectionPage(const std::vector<const DocumentSection *> &sections);
     QTableWidget *tableOf(const DocumentTable &table, const std::string &section, int index);
     void decorateChart(QTableWidget *chart);
+    static void fitColumns(QTableWidget *widget, const DocumentTable &table);
     void startExtras();
     void extrasDone();
     void cancelExtras();
@@ -89,9 +91,12 @@ private:
     bool dirty = false;
 
     QTimer refreshTimer;
+    QTimer extrasTimer;
     QTabWidget *tabs = nullptr;
     QLabel *status = nullptr;
     QList<QTableWidget *> selectable;
+    ExplanationDocument document;
+    std::vector<QWidget *> pageContents; // per tab, null until shown
 
     std::shared_ptr<std::atomic<bool>> extrasCancel;
     QFutureWatcher<Extras> extrasWatcher;

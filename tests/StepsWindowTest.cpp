@@ -112,9 +112,15 @@ private:
     void minimize() { QTest::mouseClick(child<QPushButton>("minimizeButton"), Qt::LeftButton); }
     // Opens the steps window and waits until the counting has finished.
     StepsWindow *openSteps();
+    // Shows the tab that holds the table, as a user must, and finds it.
     QTableWidget *stepsTable(const char *name)
     {
-        return WidgetLookup::named<QTableWidget>(*child<StepsWindow>("stepsWindow"), name);
+        auto *steps = child<StepsWindow>("stepsWindow");
+        auto *tabs = WidgetLookup::named<QTabWidget>(*steps, "stepsTabs");
+        const QStringList pages{"tabulationTable", "primesTable", "chartTable", "choicesTable"};
+        const int page = static_cast<int>(pages.indexOf(QLatin1String(name)));
+        tabs->setCurrentIndex(page < 0 ? tabs->count() - 1 : page);
+        return WidgetLookup::named<QTableWidget>(*steps, name);
     }
     void selectRow(QTableWidget *table, int row) { UserInput::clickCell(table, row, 0); }
 
