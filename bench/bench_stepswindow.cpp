@@ -71,7 +71,7 @@ public:
     Timing run(const std::vector<int> &cells)
     {
         for (int m = 0; m < 64; ++m)
-            table->setCell(m, 7,
+            table->setCell(m, 8,
                            cells[static_cast<std::size_t>(m)] ? QStringLiteral("1")
                                                               : QStringLiteral("0"));
         QApplication::processEvents();
@@ -104,7 +104,7 @@ private:
     void enter(const std::vector<int> &cells)
     {
         for (int m = 0; m < 64; ++m)
-            table->setCell(m, 7,
+            table->setCell(m, 8,
                            cells[static_cast<std::size_t>(m)] ? QStringLiteral("1")
                                                               : QStringLiteral("0"));
         QApplication::processEvents();
