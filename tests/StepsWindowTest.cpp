@@ -17,6 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -98,6 +100,7 @@ private slots:
     void shorterAnswerIsReported();
     void selectionShadesAndRestores();
     void editEndsTheSelectionShading();
+    void countStopsAtTheCap();
     void savesAndCopies_data();
     void savesAndCopies();
 
@@ -107,7 +110,7 @@ private:
         return WidgetLookup::named<Widget>(*window, name);
     }
     QAction *action(const char *name) { return child<QAction>(name); }
-    // cells: 16 characters over 0, 1, X for the outputs of minterms 0..15.
+    // cells: one character over 0, 1, X per output, minterm 0 first.
     void enter(const QString &cells);
     void minimize() { QTest::mouseClick(child<QPushButton>("minimizeButton"), Qt::LeftButton); }
     // Opens the steps window and waits until the counting has finished.
@@ -384,6 +387,29 @@ void StepsWindowTest::editEndsTheSelectionShading()
     QSignalSpy refreshed(steps, &StepsWindow::refreshed);
     QVERIFY(refreshed.wait(5000));
     QCOMPARE(steps->explanation().chartMinterms, (std::vector<int>{0, 1, 3, 4, 6, 7, 8, 9, 15}));
+}
+
+// The six-variable function that is 1 where two or three variables are 1
+// has millions of minimum covers: the worker stops at the cap and the window
+// says "at least".
+void StepsWindowTest::countStopsAtTheCap()
+{
+    child<QComboBox>("variableCountManager")->setCurrentIndex(4);
+    QString cells;
+    for (int m = 0; m < 64; ++m) {
+        const int ones = __builtin_popcount(static_cast<unsigned>(m));
+        cells += ones == 2 || ones == 3 ? QLatin1Char('1') : QLatin1Char('0');
+    }
+    enter(cells);
+    minimize();
+    StepsWindow *steps = openSteps();
+    QCOMPARE(steps->explanation().solutions.count, StepsWindow::countCap);
+    QVERIFY(!steps->explanation().solutions.complete);
+    QCOMPARE(stepsTable("solutionsTable")->rowCount(), static_cast<int>(StepsWindow::listLimit));
+    QCOMPARE(WidgetLookup::named<QLabel>(*steps, "stepsStatus")->text(),
+             QStringLiteral("Stopped counting at 100000 minimum solutions."));
+    const std::string text = renderExplanation(steps->explanation(), ExplanationFormat::Text);
+    QVERIFY(text.find("There are at least 100000 minimum solutions") != std::string::npos);
 }
 
 void StepsWindowTest::savesAndCopies_data()
