@@ -55,7 +55,7 @@ StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     }
     pageContents.assign(static_cast<std::size_t>(tabs->count()), nullptr);
     connect(tabs, &QTabWidget::currentChanged, this, &StepsWindow::buildPage);
-    status = new QLabel();
+    status = new QLabel(QStringLiteral("Press Minimize! or change a cell to see the steps."));
     status->setObjectName(QStringLiteral("stepsStatus"));
     auto *save = new QPushButton(QStringLiteral("Save As…"));
     save->setObjectName(QStringLiteral("saveStepsButton"));
@@ -386,7 +386,8 @@ void StepsWindow::startExtras()
 
 void StepsWindow::extrasDone()
 {
-    if (!extrasCancel)
+    // A finish reported for a count replaced since is not this one's.
+    if (!extrasCancel || !extrasWatcher.isFinished())
         return;
     extrasCancel.reset();
     const Extras extras = extrasWatcher.result();

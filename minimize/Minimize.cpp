@@ -122,7 +122,8 @@ void Minimize::startHazardFree(int size, const MinimizationResult &result)
 
 void Minimize::hazardFreeDone()
 {
-    if (!job.cancel)
+    // A finish reported for a search replaced since is not this job's.
+    if (!job.cancel || !hazardWatcher.isFinished())
         return;
     const bool stopped = *job.cancel;
     std::vector<int> selection = hazardWatcher.result();
