@@ -3,6 +3,7 @@
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
 #include "dialogs/ChangeVarsPopup.h"
+#include "explain/StepsWindow.h"
 #include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
 #include "pla/ImportExport.h"
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +37,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     createWidgets();
     QBoxLayout *rows = createLayout();
     connectWidgets();
+    createMinimizeMenu();
+    connectSteps();
 
     auto *centralWidget = new QWidget();
     centralWidget->setLayout(rows);
@@ -83,6 +87,84 @@ void MainWindow::createMenus()
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     for (const Entry &entry : entries)
         help->addAction(entry.action);
+}
+
+// File, Edit, Minimize, Circuit, Help: the Minimize menu goes before Help.
+void MainWindow::createMinimizeMenu()
+{
+    QSettings settings;
+    exactMinimumAction = new QAction(QStringLiteral("Exact Minimum"), this);
+    exactMinimumAction->setObjectName(QStringLiteral("exactMinimumAction"));
+    exactMinimumAction->setCheckable(true);
+    exactMinimumAction->setChecked(
+        settings.value(QStringLiteral("minimize/exact"), false).toBool());
+    exactMinimumAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+    exactMinimumAction->setStatusTip(
+        QStringLiteral("Minimize! gives a cover with the fewest terms, then the fewest literals"));
+    hazardFreeAction = new QAction(QStringLiteral("Hazard-Free Cover"), this);
+    hazardFreeAction->setObjectName(QStringLiteral("hazardFreeAction"));
+    hazardFreeAction->setCheckable(true);
+    hazardFreeAction->setChecked(
+        settings.value(QStringLiteral("minimize/hazardFree"), false).toBool());
+    hazardFreeAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+H")));
+    hazardFreeAction->setStatusTip(
+        QStringLiteral("Minimize! covers every two adjacent cells of the same value by one term"));
+    showStepsAction = new QAction(QStringLiteral("Show Steps…"), this);
+    showStepsAction->setObjectName(QStringLiteral("showStepsAction"));
+    showStepsAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    showStepsAction->setStatusTip(QStringLiteral("How the minimized function was found"));
+
+    auto *menu = new QMenu(QStringLiteral("Minimize"), this);
+    menu->setObjectName(QStringLiteral("minimizeMenu"));
+    menu->addAction(exactMinimumAction);
+    menu->addAction(hazardFreeAction);
+    menu->addSeparator();
+    menu->addAction(showStepsAction);
+    QAction *before = nullptr;
+    for (QAction *action : menuBar()->actions()) {
+        if (action->text() == QLatin1String("Help"))
+            before = action;
+    }
+    menuBar()->insertMenu(before, menu);
+
+    stepsHelpAction = new QAction(QStringLiteral("Minimize Menu Help"), this);
+    connect(stepsHelpAction, &QAction::triggered, this, &MainWindow::stepsHelp);
+    if (before != nullptr && before->menu() != nullptr)
+        before->menu()->addAction(stepsHelpAction);
+
+    stepsWindow = named(new StepsWindow(this), "stepsWindow");
+    minimizer->setExactMinimum(exactMinimumAction->isChecked());
+    minimizer->setHazardFree(hazardFreeAction->isChecked());
+    stepsWindow->setHazardFree(hazardFreeAction->isChecked());
+}
+
+// After the 46 connections of connectWidgets(), whose order stays as it is.
+void MainWindow::connectSteps()
+{
+    connect(exactMinimumAction, &QAction::toggled, minimizer, &Minimize::setExactMinimum);
+    connect(exactMinimumAction, &QAction::toggled, this,
+            [](bool on) { QSettings().setValue(QStringLiteral("minimize/exact"), on); });
+    connect(hazardFreeAction, &QAction::toggled, minimizer, &Minimize::setHazardFree);
+    connect(hazardFreeAction, &QAction::toggled, stepsWindow, &StepsWindow::setHazardFree);
+    connect(hazardFreeAction, &QAction::toggled, this,
+            [](bool on) { QSettings().setValue(QStringLiteral("minimize/hazardFree"), on); });
+    connect(showStepsAction, &QAction::triggered, this, &MainWindow::showSteps);
+    connect(truthTableWidget, &truthTable::sendMinterms, stepsWindow, &StepsWindow::setFunction);
+    connect(truthTableWidget, &truthTable::sendMintermList, stepsWindow, &StepsWindow::setFunction);
+    connect(minimizer, &Minimize::sendCover, stepsWindow, &StepsWindow::setCover);
+    connect(stepsWindow, &StepsWindow::shadeGroups, kMapWidget, &kMap::updateCircles);
+}
+
+void MainWindow::showSteps()
+{
+    stepsWindow->show();
+    stepsWindow->raise();
+    stepsWindow->activateWindow();
+}
+
+void MainWindow::stepsHelp()
+{
+    openHelp(QStringLiteral("Steps"));
 }
 
 void MainWindow::openHelp(const QString &topic)

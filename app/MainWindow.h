@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class StepsWindow;
 class VariableCountManager;
 class kMap;
 class truthTable;
@@ -38,12 +39,17 @@ private slots:
     void variableHelp();
     void SOPHelp();
     void importHelp();
+    void stepsHelp();
+    void showSteps();
 
 private:
     void createWidgets();
     QBoxLayout *createLayout();
     void connectWidgets();
     void openHelp(const QString &topic);
+    // The Minimize menu and the steps window, wired after the widgets.
+    void createMinimizeMenu();
+    void connectSteps();
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -73,6 +79,12 @@ private:
     QAction *variableHelpAction = nullptr;
     QAction *SOPHelpAction = nullptr;
     QAction *importHelpAction = nullptr;
+    QAction *stepsHelpAction = nullptr;
+    QAction *exactMinimumAction = nullptr;
+    QAction *hazardFreeAction = nullptr;
+    QAction *showStepsAction = nullptr;
+    // A window of its own, one per main window, deleted with it.
+    StepsWindow *stepsWindow = nullptr;
     HelpMenu *helpWindow = nullptr;
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.

@@ -1,8 +1,32 @@
 #include "minimize/Minimize.h"
 
+#include "minimize/ExactCover.h"
+
+#include <QTimer>
+#include <QtConcurrent>
+
 #include <cstddef>
 
-Minimize::Minimize(QObject *parent) : QObject(parent) {}
+Minimize::Minimize(QObject *parent) : QObject(parent)
+{
+    connect(&hazardWatcher, &QFutureWatcher<std::vector<int>>::finished, this,
+            &Minimize::hazardFreeDone);
+}
+
+Minimize::~Minimize()
+{
+    cancelHazardFree();
+}
+
+void Minimize::setExactMinimum(bool on)
+{
+    exactMinimum = on;
+}
+
+void Minimize::setHazardFree(bool on)
+{
+    hazardFree = on;
+}
 
 void Minimize::setSOP(bool sumOfProducts)
 {
@@ -36,6 +60,19 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
         implicantMinterms.push_back(prime.minterms);
     }
 
+    cancelHazardFree();
+    if (hazardFree) {
+        startHazardFree(size, result);
+        return;
+    }
+    if (exactMinimum) {
+        const ExactCoverResult exact = ExactCover::solve(result.cellCodes, result.primes);
+        if (!exact.solutions.empty()) {
+            sendChosen(size, result, exact.solutions.front());
+            return;
+        }
+    }
+
     QVector<QVector<int>> groups;
     groups.reserve(static_cast<qsizetype>(result.groups.size()));
     for (const std::vector<int> &group : result.groups)
@@ -43,6 +80,71 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
     emit sendCircles(groups);
     emit sendResult(QString::fromStdString(result.text));
     emit sendCover(coverOf(size, result));
+}
+
+void Minimize::sendChosen(int size, const MinimizationResult &result,
+                          const std::vector<int> &selection)
+{
+    MinimizationResult chosen = result;
+    chosen.selection = selection;
+    chosen.groups.clear();
+    for (const int prime : selection)
+        chosen.groups.push_back(result.primes[static_cast<std::size_t>(prime - 1)].minterms);
+    resultText(chosen.cellCodes, chosen.primes, chosen.selection,
+               sumOfProducts ? MinimizationForm::SumOfProducts : MinimizationForm::ProductOfSums,
+               varNames, chosen.text);
+
+    QVector<QVector<int>> groups;
+    for (const std::vector<int> &group : chosen.groups)
+        groups.append(QVector<int>(group.begin(), group.end()));
+    emit sendCircles(groups);
+    emit sendResult(QString::fromStdString(chosen.text));
+    emit sendCover(coverOf(size, chosen));
+}
+
+// The search runs on copies; the job keeps the result to send once it ends.
+void Minimize::startHazardFree(int size, const MinimizationResult &result)
+{
+    job.size = size;
+    job.result = result;
+    job.cancel = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<std::atomic<bool>> cancel = job.cancel;
+    const std::vector<int> cells = result.cellCodes;
+    const std::vector<PrimeImplicant> primes = result.primes;
+    hazardWatcher.setFuture(QtConcurrent::run([cells, primes, cancel] {
+        CoverLimits limits = ExactCover::firstOnly();
+        limits.cancel = cancel.get();
+        const ExactCoverResult cover = ExactCover::hazardFree(cells, primes, limits);
+        return cover.solutions.empty() ? std::vector<int>() : cover.solutions.front();
+    }));
+    QTimer::singleShot(hazardFreeCapMilliseconds, &hazardWatcher, [cancel] { *cancel = true; });
+}
+
+void Minimize::hazardFreeDone()
+{
+    // A finish reported for a search replaced since is not this job's.
+    if (!job.cancel || !hazardWatcher.isFinished())
+        return;
+    const bool stopped = *job.cancel;
+    std::vector<int> selection = hazardWatcher.result();
+    job.cancel.reset();
+    if (stopped || selection.empty()) {
+        // Out of time (or nothing to cover): the exact minimum stands in.
+        const ExactCoverResult exact = ExactCover::solve(job.result.cellCodes, job.result.primes);
+        selection = exact.solutions.empty() ? job.result.selection : exact.solutions.front();
+    }
+    sendChosen(job.size, job.result, selection);
+}
+
+// A search still running is told to stop and forgotten; its result is never
+// sent.
+void Minimize::cancelHazardFree()
+{
+    if (!job.cancel)
+        return;
+    *job.cancel = true;
+    job.cancel.reset();
+    hazardWatcher.waitForFinished();
 }
 
 MinimizedCover Minimize::coverOf(int size, const MinimizationResult &result) const

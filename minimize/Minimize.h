@@ -3,12 +3,15 @@
 #include "minimize/Minimization.h"
 #include "minimize/MinimizedCover.h"
 
+#include <QFutureWatcher>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QTableWidgetItem>
 #include <QVector>
 
+#include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,11 +19,20 @@
 // variable names, runs a minimization when the truth table sends its cells,
 // and sends out the chosen groups and the result text. It shows nothing, so
 // a plain QObject suffices.
+//
+// With "exact minimum" on, the cover sent is the exact minimum instead of the
+// greedy one; with "hazard-free" on, the hazard-free cover, searched on a
+// worker thread and sent when found (a newer "Minimize!" cancels the search).
 class Minimize : public QObject
 {
     Q_OBJECT
 public:
     explicit Minimize(QObject *parent = nullptr);
+    ~Minimize() override;
+
+    // Longest a hazard-free search may take before the exact minimum is sent
+    // instead.
+    static constexpr int hazardFreeCapMilliseconds = 20000;
 
 signals:
     void sendResult(const QString &result);
@@ -39,9 +51,28 @@ public slots:
     // Stored for the next minimization; the shown result keeps the old names.
     void changeVarNames(const QString &one, const QString &two, const QString &three,
                         const QString &four, const QString &five, const QString &six);
+    // Stored for the next minimization.
+    void setExactMinimum(bool on);
+    void setHazardFree(bool on);
 
 private:
     MinimizedCover coverOf(int size, const MinimizationResult &result) const;
+    // Emits the three signals for the given primes (1-based, in order).
+    void sendChosen(int size, const MinimizationResult &result, const std::vector<int> &selection);
+    void startHazardFree(int size, const MinimizationResult &result);
+    void hazardFreeDone();
+    void cancelHazardFree();
+
+    bool exactMinimum = false;
+    bool hazardFree = false;
+    struct HazardFreeJob
+    {
+        int size = 0;
+        MinimizationResult result;
+        std::shared_ptr<std::atomic<bool>> cancel;
+    };
+    HazardFreeJob job;
+    QFutureWatcher<std::vector<int>> hazardWatcher;
 
     // The last run: cell codes (0 and 1 swapped in POS form), the primes'
     // minterm lists and the prime strings.

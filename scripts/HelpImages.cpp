@@ -4,7 +4,9 @@
 //
 //   help_images <output folder>        (run by `make help-images`)
 #include "app/MainWindow.h"
+#include "explain/StepsWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -15,7 +17,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +66,7 @@ private:
     void variableNames();
     void sopAndPos();
     void importFile();
+    void steps();
 
     QDir output;
     std::unique_ptr<MainWindow> window;
@@ -217,6 +223,34 @@ void HelpImages::importFile()
     QDir::setCurrent(previous);
 }
 
+// The worked example of the help text: the chart of the steps window, then
+// a minimum solution selected there and shaded on the map.
+void HelpImages::steps()
+{
+    freshWindow();
+    clickOutputs({4, 8, 10, 11, 12, 15}, {9, 14});
+    press("minimizeButton");
+    auto *steps = child<StepsWindow>("stepsWindow");
+    QSignalSpy refreshed(steps, &StepsWindow::refreshed);
+    child<QAction>("showStepsAction")->trigger();
+    while (refreshed.isEmpty() || !refreshed.last().at(0).toBool()) {
+        if (!refreshed.wait(10000)) {
+            std::fprintf(stderr, "help_images: the steps window was not refreshed\n");
+            ok = false;
+            return;
+        }
+    }
+    steps->resize(640, 420);
+    auto *tabs = steps->findChild<QTabWidget *>(QStringLiteral("stepsTabs"));
+    tabs->setCurrentIndex(2);
+    save(steps, "Steps1.png");
+    tabs->setCurrentIndex(tabs->count() - 1);
+    auto *solutions = steps->findChild<QTableWidget *>(QStringLiteral("solutionsTable"));
+    if (solutions && solutions->rowCount() > 1)
+        solutions->selectRow(1);
+    save(window.get(), "Steps2.png");
+}
+
 bool HelpImages::run()
 {
     truthTable();
@@ -225,6 +259,7 @@ bool HelpImages::run()
     variableNames();
     sopAndPos();
     importFile();
+    steps();
     window.reset();
     return ok;
 }
@@ -236,6 +271,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The pictures show the options as a first start has them.
+    QStandardPaths::setTestModeEnabled(true);
     if (argc != 2) {
         std::fprintf(stderr, "usage: help_images <output folder>\n");
         return 2;

@@ -136,7 +136,12 @@ std::string check(Minimization &minimization, int n, const std::vector<int> &cel
         std::adjacent_find(every.solutions.begin(), every.solutions.end()) != every.solutions.end())
         return "solutions not in strictly ascending order: " + solutionsText(every.solutions);
     // A bounded listing is the full list cut short, at the same cost.
-    const ExactCoverResult some = ExactCover::solve(run.cellCodes, run.primes, std::size_t{2});
+    CoverLimits firstTwo;
+    firstTwo.listLimit = 2;
+    const ExactCoverResult some = ExactCover::solve(run.cellCodes, run.primes, firstTwo);
+    if (some.count != every.solutions.size() || !some.complete)
+        return "counted " + std::to_string(some.count) + " of " +
+               std::to_string(every.solutions.size()) + " solutions";
     if (some.solutions.size() != std::min<std::size_t>(2, every.solutions.size()) ||
         !std::equal(some.solutions.begin(), some.solutions.end(), every.solutions.begin()) ||
         some.terms != every.terms || some.literals != every.literals)

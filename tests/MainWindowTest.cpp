@@ -189,9 +189,9 @@ void MainWindowTest::startState()
     auto *result = child<QLineEdit>("resultEdit");
     QVERIFY(result->isReadOnly());
     QCOMPARE(result->text(), QString());
-    const QList<QMenu *> menus = window->menuBar()->findChildren<QMenu *>();
-    QCOMPARE(menus.size(), 1);
-    QCOMPARE(menus.first()->title(), QStringLiteral("Help"));
+    const QList<QAction *> menus = window->menuBar()->actions();
+    QVERIFY(!menus.isEmpty());
+    QCOMPARE(menus.last()->text(), QStringLiteral("Help"));
 }
 
 void MainWindowTest::formButtonsAreOneGroup()

@@ -95,7 +95,11 @@ val minimize(int n, const std::string &values, bool productOfSums, const val &na
     }
 
     const std::size_t shown = choice == AllMinimal && limit > 1 ? std::size_t(limit) : 1;
-    ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, shown + 1);
+    // One more than shown, listed and counted, tells whether more exist.
+    CoverLimits limits;
+    limits.listLimit = shown + 1;
+    limits.countCap = shown + 1;
+    ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, limits);
     if (cover.solutions.size() > shown) {
         cover.solutions.resize(shown);
         out.set("more", choice == AllMinimal);

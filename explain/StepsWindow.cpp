@@ -1,0 +1,477 @@
+#include "explain/StepsWindow.h"
+
+#include "explain/ExplanationRenderer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+#include <algorithm>
+
+namespace {
+
+// Longest the worker may count and search before it is told to stop.
+constexpr int extrasCapMilliseconds = 20000;
+
+QString fromStd(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+QString tableName(const std::string &section, int index)
+{
+    if (section == "solutions")
+        return index == 0 ? QStringLiteral("coversTable") : QStringLiteral("solutionsTable");
+    return fromStd(section) + QStringLiteral("Table");
+}
+
+} // namespace
+
+StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Steps"));
+    tabs = new QTabWidget();
+    tabs->setObjectName(QStringLiteral("stepsTabs"));
+    for (const char *title : {"Tabulation", "Primes", "Chart", "Choices", "Solutions"}) {
+        auto *page = new QWidget();
+        new QVBoxLayout(page);
+        tabs->addTab(page, QLatin1String(title));
+    }
+    pageContents.assign(static_cast<std::size_t>(tabs->count()), nullptr);
+    connect(tabs, &QTabWidget::currentChanged, this, &StepsWindow::buildPage);
+    status = new QLabel(QStringLiteral("Press Minimize! or change a cell to see the steps."));
+    status->setObjectName(QStringLiteral("stepsStatus"));
+    auto *save = new QPushButton(QStringLiteral("Save As…"));
+    save->setObjectName(QStringLiteral("saveStepsButton"));
+    auto *copyButton = new QPushButton(QStringLiteral("Copy"));
+    copyButton->setObjectName(QStringLiteral("copyStepsButton"));
+    auto *close = new QPushButton(QStringLiteral("Close"));
+    close->setObjectName(QStringLiteral("closeStepsButton"));
+
+    auto *buttons = new QHBoxLayout();
+    buttons->addWidget(status, 1);
+    buttons->addWidget(save);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    layout->addLayout(buttons);
+
+    connect(save, &QPushButton::clicked, this, &StepsWindow::saveAs);
+    connect(copyButton, &QPushButton::clicked, this, &StepsWindow::copy);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Several inputs arrive for one "Minimize!" (the cells, then the cover);
+    // one refresh after them all.
+    refreshTimer.setSingleShot(true);
+    refreshTimer.setInterval(0);
+    connect(&refreshTimer, &QTimer::timeout, this, &StepsWindow::refresh);
+    extrasTimer.setSingleShot(true);
+    extrasTimer.setInterval(0);
+    connect(&extrasTimer, &QTimer::timeout, this, &StepsWindow::startExtras);
+    connect(&extrasWatcher, &QFutureWatcher<Extras>::finished, this, &StepsWindow::extrasDone);
+    resize(900, 650);
+}
+
+StepsWindow::~StepsWindow()
+{
+    cancelExtras();
+}
+
+void StepsWindow::setFunction(int size, const QList<QTableWidgetItem *> &items)
+{
+    if (size < 1 || size > 6 || items.size() < (1 << size))
+        return;
+    variableCount = size;
+    cells.assign(std::size_t{1} << size, 0);
+    for (int m = 0; m < (1 << size); ++m) {
+        const QTableWidgetItem *item = items.at(m);
+        cells[static_cast<std::size_t>(m)] =
+            Minimization::cellCode(item ? item->text().toStdString() : std::string());
+    }
+    // An edit ends a selection's shading: the map gets back what
+    // "Minimize!" left.
+    if (shading) {
+        shading = false;
+        emit shadeGroups(minimizeGroups);
+    }
+    scheduleRefresh();
+}
+
+void StepsWindow::setCover(const MinimizedCover &cover)
+{
+    form = cover.form;
+    names = cover.names;
+    minimizeGroups.clear();
+    for (const std::vector<int> &group : cover.groups)
+        minimizeGroups.append(QVector<int>(group.begin(), group.end()));
+    // "Minimize!" has just shaded the map itself.
+    shading = false;
+    scheduleRefresh();
+}
+
+void StepsWindow::setHazardFree(bool on)
+{
+    hazardFree = on;
+    scheduleRefresh();
+}
+
+void StepsWindow::scheduleRefresh()
+{
+    dirty = true;
+    if (isVisible())
+        refreshTimer.start();
+}
+
+void StepsWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (dirty)
+        refreshTimer.start();
+}
+
+void StepsWindow::refresh()
+{
+    if (!dirty || variableCount == 0)
+        return;
+    dirty = false;
+    cancelExtras();
+    current = explainer.explain(variableCount, cells, form, names);
+    rebuildTabs();
+    // The count starts once the new page is painted, so that the worker does
+    // not compete with the painting for the processor.
+    status->setText(QStringLiteral("Counting minimum solutions…"));
+    extrasTimer.start();
+    emit refreshed(false);
+}
+
+// The pages are filled only when shown: a refresh builds the page in view,
+// the others wait for their tab to be chosen.
+void StepsWindow::rebuildTabs()
+{
+    for (QTableWidget *table : std::as_const(selectable))
+        table->disconnect(this);
+    selectable.clear();
+    if (shading) {
+        shading = false;
+        emit shadeGroups(minimizeGroups);
+    }
+    document = explanationDocument(current);
+    for (QWidget *&content : pageContents) {
+        delete content;
+        content = nullptr;
+    }
+    buildPage(tabs->currentIndex());
+    setWindowTitle(QStringLiteral("Steps: ") + fromStd(current.windowCover.text));
+}
+
+void StepsWindow::buildPage(int index)
+{
+    if (index < 0 || index >= static_cast<int>(pageContents.size()) ||
+        pageContents[static_cast<std::size_t>(index)] != nullptr || document.sections.empty())
+        return;
+    static const char *const pageSections[][2] = {
+        {"tabulation", nullptr}, {"primes", nullptr},          {"chart", nullptr},
+        {"choices", nullptr},    {"solutions", "hazard-free"},
+    };
+    std::vector<const DocumentSection *> sections;
+    for (const DocumentSection &section : document.sections) {
+        for (const char *id : pageSections[index]) {
+            if (id != nullptr && section.id == id)
+                sections.push_back(&section);
+        }
+    }
+    QWidget *content = sectionPage(sections);
+    pageContents[static_cast<std::size_t>(index)] = content;
+    tabs->widget(index)->layout()->addWidget(content);
+}
+
+QWidget *StepsWindow::sectionPage(const std::vector<const DocumentSection *> &sections)
+{
+    auto *page = new QWidget();
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const DocumentSection *section : sections) {
+        if (sections.size() > 1) {
+            auto *heading = new QLabel(
+                QStringLiteral("<b>%1</b>").arg(fromStd(section->title).toHtmlEscaped()));
+            layout->addWidget(heading);
+        }
+        int tableIndex = 0;
+        for (const DocumentBlock &block : section->blocks) {
+            if (block.kind == DocumentBlock::Kind::Table) {
+                layout->addWidget(tableOf(block.table, section->id, tableIndex++), 1);
+                continue;
+            }
+            auto *text = new QLabel(fromStd(block.text));
+            text->setWordWrap(true);
+            text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            layout->addWidget(text);
+        }
+    }
+    layout->addStretch(0);
+    return page;
+}
+
+// Widths from the texts themselves: asking every cell for its size hint
+// costs more than building the table.
+void StepsWindow::fitColumns(QTableWidget *widget, const DocumentTable &table)
+{
+    const QFontMetrics cellFont(widget->font());
+    const QFontMetrics headerFont(widget->horizontalHeader()->font());
+    const int padding = 2 * widget->style()->pixelMetric(QStyle::PM_HeaderMargin) + 12;
+    for (std::size_t c = 0; c < table.header.size(); ++c) {
+        int width = headerFont.horizontalAdvance(fromStd(table.header[c]));
+        for (const auto &row : table.rows) {
+            if (c < row.size())
+                width = std::max(width, cellFont.horizontalAdvance(fromStd(row[c])));
+        }
+        widget->setColumnWidth(static_cast<int>(c), width + padding);
+    }
+}
+
+QTableWidget *StepsWindow::tableOf(const DocumentTable &table, const std::string &section,
+                                   int index)
+{
+    auto *widget = new QTableWidget(static_cast<int>(table.rows.size()),
+                                    static_cast<int>(table.header.size()));
+    widget->setObjectName(tableName(section, index));
+    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget->verticalHeader()->hide();
+    QStringList header;
+    for (const std::string &cell : table.header)
+        header << fromStd(cell);
+    widget->setHorizontalHeaderLabels(header);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (std::size_t c = 0; c < table.rows[r].size(); ++c)
+            widget->setItem(static_cast<int>(r), static_cast<int>(c),
+                            new QTableWidgetItem(fromStd(table.rows[r][c])));
+    }
+    if (section == "chart")
+        decorateChart(widget);
+
+    const bool primes = section == "primes" || section == "choices";
+    const bool covers = section == "solutions";
+    if (primes || covers) {
+        widget->setSelectionBehavior(QAbstractItemView::SelectRows);
+        widget->setSelectionMode(primes ? QAbstractItemView::ExtendedSelection
+                                        : QAbstractItemView::SingleSelection);
+        selectable.append(widget);
+        connect(widget, &QTableWidget::itemSelectionChanged, this,
+                [this, widget] { selectionChanged(widget); });
+    } else {
+        widget->setSelectionMode(QAbstractItemView::NoSelection);
+    }
+    fitColumns(widget, table);
+    return widget;
+}
+
+// Column headers tell their term on hover; rows made essential and the
+// columns "Minimize!" chose are tinted.
+void StepsWindow::decorateChart(QTableWidget *chart)
+{
+    const QColor essentialRow(255, 240, 180);
+    const QColor chosenColumn(205, 230, 255);
+    const std::vector<int> &chosen = current.windowCover.primes;
+    for (const ExplainedPrime &prime : current.primes) {
+        QTableWidgetItem *header = chart->horizontalHeaderItem(prime.number);
+        if (header == nullptr)
+            continue;
+        header->setToolTip(fromStd(prime.term));
+        const bool picked = std::find(chosen.begin(), chosen.end(), prime.number) != chosen.end();
+        for (int row = 0; row < chart->rowCount(); ++row) {
+            QTableWidgetItem *cell = chart->item(row, prime.number);
+            if (cell == nullptr)
+                continue;
+            cell->setTextAlignment(Qt::AlignCenter);
+            if (!cell->text().isEmpty())
+                cell->setToolTip(
+                    QStringLiteral("P%1 = %2").arg(prime.number).arg(fromStd(prime.term)));
+            if (picked)
+                cell->setBackground(chosenColumn);
+        }
+    }
+    for (int row = 0; row < chart->rowCount(); ++row) {
+        bool essential = false;
+        for (int column = 1; column < chart->columnCount(); ++column) {
+            const QTableWidgetItem *cell = chart->item(row, column);
+            essential = essential || (cell && cell->text() == QLatin1String("(X)"));
+        }
+        if (!essential)
+            continue;
+        for (int column = 0; column < chart->columnCount(); ++column) {
+            if (QTableWidgetItem *cell = chart->item(row, column))
+                cell->setBackground(essentialRow);
+        }
+    }
+}
+
+std::vector<int> StepsWindow::primesOfRow(const QTableWidget *table, int row) const
+{
+    const QString name = table->objectName();
+    const auto at = static_cast<std::size_t>(row);
+    if (name == QLatin1String("primesTable") && at < current.primes.size())
+        return {row + 1};
+    if (name == QLatin1String("choicesTable") && at < current.choices.size())
+        return {current.choices[at].prime};
+    if (name == QLatin1String("coversTable"))
+        return row == 0 ? current.windowCover.primes : current.minimum.primes;
+    if (name == QLatin1String("solutionsTable") && at < current.solutions.covers.size())
+        return current.solutions.covers[at].primes;
+    return {};
+}
+
+void StepsWindow::selectionChanged(QTableWidget *source)
+{
+    for (QTableWidget *other : std::as_const(selectable)) {
+        if (other != source && !other->selectedItems().isEmpty()) {
+            const QSignalBlocker blocker(other);
+            other->clearSelection();
+        }
+    }
+    std::vector<int> primes;
+    for (const QModelIndex &index : source->selectionModel()->selectedRows()) {
+        for (const int prime : primesOfRow(source, index.row())) {
+            if (std::find(primes.begin(), primes.end(), prime) == primes.end())
+                primes.push_back(prime);
+        }
+    }
+    if (primes.empty()) {
+        if (shading) {
+            shading = false;
+            emit shadeGroups(minimizeGroups);
+        }
+        return;
+    }
+    QVector<QVector<int>> groups;
+    for (const std::vector<int> &group : Explainer::groupsOf(current, primes))
+        groups.append(QVector<int>(group.begin(), group.end()));
+    shading = true;
+    emit shadeGroups(groups);
+}
+
+void StepsWindow::startExtras()
+{
+    extrasCancel = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<std::atomic<bool>> cancel = extrasCancel;
+    const Explanation explanation = current;
+    const bool withHazardFree = hazardFree;
+    status->setText(withHazardFree
+                        ? QStringLiteral("Counting minimum solutions, seeking a hazard-free cover…")
+                        : QStringLiteral("Counting minimum solutions…"));
+    extrasWatcher.setFuture(QtConcurrent::run([explanation, withHazardFree, cancel] {
+        Extras extras;
+        extras.solutions = Explainer::listSolutions(explanation, listLimit, countCap, cancel.get());
+        if (withHazardFree)
+            extras.hazardFree = Explainer::hazardFreeCover(explanation, cancel.get());
+        return extras;
+    }));
+    QTimer::singleShot(extrasCapMilliseconds, &extrasWatcher, [cancel] { *cancel = true; });
+}
+
+void StepsWindow::extrasDone()
+{
+    // A finish reported for a count replaced since is not this one's.
+    if (!extrasCancel || !extrasWatcher.isFinished())
+        return;
+    extrasCancel.reset();
+    const Extras extras = extrasWatcher.result();
+    current.solutions = extras.solutions;
+    current.hazardFree = extras.hazardFree;
+    status->setText(extras.solutions.complete
+                        ? QString()
+                        : QStringLiteral("Stopped counting at %1 minimum solutions.")
+                              .arg(extras.solutions.count));
+    // Only the solutions page changes; the other pages keep their selection.
+    document = explanationDocument(current);
+    const int page = tabs->count() - 1;
+    QWidget *&content = pageContents[static_cast<std::size_t>(page)];
+    if (content != nullptr) {
+        for (QTableWidget *table : content->findChildren<QTableWidget *>()) {
+            table->disconnect(this);
+            selectable.removeAll(table);
+        }
+        delete content;
+        content = nullptr;
+    }
+    if (tabs->currentIndex() == page)
+        buildPage(page);
+    emit refreshed(true);
+}
+
+void StepsWindow::cancelExtras()
+{
+    extrasTimer.stop();
+    if (!extrasCancel)
+        return;
+    *extrasCancel = true;
+    extrasCancel.reset();
+    extrasWatcher.waitForFinished();
+}
+
+bool StepsWindow::saveTo(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("pdf")) {
+        QTextDocument document;
+        document.setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html)));
+        QPdfWriter writer(fileName);
+        writer.setTitle(fromStd(current.windowCover.text));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        document.print(&writer);
+        return QFileInfo(fileName).size() > 0;
+    }
+    const ExplanationFormat format =
+        suffix == QLatin1String("html") || suffix == QLatin1String("htm")
+            ? ExplanationFormat::Html
+            : ExplanationFormat::Markdown;
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const std::string text = renderExplanation(current, format);
+    return file.write(text.data(), static_cast<qint64>(text.size())) ==
+           static_cast<qint64>(text.size());
+}
+
+void StepsWindow::saveAs()
+{
+    QString filter;
+    QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Steps"), QStringLiteral("./"),
+        QStringLiteral("Markdown (*.md);;HTML (*.html);;PDF (*.pdf)"), &filter);
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += filter.startsWith(QLatin1String("HTML"))  ? QStringLiteral(".html")
+                    : filter.startsWith(QLatin1String("PDF")) ? QStringLiteral(".pdf")
+                                                              : QStringLiteral(".md");
+    if (!saveTo(fileName))
+        QMessageBox::warning(this, QStringLiteral("Save Steps"),
+                             QStringLiteral("Could not write %1.").arg(fileName));
+}
+
+// Plain text for editors, Markdown and HTML for whatever takes them.
+void StepsWindow::copy()
+{
+    auto *mime = new QMimeData();
+    mime->setText(fromStd(renderExplanation(current, ExplanationFormat::Text)));
+    mime->setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html)));
+    mime->setData(QStringLiteral("text/markdown"), QByteArray::fromStdString(renderExplanation(
+                                                       current, ExplanationFormat::Markdown)));
+    QApplication::clipboard()->setMimeData(mime);
+}
