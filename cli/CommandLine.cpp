@@ -21,6 +21,8 @@ struct RawValues
     std::string names;
     std::string variableCount;
     std::string output;
+    std::string limit;
+    std::string format;
     bool help = false;
 };
 
@@ -40,6 +42,8 @@ void declareMinimize(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_flag("--json", options.json);
     app.add_flag("--exact", options.exact);
     app.add_flag("--all", options.all);
+    app.add_flag("--hazard-free", options.hazardFree);
+    app.add_option("--limit", raw.limit);
     declareNames(app, raw);
 }
 
@@ -60,6 +64,15 @@ void declareMap(CLI::App &app, CliOptions &options, RawValues &raw)
     declareNames(app, raw);
 }
 
+void declareExplain(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    app.add_flag("--pos", options.productOfSums);
+    app.add_flag("--hazard-free", options.hazardFree);
+    app.add_option("--format", raw.format);
+    app.add_option("--limit", raw.limit);
+    declareNames(app, raw);
+}
+
 struct CommandEntry
 {
     const char *name;
@@ -71,6 +84,7 @@ const CommandEntry commands[] = {
     {"minimize", CliOptions::Command::Minimize, declareMinimize},
     {"eval", CliOptions::Command::Eval, declareEval},
     {"map", CliOptions::Command::Map, declareMap},
+    {"explain", CliOptions::Command::Explain, declareExplain},
 };
 
 std::string commandList()
@@ -157,22 +171,46 @@ bool endsWith(const std::string &text, const std::string &end)
     return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// A whole number from 1 up, at most nine digits.
+bool parseLimit(const std::string &text, std::size_t &limit)
+{
+    if (text.empty() || text.size() > 9 || text[0] == '0' ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    limit = static_cast<std::size_t>(std::stoul(text));
+    return true;
+}
+
+bool given(const CLI::App &app, const std::string &name)
+{
+    const CLI::Option *option = app.get_option_no_throw(name);
+    return option != nullptr && option->count() > 0;
+}
+
 // The values given as text, checked and converted.
 bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options, std::string &error)
 {
-    const CLI::Option *names = app.get_option_no_throw("--names");
-    if (names != nullptr && names->count() > 0 &&
-        !CommandLine::parseNames(raw.names, options.names, error))
+    if (given(app, "--names") && !CommandLine::parseNames(raw.names, options.names, error))
         return false;
-    const CLI::Option *vars = app.get_option_no_throw("--vars");
-    if (vars != nullptr && vars->count() > 0 &&
-        !parseCount(raw.variableCount, options.variableCount)) {
+    if (given(app, "--vars") && !parseCount(raw.variableCount, options.variableCount)) {
         error = "--vars gives " + quoted(raw.variableCount) +
                 ", but the number of variables must be 2 to 6.";
         return false;
     }
-    const CLI::Option *output = app.get_option_no_throw("-o");
-    if (output != nullptr && output->count() > 0) {
+    if (given(app, "--limit") && !parseLimit(raw.limit, options.limit)) {
+        error = "--limit gives " + quoted(raw.limit) + ", but it must be a whole number from 1.";
+        return false;
+    }
+    if (given(app, "--format")) {
+        if (raw.format != "text" && raw.format != "markdown" && raw.format != "html" &&
+            raw.format != "json") {
+            error = "--format gives " + quoted(raw.format) +
+                    ", but explain writes text, markdown, html or json.";
+            return false;
+        }
+        options.explainFormat = raw.format;
+    }
+    if (given(app, "-o")) {
         if (raw.output.empty()) {
             error = "-o needs a file name.";
             return false;
@@ -193,8 +231,22 @@ bool checkCombination(CliOptions &options, std::string &error)
 
     switch (options.command) {
     case Command::Minimize:
+        if (options.hazardFree && options.exact) {
+            error = "--hazard-free and --exact choose different covers; give one of them.";
+            return false;
+        }
+        if (options.limit != 0 && !options.all) {
+            error = "--limit needs --exact --all.";
+            return false;
+        }
         if (options.files.empty()) {
             error = "minimize needs at least one PLA file (- for standard input).";
+            return false;
+        }
+        return true;
+    case Command::Explain:
+        if (options.files.size() != 1) {
+            error = "explain reads one PLA file (- for standard input).";
             return false;
         }
         return true;
@@ -333,9 +385,12 @@ bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &
 std::string CommandLine::usage()
 {
     return "Usage:\n"
-           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json] [--exact [--all]] FILE.pla...\n"
+           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json]\n"
+           "                       [--exact [--all [--limit N]] | --hazard-free] FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
+           "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
+           "                       [--format text|markdown|html|json]\n"
            "  tavolin-cli --help | --version\n"
            "\n"
            "minimize  prints the minimized expression of each PLA file, as the window's\n"
@@ -345,6 +400,9 @@ std::string CommandLine::usage()
            "          variables, first variable first, a blank, the value); with\n"
            "          --minimize the minimized expression instead.\n"
            "map       draws the Karnaugh map with the chosen groups into a PNG or SVG file.\n"
+           "explain   shows how the result was found: the tabulation, the prime\n"
+           "          implicants, the chart, the choices of \"Minimize!\" and the\n"
+           "          minimum solutions.\n"
            "\n"
            "  --pos          product of sums instead of sum of products\n"
            "  --names LIST   variable names, comma-separated (1 to 3 letters or digits);\n"
@@ -353,6 +411,11 @@ std::string CommandLine::usage()
            "  --json         one JSON object per file (an array for several files)\n"
            "  --exact        a true minimum: fewest terms, then fewest literals\n"
            "  --all          with --exact, every minimum solution, one per line\n"
+           "  --limit N      list at most N minimum solutions; the full count goes to\n"
+           "                 standard error (\"count\" with --json)\n"
+           "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
+           "                 function lie in one term: no glitch on a single input change\n"
+           "  --format F     explain as text, markdown, html or json\n"
            "  -o FILE        the image to write (.png or .svg)\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";

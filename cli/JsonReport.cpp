@@ -47,6 +47,8 @@ Json objectOf(const CliOptions &options, const FileResult &result)
             solutions.push_back({{"text", solution.text}, {"groups", groupArray(solution.groups)}});
         object["solutions"] = std::move(solutions);
     }
+    if (options.limit != 0)
+        object["count"] = solved.count;
     return object;
 }
 

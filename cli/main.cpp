@@ -3,6 +3,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/EvalCommand.h"
+#include "cli/ExplainCommand.h"
 #include "cli/JsonReport.h"
 #include "cli/MinimizeCommand.h"
 #include "cli/SiblingProgram.h"
@@ -56,6 +57,9 @@ int main(int argc, char **argv)
         break;
     case CliOptions::Command::Map:
         return runSibling("tavolin-cli-map", argv);
+    case CliOptions::Command::Explain:
+        status = ExplainCommand::run(options, out, err);
+        break;
     case CliOptions::Command::None:
         break;
     }

@@ -23,6 +23,8 @@ const char *commandName(CliOptions::Command command)
         return "eval";
     case CliOptions::Command::Map:
         return "map";
+    case CliOptions::Command::Explain:
+        return "explain";
     }
     return "?";
 }
@@ -40,8 +42,9 @@ QString summary(const CliOptions &options)
 {
     QStringList parts{QString::fromLatin1(commandName(options.command))};
     const std::pair<bool, const char *> flags[] = {
-        {options.productOfSums, "pos"}, {options.json, "json"},         {options.exact, "exact"},
-        {options.all, "all"},           {options.minimize, "minimize"},
+        {options.productOfSums, "pos"}, {options.json, "json"},
+        {options.exact, "exact"},       {options.all, "all"},
+        {options.minimize, "minimize"}, {options.hazardFree, "hazard-free"},
     };
     for (const auto &[set, name] : flags) {
         if (set)
@@ -51,6 +54,10 @@ QString summary(const CliOptions &options)
         parts << QStringLiteral("names=") + joined(options.names);
     if (options.variableCount != 0)
         parts << QStringLiteral("vars=%1").arg(options.variableCount);
+    if (options.limit != 0)
+        parts << QStringLiteral("limit=%1").arg(options.limit);
+    if (options.explainFormat != "text")
+        parts << QStringLiteral("format=") + QString::fromStdString(options.explainFormat);
     if (!options.output.empty())
         parts << QStringLiteral("o=") + QString::fromStdString(options.output);
     if (!options.expression.empty())
@@ -114,6 +121,18 @@ void CommandLineTest::acceptedCalls_data()
         << "map exact o=m.SVG files=f.pla";
     QTest::newRow("map with -o") << QStringList{"map", "-o", "m.png", "f.pla", "--names", "A,B,C"}
                                  << "map names=A|B|C o=m.png files=f.pla";
+    QTest::newRow("minimize --limit")
+        << QStringList{"minimize", "--exact", "--all", "--limit", "10", "f.pla"}
+        << "minimize exact all limit=10 files=f.pla";
+    QTest::newRow("minimize --hazard-free")
+        << QStringList{"minimize", "--hazard-free", "--json", "f.pla"}
+        << "minimize json hazard-free files=f.pla";
+    QTest::newRow("explain with every option")
+        << QStringList{"explain", "--pos",   "--hazard-free", "--format=json", "--limit",
+                       "3",       "--names", "a,b,c",         "f.pla"}
+        << "explain pos hazard-free names=a|b|c limit=3 format=json files=f.pla";
+    QTest::newRow("explain reads standard input")
+        << QStringList{"explain", "-", "--format", "markdown"} << "explain format=markdown files=-";
     QTest::newRow("help as the command") << QStringList{"help"} << "help";
     QTest::newRow("-h after a command, other options dropped")
         << QStringList{"eval", "--vars", "3", "-h"} << "help";
@@ -139,11 +158,12 @@ void CommandLineTest::refusedCalls_data()
     QTest::addColumn<QString>("expectedError");
 
     QTest::newRow("nothing") << QStringList{} << "no command given.";
-    QTest::newRow("unknown command") << QStringList{"minimise", "f.pla"}
-                                     << "unknown command \"minimise\" (minimize, eval or map).";
+    QTest::newRow("unknown command")
+        << QStringList{"minimise", "f.pla"}
+        << "unknown command \"minimise\" (minimize, eval, map or explain).";
     QTest::newRow("option before the command")
         << QStringList{"--pos", "minimize", "f.pla"}
-        << "unknown command \"--pos\" (minimize, eval or map).";
+        << "unknown command \"--pos\" (minimize, eval, map or explain).";
     QTest::newRow("unknown option")
         << QStringList{"minimize", "--fast", "f.pla"} << "unknown option \"--fast\".";
     QTest::newRow("unknown short option, like a file name starting with -")
@@ -193,6 +213,34 @@ void CommandLineTest::refusedCalls_data()
         << QStringList{"eval", "--vars", "2"} << "eval needs an expression.";
     QTest::newRow("map of two files") << QStringList{"map", "a.pla", "b.pla", "-o", "m.png"}
                                       << "map draws one PLA file (- for standard input).";
+    QTest::newRow("--limit without --all")
+        << QStringList{"minimize", "--exact", "--limit", "5", "f.pla"}
+        << "--limit needs --exact --all.";
+    QTest::newRow("--limit of zero")
+        << QStringList{"minimize", "--exact", "--all", "--limit", "0", "f.pla"}
+        << "--limit gives \"0\", but it must be a whole number from 1.";
+    QTest::newRow("--limit not a number")
+        << QStringList{"explain", "--limit", "-3", "f.pla"}
+        << "--limit gives \"-3\", but it must be a whole number from 1.";
+    QTest::newRow("--limit beyond nine digits")
+        << QStringList{"explain", "--limit", "1234567890", "f.pla"}
+        << "--limit gives \"1234567890\", but it must be a whole number from 1.";
+    QTest::newRow("--hazard-free with --exact")
+        << QStringList{"minimize", "--hazard-free", "--exact", "f.pla"}
+        << "--hazard-free and --exact choose different covers; give one of them.";
+    QTest::newRow("--hazard-free given to eval")
+        << QStringList{"eval", "--vars", "2", "A", "--hazard-free"}
+        << "--hazard-free belongs to the minimize command.";
+    QTest::newRow("--format given to map")
+        << QStringList{"map", "f.pla", "-o", "m.png", "--format", "json"}
+        << "--format belongs to the explain command.";
+    QTest::newRow("explain in an unknown format")
+        << QStringList{"explain", "f.pla", "--format", "pdf"}
+        << "--format gives \"pdf\", but explain writes text, markdown, html or json.";
+    QTest::newRow("explain of two files") << QStringList{"explain", "a.pla", "b.pla"}
+                                          << "explain reads one PLA file (- for standard input).";
+    QTest::newRow("explain --json")
+        << QStringList{"explain", "--json", "a.pla"} << "--json belongs to the minimize command.";
     QTest::newRow("map to a GIF") << QStringList{"map", "a.pla", "-o", "m.gif"}
                                   << "map needs -o OUT.png or -o OUT.svg.";
 }
