@@ -87,16 +87,24 @@ const CommandEntry commands[] = {
     {"explain", CliOptions::Command::Explain, declareExplain},
 };
 
-std::string commandList()
+// "a", "a or b", "a, b or c" (with "and" as the last word when asked).
+std::string listed(const std::vector<std::string> &words, const char *last = " or ")
 {
     std::string list;
-    const std::size_t count = sizeof commands / sizeof commands[0];
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
         if (i > 0)
-            list += i + 1 == count ? " or " : ", ";
-        list += commands[i].name;
+            list += i + 1 == words.size() ? last : ", ";
+        list += words[i];
     }
     return list;
+}
+
+std::string commandList()
+{
+    std::vector<std::string> names;
+    for (const CommandEntry &entry : commands)
+        names.push_back(entry.name);
+    return listed(names);
 }
 
 // An application that knows the command's options, every other argument
@@ -121,15 +129,19 @@ void declareCommand(CLI::App &app, const CommandEntry &entry, CliOptions &option
 std::string unknownOption(const std::string &argument)
 {
     const std::string name = argument.substr(0, argument.find('='));
+    std::vector<std::string> owners;
     for (const CommandEntry &entry : commands) {
         CLI::App app;
         CliOptions options;
         RawValues raw;
         declareCommand(app, entry, options, raw);
         if (app.get_option_no_throw(name) != nullptr)
-            return name + " belongs to the " + entry.name + " command.";
+            owners.push_back(entry.name);
     }
-    return "unknown option " + quoted(argument) + ".";
+    if (owners.empty())
+        return "unknown option " + quoted(argument) + ".";
+    return name + " belongs to the " + listed(owners, " and ") +
+           (owners.size() == 1 ? " command." : " commands.");
 }
 
 // The library's messages about a value start with the option's name.

@@ -230,7 +230,10 @@ void CommandLineTest::refusedCalls_data()
         << "--hazard-free and --exact choose different covers; give one of them.";
     QTest::newRow("--hazard-free given to eval")
         << QStringList{"eval", "--vars", "2", "A", "--hazard-free"}
-        << "--hazard-free belongs to the minimize command.";
+        << "--hazard-free belongs to the minimize and explain commands.";
+    QTest::newRow("--exact given to explain")
+        << QStringList{"explain", "--exact", "f.pla"}
+        << "--exact belongs to the minimize, eval and map commands.";
     QTest::newRow("--format given to map")
         << QStringList{"map", "f.pla", "-o", "m.png", "--format", "json"}
         << "--format belongs to the explain command.";
