@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class ChangeVarsPopup;
+class EditHistory;
 class EquationManager;
 class HelpMenu;
 class ImportExport;
@@ -13,6 +14,7 @@ class QAction;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class VariableCountManager;
@@ -38,12 +40,17 @@ private slots:
     void variableHelp();
     void SOPHelp();
     void importHelp();
+    void copyTruthTable();
+    void pasteValues();
 
 private:
     void createWidgets();
     QBoxLayout *createLayout();
     void connectWidgets();
     void openHelp(const QString &topic);
+    void createEditMenu();
+    void connectEditing();
+    void addBulkEdit(QMenu *menu, const QString &text, int kind);
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -74,6 +81,11 @@ private:
     QAction *SOPHelpAction = nullptr;
     QAction *importHelpAction = nullptr;
     HelpMenu *helpWindow = nullptr;
+    // Undo, redo and the edits of the whole function.
+    EditHistory *editHistory = nullptr;
+    QMenu *editMenu = nullptr;
+    QAction *copyTruthTableAction = nullptr;
+    QAction *pasteValuesAction = nullptr;
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;
