@@ -360,7 +360,7 @@ void MainWindow::copyTruthTable()
 // the truth table.
 void MainWindow::pasteValues()
 {
-    if (kMapWidget->hasFocus())
+    if (focusWidget() == kMapWidget)
         kMapWidget->pasteValues();
     else
         truthTableWidget->pasteValues();

@@ -6,9 +6,7 @@
 
 EditStep::EditStep(EditHistory &history, FunctionState before, FunctionState after)
     : history(history), before(std::move(before)), after(std::move(after))
-{
-    setText(QStringLiteral("Edit"));
-}
+{}
 
 void EditStep::undo()
 {

@@ -377,38 +377,43 @@ void kMap::keyPressEvent(QKeyEvent *event)
     }
     const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
                         event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
-    const int rowBefore = currentRow();
-    const int columnBefore = currentColumn();
-    QTableWidget::keyPressEvent(event);
-    followCursor(rowBefore, columnBefore, extend);
+    moveCursorBy(event, extend);
 }
 
 void kMap::moveVertically(int step)
 {
     const int row = qBound(0, currentRow() + step, rowCount() - 1);
     setCurrentCell(row, qMax(0, currentColumn()));
-    followCursor(row, currentColumn(), false);
 }
 
 void kMap::mousePressEvent(QMouseEvent *event)
 {
-    const int rowBefore = currentRow();
-    const int columnBefore = currentColumn();
-    QTableWidget::mousePressEvent(event);
-    followCursor(rowBefore, columnBefore, (event->modifiers() & Qt::ShiftModifier) != 0);
+    moveCursorBy(event, (event->modifiers() & Qt::ShiftModifier) != 0);
 }
 
-// Without Shift the marks shrink to the new current cell; with Shift they
-// stretch from where the cursor was to where it is.
-void kMap::followCursor(int rowBefore, int columnBefore, bool extend)
+// Shift stretches the marks from where the cursor was; any other move of
+// the current cell shrinks them to it.
+void kMap::moveCursorBy(QEvent *event, bool extend)
 {
-    everyCellMarked = false;
-    if (!extend) {
+    if (extend && anchorRow < 0) {
         anchorRow = currentRow();
         anchorColumn = currentColumn();
-    } else if (anchorRow < 0) {
-        anchorRow = rowBefore;
-        anchorColumn = columnBefore;
     }
+    extending = extend;
+    if (event->type() == QEvent::MouseButtonPress)
+        QTableWidget::mousePressEvent(static_cast<QMouseEvent *>(event));
+    else
+        QTableWidget::keyPressEvent(static_cast<QKeyEvent *>(event));
+    extending = false;
     viewport()->update();
+}
+
+void kMap::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    everyCellMarked = false;
+    if (!extending) {
+        anchorRow = current.row();
+        anchorColumn = current.column();
+    }
 }

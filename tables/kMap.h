@@ -34,8 +34,10 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
+    void moveCursorBy(QEvent *event, bool extend);
     struct MarkedCell
     {
         int minterm;
@@ -51,7 +53,6 @@ private:
     void advanceMarkedCells();
     void copyMarkedCells() const;
     void moveVertically(int step);
-    void followCursor(int rowBefore, int columnBefore, bool extend);
 
     void buildMap();
     void applyLabels();
@@ -63,4 +64,5 @@ private:
     int anchorRow = -1;
     int anchorColumn = -1;
     bool everyCellMarked = false;
+    bool extending = false;
 };

@@ -363,14 +363,30 @@ void truthTable::keyPressEvent(QKeyEvent *event)
     }
     const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
                         event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
-    const int before = currentRow();
-    QTableWidget::keyPressEvent(event);
-    everyRowMarked = false;
-    if (!extend)
+    moveCursorBy(event, extend);
+}
+
+// Shift stretches the marks from where the cursor was; any other move of
+// the current cell shrinks them to it.
+void truthTable::moveCursorBy(QEvent *event, bool extend)
+{
+    if (extend && anchorRow < 0)
         anchorRow = currentRow();
-    else if (anchorRow < 0)
-        anchorRow = before;
+    extending = extend;
+    if (event->type() == QEvent::MouseButtonPress)
+        QTableWidget::mousePressEvent(static_cast<QMouseEvent *>(event));
+    else
+        QTableWidget::keyPressEvent(static_cast<QKeyEvent *>(event));
+    extending = false;
     viewport()->update();
+}
+
+void truthTable::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    everyRowMarked = false;
+    if (!extending)
+        anchorRow = current.row();
 }
 
 void truthTable::moveVertically(int step)
@@ -378,19 +394,9 @@ void truthTable::moveVertically(int step)
     const int row = qBound(0, currentRow() + step, rowCountForVariables() - 1);
     const int column = currentColumn() < 0 ? outputColumn() : currentColumn();
     setCurrentCell(row, column);
-    clearMarks();
-    anchorRow = row;
-    viewport()->update();
 }
 
 void truthTable::mousePressEvent(QMouseEvent *event)
 {
-    const int before = currentRow();
-    QTableWidget::mousePressEvent(event);
-    everyRowMarked = false;
-    if (!(event->modifiers() & Qt::ShiftModifier))
-        anchorRow = currentRow();
-    else if (anchorRow < 0)
-        anchorRow = before;
-    viewport()->update();
+    moveCursorBy(event, (event->modifiers() & Qt::ShiftModifier) != 0);
 }

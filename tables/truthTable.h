@@ -49,8 +49,10 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
+    void moveCursorBy(QEvent *event, bool extend);
     QVector<int> markedRows() const;
     bool isMarked(const QModelIndex &index) const;
     void clearMarks();
@@ -78,4 +80,5 @@ private:
     // Keys edit the rows from the anchor to the current row, or every row.
     int anchorRow = -1;
     bool everyRowMarked = false;
+    bool extending = false;
 };
