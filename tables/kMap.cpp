@@ -417,3 +417,20 @@ void kMap::currentChanged(const QModelIndex &current, const QModelIndex &previou
         anchorColumn = current.column();
     }
 }
+
+// Dragging with the left button marks the cells from where it started.
+void kMap::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool dragging = (event->buttons() & Qt::LeftButton) != 0;
+    if (dragging && anchorRow < 0) {
+        anchorRow = currentRow();
+        anchorColumn = currentColumn();
+    }
+    extending = dragging;
+    const QModelIndex over = indexAt(event->position().toPoint());
+    if (dragging && over.isValid() && over != currentIndex())
+        setCurrentIndex(over);
+    QTableWidget::mouseMoveEvent(event);
+    extending = false;
+    viewport()->update();
+}

@@ -400,3 +400,18 @@ void truthTable::mousePressEvent(QMouseEvent *event)
 {
     moveCursorBy(event, (event->modifiers() & Qt::ShiftModifier) != 0);
 }
+
+// Dragging with the left button marks the cells from where it started.
+void truthTable::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool dragging = (event->buttons() & Qt::LeftButton) != 0;
+    if (dragging && anchorRow < 0)
+        anchorRow = currentRow();
+    extending = dragging;
+    const QModelIndex over = indexAt(event->position().toPoint());
+    if (dragging && over.isValid() && over != currentIndex())
+        setCurrentIndex(over);
+    QTableWidget::mouseMoveEvent(event);
+    extending = false;
+    viewport()->update();
+}

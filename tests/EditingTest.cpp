@@ -122,6 +122,8 @@ private slots:
     void noShortcutIsAmbiguous();
     void menuBarOrder();
     void copyTruthTableGivesTabSeparatedText();
+    void draggingMarksWithoutChangingValues_data();
+    void draggingMarksWithoutChangingValues();
 
 private:
     void chooseCount(int count);
@@ -547,6 +549,42 @@ void EditingTest::copyTruthTableGivesTabSeparatedText()
     playKeys(table, QStringLiteral("JJ"));
     QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0\n1\nX\n"));
+}
+
+void EditingTest::draggingMarksWithoutChangingValues_data()
+{
+    QTest::addColumn<bool>("onMap");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to"); // (column, row) of both ends
+    QTest::addColumn<QString>("outputs");
+
+    QTest::newRow("table rows 1 to 3") << false << QPoint(4, 1) << QPoint(4, 3) << "01110000";
+    QTest::newRow("map square (0,1) to (1,2)")
+        << true << QPoint(1, 0) << QPoint(2, 1) << "01010101";
+}
+
+void EditingTest::draggingMarksWithoutChangingValues()
+{
+    QFETCH(bool, onMap);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(QString, outputs);
+
+    chooseCount(3);
+    QTableWidget *view = onMap ? static_cast<QTableWidget *>(map) : table;
+    view->setFocus();
+    QWidget *port = view->viewport();
+    const QPoint start = view->visualRect(view->model()->index(from.y(), from.x())).center();
+    const QPoint end = view->visualRect(view->model()->index(to.y(), to.x())).center();
+    QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, start);
+    QMouseEvent move(QEvent::MouseMove, end, port->mapToGlobal(end), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(port, &move);
+    QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, end);
+    QCOMPARE(WidgetLookup::lastColumnText(*table), QStringLiteral("00000000"));
+
+    QTest::keyClick(view, Qt::Key_1);
+    QCOMPARE(WidgetLookup::lastColumnText(*table), outputs);
 }
 
 QTEST_MAIN(EditingTest)
