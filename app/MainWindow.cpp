@@ -3,6 +3,9 @@
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
 #include "dialogs/ChangeVarsPopup.h"
+#include "edit/BulkEdit.h"
+#include "edit/EditHistory.h"
+#include "edit/TruthTableText.h"
 #include "explain/StepsWindow.h"
 #include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
@@ -11,6 +14,8 @@
 #include "tables/truthTable.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +42,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     createWidgets();
     QBoxLayout *rows = createLayout();
     connectWidgets();
+    createEditMenu();
+    connectEditing();
     createMinimizeMenu();
     connectSteps();
 
@@ -366,4 +373,103 @@ void MainWindow::connectWidgets()
             &truthTable::changeVarNames);
     connect(changeVarsPopup, &ChangeVarsPopup::completed, kMapWidget, &kMap::changeVarNames);
     connect(variablesButton, &QPushButton::clicked, changeVarsPopup, &ChangeVarsPopup::show);
+}
+
+// The Edit menu sits before Help. Its undo history starts from the function
+// the widgets show now.
+void MainWindow::createEditMenu()
+{
+    FunctionState start;
+    start.variableCount = truthTableWidget->variableCount();
+    start.names = truthTableWidget->variableNames();
+    start.values = truthTableWidget->outputValues();
+    editHistory = named(new EditHistory(start, this), "editHistory");
+
+    editMenu = new QMenu(QStringLiteral("Edit"), this);
+    QAction *help = menuBar()->actions().isEmpty() ? nullptr : menuBar()->actions().constLast();
+    menuBar()->insertMenu(help, editMenu);
+
+    QAction *undo = editHistory->stack()->createUndoAction(this, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QAction *redo = editHistory->stack()->createRedoAction(this, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+    editMenu->addSeparator();
+
+    addBulkEdit(editMenu, QStringLiteral("Set All to 0"), int(BulkEdit::Kind::AllZero));
+    addBulkEdit(editMenu, QStringLiteral("Set All to 1"), int(BulkEdit::Kind::AllOne));
+    addBulkEdit(editMenu, QStringLiteral("Set All to X"), int(BulkEdit::Kind::AllDontCare));
+    addBulkEdit(editMenu, QStringLiteral("Invert (Swap 0 and 1)"), int(BulkEdit::Kind::Invert));
+    addBulkEdit(editMenu, QStringLiteral("Every X to 0"), int(BulkEdit::Kind::DontCareToZero));
+    addBulkEdit(editMenu, QStringLiteral("Every X to 1"), int(BulkEdit::Kind::DontCareToOne));
+    editMenu->addSeparator();
+
+    copyTruthTableAction = editMenu->addAction(QStringLiteral("Copy Truth Table"));
+    copyTruthTableAction->setObjectName(QStringLiteral("copyTruthTableAction"));
+    copyTruthTableAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
+    pasteValuesAction = editMenu->addAction(QStringLiteral("Paste Values"));
+    pasteValuesAction->setObjectName(QStringLiteral("pasteValuesAction"));
+}
+
+// A bulk edit is one user action: the table sets the changed rows, the map
+// and the export follow as for any edit, and the history closes one step.
+void MainWindow::addBulkEdit(QMenu *menu, const QString &text, int kind)
+{
+    QAction *action = menu->addAction(text);
+    connect(action, &QAction::triggered, this, [this, kind] {
+        const std::string values = truthTableWidget->outputValues().toStdString();
+        truthTableWidget->setOutputValues(
+            QString::fromStdString(BulkEdit::apply(static_cast<BulkEdit::Kind>(kind), values)));
+        editHistory->record();
+    });
+}
+
+void MainWindow::copyTruthTable()
+{
+    std::vector<std::string> names;
+    for (const QString &name : truthTableWidget->variableNames())
+        names.push_back(name.toStdString());
+    const std::string text =
+        TruthTableText::tabSeparated(names, truthTableWidget->outputValues().toStdString());
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+// The menu entry pastes into the map when the map has the focus, else into
+// the truth table.
+void MainWindow::pasteValues()
+{
+    if (focusWidget() == kMapWidget)
+        kMapWidget->pasteValues();
+    else
+        truthTableWidget->pasteValues();
+}
+
+// After the window's own connections: the history learns every change the
+// export learns, closes one step at the end of each user action, and hands
+// undone states back through the slots the user's choices reach.
+void MainWindow::connectEditing()
+{
+    connect(truthTableWidget, &truthTable::sendMintermList, editHistory, &EditHistory::noteValues);
+    connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, editHistory,
+            &EditHistory::noteNames);
+    connect(truthTableWidget, &truthTable::cellClicked, editHistory, &EditHistory::record);
+    connect(kMapWidget, &kMap::cellClicked, editHistory, &EditHistory::record);
+    connect(truthTableWidget, &truthTable::valuesEdited, editHistory, &EditHistory::record);
+    connect(kMapWidget, &kMap::valuesEdited, editHistory, &EditHistory::record);
+    connect(fillTableButton, &QPushButton::clicked, editHistory, &EditHistory::record);
+    connect(importButton, &QPushButton::clicked, editHistory, &EditHistory::record);
+    connect(resetButton, &QPushButton::clicked, editHistory, &EditHistory::record);
+    connect(variableCountManager, &QComboBox::activated, editHistory, &EditHistory::record);
+    connect(editHistory, &EditHistory::restoreVariableCount, variableCountManager,
+            &VariableCountManager::slotUpdateVariableCount);
+    connect(editHistory, &EditHistory::restoreNames, changeVarsPopup,
+            &ChangeVarsPopup::slotUpdateVariableNames);
+    connect(editHistory, &EditHistory::restoreValues, truthTableWidget,
+            &truthTable::setOutputValues);
+    connect(copyTruthTableAction, &QAction::triggered, this, &MainWindow::copyTruthTable);
+    connect(pasteValuesAction, &QAction::triggered, this, &MainWindow::pasteValues);
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class ChangeVarsPopup;
+class EditHistory;
 class EquationManager;
 class HelpMenu;
 class ImportExport;
@@ -13,6 +14,7 @@ class QAction;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class StepsWindow;
@@ -41,6 +43,8 @@ private slots:
     void importHelp();
     void stepsHelp();
     void showSteps();
+    void copyTruthTable();
+    void pasteValues();
 
 private:
     void createWidgets();
@@ -50,6 +54,9 @@ private:
     // The Minimize menu and the steps window, wired after the widgets.
     void createMinimizeMenu();
     void connectSteps();
+    void createEditMenu();
+    void connectEditing();
+    void addBulkEdit(QMenu *menu, const QString &text, int kind);
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -86,6 +93,11 @@ private:
     // A window of its own, one per main window, deleted with it.
     StepsWindow *stepsWindow = nullptr;
     HelpMenu *helpWindow = nullptr;
+    // Undo, redo and the edits of the whole function.
+    EditHistory *editHistory = nullptr;
+    QMenu *editMenu = nullptr;
+    QAction *copyTruthTableAction = nullptr;
+    QAction *pasteValuesAction = nullptr;
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;

@@ -1,11 +1,20 @@
 #include "tables/kMap.h"
 
+#include "edit/ValueColumn.h"
 #include "tables/KarnaughLayout.h"
+#include "tables/MarkedCellDelegate.h"
+#include "tables/ValueKeys.h"
 
+#include <QApplication>
 #include <QBrush>
+#include <QClipboard>
 #include <QColor>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +40,8 @@ kMap::kMap(int rows, int columns, QWidget *parent)
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     buildMap();
     resizeColumnsToContents();
+    setItemDelegate(
+        new MarkedCellDelegate([this](const QModelIndex &index) { return isMarked(index); }, this));
 }
 
 void kMap::changeNumberElements(int elements)
@@ -129,6 +140,7 @@ void kMap::buildMap()
     const KarnaughLayout::Shape shape = KarnaughLayout::shape(numElements);
     if (shape.rows == 0)
         return;
+    clearMarks();
     setColumnCount(shape.columns);
     setRowCount(shape.rows);
     applyLabels();
@@ -194,4 +206,231 @@ void kMap::putCell(int row, int column, const QString &text)
     auto *cell = new QTableWidgetItem(text);
     cell->setFlags(Qt::ItemIsEnabled);
     setItem(row, column, cell);
+}
+
+QVector<kMap::MarkedCell> kMap::markedCells() const
+{
+    QVector<MarkedCell> cells;
+    int top = 0;
+    int bottom = rowCount() - 1;
+    int left = 0;
+    int right = columnCount() - 1;
+    if (!everyCellMarked) {
+        const int row = currentRow();
+        const int column = currentColumn();
+        if (row < 0 || column < 0)
+            return cells;
+        const bool anchored = anchorRow >= 0 && anchorRow < rowCount() && anchorColumn >= 0 &&
+                              anchorColumn < columnCount();
+        top = qMin(row, anchored ? anchorRow : row);
+        bottom = qMax(row, anchored ? anchorRow : row);
+        left = qMin(column, anchored ? anchorColumn : column);
+        right = qMax(column, anchored ? anchorColumn : column);
+    }
+    for (int row = top; row <= bottom; ++row) {
+        for (int column = left; column <= right; ++column) {
+            const int minterm = KarnaughLayout::mintermAt(numElements, row, column);
+            if (minterm >= 0 && item(row, column) != nullptr)
+                cells.append({minterm, item(row, column)});
+        }
+    }
+    std::sort(cells.begin(), cells.end(),
+              [](const MarkedCell &a, const MarkedCell &b) { return a.minterm < b.minterm; });
+    return cells;
+}
+
+bool kMap::isMarked(const QModelIndex &index) const
+{
+    if (!hasFocus())
+        return false;
+    const QVector<MarkedCell> cells = markedCells();
+    if (cells.size() < 2)
+        return false;
+    const QTableWidgetItem *cell = item(index.row(), index.column());
+    return std::any_of(cells.begin(), cells.end(),
+                       [cell](const MarkedCell &marked) { return marked.item == cell; });
+}
+
+void kMap::clearMarks()
+{
+    anchorRow = -1;
+    anchorColumn = -1;
+    everyCellMarked = false;
+}
+
+// The same change a click makes, with the value given instead of advanced.
+void kMap::setValue(const MarkedCell &cell, const QString &value)
+{
+    cell.item->setText(value);
+    emit cellModified(cell.minterm, cell.item);
+}
+
+void kMap::setMarkedCells(const QString &value)
+{
+    bool changed = false;
+    for (const MarkedCell &cell : markedCells()) {
+        if (cell.item->text() == value)
+            continue;
+        setValue(cell, value);
+        changed = true;
+    }
+    if (changed)
+        emit valuesEdited();
+}
+
+void kMap::advanceMarkedCells()
+{
+    const QVector<MarkedCell> cells = markedCells();
+    for (const MarkedCell &cell : cells)
+        setValue(cell, ValueKeys::advanced(cell.item->text()));
+    if (!cells.isEmpty())
+        emit valuesEdited();
+}
+
+void kMap::copyMarkedCells() const
+{
+    QString text;
+    for (const MarkedCell &cell : markedCells())
+        text += cell.item->text() + QLatin1Char('\n');
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+// A column of values, in minterm order, fills the whole map or exactly the
+// marked cells.
+void kMap::pasteValues()
+{
+    const ValueColumn::Parsed pasted =
+        ValueColumn::parse(QApplication::clipboard()->text().toStdString());
+    if (!pasted.error.empty()) {
+        ValueKeys::refusePaste(this, QString::fromStdString(pasted.error));
+        return;
+    }
+    const QString values = QString::fromStdString(pasted.values);
+    const int minterms = 1 << numElements;
+    QVector<MarkedCell> targets = markedCells();
+    if (values.size() == minterms) {
+        targets.clear();
+        for (int m = 0; m < minterms; ++m) {
+            const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(numElements, m);
+            if (at.row >= 0 && item(at.row, at.column) != nullptr)
+                targets.append({m, item(at.row, at.column)});
+        }
+    } else if (targets.size() < 2 || values.size() != targets.size()) {
+        QString reason = QStringLiteral("The clipboard holds %1 values; the map has %2 cells")
+                             .arg(values.size())
+                             .arg(minterms);
+        if (targets.size() > 1)
+            reason += QStringLiteral(" and %1 of them are marked").arg(targets.size());
+        ValueKeys::refusePaste(this, reason + QLatin1Char('.'));
+        return;
+    }
+    bool changed = false;
+    for (int i = 0; i < targets.size(); ++i) {
+        const QString value(values.at(i));
+        if (targets[i].item->text() == value)
+            continue;
+        setValue(targets[i], value);
+        changed = true;
+    }
+    if (changed)
+        emit valuesEdited();
+}
+
+bool kMap::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        ValueKeys::isViewShortcut(*static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QTableWidget::event(event);
+}
+
+void kMap::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::SelectAll)) {
+        everyCellMarked = true;
+        viewport()->update();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copyMarkedCells();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteValues();
+        return;
+    }
+    const QString value = ValueKeys::valueFor(*event);
+    if (!value.isEmpty()) {
+        setMarkedCells(value);
+        return;
+    }
+    if (ValueKeys::advances(*event)) {
+        advanceMarkedCells();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
+        return;
+    }
+    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
+                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
+    moveCursorBy(event, extend);
+}
+
+void kMap::moveVertically(int step)
+{
+    const int row = qBound(0, currentRow() + step, rowCount() - 1);
+    setCurrentCell(row, qMax(0, currentColumn()));
+}
+
+void kMap::mousePressEvent(QMouseEvent *event)
+{
+    moveCursorBy(event, (event->modifiers() & Qt::ShiftModifier) != 0);
+}
+
+// Shift stretches the marks from where the cursor was; any other move of
+// the current cell shrinks them to it.
+void kMap::moveCursorBy(QEvent *event, bool extend)
+{
+    if (extend && anchorRow < 0) {
+        anchorRow = currentRow();
+        anchorColumn = currentColumn();
+    }
+    extending = extend;
+    if (event->type() == QEvent::MouseButtonPress)
+        QTableWidget::mousePressEvent(static_cast<QMouseEvent *>(event));
+    else
+        QTableWidget::keyPressEvent(static_cast<QKeyEvent *>(event));
+    extending = false;
+    viewport()->update();
+}
+
+void kMap::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    everyCellMarked = false;
+    if (!extending) {
+        anchorRow = current.row();
+        anchorColumn = current.column();
+    }
+}
+
+// Dragging with the left button marks the cells from where it started.
+void kMap::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool dragging = (event->buttons() & Qt::LeftButton) != 0;
+    if (dragging && anchorRow < 0) {
+        anchorRow = currentRow();
+        anchorColumn = currentColumn();
+    }
+    extending = dragging;
+    const QModelIndex over = indexAt(event->position().toPoint());
+    if (dragging && over.isValid() && over != currentIndex())
+        setCurrentIndex(over);
+    QTableWidget::mouseMoveEvent(event);
+    extending = false;
+    viewport()->update();
 }

@@ -17,6 +17,8 @@ public:
 signals:
     // A click changed the value of minterm numRow; item is the map's own cell.
     void cellModified(int numRow, QTableWidgetItem *item);
+    // A key press or a paste changed values; one per user action.
+    void valuesEdited();
 
 public slots:
     void changeNumberElements(int elements);
@@ -26,8 +28,33 @@ public slots:
     void getCellChanged(int row, int column);
     void updateCircles(const QVector<QVector<int>> &implicantes);
     void resetMap();
+    void pasteValues();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
+    void moveCursorBy(QEvent *event, bool extend);
+    struct MarkedCell
+    {
+        int minterm;
+        QTableWidgetItem *item;
+    };
+    // The value cells from the anchor to the current cell, or every value
+    // cell, in minterm order.
+    QVector<MarkedCell> markedCells() const;
+    bool isMarked(const QModelIndex &index) const;
+    void clearMarks();
+    void setValue(const MarkedCell &cell, const QString &value);
+    void setMarkedCells(const QString &value);
+    void advanceMarkedCells();
+    void copyMarkedCells() const;
+    void moveVertically(int step);
+
     void buildMap();
     void applyLabels();
     void fitToGrid();
@@ -35,4 +62,8 @@ private:
 
     int numElements = 4;
     std::array<QString, 6> varNames;
+    int anchorRow = -1;
+    int anchorColumn = -1;
+    bool everyCellMarked = false;
+    bool extending = false;
 };

@@ -1,22 +1,19 @@
 #include "tables/truthTable.h"
 
+#include "edit/ValueColumn.h"
+#include "tables/MarkedCellDelegate.h"
+#include "tables/ValueKeys.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 
 const std::array<QString, 6> defaultNames{"A", "B", "C", "D", "E", "F"};
 constexpr int sectionSize = 30;
-
-QString advanced(const QString &value)
-{
-    if (value == QLatin1String("0"))
-        return QStringLiteral("1");
-    if (value == QLatin1String("1"))
-        return QStringLiteral("X");
-    if (value == QLatin1String("X"))
-        return QStringLiteral("0");
-    return value;
-}
 
 bool isVariableCount(int count)
 {
@@ -35,6 +32,8 @@ truthTable::truthTable(int rows, int columns, QWidget *parent)
     }
     rebuild();
     resizeColumnsToContents();
+    setItemDelegate(
+        new MarkedCellDelegate([this](const QModelIndex &index) { return isMarked(index); }, this));
 }
 
 QTableWidgetItem *truthTable::newCellItem(const QString &text)
@@ -46,6 +45,7 @@ QTableWidgetItem *truthTable::newCellItem(const QString &text)
 
 void truthTable::rebuild()
 {
+    clearMarks();
     updateTable();
     populateTable();
     emit sendMintermList(numElements, minterms);
@@ -125,7 +125,7 @@ void truthTable::getCellChanged(int r, int c)
 {
     if (c != outputColumn() || !isMinterm(r))
         return;
-    rowValues[r] = advanced(rowValues[r]);
+    rowValues[r] = ValueKeys::advanced(rowValues[r]);
     QTableWidgetItem *output = item(r, outputColumn());
     output->setText(rowValues[r]);
     emit cellModified(r, output);
@@ -184,4 +184,234 @@ void truthTable::changeVarNames(const QString &one, const QString &two, const QS
     setHorizontalHeaderItem(numElements, new QTableWidgetItem(QString()));
     setHorizontalHeaderItem(numElements + 1, new QTableWidgetItem(QStringLiteral("f")));
     resizeColumnsToContents();
+}
+
+QVector<QString> truthTable::variableNames() const
+{
+    return QVector<QString>(varNames.begin(), varNames.begin() + numElements);
+}
+
+QString truthTable::outputValues() const
+{
+    return rowValues.join(QString());
+}
+
+void truthTable::setOutputValues(const QString &values)
+{
+    const int rows = qMin(int(values.size()), rowCountForVariables());
+    bool changed = false;
+    for (int r = 0; r < rows; ++r) {
+        const QString value(values.at(r));
+        if (rowValues[r] == value)
+            continue;
+        assignOutput(r, value);
+        changed = true;
+    }
+    if (changed)
+        emit sendMintermList(numElements, minterms);
+}
+
+// The same change a click makes, with the value given instead of advanced.
+void truthTable::assignOutput(int row, const QString &value)
+{
+    rowValues[row] = value;
+    QTableWidgetItem *output = item(row, outputColumn());
+    output->setText(value);
+    minterms[row]->setText(value);
+    emit cellModified(row, output);
+}
+
+QVector<int> truthTable::markedRows() const
+{
+    QVector<int> rows;
+    const int last = rowCountForVariables() - 1;
+    if (everyRowMarked) {
+        for (int r = 0; r <= last; ++r)
+            rows << r;
+        return rows;
+    }
+    const int current = currentRow();
+    if (current < 0 || current > last)
+        return rows;
+    const int anchor = anchorRow >= 0 && anchorRow <= last ? anchorRow : current;
+    for (int r = qMin(anchor, current); r <= qMax(anchor, current); ++r)
+        rows << r;
+    return rows;
+}
+
+bool truthTable::isMarked(const QModelIndex &index) const
+{
+    if (index.column() != outputColumn() || !hasFocus())
+        return false;
+    const QVector<int> rows = markedRows();
+    return rows.size() > 1 && rows.contains(index.row());
+}
+
+void truthTable::clearMarks()
+{
+    anchorRow = -1;
+    everyRowMarked = false;
+}
+
+void truthTable::setMarkedRows(const QString &value)
+{
+    bool changed = false;
+    for (const int r : markedRows()) {
+        if (rowValues[r] == value)
+            continue;
+        assignOutput(r, value);
+        changed = true;
+    }
+    if (!changed)
+        return;
+    emit sendMintermList(numElements, minterms);
+    emit valuesEdited();
+}
+
+void truthTable::advanceMarkedRows()
+{
+    const QVector<int> rows = markedRows();
+    if (rows.isEmpty())
+        return;
+    for (const int r : rows)
+        assignOutput(r, ValueKeys::advanced(rowValues[r]));
+    emit sendMintermList(numElements, minterms);
+    emit valuesEdited();
+}
+
+void truthTable::copyMarkedRows() const
+{
+    QString text;
+    for (const int r : markedRows())
+        text += rowValues[r] + QLatin1Char('\n');
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+// A column of values fills the whole table, or exactly the marked rows.
+void truthTable::pasteValues()
+{
+    const ValueColumn::Parsed pasted =
+        ValueColumn::parse(QApplication::clipboard()->text().toStdString());
+    if (!pasted.error.empty()) {
+        ValueKeys::refusePaste(this, QString::fromStdString(pasted.error));
+        return;
+    }
+    const QString values = QString::fromStdString(pasted.values);
+    const QVector<int> rows = markedRows();
+    const QString before = outputValues();
+    if (values.size() == rowCountForVariables()) {
+        setOutputValues(values);
+    } else if (rows.size() > 1 && values.size() == rows.size()) {
+        for (int i = 0; i < rows.size(); ++i) {
+            if (rowValues[rows[i]] != QString(values.at(i)))
+                assignOutput(rows[i], QString(values.at(i)));
+        }
+        if (outputValues() != before)
+            emit sendMintermList(numElements, minterms);
+    } else {
+        QString reason =
+            QStringLiteral("The clipboard holds %1 values; the truth table has %2 rows")
+                .arg(values.size())
+                .arg(rowCountForVariables());
+        if (rows.size() > 1)
+            reason += QStringLiteral(" and %1 of them are marked").arg(rows.size());
+        ValueKeys::refusePaste(this, reason + QLatin1Char('.'));
+        return;
+    }
+    if (outputValues() != before)
+        emit valuesEdited();
+}
+
+bool truthTable::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        ValueKeys::isViewShortcut(*static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QTableWidget::event(event);
+}
+
+void truthTable::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::SelectAll)) {
+        everyRowMarked = true;
+        viewport()->update();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copyMarkedRows();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteValues();
+        return;
+    }
+    const QString value = ValueKeys::valueFor(*event);
+    if (!value.isEmpty()) {
+        setMarkedRows(value);
+        return;
+    }
+    if (ValueKeys::advances(*event)) {
+        advanceMarkedRows();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
+        return;
+    }
+    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
+                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
+    moveCursorBy(event, extend);
+}
+
+// Shift stretches the marks from where the cursor was; any other move of
+// the current cell shrinks them to it.
+void truthTable::moveCursorBy(QEvent *event, bool extend)
+{
+    if (extend && anchorRow < 0)
+        anchorRow = currentRow();
+    extending = extend;
+    if (event->type() == QEvent::MouseButtonPress)
+        QTableWidget::mousePressEvent(static_cast<QMouseEvent *>(event));
+    else
+        QTableWidget::keyPressEvent(static_cast<QKeyEvent *>(event));
+    extending = false;
+    viewport()->update();
+}
+
+void truthTable::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableWidget::currentChanged(current, previous);
+    everyRowMarked = false;
+    if (!extending)
+        anchorRow = current.row();
+}
+
+void truthTable::moveVertically(int step)
+{
+    const int row = qBound(0, currentRow() + step, rowCountForVariables() - 1);
+    const int column = currentColumn() < 0 ? outputColumn() : currentColumn();
+    setCurrentCell(row, column);
+}
+
+void truthTable::mousePressEvent(QMouseEvent *event)
+{
+    moveCursorBy(event, (event->modifiers() & Qt::ShiftModifier) != 0);
+}
+
+// Dragging with the left button marks the cells from where it started.
+void truthTable::mouseMoveEvent(QMouseEvent *event)
+{
+    const bool dragging = (event->buttons() & Qt::LeftButton) != 0;
+    if (dragging && anchorRow < 0)
+        anchorRow = currentRow();
+    extending = dragging;
+    const QModelIndex over = indexAt(event->position().toPoint());
+    if (dragging && over.isValid() && over != currentIndex())
+        setCurrentIndex(over);
+    QTableWidget::mouseMoveEvent(event);
+    extending = false;
+    viewport()->update();
 }

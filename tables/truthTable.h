@@ -17,11 +17,16 @@ public:
     truthTable(int rows, int columns, QWidget *parent = nullptr);
 
     int variableCount() const { return numElements; }
+    // The names in use and the output column, one character per row.
+    QVector<QString> variableNames() const;
+    QString outputValues() const;
 
 signals:
     void cellModified(int numRow, QTableWidgetItem *content);
     void sendMinterms(int size, QList<QTableWidgetItem *> minterms);
     void sendMintermList(int size, QList<QTableWidgetItem *> minterms);
+    // A key press or a paste changed values; one per user action.
+    void valuesEdited();
 
 public slots:
     void changeVarNames(const QString &one, const QString &two, const QString &three,
@@ -35,8 +40,29 @@ public slots:
     void updateCell(int row, QTableWidgetItem *value);
     void updateFromParser(const QVector<bool> &values);
     void resetTable();
+    // Sets every row whose value differs from `values` (one character per
+    // row): one cellModified per changed row, then one minterm list.
+    void setOutputValues(const QString &values);
+    void pasteValues();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
+    void moveCursorBy(QEvent *event, bool extend);
+    QVector<int> markedRows() const;
+    bool isMarked(const QModelIndex &index) const;
+    void clearMarks();
+    void assignOutput(int row, const QString &value);
+    void setMarkedRows(const QString &value);
+    void advanceMarkedRows();
+    void copyMarkedRows() const;
+    void moveVertically(int step);
+
     static constexpr int maxMinterms = 64;
 
     void populateTable();
@@ -52,4 +78,8 @@ private:
     int numElements = 4;
     std::array<QTableWidgetItem, maxMinterms> mintermItems;
     QList<QTableWidgetItem *> minterms;
+    // Keys edit the rows from the anchor to the current row, or every row.
+    int anchorRow = -1;
+    bool everyRowMarked = false;
+    bool extending = false;
 };

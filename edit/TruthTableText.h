@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The truth table as tab-separated text, the form spreadsheets paste: a
+// header line with the variable names and "f", then one line per minterm
+// with its input bits (first variable most significant) and its value.
+namespace TruthTableText {
+
+std::string tabSeparated(const std::vector<std::string> &names, const std::string &values);
+
+} // namespace TruthTableText

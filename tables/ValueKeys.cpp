@@ -1,0 +1,61 @@
+#include "tables/ValueKeys.h"
+
+#include "edit/ValueColumn.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMessageBox>
+
+namespace ValueKeys {
+
+namespace {
+
+bool hasCommandModifier(const QKeyEvent &event)
+{
+    return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
+} // namespace
+
+QString valueFor(const QKeyEvent &event)
+{
+    if (hasCommandModifier(event))
+        return QString();
+    if (event.key() == Qt::Key_Delete || event.key() == Qt::Key_Backspace)
+        return QStringLiteral("0");
+    const QString text = event.text();
+    if (text.size() != 1 || text.at(0).unicode() > 127)
+        return QString();
+    const char value = ValueColumn::valueOf(static_cast<char>(text.at(0).unicode()));
+    return value == '\0' ? QString() : QString(QLatin1Char(value));
+}
+
+bool advances(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Space && !hasCommandModifier(event);
+}
+
+bool isViewShortcut(const QKeyEvent &event)
+{
+    return event.matches(QKeySequence::SelectAll) || event.matches(QKeySequence::Copy) ||
+           event.matches(QKeySequence::Paste);
+}
+
+QString advanced(const QString &value)
+{
+    if (value == QLatin1String("0"))
+        return QStringLiteral("1");
+    if (value == QLatin1String("1"))
+        return QStringLiteral("X");
+    if (value == QLatin1String("X"))
+        return QStringLiteral("0");
+    return value;
+}
+
+void refusePaste(QWidget *parent, const QString &reason)
+{
+    QMessageBox::warning(parent, QStringLiteral("Paste Values"),
+                         QStringLiteral("The values were not pasted.\n%1").arg(reason));
+}
+
+} // namespace ValueKeys
