@@ -1,6 +1,7 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/PlaInput.h"
+#include "pla/PlaReader.h"
 
 namespace {
 
@@ -39,6 +40,9 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
             status = 2;
             continue;
         }
+        const std::string labelsNote = PlaReader::replacedLabelsNote(function);
+        if (!labelsNote.empty())
+            err += PlaInput::shownName(file) + ": " + labelsNote + "\n";
         if (function.severalOutputs)
             err += PlaInput::shownName(file) +
                    ": describes several outputs; only the first output was read.\n";

@@ -5,6 +5,7 @@
 #include "cli/MapRenderer.h"
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
+#include "pla/PlaReader.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -49,6 +50,9 @@ int main(int argc, char **argv)
         return fail(error);
     if (!SolutionFinder::namesFor(function, options.names, names, error))
         return fail(PlaInput::shownName(file) + ": " + error);
+    const std::string labelsNote = PlaReader::replacedLabelsNote(function);
+    if (!labelsNote.empty())
+        std::fprintf(stderr, "%s: %s\n", PlaInput::shownName(file).c_str(), labelsNote.c_str());
 
     SolutionFinder finder;
     const SolvedFunction solved = finder.solve(

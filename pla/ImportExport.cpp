@@ -88,6 +88,11 @@ bool ImportExport::importFrom(const QString &fileName)
         return false;
     }
     announce(*result.function);
+    const std::string labelsNote = PlaReader::replacedLabelsNote(*result.function);
+    if (!labelsNote.empty())
+        QMessageBox::information(this, importTitle,
+                                 QStringLiteral("%1 was imported.\n%2")
+                                     .arg(shownName, QString::fromStdString(labelsNote)));
     if (result.function->severalOutputs)
         QMessageBox::information(this, importTitle,
                                  QStringLiteral("%1 describes several outputs; only the first "

@@ -150,6 +150,8 @@ private slots:
     void evalError();
     void refusesBadInput_data();
     void refusesBadInput();
+    void readsOtherToolsFiles_data();
+    void readsOtherToolsFiles();
     void helpAndVersion();
 
 private:
@@ -535,8 +537,8 @@ void CliTest::refusesBadInput_data()
         << QStringList{"minimize", "FILE"} << QByteArray(".o 1\n.i 7\n") << "FILE:2: ";
     QTest::newRow("input part of the wrong width")
         << QStringList{"minimize", "FILE"} << QByteArray(".i 3\n\n0101 1\n") << "FILE:3: ";
-    QTest::newRow(".ilb name too long")
-        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.ilb abcd B\n") << "FILE:2: ";
+    QTest::newRow("multi-valued file")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.mv 3 2 4\n") << "FILE:2: ";
     QTest::newRow("missing file") << QStringList{"minimize", "FILE.missing"} << good
                                   << "FILE.missing: cannot read";
     QTest::newRow("--names too few for the file")
@@ -573,6 +575,59 @@ void CliTest::refusesBadInput()
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
+}
+
+void CliTest::readsOtherToolsFiles_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expectedOut");
+    QTest::addColumn<QString>("expectedError");
+
+    const QByteArray badLabels = ".i 3\n.o 1\n.ilb CWP<6> x_1 c\n1-- 1\n-11 1\n";
+    const QString labelsNote = "FILE: The labels \"CWP<6>\", \"x_1\" are not valid variable names "
+                               "(1 to 3 letters or digits, all different), so the variables have "
+                               "the default names A, B, C.\n";
+    QTest::newRow("labels that are not names")
+        << QStringList{"minimize", "FILE"} << badLabels << "B&C+A\n"
+        << labelsNote;
+    QTest::newRow("labels that are not names, --json")
+        << QStringList{"minimize", "--json", "FILE"} << badLabels << "\"names\":[\"A\",\"B\",\"C\"]"
+        << labelsNote;
+    QTest::newRow("labels that are not names, map")
+        << QStringList{"map", "FILE", "-o", "FILE.svg"} << badLabels << "" << labelsNote;
+    QTest::newRow("planes separated by |")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 1\n11|1\n") << "A&B\n"
+        << "";
+    QTest::newRow("a 0 for the first output keeps an earlier 1")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 2\n1- 10\n11 01\n") << "A\n"
+        << "FILE: describes several outputs";
+    QTest::newRow("type fr") << QStringList{"minimize", "FILE"}
+                             << QByteArray(".i 2\n.o 1\n.type fr\n11 1\n0- 0\n") << "A\n"
+                             << "";
+}
+
+// Files as other tools write them are read, a note on standard error says
+// what was adapted, and the call still succeeds.
+void CliTest::readsOtherToolsFiles()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expectedOut);
+    QFETCH(QString, expectedError);
+
+    const QString path = writeFile(QStringLiteral("other.pla"), file);
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("FILE"), path);
+    expectedError.replace(QLatin1String("FILE"), path);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains(expectedOut), qPrintable(run.out));
+    if (expectedError.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
 }
 
 void CliTest::helpAndVersion()

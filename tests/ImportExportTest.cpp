@@ -107,6 +107,8 @@ private slots:
     void malformedFileChangesNothing();
     void unreadableFileChangesNothing();
     void cancelledImportKeepsNames();
+    void invalidLabelsImportWithNote_data();
+    void invalidLabelsImportWithNote();
     void severalOutputsAreReported();
     void importThroughFileDialog();
 
@@ -226,7 +228,7 @@ void ImportExportTest::importAnnouncesInOrder_data()
                        "cell 7 5 1",
                        "map 7 1"};
     QTest::newRow("product lines without .i touch only their cells")
-        << QStringList{"a", "b"} << QByteArray("01 ~\n") << QStringList{"cell 1 4 X", "map 1 X"};
+        << QStringList{"a", "b"} << QByteArray("01 -\n") << QStringList{"cell 1 4 X", "map 1 X"};
     QTest::newRow("espresso file with dashes and directives")
         << QStringList{"A", "B", "C", "D"}
         << QByteArray("# minimised by espresso\n.i 3\n.o 1\n.p 2\n.type fd\n1-- 1\n-00 -\n.e\n")
@@ -264,8 +266,6 @@ void ImportExportTest::malformedFileChangesNothing_data()
     QTest::newRow("input part of the wrong length") << QByteArray(".i 3\n.o 1\n0101 1\n") << 3;
     QTest::newRow("input part measured against the shown count") << QByteArray("010 1\n") << 1;
     QTest::newRow("product line without output part") << QByteArray(".i 2\n11 1\n01\n") << 3;
-    QTest::newRow("name the dialog would refuse") << QByteArray(".i 2\n.ilb a-b c\n") << 2;
-    QTest::newRow("repeated name") << QByteArray(".i 2\n.ilb x x\n") << 2;
 }
 
 void ImportExportTest::malformedFileChangesNothing()
@@ -325,6 +325,57 @@ void ImportExportTest::cancelledImportKeepsNames()
     QCOMPARE(readFile(path), QByteArray(".i 2\n.o 1\n.ilb in1 in2 \n01 1\n10 1\n"));
 }
 
+void ImportExportTest::invalidLabelsImportWithNote_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a label the names dialog would refuse")
+        << QByteArray(".i 2\n.ilb a-b c\n11 1\n") << "\"a-b\""
+        << QStringList{"count 2", "changeNames A,B,C,D,E,F", "variableNames A,B", "cell 3 4 1",
+                       "map 3 1"};
+    QTest::newRow("a repeated label")
+        << QByteArray(".i 2\n.ilb x x\n") << "\"x\""
+        << QStringList{"count 2", "changeNames A,B,C,D,E,F", "variableNames A,B"};
+    QTest::newRow("bus labels") << QByteArray(".i 3\n.ilb CWP<6> b DST2s<0>\n1-- 1\n")
+                                << "\"CWP<6>\", \"DST2s<0>\""
+                                << QStringList{"count 3",
+                                               "changeNames A,B,C,D,E,F",
+                                               "variableNames A,B,C",
+                                               "cell 4 5 1",
+                                               "map 4 1",
+                                               "cell 5 5 1",
+                                               "map 5 1",
+                                               "cell 6 5 1",
+                                               "map 6 1",
+                                               "cell 7 5 1",
+                                               "map 7 1"};
+}
+
+// The function is what the user came for: labels that cannot be names cost
+// the names only, and an information box says which labels were replaced.
+void ImportExportTest::invalidLabelsImportWithNote()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, labels);
+
+    ImportExport pla;
+    showFunction(pla, {"u", "v"}, "01X1");
+    Announcements announcements(pla);
+    const QString path = writeFile(dir, QStringLiteral("labels.pla"), file);
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    QVERIFY(pla.importFrom(path));
+
+    QCOMPARE(answerer.answeredTimes(), 1);
+    QCOMPARE(answerer.className(), QStringLiteral("QMessageBox"));
+    QCOMPARE(answerer.title(), QStringLiteral("Import File"));
+    QVERIFY2(answerer.text().contains(labels + QStringLiteral(" ")), qPrintable(answerer.text()));
+    QVERIFY(answerer.text().contains(QStringLiteral("labels.pla was imported")));
+    QTEST(announcements.log, "expected");
+}
+
 void ImportExportTest::severalOutputsAreReported()
 {
     ImportExport pla;
@@ -339,8 +390,8 @@ void ImportExportTest::severalOutputsAreReported()
     QCOMPARE(answerer.title(), QStringLiteral("Import File"));
     QVERIFY2(answerer.text().contains(QStringLiteral("only the first output")),
              qPrintable(answerer.text()));
-    QCOMPARE(announcements.log, (QStringList{"count 2", "variableNames A,B", "cell 0 4 1",
-                                             "map 0 1", "cell 3 4 0", "map 3 0"}));
+    QCOMPARE(announcements.log,
+             (QStringList{"count 2", "variableNames A,B", "cell 0 4 1", "map 0 1"}));
 }
 
 void ImportExportTest::importThroughFileDialog()

@@ -71,6 +71,7 @@ private slots:
     void exportWritesWhatIsShown();
     void importWithoutNamesKeepsNamesAtNewCount();
     void malformedImportChangesNothing();
+    void invalidLabelsKeepTheFunction();
     void roundTripForEveryCount();
 
 private:
@@ -363,6 +364,36 @@ void PlaWindowTest::malformedImportChangesNothing()
     QVERIFY2(warningAnswerer.text().contains(QStringLiteral("Line 4")),
              qPrintable(warningAnswerer.text()));
     checkShows(4, {"k", "l", "m", "n"}, QStringLiteral("0110000000000001"));
+}
+
+// Labels another tool wrote cost the names only: the note names them, and
+// every view shows the file's function under the default names.
+void PlaWindowTest::invalidLabelsKeepTheFunction()
+{
+    rename({"k", "l", "m", "n"});
+    setValues(QStringLiteral("0110000000000001"));
+    const QString path = dir.filePath(QStringLiteral("labels.pla"));
+    QVERIFY(writeFile(path, ".i 3\n.o 1\n.ilb CWP<6> CWP<5> changeCWP2\n1-- 1\n11- 0\n"
+                            "-11 1\n.e\n"));
+
+    ModalBoxAnswerer fileAnswerer;
+    ModalBoxAnswerer noteAnswerer;
+    fileAnswerer.arm([&](QWidget *modal) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(fileDialog);
+        fileDialog->selectFile(path);
+        noteAnswerer.arm();
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    child<QPushButton>("importButton")->click();
+
+    QCOMPARE(noteAnswerer.answeredTimes(), 1);
+    QCOMPARE(noteAnswerer.className(), QStringLiteral("QMessageBox"));
+    QCOMPARE(noteAnswerer.title(), QStringLiteral("Import File"));
+    QVERIFY2(noteAnswerer.text().contains(
+                 QStringLiteral("\"CWP<6>\", \"CWP<5>\", \"changeCWP2\" are not valid")),
+             qPrintable(noteAnswerer.text()));
+    checkShows(3, {"A", "B", "C"}, QStringLiteral("00011111"));
 }
 
 // Export, Reset, import and export again, through the window, for random
