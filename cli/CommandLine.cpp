@@ -21,6 +21,7 @@ struct RawValues
     std::string names;
     std::string variableCount;
     std::string output;
+    std::string plaOutput;
     bool help = false;
 };
 
@@ -40,6 +41,7 @@ void declareMinimize(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_flag("--json", options.json);
     app.add_flag("--exact", options.exact);
     app.add_flag("--all", options.all);
+    app.add_option("--output", raw.plaOutput);
     declareNames(app, raw);
 }
 
@@ -143,6 +145,19 @@ bool parseCount(const std::string &text, int &count)
     return true;
 }
 
+bool parseOutputNumber(const std::string &text, int &number)
+{
+    if (text.empty() || text.size() > 4 || text[0] == '0')
+        return false;
+    number = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        number = number * 10 + (c - '0');
+    }
+    return true;
+}
+
 std::string lowerCase(std::string text)
 {
     for (char &c : text) {
@@ -169,6 +184,16 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         !parseCount(raw.variableCount, options.variableCount)) {
         error = "--vars gives " + quoted(raw.variableCount) +
                 ", but the number of variables must be 2 to 6.";
+        return false;
+    }
+    // Only minimize's --output picks a file's output; map's names the image.
+    const CLI::Option *plaOutput = options.command == CliOptions::Command::Minimize
+                                       ? app.get_option_no_throw("--output")
+                                       : nullptr;
+    if (plaOutput != nullptr && plaOutput->count() > 0 &&
+        !parseOutputNumber(raw.plaOutput, options.plaOutput)) {
+        error = "--output gives " + quoted(raw.plaOutput) +
+                ", but it must be the number of an output: 1 for the first.";
         return false;
     }
     const CLI::Option *output = app.get_option_no_throw("-o");
@@ -333,7 +358,8 @@ bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &
 std::string CommandLine::usage()
 {
     return "Usage:\n"
-           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json] [--exact [--all]] FILE.pla...\n"
+           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json] [--exact [--all]]\n"
+           "                       [--output K] FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli --help | --version\n"
@@ -353,6 +379,8 @@ std::string CommandLine::usage()
            "  --json         one JSON object per file (an array for several files)\n"
            "  --exact        a true minimum: fewest terms, then fewest literals\n"
            "  --all          with --exact, every minimum solution, one per line\n"
+           "  --output K     minimize: output K of files with several (1, the first, if\n"
+           "                 not given)\n"
            "  -o FILE        the image to write (.png or .svg)\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";

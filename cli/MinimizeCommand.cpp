@@ -30,7 +30,8 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
         PlaFunction function;
         FileResult result;
         std::string error;
-        if (!PlaInput::load(file, startCount, function, error)) {
+        const int output = options.plaOutput > 0 ? options.plaOutput - 1 : 0;
+        if (!PlaInput::load(file, startCount, function, error, output)) {
             err += error + "\n";
             status = 2;
             continue;
@@ -43,7 +44,7 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
         const std::string labelsNote = PlaReader::replacedLabelsNote(function);
         if (!labelsNote.empty())
             err += PlaInput::shownName(file) + ": " + labelsNote + "\n";
-        if (function.severalOutputs)
+        if (function.severalOutputs && options.plaOutput == 0)
             err += PlaInput::shownName(file) +
                    ": describes several outputs; only the first output was read.\n";
 

@@ -25,7 +25,7 @@ std::string PlaInput::shownName(const std::string &path)
 }
 
 bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &function,
-                    std::string &error)
+                    std::string &error, int output)
 {
     std::string text;
     const std::string name = shownName(path);
@@ -49,9 +49,15 @@ bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &func
         }
     }
 
-    PlaReadResult result = PlaReader::read(text, currentCount);
+    PlaReadResult result = PlaReader::read(text, currentCount, output);
     if (!result.ok()) {
         error = name + ":" + std::to_string(result.error.line) + ": " + result.error.message;
+        return false;
+    }
+    if (output >= result.function->outputCount) {
+        const int count = result.function->outputCount;
+        error = name + ": has " + std::to_string(count) + (count == 1 ? " output" : " outputs") +
+                ", so there is no output " + std::to_string(output + 1) + ".";
         return false;
     }
     function = std::move(*result.function);

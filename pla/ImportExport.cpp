@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
@@ -78,7 +79,15 @@ bool ImportExport::importFrom(const QString &fileName)
         return false;
     }
 
-    const PlaReadResult result = PlaReader::read(bytes.toStdString(), numVars);
+    const std::string text = bytes.toStdString();
+    PlaReadResult result = PlaReader::read(text, numVars);
+    if (result.ok() && result.function->severalOutputs) {
+        const int output = chooseOutput(shownName, *result.function);
+        if (output < 0)
+            return false;
+        if (output > 0)
+            result = PlaReader::read(text, numVars, output);
+    }
     if (!result.ok()) {
         QMessageBox::warning(this, importTitle,
                              QStringLiteral("%1 was not imported.\nLine %2: %3")
@@ -93,12 +102,31 @@ bool ImportExport::importFrom(const QString &fileName)
         QMessageBox::information(this, importTitle,
                                  QStringLiteral("%1 was imported.\n%2")
                                      .arg(shownName, QString::fromStdString(labelsNote)));
-    if (result.function->severalOutputs)
-        QMessageBox::information(this, importTitle,
-                                 QStringLiteral("%1 describes several outputs; only the first "
-                                                "output was imported.")
-                                     .arg(shownName));
     return true;
+}
+
+// Asks which output of a file of several to import: -1 when the user cancels.
+int ImportExport::chooseOutput(const QString &shownName, const PlaFunction &function)
+{
+    QStringList outputs;
+    for (int k = 0; k < function.outputCount; ++k) {
+        const QString number = QString::number(k + 1);
+        outputs << (k < static_cast<int>(function.outputNames.size())
+                        ? QStringLiteral("%1: %2").arg(
+                              number, QString::fromStdString(function.outputNames[k]))
+                        : QStringLiteral("%1: output %1").arg(number));
+    }
+    QInputDialog chooser(this);
+    chooser.setWindowTitle(importTitle);
+    chooser.setLabelText(QStringLiteral("%1 describes %2 outputs. Which one should be imported?")
+                             .arg(shownName)
+                             .arg(function.outputCount));
+    chooser.setOption(QInputDialog::UseListViewForComboBoxItems);
+    chooser.setComboBoxItems(outputs);
+    chooser.setTextValue(outputs.front());
+    if (chooser.exec() != QDialog::Accepted)
+        return -1;
+    return static_cast<int>(outputs.indexOf(chooser.textValue()));
 }
 
 void ImportExport::announce(const PlaFunction &function)

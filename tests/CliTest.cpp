@@ -539,6 +539,9 @@ void CliTest::refusesBadInput_data()
         << QStringList{"minimize", "FILE"} << QByteArray(".i 3\n\n0101 1\n") << "FILE:3: ";
     QTest::newRow("multi-valued file")
         << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.mv 3 2 4\n") << "FILE:2: ";
+    QTest::newRow("--output past the file's outputs")
+        << QStringList{"minimize", "--output", "3", "FILE"} << QByteArray(".i 2\n.o 2\n11 10\n")
+        << "FILE: has 2 outputs, so there is no output 3.";
     QTest::newRow("missing file") << QStringList{"minimize", "FILE.missing"} << good
                                   << "FILE.missing: cannot read";
     QTest::newRow("--names too few for the file")
@@ -602,6 +605,16 @@ void CliTest::readsOtherToolsFiles_data()
     QTest::newRow("a 0 for the first output keeps an earlier 1")
         << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 2\n1- 10\n11 01\n") << "A\n"
         << "FILE: describes several outputs";
+    const QByteArray twoOutputs = ".i 2\n.o 2\n.ob f g\n1- 10\n11 01\n0- 01\n";
+    QTest::newRow("--output 2 reads the second output")
+        << QStringList{"minimize", "--output", "2", "FILE"} << twoOutputs << "A'+B\n"
+        << "";
+    QTest::newRow("--output 1 is the first, without a note")
+        << QStringList{"minimize", "FILE", "--output", "1"} << twoOutputs << "A\n"
+        << "";
+    QTest::newRow("--output with --json") << QStringList{"minimize", "--json", "--output=2", "FILE"}
+                                          << twoOutputs << "\"text\":\"A'+B\""
+                                          << "";
     QTest::newRow("type fr") << QStringList{"minimize", "FILE"}
                              << QByteArray(".i 2\n.o 1\n.type fr\n11 1\n0- 0\n") << "A\n"
                              << "";

@@ -3,7 +3,9 @@
 #include "ModalBoxAnswerer.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QListView>
 #include <QTableWidgetItem>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,7 +111,8 @@ private slots:
     void cancelledImportKeepsNames();
     void invalidLabelsImportWithNote_data();
     void invalidLabelsImportWithNote();
-    void severalOutputsAreReported();
+    void severalOutputsAskWhichOne_data();
+    void severalOutputsAskWhichOne();
     void importThroughFileDialog();
 
 private:
@@ -376,22 +379,72 @@ void ImportExportTest::invalidLabelsImportWithNote()
     QTEST(announcements.log, "expected");
 }
 
-void ImportExportTest::severalOutputsAreReported()
+void ImportExportTest::severalOutputsAskWhichOne_data()
 {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("choice"); // the row picked; -1 cancels
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("expected");
+
+    const QByteArray named = ".i 2\n.o 3\n.ob f g h\n00 100\n11 01-\n1- 0~1\n";
+    const QStringList namedList{"1: f", "2: g", "3: h"};
+    QTest::newRow("Ok takes the first, preselected")
+        << named << 0 << namedList
+        << QStringList{"count 2", "variableNames A,B", "cell 0 4 1", "map 0 1"};
+    QTest::newRow("the second output")
+        << named << 1 << namedList
+        << QStringList{"count 2", "variableNames A,B", "cell 3 4 1", "map 3 1"};
+    QTest::newRow("the third output, don't care over 1")
+        << named << 2 << namedList << QStringList{"count 2", "variableNames A,B", "cell 2 4 1",
+                                                  "map 2 1", "cell 3 4 X",        "map 3 X"};
+    QTest::newRow("Cancel imports nothing") << named << -1 << namedList << QStringList{};
+    QTest::newRow("without .ob the outputs are numbered")
+        << QByteArray(".i 2\n01 01\n") << 1 << QStringList{"1: output 1", "2: output 2"}
+        << QStringList{"count 2", "variableNames A,B", "cell 1 4 1", "map 1 1"};
+    QTest::newRow("fewer .ob labels than outputs")
+        << QByteArray(".i 2\n.o 2\n.ob sum\n01 1-\n") << 0 << QStringList{"1: sum", "2: output 2"}
+        << QStringList{"count 2", "variableNames A,B", "cell 1 4 1", "map 1 1"};
+}
+
+// A file of several outputs asks which one to import, then imports that
+// one only; Cancel leaves everything as it was.
+void ImportExportTest::severalOutputsAskWhichOne()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, choice);
+    QFETCH(QStringList, listed);
+
     ImportExport pla;
     Announcements announcements(pla);
-    const QString path =
-        writeFile(dir, QStringLiteral("two.pla"), ".i 2\n.o 2\n.ob f g\n00 10\n11 01\n");
+    const QString path = writeFile(dir, QStringLiteral("several.pla"), file);
+    QStringList shown;
+    QString preselected;
     ModalBoxAnswerer answerer;
-    answerer.arm();
-    QVERIFY(pla.importFrom(path));
+    answerer.arm([&](QWidget *modal) {
+        auto *list = modal->findChild<QListView *>();
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        QVERIFY(list && dialog);
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            shown << list->model()->index(row, 0).data().toString();
+        preselected = list->currentIndex().data().toString();
+        if (choice < 0) {
+            QTest::keyClick(list, Qt::Key_Escape);
+            return;
+        }
+        list->setCurrentIndex(list->model()->index(choice, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QCOMPARE(pla.importFrom(path), choice >= 0);
 
-    QCOMPARE(answerer.className(), QStringLiteral("QMessageBox"));
+    QCOMPARE(answerer.answeredTimes(), 1);
+    QCOMPARE(answerer.className(), QStringLiteral("QInputDialog"));
     QCOMPARE(answerer.title(), QStringLiteral("Import File"));
-    QVERIFY2(answerer.text().contains(QStringLiteral("only the first output")),
+    QVERIFY2(answerer.text().contains(
+                 QStringLiteral("several.pla describes %1 outputs").arg(listed.size())),
              qPrintable(answerer.text()));
-    QCOMPARE(announcements.log,
-             (QStringList{"count 2", "variableNames A,B", "cell 0 4 1", "map 0 1"}));
+    QCOMPARE(shown, listed);
+    QCOMPARE(preselected, listed.front());
+    QTEST(announcements.log, "expected");
 }
 
 void ImportExportTest::importThroughFileDialog()

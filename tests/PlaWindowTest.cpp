@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +73,7 @@ private slots:
     void importWithoutNamesKeepsNamesAtNewCount();
     void malformedImportChangesNothing();
     void invalidLabelsKeepTheFunction();
+    void chosenOutputIsShown();
     void roundTripForEveryCount();
 
 private:
@@ -394,6 +396,40 @@ void PlaWindowTest::invalidLabelsKeepTheFunction()
                  QStringLiteral("\"CWP<6>\", \"CWP<5>\", \"changeCWP2\" are not valid")),
              qPrintable(noteAnswerer.text()));
     checkShows(3, {"A", "B", "C"}, QStringLiteral("00011111"));
+}
+
+// The chooser comes between the file dialog and the import; the window
+// then shows the chosen output in every view.
+void PlaWindowTest::chosenOutputIsShown()
+{
+    const QString path = dir.filePath(QStringLiteral("outputs.pla"));
+    QVERIFY(writeFile(path, ".i 3\n.o 2\n.ilb p q r\n.ob carry sum\n11- 10\n1-1 10\n-11 10\n"
+                            "001 01\n010 01\n100 01\n111 01\n"));
+
+    ModalBoxAnswerer fileAnswerer;
+    ModalBoxAnswerer chooserAnswerer;
+    QStringList listed;
+    fileAnswerer.arm([&](QWidget *modal) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(fileDialog);
+        fileDialog->selectFile(path);
+        chooserAnswerer.arm([&](QWidget *chooser) {
+            auto *list = chooser->findChild<QListView *>();
+            QVERIFY(list);
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                listed << list->model()->index(row, 0).data().toString();
+            const QModelIndex second = list->model()->index(1, 0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(second).center());
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    child<QPushButton>("importButton")->click();
+
+    QCOMPARE(chooserAnswerer.answeredTimes(), 1);
+    QCOMPARE(listed, (QStringList{"1: carry", "2: sum"}));
+    checkShows(3, {"p", "q", "r"}, QStringLiteral("01101001"));
 }
 
 // Export, Reset, import and export again, through the window, for random
