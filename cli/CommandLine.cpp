@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 
 #include <CLI/CLI.hpp>
@@ -9,9 +10,10 @@
 
 namespace {
 
+// An argument as a message shows it, escaped and cut.
 std::string quoted(const std::string &text)
 {
-    return "\"" + text + "\"";
+    return "\"" + SafeText::shown(text) + "\"";
 }
 
 // The option values that are checked after parsing, in the words of this tool
@@ -115,7 +117,7 @@ std::string unknownOption(const std::string &argument)
         RawValues raw;
         declareCommand(app, entry, options, raw);
         if (app.get_option_no_throw(name) != nullptr)
-            return name + " belongs to the " + entry.name + " command.";
+            return SafeText::shown(name) + " belongs to the " + entry.name + " command.";
     }
     return "unknown option " + quoted(argument) + ".";
 }
@@ -123,7 +125,7 @@ std::string unknownOption(const std::string &argument)
 // The library's messages about a value start with the option's name.
 std::string parseFailure(const CLI::ParseError &failure)
 {
-    const std::string message = failure.what();
+    const std::string message = SafeText::shown(failure.what(), SafeText::nameLimit);
     if (dynamic_cast<const CLI::ArgumentMismatch *>(&failure) != nullptr) {
         const std::size_t override = message.find(" was given a disallowed flag override");
         if (override != std::string::npos) {

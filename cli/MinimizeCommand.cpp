@@ -65,7 +65,7 @@ std::string MinimizeCommand::plainText(const CliOptions &options,
     for (const FileResult &result : results) {
         for (const Solution &solution : result.solved.solutions) {
             if (prefixed)
-                out += result.file + ": ";
+                out += PlaInput::shownName(result.file) + ": ";
             out += solution.text;
             out += '\n';
         }

@@ -1,5 +1,6 @@
 #include "cli/PlaInput.h"
 
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 
 #include <cerrno>
@@ -21,7 +22,7 @@ bool readAll(std::FILE *file, std::string &text)
 
 std::string PlaInput::shownName(const std::string &path)
 {
-    return path == "-" ? "(standard input)" : path;
+    return path == "-" ? "(standard input)" : SafeText::shown(path, SafeText::nameLimit);
 }
 
 bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &function,

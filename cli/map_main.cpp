@@ -5,6 +5,7 @@
 #include "cli/MapRenderer.h"
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 
 #include <QApplication>
@@ -74,6 +75,7 @@ int main(int argc, char **argv)
     const QString output = QString::fromLocal8Bit(options.output.c_str());
     if (!MapRenderer::render(function.variableCount, names, function.values, groups, output,
                              renderError))
-        return fail(options.output + ": cannot write: " + renderError.toStdString());
+        return fail(SafeText::shown(options.output, SafeText::nameLimit) + ": cannot write: " +
+                    SafeText::shown(renderError.toStdString(), SafeText::nameLimit));
     return 0;
 }

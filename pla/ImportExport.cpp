@@ -1,5 +1,6 @@
 #include "pla/ImportExport.h"
 
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
 
@@ -15,6 +16,17 @@ namespace {
 const QString importTitle = QStringLiteral("Import File");
 const QString exportTitle = QStringLiteral("Export File");
 const QString fileFilter = QStringLiteral("*.pla");
+
+// Text from a file or its name as a box shows it.
+QString safe(const std::string &text, std::size_t limit = SafeText::fragmentLimit)
+{
+    return QString::fromStdString(SafeText::shown(text, limit));
+}
+
+QString safeFileName(const QString &fileName)
+{
+    return safe(QDir::toNativeSeparators(fileName).toStdString(), SafeText::nameLimit);
+}
 
 bool isVariableCount(int count)
 {
@@ -67,7 +79,7 @@ void ImportExport::exportFile()
 
 bool ImportExport::importFrom(const QString &fileName)
 {
-    const QString shownName = QDir::toNativeSeparators(fileName);
+    const QString shownName = safeFileName(fileName);
     QFile file(fileName);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
@@ -112,8 +124,7 @@ int ImportExport::chooseOutput(const QString &shownName, const PlaFunction &func
     for (int k = 0; k < function.outputCount; ++k) {
         const QString number = QString::number(k + 1);
         outputs << (k < static_cast<int>(function.outputNames.size())
-                        ? QStringLiteral("%1: %2").arg(
-                              number, QString::fromStdString(function.outputNames[k]))
+                        ? QStringLiteral("%1: %2").arg(number, safe(function.outputNames[k]))
                         : QStringLiteral("%1: output %1").arg(number));
     }
     QInputDialog chooser(this);
@@ -195,7 +206,7 @@ bool ImportExport::exportTo(const QString &fileName)
     if (!written) {
         QMessageBox::warning(this, exportTitle,
                              QStringLiteral("Could not write %1: %2.")
-                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+                                 .arg(safeFileName(fileName), file.errorString()));
         return false;
     }
     file.close();

@@ -1,5 +1,7 @@
 #include "pla/PlaReader.h"
 
+#include "messages/SafeText.h"
+
 #include <istream>
 #include <iterator>
 #include <vector>
@@ -61,9 +63,11 @@ int numberOf(const std::string &word)
     return value;
 }
 
+// A word of the file as a message shows it: escaped and at most a few dozen
+// characters, whatever bytes the file holds.
 std::string quoted(const std::string &word)
 {
-    return "\"" + word + "\"";
+    return "\"" + SafeText::shown(word) + "\"";
 }
 
 std::string defaultName(int position)
@@ -150,8 +154,9 @@ private:
         if (first == ".type")
             return typeLine(words);
         if (first == ".mv" || first == ".kiss" || first.compare(0, 9, ".symbolic") == 0)
-            return fail(first + ": multi-valued and state-machine files are not supported; "
-                                "only binary inputs with one or more outputs can be imported.");
+            return fail(SafeText::shown(first) +
+                        ": multi-valued and state-machine files are not supported; "
+                        "only binary inputs with one or more outputs can be imported.");
         if (first == ".e" || first == ".end")
             finished = true;
         // Any other directive (.p, .phase, ...) tells nothing about the values.

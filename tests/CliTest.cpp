@@ -152,6 +152,8 @@ private slots:
     void refusesBadInput();
     void readsOtherToolsFiles_data();
     void readsOtherToolsFiles();
+    void messagesShowNoControlCharacters_data();
+    void messagesShowNoControlCharacters();
     void helpAndVersion();
 
 private:
@@ -641,6 +643,71 @@ void CliTest::readsOtherToolsFiles()
         QCOMPARE(run.err, QString());
     else
         QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
+}
+
+void CliTest::messagesShowNoControlCharacters_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("expectedError");
+
+    const QByteArray good = ".i 2\n11 1\n";
+    QTest::newRow("escape sequence in a product line")
+        << QStringList{"minimize", "FILE"} << "bad.pla" << QByteArray(".i 2\n\x1b]0;owned\x07 1\n")
+        << 2 << "\"\\x1b]0;owned\\x07\"";
+    QTest::newRow("NUL and invalid UTF-8 in a label")
+        << QStringList{"minimize", "FILE"} << "bad.pla"
+        << QByteArray(".i 2\n.ilb a\0b \xff\xfe\n11 1\n", 22) << 0 << "\"a\\x00b\", \"\\xff\\xfe\"";
+    QByteArray megabyte(".i 2\n");
+    while (megabyte.size() < 1024 * 1024)
+        megabyte += "\x1b[2J\xc3";
+    megabyte += " 1\n";
+    QTest::newRow("1 MB line") << QStringList{"minimize", "FILE"} << "bad.pla" << megabyte << 2
+                               << "FILE:2: The input part \"\\x1b[2J\\xc3\\x1b[2J";
+    QTest::newRow("escape sequence in the file name")
+        << QStringList{"minimize", "FILE"} << "red\x1b[31m.pla" << QByteArray(".i 9\n") << 2
+        << "red\\x1b[31m.pla:1: ";
+    QTest::newRow("file name prefixing results")
+        << QStringList{"minimize", "FILE", "FILE"} << "line\nbreak.pla" << good << 0 << "";
+    QTest::newRow("escape sequence in an unknown option")
+        << QStringList{"minimize", "--fast\x1b[2J", "FILE"} << "good.pla" << good << 2
+        << "unknown option \"--fast\\x1b[2J\".";
+    QTest::newRow("escape sequence in --names")
+        << QStringList{"minimize", "--names", "a,\x1b[2J", "FILE"} << "good.pla" << good << 2
+        << "\"\\x1b[2J\"";
+    QTest::newRow("escape sequence in an expression")
+        << QStringList{"eval", "--vars", "2", "A+\x1b"} << "good.pla" << good << 1
+        << "Invalid symbol '\\x1b'";
+}
+
+// Nothing from a file, its name or the arguments reaches the terminal as a
+// control character: it is escaped, and a long fragment is cut.
+void CliTest::messagesShowNoControlCharacters()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expectedError);
+
+    const QString path = writeFile(fileName, file);
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("FILE"), path);
+    expectedError.replace(QLatin1String("FILE"), path);
+
+    const Run run = runCli(arguments);
+    QTEST(run.status, "status");
+    QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
+    QVERIFY2(run.err.size() < 1000, qPrintable(run.err.left(1000)));
+    for (const QString &stream : {run.out, run.err}) {
+        for (const QChar c : stream) {
+            const bool control = (c.unicode() < 0x20 && c != QLatin1Char('\n')) ||
+                                 (c.unicode() >= 0x7f && c.unicode() <= 0x9f) ||
+                                 c == QChar::ReplacementCharacter;
+            QVERIFY2(!control, qPrintable(stream));
+        }
+    }
 }
 
 void CliTest::helpAndVersion()

@@ -85,6 +85,18 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     return path;
 }
 
+// Whether a box text shows a byte of the file as it is: a control character
+// other than the line break, or a replacement for invalid UTF-8.
+bool hasControlCharacter(const QString &text)
+{
+    for (const QChar c : text) {
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\n')) ||
+            (c.unicode() >= 0x7f && c.unicode() <= 0x9f) || c == QChar::ReplacementCharacter)
+            return true;
+    }
+    return false;
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -269,6 +281,14 @@ void ImportExportTest::malformedFileChangesNothing_data()
     QTest::newRow("input part of the wrong length") << QByteArray(".i 3\n.o 1\n0101 1\n") << 3;
     QTest::newRow("input part measured against the shown count") << QByteArray("010 1\n") << 1;
     QTest::newRow("product line without output part") << QByteArray(".i 2\n11 1\n01\n") << 3;
+    QTest::newRow("escape sequence in a product line")
+        << QByteArray(".i 2\n\x1b]0;owned\x07 1\n") << 2;
+    QTest::newRow("NUL and invalid UTF-8 in an input part")
+        << QByteArray(".i 2\n\0\xff 1\n", 10) << 2;
+    QByteArray megabyte(".i 2\n");
+    while (megabyte.size() < 1024 * 1024)
+        megabyte += "\x1b[2J\xc3";
+    QTest::newRow("1 MB line") << megabyte + " 1\n" << 2;
 }
 
 void ImportExportTest::malformedFileChangesNothing()
@@ -291,6 +311,8 @@ void ImportExportTest::malformedFileChangesNothing()
     QVERIFY2(answerer.text().contains(QStringLiteral("Line %1:").arg(line)),
              qPrintable(answerer.text()));
     QVERIFY(answerer.text().contains(QStringLiteral("bad.pla")));
+    QVERIFY(!hasControlCharacter(answerer.text()));
+    QVERIFY(answerer.text().size() < 300);
     QVERIFY(announcements.log.isEmpty());
     const QString after = dir.filePath(QStringLiteral("after.pla"));
     QVERIFY(pla.exportTo(after));
@@ -341,6 +363,9 @@ void ImportExportTest::invalidLabelsImportWithNote_data()
     QTest::newRow("a repeated label")
         << QByteArray(".i 2\n.ilb x x\n") << "\"x\""
         << QStringList{"count 2", "changeNames A,B,C,D,E,F", "variableNames A,B"};
+    QTest::newRow("a label with an escape sequence")
+        << QByteArray(".i 2\n.ilb \x1b[2Jx b\n") << "\"\\x1b[2Jx\""
+        << QStringList{"count 2", "changeNames A,B,C,D,E,F", "variableNames A,B"};
     QTest::newRow("bus labels") << QByteArray(".i 3\n.ilb CWP<6> b DST2s<0>\n1-- 1\n")
                                 << "\"CWP<6>\", \"DST2s<0>\""
                                 << QStringList{"count 3",
@@ -376,6 +401,7 @@ void ImportExportTest::invalidLabelsImportWithNote()
     QCOMPARE(answerer.title(), QStringLiteral("Import File"));
     QVERIFY2(answerer.text().contains(labels + QStringLiteral(" ")), qPrintable(answerer.text()));
     QVERIFY(answerer.text().contains(QStringLiteral("labels.pla was imported")));
+    QVERIFY(!hasControlCharacter(answerer.text()));
     QTEST(announcements.log, "expected");
 }
 
