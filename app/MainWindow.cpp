@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -89,7 +90,7 @@ void MainWindow::openHelp(const QString &topic)
 {
     helpWindow = new HelpMenu(topic);
     helpWindows.append(helpWindow);
-    helpWindow->setFixedSize(700, 900);
+    helpWindow->fitScreen(screen()->availableGeometry());
     helpWindow->show();
 }
 

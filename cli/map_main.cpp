@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <string>
@@ -17,12 +18,23 @@
 
 namespace {
 
-// The toolkit's start-up notes (a missing runtime folder and the like) are
-// no concern of someone who asked for an image; only real errors are shown.
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+// The toolkit's messages as the tool's own: warnings and errors (a painter
+// or an image that fails) are shown, escaped, since they may quote a path.
+void toolMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    const std::string text = SafeText::shown(message.toStdString(), SafeText::nameLimit);
+    std::fprintf(stderr, "tavolin-cli: %s\n", text.c_str());
+}
+
+// While the application starts, the toolkit notes things that are no concern
+// of someone who asked for an image (no runtime folder, the platform's
+// remarks); only errors get through.
+void startUpMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
+        toolMessages(type, context, message);
 }
 
 int fail(const std::string &message)
@@ -68,8 +80,10 @@ int main(int argc, char **argv)
     // offscreen one is used.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    qInstallMessageHandler(quietMessages);
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*.warning=false\nqt.qpa.*.info=false"));
+    qInstallMessageHandler(startUpMessages);
     QApplication application(argc, argv);
+    qInstallMessageHandler(toolMessages);
 
     QString renderError;
     const QString output = QString::fromLocal8Bit(options.output.c_str());
