@@ -74,6 +74,8 @@ private slots:
     void malformedImportChangesNothing();
     void invalidLabelsKeepTheFunction();
     void chosenOutputIsShown();
+    void countChangeAfterUnacceptedEdit_data();
+    void countChangeAfterUnacceptedEdit();
     void roundTripForEveryCount();
 
 private:
@@ -430,6 +432,44 @@ void PlaWindowTest::chosenOutputIsShown()
     QCOMPARE(chooserAnswerer.answeredTimes(), 1);
     QCOMPARE(listed, (QStringList{"1: carry", "2: sum"}));
     checkShows(3, {"p", "q", "r"}, QStringLiteral("01101001"));
+}
+
+void PlaWindowTest::countChangeAfterUnacceptedEdit_data()
+{
+    QTest::addColumn<QString>("edit");
+
+    QTest::newRow("field emptied") << QString();
+    QTest::newRow("field renamed") << QStringLiteral("X");
+    QTest::newRow("field made a duplicate") << QStringLiteral("q");
+}
+
+// Names typed into the dialog count only once Ok accepts them: a change of
+// the count in between neither raises a box nor takes the half-typed names,
+// and every view keeps the same names.
+void PlaWindowTest::countChangeAfterUnacceptedEdit()
+{
+    QFETCH(QString, edit);
+
+    rename({"p", "q", "r", "s"});
+    child<QPushButton>("variablesButton")->click();
+    auto *grid = qobject_cast<QGridLayout *>(dialog->layout());
+    qobject_cast<QLineEdit *>(grid->itemAtPosition(1, 1)->widget())->setText(edit);
+
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    chooseCount(3);
+    QCoreApplication::processEvents();
+    QVERIFY2(!answerer.answered(), qPrintable(answerer.title()));
+    dialog->close();
+
+    checkShows(3, {"p", "q", "r"}, QStringLiteral("00000000"));
+    auto *equation = child<EquationManager>("equationManager");
+    equation->setText(QStringLiteral("p&q&r"));
+    ModalBoxAnswerer equationAnswerer;
+    equationAnswerer.arm();
+    QTest::keyClick(equation, Qt::Key_Return);
+    QVERIFY2(!equationAnswerer.answered(), qPrintable(equationAnswerer.text()));
+    QCOMPARE(tableValues(), QStringLiteral("00000001"));
 }
 
 // Export, Reset, import and export again, through the window, for random
