@@ -3,6 +3,8 @@
 #include "app/HelpFiles.h"
 
 #include <QFile>
+#include <QRect>
+#include <QSize>
 #include <QTextStream>
 
 #include <array>
@@ -36,6 +38,12 @@ const std::array<HelpTopic, 7> topics{{
     {"Steps", "Minimize Menu Help", "The Minimize Menu and the Steps", 26, "StepsHelp.txt", nullptr,
      "Steps1.png", "Steps2.png"},
 }};
+
+// The pictures are laid out for this width; the height shows a good part of
+// a topic at once.
+constexpr QSize preferredSize(700, 900);
+// Room for a title bar and borders, which the size of the widget excludes.
+constexpr QSize frameAllowance(20, 50);
 
 constexpr qreal headingPointSize = 16;
 constexpr qreal textPointSize = 13;
@@ -86,4 +94,17 @@ void HelpMenu::insertImage(const QString &fileName)
 {
     const QString path = HelpFiles::locate(fileName).toHtmlEscaped();
     insertHtml(QStringLiteral("<img src=\"%1\">").arg(path));
+}
+
+QSize HelpMenu::openingSize(const QSize &available)
+{
+    return preferredSize.boundedTo(available - frameAllowance).expandedTo(QSize(200, 150));
+}
+
+void HelpMenu::fitScreen(const QRect &available)
+{
+    const QSize size = openingSize(available.size());
+    resize(size);
+    if (size != preferredSize)
+        move(available.topLeft());
 }

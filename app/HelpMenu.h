@@ -14,6 +14,15 @@ public:
     // file spends on a leading line break; empty when it cannot be read.
     static QString loadHelpText(const QString &fileName);
 
+    // The size a help window opens at on a screen whose available area is
+    // `available`: 700 x 900 where that fits with the window's frame, else
+    // as much of it as the area holds. The user may resize it either way.
+    static QSize openingSize(const QSize &available);
+
+    // Resizes the window to openingSize() for the screen it will show on and
+    // keeps it inside that screen's available area.
+    void fitScreen(const QRect &available);
+
 private:
     void appendHelpText(const QString &fileName);
     void insertImage(const QString &fileName);

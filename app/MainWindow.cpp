@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -178,7 +179,7 @@ void MainWindow::openHelp(const QString &topic)
 {
     helpWindow = new HelpMenu(topic);
     helpWindows.append(helpWindow);
-    helpWindow->setFixedSize(700, 900);
+    helpWindow->fitScreen(screen()->availableGeometry());
     helpWindow->show();
 }
 

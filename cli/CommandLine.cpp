@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 
 #include <CLI/CLI.hpp>
@@ -9,9 +10,10 @@
 
 namespace {
 
+// An argument as a message shows it, escaped and cut.
 std::string quoted(const std::string &text)
 {
-    return "\"" + text + "\"";
+    return "\"" + SafeText::shown(text) + "\"";
 }
 
 // The option values that are checked after parsing, in the words of this tool
@@ -23,6 +25,7 @@ struct RawValues
     std::string output;
     std::string limit;
     std::string format;
+    std::string plaOutput;
     bool help = false;
 };
 
@@ -44,6 +47,7 @@ void declareMinimize(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_flag("--all", options.all);
     app.add_flag("--hazard-free", options.hazardFree);
     app.add_option("--limit", raw.limit);
+    app.add_option("--output", raw.plaOutput);
     declareNames(app, raw);
 }
 
@@ -140,14 +144,14 @@ std::string unknownOption(const std::string &argument)
     }
     if (owners.empty())
         return "unknown option " + quoted(argument) + ".";
-    return name + " belongs to the " + listed(owners, " and ") +
+    return SafeText::shown(name) + " belongs to the " + listed(owners, " and ") +
            (owners.size() == 1 ? " command." : " commands.");
 }
 
 // The library's messages about a value start with the option's name.
 std::string parseFailure(const CLI::ParseError &failure)
 {
-    const std::string message = failure.what();
+    const std::string message = SafeText::shown(failure.what(), SafeText::nameLimit);
     if (dynamic_cast<const CLI::ArgumentMismatch *>(&failure) != nullptr) {
         const std::size_t override = message.find(" was given a disallowed flag override");
         if (override != std::string::npos) {
@@ -166,6 +170,19 @@ bool parseCount(const std::string &text, int &count)
     if (text.size() != 1 || text[0] < '2' || text[0] > '6')
         return false;
     count = text[0] - '0';
+    return true;
+}
+
+bool parseOutputNumber(const std::string &text, int &number)
+{
+    if (text.empty() || text.size() > 4 || text[0] == '0')
+        return false;
+    number = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        number = number * 10 + (c - '0');
+    }
     return true;
 }
 
@@ -221,6 +238,16 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
             return false;
         }
         options.explainFormat = raw.format;
+    }
+    // Only minimize's --output picks a file's output; map's names the image.
+    const CLI::Option *plaOutput = options.command == CliOptions::Command::Minimize
+                                       ? app.get_option_no_throw("--output")
+                                       : nullptr;
+    if (plaOutput != nullptr && plaOutput->count() > 0 &&
+        !parseOutputNumber(raw.plaOutput, options.plaOutput)) {
+        error = "--output gives " + quoted(raw.plaOutput) +
+                ", but it must be the number of an output: 1 for the first.";
+        return false;
     }
     if (given(app, "-o")) {
         if (raw.output.empty()) {
@@ -398,7 +425,8 @@ std::string CommandLine::usage()
 {
     return "Usage:\n"
            "  tavolin-cli minimize [--pos] [--names A,B,C] [--json]\n"
-           "                       [--exact [--all [--limit N]] | --hazard-free] FILE.pla...\n"
+           "                       [--exact [--all [--limit N]] | --hazard-free]\n"
+           "                       [--output K] FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
@@ -428,6 +456,8 @@ std::string CommandLine::usage()
            "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
            "                 function lie in one term: no glitch on a single input change\n"
            "  --format F     explain as text, markdown, html or json\n"
+           "  --output K     minimize: output K of files with several (1, the first, if\n"
+           "                 not given)\n"
            "  -o FILE        the image to write (.png or .svg)\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";

@@ -35,6 +35,9 @@ struct CliOptions
     std::vector<std::string> files;
     std::string expression;
     std::string output; // map -o
+    // minimize --output K: which output of a file of several, 1 for the
+    // first; 0 when not given (the first is read).
+    int plaOutput = 0;
 };
 
 // Reads the arguments of tavolin-cli (without the program name). Options may

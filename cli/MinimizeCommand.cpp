@@ -1,6 +1,7 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/PlaInput.h"
+#include "pla/PlaReader.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
         PlaFunction function;
         FileResult result;
         std::string error;
-        if (!PlaInput::load(file, startCount, function, error)) {
+        const int output = options.plaOutput > 0 ? options.plaOutput - 1 : 0;
+        if (!PlaInput::load(file, startCount, function, error, output)) {
             err += error + "\n";
             status = 2;
             continue;
@@ -39,7 +41,10 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
             status = 2;
             continue;
         }
-        if (function.severalOutputs)
+        const std::string labelsNote = PlaReader::replacedLabelsNote(function);
+        if (!labelsNote.empty())
+            err += PlaInput::shownName(file) + ": " + labelsNote + "\n";
+        if (function.severalOutputs && options.plaOutput == 0)
             err += PlaInput::shownName(file) +
                    ": describes several outputs; only the first output was read.\n";
 
@@ -70,7 +75,7 @@ std::string MinimizeCommand::plainText(const CliOptions &options,
     for (const FileResult &result : results) {
         for (const Solution &solution : result.solved.solutions) {
             if (prefixed)
-                out += result.file + ": ";
+                out += PlaInput::shownName(result.file) + ": ";
             out += solution.text;
             out += '\n';
         }

@@ -1,5 +1,6 @@
 #include "cli/PlaInput.h"
 
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 
 #include <cerrno>
@@ -21,11 +22,11 @@ bool readAll(std::FILE *file, std::string &text)
 
 std::string PlaInput::shownName(const std::string &path)
 {
-    return path == "-" ? "(standard input)" : path;
+    return path == "-" ? "(standard input)" : SafeText::shown(path, SafeText::nameLimit);
 }
 
 bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &function,
-                    std::string &error)
+                    std::string &error, int output)
 {
     std::string text;
     const std::string name = shownName(path);
@@ -49,9 +50,15 @@ bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &func
         }
     }
 
-    PlaReadResult result = PlaReader::read(text, currentCount);
+    PlaReadResult result = PlaReader::read(text, currentCount, output);
     if (!result.ok()) {
         error = name + ":" + std::to_string(result.error.line) + ": " + result.error.message;
+        return false;
+    }
+    if (output >= result.function->outputCount) {
+        const int count = result.function->outputCount;
+        error = name + ": has " + std::to_string(count) + (count == 1 ? " output" : " outputs") +
+                ", so there is no output " + std::to_string(output + 1) + ".";
         return false;
     }
     function = std::move(*result.function);

@@ -11,8 +11,9 @@ public:
     // How the file is named in messages: its path, or "(standard input)".
     static std::string shownName(const std::string &path);
 
-    // `currentCount` applies to a file without ".i" line. On failure `error`
-    // names the file and, for a malformed file, the line: "FILE:LINE: message".
+    // `currentCount` applies to a file without ".i" line; `output` picks the
+    // output read, 0 for the first. On failure `error` names the file and, for
+    // a malformed file, the line: "FILE:LINE: message".
     static bool load(const std::string &path, int currentCount, PlaFunction &function,
-                     std::string &error);
+                     std::string &error, int output = 0);
 };

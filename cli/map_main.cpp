@@ -5,9 +5,12 @@
 #include "cli/MapRenderer.h"
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
+#include "messages/SafeText.h"
+#include "pla/PlaReader.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <string>
@@ -15,12 +18,23 @@
 
 namespace {
 
-// The toolkit's start-up notes (a missing runtime folder and the like) are
-// no concern of someone who asked for an image; only real errors are shown.
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+// The toolkit's messages as the tool's own: warnings and errors (a painter
+// or an image that fails) are shown, escaped, since they may quote a path.
+void toolMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    const std::string text = SafeText::shown(message.toStdString(), SafeText::nameLimit);
+    std::fprintf(stderr, "tavolin-cli: %s\n", text.c_str());
+}
+
+// While the application starts, the toolkit notes things that are no concern
+// of someone who asked for an image (no runtime folder, the platform's
+// remarks); only errors get through.
+void startUpMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
+        toolMessages(type, context, message);
 }
 
 int fail(const std::string &message)
@@ -49,6 +63,9 @@ int main(int argc, char **argv)
         return fail(error);
     if (!SolutionFinder::namesFor(function, options.names, names, error))
         return fail(PlaInput::shownName(file) + ": " + error);
+    const std::string labelsNote = PlaReader::replacedLabelsNote(function);
+    if (!labelsNote.empty())
+        std::fprintf(stderr, "%s: %s\n", PlaInput::shownName(file).c_str(), labelsNote.c_str());
 
     SolutionFinder finder;
     const SolvedFunction solved = finder.solve(
@@ -63,13 +80,16 @@ int main(int argc, char **argv)
     // offscreen one is used.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    qInstallMessageHandler(quietMessages);
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.qpa.*.warning=false\nqt.qpa.*.info=false"));
+    qInstallMessageHandler(startUpMessages);
     QApplication application(argc, argv);
+    qInstallMessageHandler(toolMessages);
 
     QString renderError;
     const QString output = QString::fromLocal8Bit(options.output.c_str());
     if (!MapRenderer::render(function.variableCount, names, function.values, groups, output,
                              renderError))
-        return fail(options.output + ": cannot write: " + renderError.toStdString());
+        return fail(SafeText::shown(options.output, SafeText::nameLimit) + ": cannot write: " +
+                    SafeText::shown(renderError.toStdString(), SafeText::nameLimit));
     return 0;
 }

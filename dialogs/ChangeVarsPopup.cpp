@@ -23,6 +23,7 @@ ChangeVarsPopup::ChangeVarsPopup(int rowCount, QWidget *parent)
 {
     connect(okButton, &QPushButton::clicked, this, &ChangeVarsPopup::slotEmitUpdateVariableNames);
     resizeNameRows(rowCount);
+    acceptedNames = fieldNames();
     // An unusable count leaves no rows, but the prompt and Ok still need a home.
     if (!layout())
         rebuildLayout();
@@ -56,6 +57,27 @@ void ChangeVarsPopup::resizeNameRows(int count)
         field->setMaxLength(nameLength);
     }
     rebuildLayout();
+}
+
+QVector<QString> ChangeVarsPopup::fieldNames() const
+{
+    QVector<QString> names;
+    for (const NameRow &row : std::as_const(nameRows))
+        names.append(row.second ? row.second->text() : QString());
+    return names;
+}
+
+// Positions that go keep nothing; a new one gets the first default letter
+// the accepted names leave free.
+void ChangeVarsPopup::resizeAcceptedNames(int count)
+{
+    acceptedNames.resize(qMin(count, int(acceptedNames.size())));
+    while (acceptedNames.size() < count) {
+        int letter = 0;
+        while (acceptedNames.contains(defaultName(letter)))
+            ++letter;
+        acceptedNames.append(defaultName(letter));
+    }
 }
 
 int ChangeVarsPopup::firstFreeLetter() const
@@ -150,12 +172,15 @@ void ChangeVarsPopup::myReset()
 
 void ChangeVarsPopup::slotEmitUpdateVariableNames()
 {
-    QVector<QString> names;
-    for (const NameRow &row : std::as_const(nameRows))
-        names.append(row.second ? row.second->text() : QString());
     if (!validateNames())
         return;
-    emit signalUpdateVariableNames(names);
+    acceptedNames = fieldNames();
+    announceAcceptedNames();
+}
+
+void ChangeVarsPopup::announceAcceptedNames()
+{
+    emit signalUpdateVariableNames(acceptedNames);
     complete();
     close();
 }
@@ -164,12 +189,23 @@ void ChangeVarsPopup::slotReset(int variableNameCount)
 {
     resetNames();
     resizeNameRows(variableNameCount);
+    acceptedNames = fieldNames();
 }
 
+// A new count takes the accepted names, not what the fields hold: an edit
+// without Ok is dropped rather than announced or refused from inside the
+// count selector's signal.
 void ChangeVarsPopup::slotUpdateVariableCount(int variableCount)
 {
-    resizeNameRows(variableCount);
-    slotEmitUpdateVariableNames();
+    if (static_cast<unsigned>(variableCount) <= maxRows) {
+        resizeAcceptedNames(variableCount);
+        resizeNameRows(variableCount);
+    }
+    for (int p = 0; p < nameRows.size(); ++p) {
+        if (nameRows[p].second)
+            nameRows[p].second->setText(acceptedNames[p]);
+    }
+    announceAcceptedNames();
 }
 
 void ChangeVarsPopup::slotUpdateVariableNames(QVector<QString> variableNames)

@@ -38,6 +38,9 @@ private:
     using NameRow = QPair<QPointer<QLabel>, QPointer<QLineEdit>>;
 
     void resizeNameRows(int count);
+    QVector<QString> fieldNames() const;
+    void resizeAcceptedNames(int count);
+    void announceAcceptedNames();
     int firstFreeLetter() const;
     void rebuildLayout();
     void resetNames();
@@ -50,4 +53,7 @@ private:
     QLabel *promptLabel;
     QPushButton *okButton;
     QList<NameRow> nameRows;
+    // The names Ok (or an import) last accepted, apart from the fields, which
+    // may hold an edit the user has not confirmed. Every receiver gets these.
+    QVector<QString> acceptedNames;
 };

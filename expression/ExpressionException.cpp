@@ -1,12 +1,15 @@
 #include "expression/ExpressionException.h"
 
+#include "messages/SafeText.h"
+
 ExpressionException::ExpressionException(int error_code, const ExpressionToken &token)
     : token_(token), error_code_(error_code)
 {}
 
 std::string ExpressionException::Get_Message() const
 {
-    const std::string &text = token_.Get_Text();
+    // The token comes from the user's text, which may be a command line.
+    const std::string text = SafeText::shown(token_.Get_Text());
     const std::string position = std::to_string(token_.Get_Column() + 1);
     const std::string at = "' starting at character position " + position;
     const std::string found_at = "' found starting at character position " + position;
@@ -22,7 +25,7 @@ std::string ExpressionException::Get_Message() const
     switch (error_code_) {
     case INVALID_SYMBOL:
         return "Invalid symbol '" + text + found_at +
-               ". Valid symbols are: upper-case letters [a-z], lower-case letters [A-Z], numbers "
+               ". Valid symbols are: lower-case letters [a-z], upper-case letters [A-Z], numbers "
                "[0-9], [(] (left parenthesis), [)] (right parenthesis), [+] (plus; logical or), "
                "[&] (ampersand; logical and), [^] (caret; logical xor), and ['] (apostrophe; "
                "logical not).";

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the PLA reader. The first byte picks the count the
-// program would show; the rest is the file. Whatever the bytes, the reader
+// program would show and the output read; the rest is the file. Whatever the bytes, the reader
 // must return either a consistent function or a fault with a line number, and
 // a function it accepts must survive being written and read again.
 #include "pla/PlaReader.h"
@@ -30,6 +30,9 @@ void checkFunction(const PlaFunction &function)
         check(value == '0' || value == '1' || value == 'X');
         check(function.assigned[m] || value == '0');
     }
+    check(function.outputCount >= 1);
+    check(function.severalOutputs == (function.outputCount > 1));
+    check(function.replacedLabels.size() <= function.names.size());
     for (std::size_t j = 0; j < function.names.size(); ++j) {
         const std::string &name = function.names[j];
         check(!name.empty() && name.size() <= 3);
@@ -45,15 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size == 0)
         return 0;
     const int currentCount = 2 + data[0] % 5;
+    const int output = (data[0] / 5) % 4;
     const std::string text(reinterpret_cast<const char *>(data + 1), size - 1);
 
-    const PlaReadResult result = PlaReader::read(text, currentCount);
+    const PlaReadResult result = PlaReader::read(text, currentCount, output);
     if (!result.ok()) {
         check(result.error.line >= 1);
         check(!result.error.message.empty());
         return 0;
     }
     checkFunction(*result.function);
+    check(result.function->output == output);
+    if (!result.function->replacedLabels.empty())
+        check(!PlaReader::replacedLabelsNote(*result.function).empty());
     if (!result.function->countGiven)
         check(result.function->variableCount == currentCount);
 

@@ -1,11 +1,13 @@
 #include "pla/ImportExport.h"
 
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
@@ -14,6 +16,17 @@ namespace {
 const QString importTitle = QStringLiteral("Import File");
 const QString exportTitle = QStringLiteral("Export File");
 const QString fileFilter = QStringLiteral("*.pla");
+
+// Text from a file or its name as a box shows it.
+QString safe(const std::string &text, std::size_t limit = SafeText::fragmentLimit)
+{
+    return QString::fromStdString(SafeText::shown(text, limit));
+}
+
+QString safeFileName(const QString &fileName)
+{
+    return safe(QDir::toNativeSeparators(fileName).toStdString(), SafeText::nameLimit);
+}
 
 bool isVariableCount(int count)
 {
@@ -66,7 +79,7 @@ void ImportExport::exportFile()
 
 bool ImportExport::importFrom(const QString &fileName)
 {
-    const QString shownName = QDir::toNativeSeparators(fileName);
+    const QString shownName = safeFileName(fileName);
     QFile file(fileName);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
@@ -78,7 +91,15 @@ bool ImportExport::importFrom(const QString &fileName)
         return false;
     }
 
-    const PlaReadResult result = PlaReader::read(bytes.toStdString(), numVars);
+    const std::string text = bytes.toStdString();
+    PlaReadResult result = PlaReader::read(text, numVars);
+    if (result.ok() && result.function->severalOutputs) {
+        const int output = chooseOutput(shownName, *result.function);
+        if (output < 0)
+            return false;
+        if (output > 0)
+            result = PlaReader::read(text, numVars, output);
+    }
     if (!result.ok()) {
         QMessageBox::warning(this, importTitle,
                              QStringLiteral("%1 was not imported.\nLine %2: %3")
@@ -88,12 +109,35 @@ bool ImportExport::importFrom(const QString &fileName)
         return false;
     }
     announce(*result.function);
-    if (result.function->severalOutputs)
+    const std::string labelsNote = PlaReader::replacedLabelsNote(*result.function);
+    if (!labelsNote.empty())
         QMessageBox::information(this, importTitle,
-                                 QStringLiteral("%1 describes several outputs; only the first "
-                                                "output was imported.")
-                                     .arg(shownName));
+                                 QStringLiteral("%1 was imported.\n%2")
+                                     .arg(shownName, QString::fromStdString(labelsNote)));
     return true;
+}
+
+// Asks which output of a file of several to import: -1 when the user cancels.
+int ImportExport::chooseOutput(const QString &shownName, const PlaFunction &function)
+{
+    QStringList outputs;
+    for (int k = 0; k < function.outputCount; ++k) {
+        const QString number = QString::number(k + 1);
+        outputs << (k < static_cast<int>(function.outputNames.size())
+                        ? QStringLiteral("%1: %2").arg(number, safe(function.outputNames[k]))
+                        : QStringLiteral("%1: output %1").arg(number));
+    }
+    QInputDialog chooser(this);
+    chooser.setWindowTitle(importTitle);
+    chooser.setLabelText(QStringLiteral("%1 describes %2 outputs. Which one should be imported?")
+                             .arg(shownName)
+                             .arg(function.outputCount));
+    chooser.setOption(QInputDialog::UseListViewForComboBoxItems);
+    chooser.setComboBoxItems(outputs);
+    chooser.setTextValue(outputs.front());
+    if (chooser.exec() != QDialog::Accepted)
+        return -1;
+    return static_cast<int>(outputs.indexOf(chooser.textValue()));
 }
 
 void ImportExport::announce(const PlaFunction &function)
@@ -162,7 +206,7 @@ bool ImportExport::exportTo(const QString &fileName)
     if (!written) {
         QMessageBox::warning(this, exportTitle,
                              QStringLiteral("Could not write %1: %2.")
-                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+                                 .arg(safeFileName(fileName), file.errorString()));
         return false;
     }
     file.close();

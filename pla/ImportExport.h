@@ -43,6 +43,7 @@ public slots:
 
 private:
     void announce(const PlaFunction &function);
+    int chooseOutput(const QString &shownName, const PlaFunction &function);
     QVector<QString> namesForCount(int count) const;
 
     int numVars = 4;

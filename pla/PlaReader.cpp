@@ -1,5 +1,7 @@
 #include "pla/PlaReader.h"
 
+#include "messages/SafeText.h"
+
 #include <istream>
 #include <iterator>
 #include <vector>
@@ -9,6 +11,15 @@ namespace {
 constexpr int minCount = 2;
 constexpr int maxCount = 6;
 constexpr std::size_t maxNameLength = 3;
+
+// What the product lines said about one cell of the output read.
+enum CellMark : unsigned char
+{
+    Unnamed = 0,
+    MarkedOff = 1,
+    MarkedOn = 2,
+    MarkedDontCare = 4,
+};
 
 bool isBlank(char c)
 {
@@ -52,15 +63,39 @@ int numberOf(const std::string &word)
     return value;
 }
 
+// A word of the file as a message shows it: escaped and at most a few dozen
+// characters, whatever bytes the file holds.
 std::string quoted(const std::string &word)
 {
-    return "\"" + word + "\"";
+    return "\"" + SafeText::shown(word) + "\"";
+}
+
+std::string defaultName(int position)
+{
+    return std::string(1, static_cast<char>('A' + position));
+}
+
+// The mark an output-plane character gives the cells its line covers.
+unsigned char markOf(char c, bool offSetGiven)
+{
+    switch (c) {
+    case '1':
+    case '4':
+        return MarkedOn;
+    case '0':
+        return offSetGiven ? MarkedOff : Unnamed;
+    case '3':
+    case '~':
+        return Unnamed;
+    default:
+        return MarkedDontCare;
+    }
 }
 
 class Parser
 {
 public:
-    explicit Parser(int currentCount)
+    Parser(int currentCount, int output) : chosenOutput(output)
     {
         count = (currentCount >= minCount && currentCount <= maxCount) ? currentCount : 4;
         clearValues();
@@ -79,23 +114,23 @@ public:
             start = end + 1;
         }
         if (namesMissing > 0) {
-            errorLine = namesLine;
-            errorMessage = ".ilb names " + std::to_string(function.names.size()) + " of the " +
-                           std::to_string(count) + " variables.";
+            namesIncomplete();
             return failure();
         }
-        function.variableCount = count;
+        finish();
         return PlaReadResult{function, {}};
     }
 
 private:
     bool parseLine(const std::vector<std::string> &words)
     {
-        std::size_t next = 0;
         if (namesMissing > 0) {
-            if (!takeNames(words, next))
+            // A directive cannot be a label: the labels end short of the count.
+            if (!words.empty() && words[0][0] == '.') {
+                namesIncomplete();
                 return false;
-            return noMoreNames(words, next);
+            }
+            return takeNames(words, 0);
         }
         if (words.empty())
             return true;
@@ -110,15 +145,21 @@ private:
             function.names.clear();
             namesMissing = count;
             namesLine = lineNumber;
-            next = 1;
-            if (!takeNames(words, next))
-                return false;
-            return noMoreNames(words, next);
+            return takeNames(words, 1);
         }
+        if (first == ".ob") {
+            function.outputNames.assign(words.begin() + 1, words.end());
+            return true;
+        }
+        if (first == ".type")
+            return typeLine(words);
+        if (first == ".mv" || first == ".kiss" || first.compare(0, 9, ".symbolic") == 0)
+            return fail(SafeText::shown(first) +
+                        ": multi-valued and state-machine files are not supported; "
+                        "only binary inputs with one or more outputs can be imported.");
         if (first == ".e" || first == ".end")
             finished = true;
-        // Any other directive (.p, .type, .phase, .ob, ...) tells nothing about
-        // the first output's values.
+        // Any other directive (.p, .phase, ...) tells nothing about the values.
         return true;
     }
 
@@ -145,79 +186,150 @@ private:
         const int value = words.size() > 1 ? numberOf(words[1]) : -1;
         if (value < 1)
             return fail(".o must be followed by the number of outputs.");
-        outputs = value;
-        if (outputs > 1)
-            function.severalOutputs = true;
+        declaredOutputs = value;
         return true;
     }
 
-    bool takeNames(const std::vector<std::string> &words, std::size_t &next)
+    bool typeLine(const std::vector<std::string> &words)
+    {
+        if (productLineSeen)
+            return fail(".type must come before the first product line.");
+        const std::string type = words.size() > 1 ? words[1] : std::string();
+        if (type != "f" && type != "fd" && type != "fr" && type != "fdr")
+            return fail(".type " + quoted(type) +
+                        " is not supported; the type must be f, fd, fr "
+                        "or fdr.");
+        offSetGiven = type.back() == 'r';
+        return true;
+    }
+
+    // Labels are taken as they are here; whether they can serve as variable
+    // names is decided once all of them are known.
+    bool takeNames(const std::vector<std::string> &words, std::size_t next)
     {
         for (; namesMissing > 0 && next < words.size(); ++next) {
-            const std::string &name = words[next];
-            if (!PlaReader::isVariableName(name))
-                return fail("The variable name " + quoted(name) +
-                            " must be 1 to 3 letters or digits.");
-            for (const std::string &earlier : function.names) {
-                if (earlier == name)
-                    return fail("The variable name " + quoted(name) + " is used twice.");
-            }
-            function.names.push_back(name);
+            function.names.push_back(words[next]);
             --namesMissing;
         }
-        return true;
-    }
-
-    bool noMoreNames(const std::vector<std::string> &words, std::size_t next)
-    {
         if (next < words.size())
             return fail(".ilb names more than the " + std::to_string(count) + " variables.");
         return true;
     }
 
+    bool namesIncomplete()
+    {
+        errorLine = namesLine;
+        errorMessage = ".ilb names " + std::to_string(function.names.size()) + " of the " +
+                       std::to_string(count) + " variables.";
+        return false;
+    }
+
     bool productLine(const std::vector<std::string> &words)
     {
-        const std::string &input = words[0];
-        bool valid = static_cast<int>(input.size()) == count;
+        std::string characters;
+        std::string firstWord;
+        for (const std::string &word : words) {
+            for (char c : word) {
+                if (c == '|') {
+                    if (!characters.empty() && firstWord.empty())
+                        firstWord = characters;
+                    continue;
+                }
+                characters += c;
+            }
+            if (firstWord.empty())
+                firstWord = characters;
+        }
+        const std::size_t width = static_cast<std::size_t>(count);
+        // A first word longer than the input plane is far more often a wrong
+        // ".i" than inputs glued to outputs.
+        if (firstWord.size() > width || (characters.size() <= width && firstWord.size() != width))
+            return inputPartFault(firstWord);
+        if (characters.size() == width)
+            return fail("The product line " + quoted(firstWord) + " has no output part.");
+
         unsigned care = 0;
         unsigned ones = 0;
-        for (char c : input) {
+        for (std::size_t i = 0; i < width; ++i) {
+            const char c = characters[i];
             care <<= 1;
             ones <<= 1;
             if (c == '0' || c == '1') {
                 care |= 1;
                 ones |= (c == '1');
-            } else if (c != '-') {
-                valid = false;
+            } else if (c != '-' && c != '2') {
+                return inputPartFault(characters.substr(0, width));
             }
         }
-        if (!valid)
-            return fail("The input part " + quoted(input) + " must be " + std::to_string(count) +
-                        " characters of 0, 1 and -.");
-        if (words.size() < 2)
-            return fail("The product line " + quoted(input) + " has no output part.");
 
-        std::string output;
-        for (std::size_t i = 1; i < words.size(); ++i)
-            output += words[i];
-        if (output.size() > 1 || outputs > 1)
-            function.severalOutputs = true;
-        const char value = (output[0] == '0' || output[0] == '1') ? output[0] : 'X';
-
+        productLineSeen = true;
+        const std::size_t outputWidth = characters.size() - width;
+        if (outputWidth > widestOutputPlane)
+            widestOutputPlane = outputWidth;
+        if (chosenOutput < 0 || static_cast<std::size_t>(chosenOutput) >= outputWidth)
+            return true;
+        const unsigned char mark = markOf(characters[width + chosenOutput], offSetGiven);
+        if (mark == Unnamed)
+            return true;
         const unsigned size = 1u << count;
         for (unsigned m = 0; m < size; ++m) {
-            if ((m & care) == ones) {
-                function.values[m] = value;
-                function.assigned[m] = true;
-            }
+            if ((m & care) == ones)
+                marks[m] |= mark;
         }
         return true;
     }
 
-    void clearValues()
+    bool inputPartFault(const std::string &input)
     {
-        function.values.assign(std::size_t{1} << count, '0');
-        function.assigned.assign(std::size_t{1} << count, false);
+        return fail("The input part " + quoted(input) + " must be " + std::to_string(count) +
+                    " characters of 0, 1 and -.");
+    }
+
+    void clearValues() { marks.assign(std::size_t{1} << count, Unnamed); }
+
+    // Turns the marks into values, and the labels into names if they can be.
+    void finish()
+    {
+        function.variableCount = count;
+        function.values.assign(marks.size(), '0');
+        function.assigned.assign(marks.size(), false);
+        for (std::size_t m = 0; m < marks.size(); ++m) {
+            const unsigned char mark = marks[m];
+            char value = '0';
+            if (mark & MarkedDontCare)
+                value = 'X';
+            else if (mark & MarkedOn)
+                value = '1';
+            else if (mark == Unnamed && offSetGiven)
+                value = 'X';
+            else if (mark == Unnamed)
+                continue;
+            function.values[m] = value;
+            function.assigned[m] = true;
+        }
+
+        function.outputCount = declaredOutputs;
+        if (static_cast<int>(widestOutputPlane) > function.outputCount)
+            function.outputCount = static_cast<int>(widestOutputPlane);
+        function.severalOutputs = function.outputCount > 1;
+        function.output = chosenOutput;
+        replaceInvalidLabels();
+    }
+
+    void replaceInvalidLabels()
+    {
+        std::vector<std::string> &names = function.names;
+        for (std::size_t j = 0; j < names.size(); ++j) {
+            bool valid = PlaReader::isVariableName(names[j]);
+            for (std::size_t k = 0; valid && k < j; ++k)
+                valid = names[k] != names[j];
+            if (!valid)
+                function.replacedLabels.push_back(names[j]);
+        }
+        if (function.replacedLabels.empty())
+            return;
+        for (std::size_t j = 0; j < names.size(); ++j)
+            names[j] = defaultName(static_cast<int>(j));
     }
 
     bool fail(const std::string &message)
@@ -235,8 +347,13 @@ private:
     }
 
     PlaFunction function;
+    std::vector<unsigned char> marks;
+    int chosenOutput = 0;
     int count = 4;
-    int outputs = 1;
+    int declaredOutputs = 1;
+    std::size_t widestOutputPlane = 0;
+    bool offSetGiven = false;
+    bool productLineSeen = false;
     int lineNumber = 0;
     int namesMissing = 0;
     int namesLine = 0;
@@ -247,15 +364,15 @@ private:
 
 } // namespace
 
-PlaReadResult PlaReader::read(const std::string &text, int currentCount)
+PlaReadResult PlaReader::read(const std::string &text, int currentCount, int output)
 {
-    return Parser(currentCount).parse(text);
+    return Parser(currentCount, output).parse(text);
 }
 
-PlaReadResult PlaReader::read(std::istream &in, int currentCount)
+PlaReadResult PlaReader::read(std::istream &in, int currentCount, int output)
 {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return read(text, currentCount);
+    return read(text, currentCount, output);
 }
 
 bool PlaReader::isVariableName(const std::string &name)
@@ -264,4 +381,20 @@ bool PlaReader::isVariableName(const std::string &name)
     for (const char c : name)
         valid = valid && isNameCharacter(c);
     return valid;
+}
+
+std::string PlaReader::replacedLabelsNote(const PlaFunction &function)
+{
+    const std::vector<std::string> &labels = function.replacedLabels;
+    if (labels.empty())
+        return std::string();
+    std::string note = labels.size() == 1 ? "The label " : "The labels ";
+    for (std::size_t j = 0; j < labels.size(); ++j)
+        note += (j == 0 ? "" : ", ") + quoted(labels[j]);
+    note += labels.size() == 1 ? " is not a valid variable name" : " are not valid variable names";
+    note += " (1 to 3 letters or digits, all different), so the variables have the default "
+            "names ";
+    for (std::size_t j = 0; j < function.names.size(); ++j)
+        note += (j == 0 ? "" : ", ") + function.names[j];
+    return note + ".";
 }

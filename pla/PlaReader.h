@@ -24,22 +24,33 @@ struct PlaReadResult
 // Reads the text of a PLA file as a whole and either returns the function it
 // describes or the first fault, never anything in between.
 //
-// Understood: ".i n" (2 ... 6; clears the function), ".o k", ".ilb names"
-// (one per variable, 1 to 3 letters or digits, all different), comments from
-// a word starting with '#' to the end of its line, ".e"/".end" (end of the
-// function) and product lines "<input part> <output part>". The input part
-// has one character of 0, 1 or '-' per variable, a '-' covering both values;
-// the line sets every covered minterm, later lines overriding earlier ones.
-// Of the output part only the first character counts: '0' and '1' as they
-// are, anything else a don't care. Every other word starting with '.' is a
+// Understood: ".i n" (2 ... 6; clears the function), ".o k", ".ilb labels"
+// (one per variable; when one is not a valid name here the variables keep
+// the default names and the labels are reported), ".ob labels", ".type"
+// (f, fd, fr or fdr, before the first product line), comments from a word
+// starting with '#' to the end of its line, ".e"/".end" (end of the function)
+// and product lines. Blanks, tabs and '|' inside a product line are skipped:
+// its characters are the input plane (0, 1, and '-' or '2' covering both
+// values) then the output plane, though the first word may not run past the
+// input plane. An output character means, for the cells the inputs cover:
+// '1' or '4' ON; '0' OFF for the types fr and fdr and nothing otherwise; '3'
+// and '~' nothing; anything else a don't care. The lines combine as a union
+// whatever their order: a don't care wins over ON and ON over OFF; with the
+// types fr and fdr the cells no line names are don't cares. ".mv", ".kiss"
+// and ".symbolic" are refused; every other word starting with '.' is a
 // directive this program has no use for and is skipped with its line.
 class PlaReader
 {
 public:
     // `currentCount` is the count the program shows now; it applies until a
     // ".i" line says otherwise. A value outside 2 ... 6 counts as 4.
-    static PlaReadResult read(const std::string &text, int currentCount);
-    static PlaReadResult read(std::istream &in, int currentCount);
+    // `output` picks the output read, 0 for the first.
+    static PlaReadResult read(const std::string &text, int currentCount, int output = 0);
+    static PlaReadResult read(std::istream &in, int currentCount, int output = 0);
+
+    // A sentence saying which ".ilb" labels were replaced by which default
+    // names; empty when the file's labels serve as they are.
+    static std::string replacedLabelsNote(const PlaFunction &function);
 
     // 1 to 3 letters or digits: the names the names dialog accepts.
     static bool isVariableName(const std::string &name);

@@ -150,6 +150,10 @@ private slots:
     void evalError();
     void refusesBadInput_data();
     void refusesBadInput();
+    void readsOtherToolsFiles_data();
+    void readsOtherToolsFiles();
+    void messagesShowNoControlCharacters_data();
+    void messagesShowNoControlCharacters();
     void helpAndVersion();
 
 private:
@@ -535,8 +539,11 @@ void CliTest::refusesBadInput_data()
         << QStringList{"minimize", "FILE"} << QByteArray(".o 1\n.i 7\n") << "FILE:2: ";
     QTest::newRow("input part of the wrong width")
         << QStringList{"minimize", "FILE"} << QByteArray(".i 3\n\n0101 1\n") << "FILE:3: ";
-    QTest::newRow(".ilb name too long")
-        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.ilb abcd B\n") << "FILE:2: ";
+    QTest::newRow("multi-valued file")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.mv 3 2 4\n") << "FILE:2: ";
+    QTest::newRow("--output past the file's outputs")
+        << QStringList{"minimize", "--output", "3", "FILE"} << QByteArray(".i 2\n.o 2\n11 10\n")
+        << "FILE: has 2 outputs, so there is no output 3.";
     QTest::newRow("missing file") << QStringList{"minimize", "FILE.missing"} << good
                                   << "FILE.missing: cannot read";
     QTest::newRow("--names too few for the file")
@@ -573,6 +580,134 @@ void CliTest::refusesBadInput()
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
+}
+
+void CliTest::readsOtherToolsFiles_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expectedOut");
+    QTest::addColumn<QString>("expectedError");
+
+    const QByteArray badLabels = ".i 3\n.o 1\n.ilb CWP<6> x_1 c\n1-- 1\n-11 1\n";
+    const QString labelsNote = "FILE: The labels \"CWP<6>\", \"x_1\" are not valid variable names "
+                               "(1 to 3 letters or digits, all different), so the variables have "
+                               "the default names A, B, C.\n";
+    QTest::newRow("labels that are not names")
+        << QStringList{"minimize", "FILE"} << badLabels << "B&C+A\n"
+        << labelsNote;
+    QTest::newRow("labels that are not names, --json")
+        << QStringList{"minimize", "--json", "FILE"} << badLabels << "\"names\":[\"A\",\"B\",\"C\"]"
+        << labelsNote;
+    QTest::newRow("labels that are not names, map")
+        << QStringList{"map", "FILE", "-o", "FILE.svg"} << badLabels << "" << labelsNote;
+    QTest::newRow("planes separated by |")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 1\n11|1\n") << "A&B\n"
+        << "";
+    QTest::newRow("a 0 for the first output keeps an earlier 1")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 2\n1- 10\n11 01\n") << "A\n"
+        << "FILE: describes several outputs";
+    const QByteArray twoOutputs = ".i 2\n.o 2\n.ob f g\n1- 10\n11 01\n0- 01\n";
+    QTest::newRow("--output 2 reads the second output")
+        << QStringList{"minimize", "--output", "2", "FILE"} << twoOutputs << "A'+B\n"
+        << "";
+    QTest::newRow("--output 1 is the first, without a note")
+        << QStringList{"minimize", "FILE", "--output", "1"} << twoOutputs << "A\n"
+        << "";
+    QTest::newRow("--output with --json") << QStringList{"minimize", "--json", "--output=2", "FILE"}
+                                          << twoOutputs << "\"text\":\"A'+B\""
+                                          << "";
+    QTest::newRow("type fr") << QStringList{"minimize", "FILE"}
+                             << QByteArray(".i 2\n.o 1\n.type fr\n11 1\n0- 0\n") << "A\n"
+                             << "";
+}
+
+// Files as other tools write them are read, a note on standard error says
+// what was adapted, and the call still succeeds.
+void CliTest::readsOtherToolsFiles()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expectedOut);
+    QFETCH(QString, expectedError);
+
+    const QString path = writeFile(QStringLiteral("other.pla"), file);
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("FILE"), path);
+    expectedError.replace(QLatin1String("FILE"), path);
+
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains(expectedOut), qPrintable(run.out));
+    if (expectedError.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
+}
+
+void CliTest::messagesShowNoControlCharacters_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("expectedError");
+
+    const QByteArray good = ".i 2\n11 1\n";
+    QTest::newRow("escape sequence in a product line")
+        << QStringList{"minimize", "FILE"} << "bad.pla" << QByteArray(".i 2\n\x1b]0;owned\x07 1\n")
+        << 2 << "\"\\x1b]0;owned\\x07\"";
+    QTest::newRow("NUL and invalid UTF-8 in a label")
+        << QStringList{"minimize", "FILE"} << "bad.pla"
+        << QByteArray(".i 2\n.ilb a\0b \xff\xfe\n11 1\n", 22) << 0 << "\"a\\x00b\", \"\\xff\\xfe\"";
+    QByteArray megabyte(".i 2\n");
+    while (megabyte.size() < 1024 * 1024)
+        megabyte += "\x1b[2J\xc3";
+    megabyte += " 1\n";
+    QTest::newRow("1 MB line") << QStringList{"minimize", "FILE"} << "bad.pla" << megabyte << 2
+                               << "FILE:2: The input part \"\\x1b[2J\\xc3\\x1b[2J";
+    QTest::newRow("escape sequence in the file name")
+        << QStringList{"minimize", "FILE"} << "red\x1b[31m.pla" << QByteArray(".i 9\n") << 2
+        << "red\\x1b[31m.pla:1: ";
+    QTest::newRow("file name prefixing results")
+        << QStringList{"minimize", "FILE", "FILE"} << "line\nbreak.pla" << good << 0 << "";
+    QTest::newRow("escape sequence in an unknown option")
+        << QStringList{"minimize", "--fast\x1b[2J", "FILE"} << "good.pla" << good << 2
+        << "unknown option \"--fast\\x1b[2J\".";
+    QTest::newRow("escape sequence in --names")
+        << QStringList{"minimize", "--names", "a,\x1b[2J", "FILE"} << "good.pla" << good << 2
+        << "\"\\x1b[2J\"";
+    QTest::newRow("escape sequence in an expression")
+        << QStringList{"eval", "--vars", "2", "A+\x1b"} << "good.pla" << good << 1
+        << "Invalid symbol '\\x1b'";
+}
+
+// Nothing from a file, its name or the arguments reaches the terminal as a
+// control character: it is escaped, and a long fragment is cut.
+void CliTest::messagesShowNoControlCharacters()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expectedError);
+
+    const QString path = writeFile(fileName, file);
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("FILE"), path);
+    expectedError.replace(QLatin1String("FILE"), path);
+
+    const Run run = runCli(arguments);
+    QTEST(run.status, "status");
+    QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
+    QVERIFY2(run.err.size() < 1000, qPrintable(run.err.left(1000)));
+    for (const QString &stream : {run.out, run.err}) {
+        for (const QChar c : stream) {
+            const bool control = (c.unicode() < 0x20 && c != QLatin1Char('\n')) ||
+                                 (c.unicode() >= 0x7f && c.unicode() <= 0x9f) ||
+                                 c == QChar::ReplacementCharacter;
+            QVERIFY2(!control, qPrintable(stream));
+        }
+    }
 }
 
 void CliTest::helpAndVersion()

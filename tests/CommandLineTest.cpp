@@ -60,6 +60,8 @@ QString summary(const CliOptions &options)
         parts << QStringLiteral("format=") + QString::fromStdString(options.explainFormat);
     if (!options.output.empty())
         parts << QStringLiteral("o=") + QString::fromStdString(options.output);
+    if (options.plaOutput != 0)
+        parts << QStringLiteral("output=%1").arg(options.plaOutput);
     if (!options.expression.empty())
         parts << QStringLiteral("expr=") + QString::fromStdString(options.expression);
     if (!options.files.empty())
@@ -119,6 +121,11 @@ void CommandLineTest::acceptedCalls_data()
     QTest::newRow("map with the long output name")
         << QStringList{"map", "f.pla", "--output", "m.SVG", "--exact"}
         << "map exact o=m.SVG files=f.pla";
+    QTest::newRow("minimize --output picks an output of each file")
+        << QStringList{"minimize", "--output", "2", "f.pla"} << "minimize output=2 files=f.pla";
+    QTest::newRow("minimize --output with an equals sign, the last counting")
+        << QStringList{"minimize", "--output=3", "f.pla", "--output=12"}
+        << "minimize output=12 files=f.pla";
     QTest::newRow("map with -o") << QStringList{"map", "-o", "m.png", "f.pla", "--names", "A,B,C"}
                                  << "map names=A|B|C o=m.png files=f.pla";
     QTest::newRow("minimize --limit")
@@ -183,6 +190,17 @@ void CommandLineTest::refusedCalls_data()
         << QStringList{"minimize", "f.pla", "--names"} << "--names needs a value.";
     QTest::newRow("--vars without its value")
         << QStringList{"eval", "A", "--vars"} << "--vars needs a value.";
+    QTest::newRow("--output 0") << QStringList{"minimize", "--output", "0", "f.pla"}
+                                << "--output gives \"0\", but it must be the number of an "
+                                   "output: 1 for the first.";
+    QTest::newRow("--output with a word")
+        << QStringList{"minimize", "f.pla", "--output=two"}
+        << "--output gives \"two\", but it must be the number of an output: 1 for the first.";
+    QTest::newRow("--output without its value")
+        << QStringList{"minimize", "f.pla", "--output"} << "--output needs a value.";
+    QTest::newRow("--output given to eval")
+        << QStringList{"eval", "--vars", "2", "A", "--output", "2"}
+        << "--output belongs to the minimize and map commands.";
     QTest::newRow("an empty output name")
         << QStringList{"map", "f.pla", "-o", ""} << "-o needs a file name.";
     QTest::newRow("--all without --exact")

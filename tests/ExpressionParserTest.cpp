@@ -174,7 +174,7 @@ void ExpressionParserTest::syntaxError_data()
     QTest::newRow("A B invalid symbol from the tokenizer")
         << "A B" << 0 << 2 << " "
         << "Invalid symbol ' ' found starting at character position 2. Valid symbols are: "
-           "upper-case letters [a-z], lower-case letters [A-Z], numbers [0-9], [(] (left "
+           "lower-case letters [a-z], upper-case letters [A-Z], numbers [0-9], [(] (left "
            "parenthesis), [)] (right parenthesis), [+] (plus; logical or), [&] (ampersand; "
            "logical and), [^] (caret; logical xor), and ['] (apostrophe; logical not).";
     QTest::newRow("E undefined name from the tokenizer")

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -71,6 +72,8 @@ class HelpMenuTest : public QObject
     Q_OBJECT
 
 private slots:
+    void openingSizeFitsTheScreen_data();
+    void openingSizeFitsTheScreen();
     void init();
     void cleanup();
 
@@ -147,9 +150,31 @@ void HelpMenuTest::actionsOpenTheirTopic()
     const QList<HelpMenu *> windows = openHelpWindows();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->windowTitle(), title);
-    QCOMPARE(windows.first()->size(), QSize(700, 900));
+    const QRect available = window.screen()->availableGeometry();
+    QCOMPARE(windows.first()->size(), HelpMenu::openingSize(available.size()));
+    QVERIFY(available.contains(windows.first()->geometry()));
+    QCOMPARE(windows.first()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     QVERIFY(windows.first()->isVisible());
     QVERIFY(windows.first()->isReadOnly());
+}
+
+void HelpMenuTest::openingSizeFitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("expected");
+
+    QTest::newRow("large screen keeps 700 x 900") << QSize(1400, 1000) << QSize(700, 900);
+    QTest::newRow("just room for the frame") << QSize(720, 950) << QSize(700, 900);
+    QTest::newRow("1366 x 768 laptop with a panel") << QSize(1366, 740) << QSize(700, 690);
+    QTest::newRow("1600 x 1200 at 200 %") << QSize(800, 570) << QSize(700, 520);
+    QTest::newRow("narrow portrait screen") << QSize(600, 1900) << QSize(580, 900);
+    QTest::newRow("tiny area still shows something") << QSize(100, 100) << QSize(200, 150);
+}
+
+void HelpMenuTest::openingSizeFitsTheScreen()
+{
+    QFETCH(QSize, available);
+    QTEST(HelpMenu::openingSize(available), "expected");
 }
 
 void HelpMenuTest::windowShowsHeadingTextAndImage()

@@ -3,7 +3,9 @@
 #include "ModalBoxAnswerer.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QListView>
 #include <QTableWidgetItem>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +85,18 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     return path;
 }
 
+// Whether a box text shows a byte of the file as it is: a control character
+// other than the line break, or a replacement for invalid UTF-8.
+bool hasControlCharacter(const QString &text)
+{
+    for (const QChar c : text) {
+        if ((c.unicode() < 0x20 && c != QLatin1Char('\n')) ||
+            (c.unicode() >= 0x7f && c.unicode() <= 0x9f) || c == QChar::ReplacementCharacter)
+            return true;
+    }
+    return false;
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -107,7 +121,10 @@ private slots:
     void malformedFileChangesNothing();
     void unreadableFileChangesNothing();
     void cancelledImportKeepsNames();
-    void severalOutputsAreReported();
+    void invalidLabelsImportWithNote_data();
+    void invalidLabelsImportWithNote();
+    void severalOutputsAskWhichOne_data();
+    void severalOutputsAskWhichOne();
     void importThroughFileDialog();
 
 private:
@@ -226,7 +243,7 @@ void ImportExportTest::importAnnouncesInOrder_data()
                        "cell 7 5 1",
                        "map 7 1"};
     QTest::newRow("product lines without .i touch only their cells")
-        << QStringList{"a", "b"} << QByteArray("01 ~\n") << QStringList{"cell 1 4 X", "map 1 X"};
+        << QStringList{"a", "b"} << QByteArray("01 -\n") << QStringList{"cell 1 4 X", "map 1 X"};
     QTest::newRow("espresso file with dashes and directives")
         << QStringList{"A", "B", "C", "D"}
         << QByteArray("# minimised by espresso\n.i 3\n.o 1\n.p 2\n.type fd\n1-- 1\n-00 -\n.e\n")
@@ -264,8 +281,14 @@ void ImportExportTest::malformedFileChangesNothing_data()
     QTest::newRow("input part of the wrong length") << QByteArray(".i 3\n.o 1\n0101 1\n") << 3;
     QTest::newRow("input part measured against the shown count") << QByteArray("010 1\n") << 1;
     QTest::newRow("product line without output part") << QByteArray(".i 2\n11 1\n01\n") << 3;
-    QTest::newRow("name the dialog would refuse") << QByteArray(".i 2\n.ilb a-b c\n") << 2;
-    QTest::newRow("repeated name") << QByteArray(".i 2\n.ilb x x\n") << 2;
+    QTest::newRow("escape sequence in a product line")
+        << QByteArray(".i 2\n\x1b]0;owned\x07 1\n") << 2;
+    QTest::newRow("NUL and invalid UTF-8 in an input part")
+        << QByteArray(".i 2\n\0\xff 1\n", 10) << 2;
+    QByteArray megabyte(".i 2\n");
+    while (megabyte.size() < 1024 * 1024)
+        megabyte += "\x1b[2J\xc3";
+    QTest::newRow("1 MB line") << megabyte + " 1\n" << 2;
 }
 
 void ImportExportTest::malformedFileChangesNothing()
@@ -288,6 +311,8 @@ void ImportExportTest::malformedFileChangesNothing()
     QVERIFY2(answerer.text().contains(QStringLiteral("Line %1:").arg(line)),
              qPrintable(answerer.text()));
     QVERIFY(answerer.text().contains(QStringLiteral("bad.pla")));
+    QVERIFY(!hasControlCharacter(answerer.text()));
+    QVERIFY(answerer.text().size() < 300);
     QVERIFY(announcements.log.isEmpty());
     const QString after = dir.filePath(QStringLiteral("after.pla"));
     QVERIFY(pla.exportTo(after));
@@ -325,22 +350,127 @@ void ImportExportTest::cancelledImportKeepsNames()
     QCOMPARE(readFile(path), QByteArray(".i 2\n.o 1\n.ilb in1 in2 \n01 1\n10 1\n"));
 }
 
-void ImportExportTest::severalOutputsAreReported()
+void ImportExportTest::invalidLabelsImportWithNote_data()
 {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("a label the names dialog would refuse")
+        << QByteArray(".i 2\n.ilb a-b c\n11 1\n") << "\"a-b\""
+        << QStringList{"count 2", "changeNames A,B,C,D,E,F", "variableNames A,B", "cell 3 4 1",
+                       "map 3 1"};
+    QTest::newRow("a repeated label")
+        << QByteArray(".i 2\n.ilb x x\n") << "\"x\""
+        << QStringList{"count 2", "changeNames A,B,C,D,E,F", "variableNames A,B"};
+    QTest::newRow("a label with an escape sequence")
+        << QByteArray(".i 2\n.ilb \x1b[2Jx b\n") << "\"\\x1b[2Jx\""
+        << QStringList{"count 2", "changeNames A,B,C,D,E,F", "variableNames A,B"};
+    QTest::newRow("bus labels") << QByteArray(".i 3\n.ilb CWP<6> b DST2s<0>\n1-- 1\n")
+                                << "\"CWP<6>\", \"DST2s<0>\""
+                                << QStringList{"count 3",
+                                               "changeNames A,B,C,D,E,F",
+                                               "variableNames A,B,C",
+                                               "cell 4 5 1",
+                                               "map 4 1",
+                                               "cell 5 5 1",
+                                               "map 5 1",
+                                               "cell 6 5 1",
+                                               "map 6 1",
+                                               "cell 7 5 1",
+                                               "map 7 1"};
+}
+
+// The function is what the user came for: labels that cannot be names cost
+// the names only, and an information box says which labels were replaced.
+void ImportExportTest::invalidLabelsImportWithNote()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, labels);
+
     ImportExport pla;
+    showFunction(pla, {"u", "v"}, "01X1");
     Announcements announcements(pla);
-    const QString path =
-        writeFile(dir, QStringLiteral("two.pla"), ".i 2\n.o 2\n.ob f g\n00 10\n11 01\n");
+    const QString path = writeFile(dir, QStringLiteral("labels.pla"), file);
     ModalBoxAnswerer answerer;
     answerer.arm();
     QVERIFY(pla.importFrom(path));
 
+    QCOMPARE(answerer.answeredTimes(), 1);
     QCOMPARE(answerer.className(), QStringLiteral("QMessageBox"));
     QCOMPARE(answerer.title(), QStringLiteral("Import File"));
-    QVERIFY2(answerer.text().contains(QStringLiteral("only the first output")),
+    QVERIFY2(answerer.text().contains(labels + QStringLiteral(" ")), qPrintable(answerer.text()));
+    QVERIFY(answerer.text().contains(QStringLiteral("labels.pla was imported")));
+    QVERIFY(!hasControlCharacter(answerer.text()));
+    QTEST(announcements.log, "expected");
+}
+
+void ImportExportTest::severalOutputsAskWhichOne_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("choice"); // the row picked; -1 cancels
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QStringList>("expected");
+
+    const QByteArray named = ".i 2\n.o 3\n.ob f g h\n00 100\n11 01-\n1- 0~1\n";
+    const QStringList namedList{"1: f", "2: g", "3: h"};
+    QTest::newRow("Ok takes the first, preselected")
+        << named << 0 << namedList
+        << QStringList{"count 2", "variableNames A,B", "cell 0 4 1", "map 0 1"};
+    QTest::newRow("the second output")
+        << named << 1 << namedList
+        << QStringList{"count 2", "variableNames A,B", "cell 3 4 1", "map 3 1"};
+    QTest::newRow("the third output, don't care over 1")
+        << named << 2 << namedList << QStringList{"count 2", "variableNames A,B", "cell 2 4 1",
+                                                  "map 2 1", "cell 3 4 X",        "map 3 X"};
+    QTest::newRow("Cancel imports nothing") << named << -1 << namedList << QStringList{};
+    QTest::newRow("without .ob the outputs are numbered")
+        << QByteArray(".i 2\n01 01\n") << 1 << QStringList{"1: output 1", "2: output 2"}
+        << QStringList{"count 2", "variableNames A,B", "cell 1 4 1", "map 1 1"};
+    QTest::newRow("fewer .ob labels than outputs")
+        << QByteArray(".i 2\n.o 2\n.ob sum\n01 1-\n") << 0 << QStringList{"1: sum", "2: output 2"}
+        << QStringList{"count 2", "variableNames A,B", "cell 1 4 1", "map 1 1"};
+}
+
+// A file of several outputs asks which one to import, then imports that
+// one only; Cancel leaves everything as it was.
+void ImportExportTest::severalOutputsAskWhichOne()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, choice);
+    QFETCH(QStringList, listed);
+
+    ImportExport pla;
+    Announcements announcements(pla);
+    const QString path = writeFile(dir, QStringLiteral("several.pla"), file);
+    QStringList shown;
+    QString preselected;
+    ModalBoxAnswerer answerer;
+    answerer.arm([&](QWidget *modal) {
+        auto *list = modal->findChild<QListView *>();
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        QVERIFY(list && dialog);
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            shown << list->model()->index(row, 0).data().toString();
+        preselected = list->currentIndex().data().toString();
+        if (choice < 0) {
+            QTest::keyClick(list, Qt::Key_Escape);
+            return;
+        }
+        list->setCurrentIndex(list->model()->index(choice, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QCOMPARE(pla.importFrom(path), choice >= 0);
+
+    QCOMPARE(answerer.answeredTimes(), 1);
+    QCOMPARE(answerer.className(), QStringLiteral("QInputDialog"));
+    QCOMPARE(answerer.title(), QStringLiteral("Import File"));
+    QVERIFY2(answerer.text().contains(
+                 QStringLiteral("several.pla describes %1 outputs").arg(listed.size())),
              qPrintable(answerer.text()));
-    QCOMPARE(announcements.log, (QStringList{"count 2", "variableNames A,B", "cell 0 4 1",
-                                             "map 0 1", "cell 3 4 0", "map 3 0"}));
+    QCOMPARE(shown, listed);
+    QCOMPARE(preselected, listed.front());
+    QTEST(announcements.log, "expected");
 }
 
 void ImportExportTest::importThroughFileDialog()

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -17,12 +19,73 @@ QString assignedMask(const PlaFunction &function)
     return mask;
 }
 
+QStringList toStringList(const std::vector<std::string> &strings)
+{
+    QStringList list;
+    for (const std::string &s : strings)
+        list << QString::fromStdString(s);
+    return list;
+}
+
 QStringList namesOf(const PlaFunction &function)
 {
-    QStringList names;
-    for (const std::string &name : function.names)
-        names << QString::fromStdString(name);
-    return names;
+    return toStringList(function.names);
+}
+
+// A random product line: an input plane of 0, 1, - and 2, a blank, then an
+// output plane of every character the reader knows and one it does not, with
+// blanks, tabs and '|' strewn inside the planes.
+std::string randomProductLine(std::mt19937 &random, int count, int outputs)
+{
+    static const std::string inputs = "01-2";
+    static const std::string outputCharacters = "01-~234xX?";
+    static const std::string separators = " \t|";
+    std::string line;
+    for (int i = 0; i < count; ++i)
+        line += inputs[random() % inputs.size()];
+    line += ' ';
+    for (int k = 0; k < outputs; ++k) {
+        if (random() % 4 == 0)
+            line += separators[random() % separators.size()];
+        line += outputCharacters[random() % outputCharacters.size()];
+    }
+    return line;
+}
+
+// The value of one cell as the format defines it, found from the lines that
+// cover the cell rather than by marking cells line after line.
+char cellByDefinition(const std::vector<std::string> &lines, int count, int output, unsigned m,
+                      bool offSetGiven)
+{
+    bool on = false;
+    bool off = false;
+    bool dontCare = false;
+    for (const std::string &line : lines) {
+        std::string plain;
+        for (char c : line) {
+            if (c != ' ' && c != '\t' && c != '|')
+                plain += c;
+        }
+        bool covers = true;
+        for (int i = 0; i < count; ++i) {
+            const char c = plain[i];
+            const bool bit = (m >> (count - 1 - i)) & 1;
+            covers = covers && (c == '-' || c == '2' || (c == '1') == bit);
+        }
+        if (!covers || output + count >= static_cast<int>(plain.size()))
+            continue;
+        const char value = plain[count + output];
+        on = on || value == '1' || value == '4';
+        off = off || (value == '0' && offSetGiven);
+        dontCare = dontCare || std::string("01~34").find(value) == std::string::npos;
+    }
+    if (dontCare)
+        return 'X';
+    if (on)
+        return '1';
+    if (off)
+        return '0';
+    return offSetGiven ? 'X' : '0';
 }
 
 } // namespace
@@ -35,6 +98,11 @@ private slots:
     void readsFunction();
     void reportsFault_data();
     void reportsFault();
+    void readsProductLines_data();
+    void readsProductLines();
+    void replacesInvalidLabels_data();
+    void replacesInvalidLabels();
+    void lineOrderDoesNotMatter();
     void readsFromStream();
     void longCommentIsSkipped();
 };
@@ -54,19 +122,19 @@ void PlaReaderTest::readsFunction_data()
         << ".i 3\n.o 1\n.ilb A B C \n001 1\n010 X\n100 1\n111 1\n"
         << 4 << 3 << true << QStringList{"A", "B", "C"} << "01X01001"
         << ".++.+..+" << false;
-    QTest::newRow("output characters other than 0 and 1 are don't cares")
+    QTest::newRow("output - and 2 are don't cares, ~ and 0 say nothing")
         << ".i 2\n00 -\n01 2\n10 ~\n11 0\n"
-        << 4 << 2 << true << QStringList{} << "XXX0"
-        << "++++" << false;
+        << 4 << 2 << true << QStringList{} << "XX00"
+        << "++.." << false;
     QTest::newRow("a dash covers both values") << ".i 3\n1-0 1\n"
                                                << 4 << 3 << true << QStringList{} << "00001010"
                                                << "....+.+." << false;
     QTest::newRow("only dashes cover every minterm") << ".i 2\n-- X\n"
                                                      << 4 << 2 << true << QStringList{} << "XXXX"
                                                      << "++++" << false;
-    QTest::newRow("a later line overrides an earlier one")
+    QTest::newRow("a later 0 line does not erase an earlier 1")
         << ".i 2\n-- 1\n01 0\n"
-        << 4 << 2 << true << QStringList{} << "1011"
+        << 4 << 2 << true << QStringList{} << "1111"
         << "++++" << false;
     QTest::newRow("a second .i clears what came before")
         << ".i 2\n11 1\n.i 3\n001 1\n"
@@ -92,7 +160,7 @@ void PlaReaderTest::readsFunction_data()
                                             << 4 << 2 << true << QStringList{} << "0100"
                                             << ".+.." << false;
     QTest::newRow("unknown directives are skipped with their line")
-        << ".i 2\n.mv 4 0 2 2\n.kiss 00 11\n10 1\n"
+        << ".i 2\n.pair 1 (a b)\n.phase 1\n10 1\n"
         << 4 << 2 << true << QStringList{} << "0010"
         << "..+." << false;
     QTest::newRow("a keyword glued to its number is an unknown directive")
@@ -106,7 +174,7 @@ void PlaReaderTest::readsFunction_data()
     QTest::newRow("several outputs: the first column is taken")
         << ".i 2\n.o 2\n.ob f g\n00 10\n11 01\n"
         << 4 << 2 << true << QStringList{} << "1000"
-        << "+..+" << true;
+        << "+..." << true;
     QTest::newRow("an output word longer than .o says means several outputs")
         << ".i 2\n.o 1\n01 X1\n"
         << 4 << 2 << true << QStringList{} << "0X00"
@@ -180,9 +248,6 @@ void PlaReaderTest::reportsFault_data()
     QTest::newRow("last line without output part and line end")
         << ".i 2\n01 1\n10" << 4 << 3 << "output";
     QTest::newRow("output part only a comment") << ".i 2\n01 # one\n" << 4 << 2 << "output";
-    QTest::newRow("name of four characters") << ".i 2\n.ilb abcd b\n" << 4 << 2 << "\"abcd\"";
-    QTest::newRow("name with an underscore") << ".i 2\n.ilb a_ b\n" << 4 << 2 << "letters";
-    QTest::newRow("name used twice") << ".i 3\n.ilb a b a\n" << 4 << 2 << "twice";
     QTest::newRow("more names than variables") << ".i 2\n.ilb a b c\n" << 4 << 2 << "more";
     QTest::newRow("fewer names than variables") << ".i 3\n.ilb a b\n\n" << 4 << 2 << "2 of the 3";
     QTest::newRow("names running into a product line") << ".i 3\n.ilb a b\n010 1\n"
@@ -196,6 +261,21 @@ void PlaReaderTest::reportsFault_data()
         << 4 << 6 << "\"1\"";
     QTest::newRow("carriage returns do not count as lines") << ".i 2\r\n00 1\r\n0 1\r\n"
                                                             << 4 << 3 << "\"0\"";
+    QTest::newRow("labels cut short by a directive") << ".i 3\n.ilb a b\n.o 1\n"
+                                                     << 4 << 2 << "2 of the 3";
+    QTest::newRow(".type after a product line") << ".i 2\n11 1\n.type fr\n"
+                                                << 4 << 3 << "before the first product line";
+    QTest::newRow(".type of another kind") << ".i 2\n.type fdrx\n" << 4 << 2 << "f, fd, fr or fdr";
+    QTest::newRow(".type without a kind") << ".type\n" << 4 << 1 << "f, fd, fr or fdr";
+    QTest::newRow(".mv") << ".mv 4 2 3 2 2\n" << 4 << 1 << "multi-valued";
+    QTest::newRow(".kiss") << ".i 2\n.o 1\n.kiss\n" << 4 << 3 << "state-machine";
+    QTest::newRow(".symbolic") << ".i 2\n.symbolic a b ;\n" << 4 << 2 << "multi-valued";
+    QTest::newRow(".symbolic-output") << ".symbolic-output 0 ;\n" << 4 << 1 << "state-machine";
+    QTest::newRow("| does not make a long first word an input plane") << ".i 2\n010|1\n"
+                                                                      << 4 << 2 << "\"010\"";
+    QTest::newRow("input plane split by blanks, no output") << ".i 3\n0 1 1\n" << 4 << 2 << "\"0\"";
+    QTest::newRow("an input plane character only valid as output") << ".i 2\n0~ 1\n"
+                                                                   << 4 << 2 << "\"0~\"";
 }
 
 void PlaReaderTest::reportsFault()
@@ -209,6 +289,172 @@ void PlaReaderTest::reportsFault()
     QTEST(result.error.line, "line");
     const QString message = QString::fromStdString(result.error.message);
     QVERIFY2(message.contains(messagePart), qPrintable(message));
+}
+
+void PlaReaderTest::readsProductLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("output");
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QString>("assigned");
+    QTest::addColumn<int>("outputCount");
+
+    QTest::newRow("| between the planes")
+        << ".i 5\n.o 3\n00000|100\n11111|001\n"
+        << 0 << "1" + QString(31, '0') << "+" + QString(31, '.') << 3;
+    QTest::newRow("blanks and tabs inside both planes") << ".i 3\n0 1\t1  1\t0\n"
+                                                        << 0 << "00010000"
+                                                        << "...+...." << 2;
+    QTest::newRow("2 in the input plane covers both values") << ".i 2\n21 1\n"
+                                                             << 0 << "0101"
+                                                             << ".+.+" << 1;
+    QTest::newRow("4 is ON") << ".i 2\n01 4\n"
+                             << 0 << "0100"
+                             << ".+.." << 1;
+    QTest::newRow("3 says nothing") << ".i 2\n01 3\n"
+                                    << 0 << "0000"
+                                    << "...." << 1;
+    QTest::newRow("x, X and an unknown character are don't cares") << ".i 2\n00 x\n01 X\n10 ?\n"
+                                                                   << 0 << "XXX0"
+                                                                   << "+++." << 1;
+    QTest::newRow("a don't care wins over an earlier 1") << ".i 2\n-- 1\n01 -\n"
+                                                         << 0 << "1X11"
+                                                         << "++++" << 1;
+    QTest::newRow("a don't care wins over a later 1") << ".i 2\n01 -\n-- 1\n"
+                                                      << 0 << "1X11"
+                                                      << "++++" << 1;
+    QTest::newRow("type f reads like fd") << ".type f\n.i 2\n1- 1\n11 0\n"
+                                          << 0 << "0011"
+                                          << "..++" << 1;
+    QTest::newRow("type fr: 0 is OFF, cells no line names are don't cares")
+        << ".type fr\n.i 2\n00 1\n01 0\n"
+        << 0 << "10XX"
+        << "++++" << 1;
+    QTest::newRow("type fr: 1 wins over 0") << ".i 2\n.type fr\n-- 0\n11 1\n"
+                                            << 0 << "0001"
+                                            << "++++" << 1;
+    QTest::newRow("type fr: ~ says nothing") << ".i 2\n.type fr\n11 ~\n"
+                                             << 0 << "XXXX"
+                                             << "++++" << 1;
+    QTest::newRow("type fdr: a don't care wins over 0 and 1")
+        << ".i 2\n.type fdr\n0- 0\n00 -\n1- 1\n11 2\n"
+        << 0 << "X01X"
+        << "++++" << 1;
+    QTest::newRow("type fr without .i names every shown cell") << ".type fr\n11 0\n"
+                                                               << 0 << "XXX0"
+                                                               << "++++" << 1;
+    QTest::newRow("0 for the first output keeps an earlier 1") << ".i 3\n.o 2\n1-- 10\n11- 01\n"
+                                                               << 0 << "00001111"
+                                                               << "....++++" << 2;
+    QTest::newRow("the second output") << ".i 3\n.o 2\n1-- 10\n11- 01\n"
+                                       << 1 << "00000011"
+                                       << "......++" << 2;
+    QTest::newRow("an output past .o") << ".i 2\n.o 1\n01 001\n10 1\n"
+                                       << 2 << "0100"
+                                       << ".+.." << 3;
+    QTest::newRow("a line too short for the output read says nothing")
+        << ".i 2\n.o 2\n00 11\n11 1\n"
+        << 1 << "1000"
+        << "+..." << 2;
+    QTest::newRow("an output no line reaches") << ".i 2\n00 10\n"
+                                               << 5 << "0000"
+                                               << "...." << 2;
+    QTest::newRow("without .i a 0 line leaves the shown cell") << "01 0\n10 1\n"
+                                                               << 0 << "0010"
+                                                               << "..+." << 1;
+}
+
+void PlaReaderTest::readsProductLines()
+{
+    QFETCH(QString, text);
+    QFETCH(int, output);
+
+    const PlaReadResult result = PlaReader::read(text.toStdString(), 2, output);
+    QVERIFY2(result.ok(), result.error.message.c_str());
+    QTEST(QString::fromStdString(result.function->values), "values");
+    QTEST(assignedMask(*result.function), "assigned");
+    QTEST(result.function->outputCount, "outputCount");
+    QCOMPARE(result.function->output, output);
+}
+
+void PlaReaderTest::replacesInvalidLabels_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("replaced");
+    QTest::addColumn<QStringList>("outputNames");
+
+    QTest::newRow("bus labels") << ".i 4\n.o 1\n.ilb CWP<6> CWP<5> CWP<4> changeCWP2\n1111 1\n"
+                                << QStringList{"A", "B", "C", "D"}
+                                << QStringList{"CWP<6>", "CWP<5>", "CWP<4>", "changeCWP2"}
+                                << QStringList{};
+    QTest::newRow("one long label among valid ones")
+        << ".i 3\n.ilb a EX_INSpass c\n"
+        << QStringList{"A", "B", "C"} << QStringList{"EX_INSpass"} << QStringList{};
+    QTest::newRow("label of four characters")
+        << ".i 2\n.ilb abcd b\n"
+        << QStringList{"A", "B"} << QStringList{"abcd"} << QStringList{};
+    QTest::newRow("label with an underscore")
+        << ".i 2\n.ilb a_ b\n"
+        << QStringList{"A", "B"} << QStringList{"a_"} << QStringList{};
+    QTest::newRow("label used twice")
+        << ".i 3\n.ilb a b a\n"
+        << QStringList{"A", "B", "C"} << QStringList{"a"} << QStringList{};
+    QTest::newRow("labels over two lines")
+        << ".i 2\n.ilb DST2s<0>\nq\n"
+        << QStringList{"A", "B"} << QStringList{"DST2s<0>"} << QStringList{};
+    QTest::newRow("valid labels are kept")
+        << ".i 2\n.ilb p Q7\n"
+        << QStringList{"p", "Q7"} << QStringList{} << QStringList{};
+    QTest::newRow("output labels never refuse a file")
+        << ".i 2\n.o 2\n.ilb a b\n.ob out<0> EX_OUTpass\n11 11\n"
+        << QStringList{"a", "b"} << QStringList{} << QStringList{"out<0>", "EX_OUTpass"};
+}
+
+void PlaReaderTest::replacesInvalidLabels()
+{
+    QFETCH(QString, text);
+
+    const PlaReadResult result = PlaReader::read(text.toStdString(), 4);
+    QVERIFY2(result.ok(), result.error.message.c_str());
+    QTEST(namesOf(*result.function), "names");
+    QTEST(toStringList(result.function->replacedLabels), "replaced");
+    QTEST(toStringList(result.function->outputNames), "outputNames");
+}
+
+// Product lines form a union: any order of the same lines is the same
+// function, and each cell is what the lines covering it define.
+void PlaReaderTest::lineOrderDoesNotMatter()
+{
+    static const char *const types[] = {"", ".type f\n", ".type fd\n", ".type fr\n", ".type fdr\n"};
+    std::mt19937 random(16);
+    for (int round = 0; round < 300; ++round) {
+        const int count = 2 + round % 5;
+        const int outputs = 1 + static_cast<int>(random() % 3);
+        const int typeIndex = static_cast<int>(random() % 5);
+        std::vector<std::string> lines(1 + random() % 24);
+        for (std::string &line : lines)
+            line = randomProductLine(random, count, outputs);
+        const std::string header = ".i " + std::to_string(count) + "\n" + types[typeIndex];
+
+        for (int output = 0; output < outputs; ++output) {
+            std::string expected;
+            for (unsigned m = 0; m < (1u << count); ++m)
+                expected += cellByDefinition(lines, count, output, m, typeIndex >= 3);
+            for (int shuffle = 0; shuffle < 5; ++shuffle) {
+                std::shuffle(lines.begin(), lines.end(), random);
+                std::string text = header;
+                for (const std::string &line : lines)
+                    text += line + "\n";
+                const PlaReadResult result = PlaReader::read(text, 4, output);
+                QVERIFY2(result.ok(), (text + result.error.message).c_str());
+                QVERIFY2(result.function->values == expected,
+                         (text + "output " + std::to_string(output) + " read " +
+                          result.function->values + ", defined " + expected)
+                             .c_str());
+            }
+        }
+    }
 }
 
 void PlaReaderTest::readsFromStream()

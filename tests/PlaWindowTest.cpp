@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,10 @@ private slots:
     void exportWritesWhatIsShown();
     void importWithoutNamesKeepsNamesAtNewCount();
     void malformedImportChangesNothing();
+    void invalidLabelsKeepTheFunction();
+    void chosenOutputIsShown();
+    void countChangeAfterUnacceptedEdit_data();
+    void countChangeAfterUnacceptedEdit();
     void roundTripForEveryCount();
 
 private:
@@ -363,6 +368,108 @@ void PlaWindowTest::malformedImportChangesNothing()
     QVERIFY2(warningAnswerer.text().contains(QStringLiteral("Line 4")),
              qPrintable(warningAnswerer.text()));
     checkShows(4, {"k", "l", "m", "n"}, QStringLiteral("0110000000000001"));
+}
+
+// Labels another tool wrote cost the names only: the note names them, and
+// every view shows the file's function under the default names.
+void PlaWindowTest::invalidLabelsKeepTheFunction()
+{
+    rename({"k", "l", "m", "n"});
+    setValues(QStringLiteral("0110000000000001"));
+    const QString path = dir.filePath(QStringLiteral("labels.pla"));
+    QVERIFY(writeFile(path, ".i 3\n.o 1\n.ilb CWP<6> CWP<5> changeCWP2\n1-- 1\n11- 0\n"
+                            "-11 1\n.e\n"));
+
+    ModalBoxAnswerer fileAnswerer;
+    ModalBoxAnswerer noteAnswerer;
+    fileAnswerer.arm([&](QWidget *modal) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(fileDialog);
+        fileDialog->selectFile(path);
+        noteAnswerer.arm();
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    child<QPushButton>("importButton")->click();
+
+    QCOMPARE(noteAnswerer.answeredTimes(), 1);
+    QCOMPARE(noteAnswerer.className(), QStringLiteral("QMessageBox"));
+    QCOMPARE(noteAnswerer.title(), QStringLiteral("Import File"));
+    QVERIFY2(noteAnswerer.text().contains(
+                 QStringLiteral("\"CWP<6>\", \"CWP<5>\", \"changeCWP2\" are not valid")),
+             qPrintable(noteAnswerer.text()));
+    checkShows(3, {"A", "B", "C"}, QStringLiteral("00011111"));
+}
+
+// The chooser comes between the file dialog and the import; the window
+// then shows the chosen output in every view.
+void PlaWindowTest::chosenOutputIsShown()
+{
+    const QString path = dir.filePath(QStringLiteral("outputs.pla"));
+    QVERIFY(writeFile(path, ".i 3\n.o 2\n.ilb p q r\n.ob carry sum\n11- 10\n1-1 10\n-11 10\n"
+                            "001 01\n010 01\n100 01\n111 01\n"));
+
+    ModalBoxAnswerer fileAnswerer;
+    ModalBoxAnswerer chooserAnswerer;
+    QStringList listed;
+    fileAnswerer.arm([&](QWidget *modal) {
+        auto *fileDialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(fileDialog);
+        fileDialog->selectFile(path);
+        chooserAnswerer.arm([&](QWidget *chooser) {
+            auto *list = chooser->findChild<QListView *>();
+            QVERIFY(list);
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                listed << list->model()->index(row, 0).data().toString();
+            const QModelIndex second = list->model()->index(1, 0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(second).center());
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    child<QPushButton>("importButton")->click();
+
+    QCOMPARE(chooserAnswerer.answeredTimes(), 1);
+    QCOMPARE(listed, (QStringList{"1: carry", "2: sum"}));
+    checkShows(3, {"p", "q", "r"}, QStringLiteral("01101001"));
+}
+
+void PlaWindowTest::countChangeAfterUnacceptedEdit_data()
+{
+    QTest::addColumn<QString>("edit");
+
+    QTest::newRow("field emptied") << QString();
+    QTest::newRow("field renamed") << QStringLiteral("X");
+    QTest::newRow("field made a duplicate") << QStringLiteral("q");
+}
+
+// Names typed into the dialog count only once Ok accepts them: a change of
+// the count in between neither raises a box nor takes the half-typed names,
+// and every view keeps the same names.
+void PlaWindowTest::countChangeAfterUnacceptedEdit()
+{
+    QFETCH(QString, edit);
+
+    rename({"p", "q", "r", "s"});
+    child<QPushButton>("variablesButton")->click();
+    auto *grid = qobject_cast<QGridLayout *>(dialog->layout());
+    qobject_cast<QLineEdit *>(grid->itemAtPosition(1, 1)->widget())->setText(edit);
+
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    chooseCount(3);
+    QCoreApplication::processEvents();
+    QVERIFY2(!answerer.answered(), qPrintable(answerer.title()));
+    dialog->close();
+
+    checkShows(3, {"p", "q", "r"}, QStringLiteral("00000000"));
+    auto *equation = child<EquationManager>("equationManager");
+    equation->setText(QStringLiteral("p&q&r"));
+    ModalBoxAnswerer equationAnswerer;
+    equationAnswerer.arm();
+    QTest::keyClick(equation, Qt::Key_Return);
+    QVERIFY2(!equationAnswerer.answered(), qPrintable(equationAnswerer.text()));
+    QCOMPARE(tableValues(), QStringLiteral("00000001"));
 }
 
 // Export, Reset, import and export again, through the window, for random

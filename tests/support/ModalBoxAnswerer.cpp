@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,6 +49,8 @@ void ModalBoxAnswerer::poll()
     lastText.clear();
     if (auto *box = qobject_cast<QMessageBox *>(modal))
         lastText = box->text();
+    else if (auto *input = qobject_cast<QInputDialog *>(modal))
+        lastText = input->labelText();
 
     if (responder) {
         Responder respond = std::exchange(responder, {});
