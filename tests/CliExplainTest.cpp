@@ -48,8 +48,9 @@ std::string randomValues(int n, bool dontCares, unsigned seed)
 {
     std::mt19937 random(seed);
     std::string values;
+    const std::string pool = dontCares ? "01X01" : "01";
     for (int m = 0; m < (1 << n); ++m)
-        values += (dontCares ? "01X01" : "01")[random() % (dontCares ? 5 : 2)];
+        values += pool[random() % pool.size()];
     return values;
 }
 
