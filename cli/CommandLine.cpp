@@ -193,13 +193,30 @@ bool parseLimit(const std::string &text, std::size_t &limit)
     return true;
 }
 
-bool given(const CLI::App &app, const std::string &name)
+bool given(const CLI::App &app, const char *name)
 {
     const CLI::Option *option = app.get_option_no_throw(name);
     return option != nullptr && option->count() > 0;
 }
 
-// The values given as text, checked and converted.
+// --format of the explain command.
+bool checkExplainValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
+                        std::string &error)
+{
+    if (!given(app, "--format"))
+        return true;
+    if (raw.format != "text" && raw.format != "markdown" && raw.format != "html" &&
+        raw.format != "json") {
+        error = "--format gives " + quoted(raw.format) +
+                ", but explain writes text, markdown, html or json.";
+        return false;
+    }
+    options.explainFormat = raw.format;
+    return true;
+}
+
+// The values given as text, checked and converted; values only one command
+// takes are checked by that command's own function.
 bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options, std::string &error)
 {
     if (given(app, "--names") && !CommandLine::parseNames(raw.names, options.names, error))
@@ -213,15 +230,6 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         error = "--limit gives " + quoted(raw.limit) + ", but it must be a whole number from 1.";
         return false;
     }
-    if (given(app, "--format")) {
-        if (raw.format != "text" && raw.format != "markdown" && raw.format != "html" &&
-            raw.format != "json") {
-            error = "--format gives " + quoted(raw.format) +
-                    ", but explain writes text, markdown, html or json.";
-            return false;
-        }
-        options.explainFormat = raw.format;
-    }
     if (given(app, "-o")) {
         if (raw.output.empty()) {
             error = "-o needs a file name.";
@@ -229,6 +237,8 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         }
         options.output = raw.output;
     }
+    if (options.command == CliOptions::Command::Explain)
+        return checkExplainValues(app, raw, options, error);
     return true;
 }
 
