@@ -210,13 +210,30 @@ bool parseLimit(const std::string &text, std::size_t &limit)
     return true;
 }
 
-bool given(const CLI::App &app, const std::string &name)
+bool given(const CLI::App &app, const char *name)
 {
     const CLI::Option *option = app.get_option_no_throw(name);
     return option != nullptr && option->count() > 0;
 }
 
-// The values given as text, checked and converted.
+// --format of the explain command.
+bool checkExplainValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
+                        std::string &error)
+{
+    if (!given(app, "--format"))
+        return true;
+    if (raw.format != "text" && raw.format != "markdown" && raw.format != "html" &&
+        raw.format != "json") {
+        error = "--format gives " + quoted(raw.format) +
+                ", but explain writes text, markdown, html or json.";
+        return false;
+    }
+    options.explainFormat = raw.format;
+    return true;
+}
+
+// The values given as text, checked and converted; values only one command
+// takes are checked by that command's own function.
 bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options, std::string &error)
 {
     if (given(app, "--names") && !CommandLine::parseNames(raw.names, options.names, error))
@@ -229,15 +246,6 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
     if (given(app, "--limit") && !parseLimit(raw.limit, options.limit)) {
         error = "--limit gives " + quoted(raw.limit) + ", but it must be a whole number from 1.";
         return false;
-    }
-    if (given(app, "--format")) {
-        if (raw.format != "text" && raw.format != "markdown" && raw.format != "html" &&
-            raw.format != "json") {
-            error = "--format gives " + quoted(raw.format) +
-                    ", but explain writes text, markdown, html or json.";
-            return false;
-        }
-        options.explainFormat = raw.format;
     }
     // Only minimize's --output picks a file's output; map's names the image.
     const CLI::Option *plaOutput = options.command == CliOptions::Command::Minimize
@@ -256,6 +264,8 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         }
         options.output = raw.output;
     }
+    if (options.command == CliOptions::Command::Explain)
+        return checkExplainValues(app, raw, options, error);
     return true;
 }
 

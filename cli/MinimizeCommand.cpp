@@ -60,8 +60,8 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
         // Standard output stays one solution per line; JSON has the count.
         if (options.limit != 0 && !options.json)
             err += PlaInput::shownName(file) + ": " + std::to_string(result.solved.count) +
-                   " minimum solutions, " + std::to_string(result.solved.solutions.size()) +
-                   " listed.\n";
+                   (result.solved.count == 1 ? " minimum solution, " : " minimum solutions, ") +
+                   std::to_string(result.solved.solutions.size()) + " listed.\n";
         results.push_back(std::move(result));
     }
     return results;

@@ -48,8 +48,9 @@ std::string randomValues(int n, bool dontCares, unsigned seed)
 {
     std::mt19937 random(seed);
     std::string values;
+    const std::string pool = dontCares ? "01X01" : "01";
     for (int m = 0; m < (1 << n); ++m)
-        values += (dontCares ? "01X01" : "01")[random() % (dontCares ? 5 : 2)];
+        values += pool[random() % pool.size()];
     return values;
 }
 
@@ -267,6 +268,8 @@ void CliExplainTest::limitCapsTheList_data()
         << 4 << QString::fromStdString(symmetricValues(4, {2, 3})) << false << 7;
     QTest::newRow("five variables, two ones, POS, limit 4")
         << 5 << QString::fromStdString(symmetricValues(5, {2})) << true << 4;
+    QTest::newRow("a single minimum solution")
+        << 4 << QStringLiteral("1111000000000000") << false << 3;
     QTest::newRow("six variables, random, limit 1")
         << 6 << QString::fromStdString(randomValues(6, true, 611)) << false << 1;
 }
@@ -292,9 +295,10 @@ void CliExplainTest::limitCapsTheList()
     const Run capped = runCli(arguments);
     QCOMPARE(capped.status, 0);
     QCOMPARE(lines(capped.out), every.mid(0, limit));
-    QCOMPARE(capped.err, QStringLiteral("%1: %2 minimum solutions, %3 listed.\n")
+    QCOMPARE(capped.err, QStringLiteral("%1: %2 minimum solution%3, %4 listed.\n")
                              .arg(path)
                              .arg(every.size())
+                             .arg(every.size() == 1 ? "" : "s")
                              .arg(std::min<qsizetype>(limit, every.size())));
 
     const Run json = runCli(arguments << QStringLiteral("--json"));
