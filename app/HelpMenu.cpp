@@ -21,7 +21,7 @@ struct HelpTopic
     const char *secondImage; // nullptr when the topic has one picture
 };
 
-const std::array<HelpTopic, 6> topics{{
+const std::array<HelpTopic, 7> topics{{
     {"Truthtable", "Truth Table Help", "Truth Table Help", 36, "TruthtableHelp.txt", nullptr,
      "Screenshot.png", nullptr},
     {"K-Map", "K-Map Help", "K-Map Help", 40, "KMapHelp.txt", nullptr, "Screenshot2.png", nullptr},
@@ -33,6 +33,8 @@ const std::array<HelpTopic, 6> topics{{
      "POS&SOP2.png"},
     {"Import", "Import/Export Help", "Import and Export Help", 30, "importHelp.txt", nullptr,
      "Import1.png", "import2.png"},
+    {"Circuit", "Circuit Help", "Circuit Help", 38, "CircuitHelp.txt", nullptr, "Circuit1.png",
+     nullptr},
 }};
 
 constexpr qreal headingPointSize = 16;

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class ChangeVarsPopup;
+class CircuitView;
 class EquationManager;
 class HelpMenu;
 class ImportExport;
@@ -38,12 +39,19 @@ private slots:
     void variableHelp();
     void SOPHelp();
     void importHelp();
+    void circuitHelp();
+    void showCircuit();
+    void saveCircuitImage();
 
 private:
     void createWidgets();
     QBoxLayout *createLayout();
     void connectWidgets();
     void openHelp(const QString &topic);
+    // The Circuit menu, its view and their connections, made after the
+    // window's own widgets and connections.
+    void createCircuitMenu();
+    void connectCircuit();
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -77,4 +85,10 @@ private:
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;
+
+    // A window of its own, child of this one, refreshed after each Minimize!.
+    CircuitView *circuitView = nullptr;
+    QAction *showCircuitAction = nullptr;
+    QAction *saveCircuitImageAction = nullptr;
+    QAction *circuitHelpAction = nullptr;
 };

@@ -7,6 +7,8 @@
 set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
+# The circuit tests simulate the Verilog they write.
+packages="$packages iverilog"
 if [ "${1:-}" = "--dev" ]; then
   packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
 fi

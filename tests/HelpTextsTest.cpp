@@ -129,6 +129,7 @@ const QList<std::pair<const char *, const char *>> helpFiles{
     {"VariableHelp2.txt", nullptr}, // shown below VariableHelp.txt, under its anchor
     {"SOPHelp.txt", "SOP and POS Help"},
     {"importHelp.txt", "Import and Export Help"},
+    {"CircuitHelp.txt", "Circuit Help"},
 };
 
 void addFileRows(bool anchoredOnly)
