@@ -26,6 +26,15 @@ void CircuitCanvas::setCircuit(const CircuitLayout &circuitLayout)
     update();
 }
 
+void CircuitCanvas::setZoom(double factor)
+{
+    if (factor == zoomFactor)
+        return;
+    zoomFactor = factor;
+    setFixedSize(sizeHint());
+    update();
+}
+
 void CircuitCanvas::setHighlighted(const std::set<int> &nodes)
 {
     highlighted = nodes;
@@ -34,18 +43,20 @@ void CircuitCanvas::setHighlighted(const std::set<int> &nodes)
 
 QSize CircuitCanvas::sizeHint() const
 {
-    return {static_cast<int>(std::ceil(layout.width)), static_cast<int>(std::ceil(layout.height))};
+    return {static_cast<int>(std::ceil(layout.width * zoomFactor)),
+            static_cast<int>(std::ceil(layout.height * zoomFactor))};
 }
 
 void CircuitCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.scale(zoomFactor, zoomFactor);
     CircuitPainter::paint(painter, layout, highlighted);
 }
 
 void CircuitCanvas::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPointF at = event->position();
+    const QPointF at = event->position() / zoomFactor;
     const int index = layout.itemAt(at.x(), at.y());
     const bool gate =
         index >= 0 && layout.items[static_cast<std::size_t>(index)].kind == LayoutItem::Kind::Gate;

@@ -17,6 +17,9 @@ public:
     const CircuitLayout &circuit() const { return layout; }
     // The netlist nodes drawn highlighted.
     void setHighlighted(const std::set<int> &nodes);
+    // Drawn this many times the layout's natural size.
+    void setZoom(double factor);
+    double zoom() const { return zoomFactor; }
 
     QSize sizeHint() const override;
 
@@ -37,4 +40,5 @@ private:
     CircuitLayout layout;
     std::set<int> highlighted;
     int hoveredNode = -1;
+    double zoomFactor = 1;
 };

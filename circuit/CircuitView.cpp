@@ -128,12 +128,31 @@ void CircuitView::rebuild()
     currentNetlist = NetlistBuilder::build(cover, style(), fanIn());
     canvas->setCircuit(
         CircuitLayout::compute(currentNetlist, VerilogWriter::outputName(currentNetlist)));
+    fitToWindow();
     countsLabel->setText(QStringLiteral("Gates: %1    Gate inputs: %2")
                              .arg(currentNetlist.gateCount())
                              .arg(currentNetlist.gateInputCount()));
     functionLabel->setText(QStringLiteral("%1 = %2").arg(
         QString::fromStdString(VerilogWriter::outputName(currentNetlist)),
         QString::fromStdString(cover.text)));
+}
+
+void CircuitView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitToWindow();
+}
+
+void CircuitView::fitToWindow()
+{
+    constexpr double largest = 2.5;
+    const CircuitLayout &layout = canvas->circuit();
+    if (layout.width <= 0 || layout.height <= 0)
+        return;
+    // The room without scroll bars: a fitted drawing needs none.
+    const QSize room = scrollArea->maximumViewportSize() - QSize(4, 4);
+    const double fit = std::min(room.width() / layout.width, room.height() / layout.height);
+    canvas->setZoom(std::clamp(fit, 1.0, largest));
 }
 
 void CircuitView::styleChosen(int index)

@@ -29,6 +29,9 @@ public:
     // Writes the drawing as SVG or PNG (by the file name's ending).
     bool saveImage(const QString &fileName, QString &error) const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 signals:
     void highlightGroups(const QVector<QVector<int>> &groups);
     // Whether there is a circuit to save.
@@ -41,6 +44,9 @@ public slots:
 
 private:
     void rebuild();
+    // Small circuits grow to fill the window, up to a limit; large ones
+    // keep their natural size and scroll.
+    void fitToWindow();
     void styleChosen(int index);
     void gateHovered(int node);
     void hoverEnded();

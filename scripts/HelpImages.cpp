@@ -4,6 +4,7 @@
 //
 //   help_images <output folder>        (run by `make help-images`)
 #include "app/MainWindow.h"
+#include "circuit/CircuitView.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,6 +62,7 @@ private:
     void variableNames();
     void sopAndPos();
     void importFile();
+    void circuit();
 
     QDir output;
     std::unique_ptr<MainWindow> window;
@@ -217,6 +219,20 @@ void HelpImages::importFile()
     QDir::setCurrent(previous);
 }
 
+void HelpImages::circuit()
+{
+    freshWindow();
+    setCount(3);
+    clickOutputs({3, 5, 6, 7});
+    press("minimizeButton");
+    auto *view = child<CircuitView>("circuitView");
+    view->resize(640, 400);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view))
+        ok = false;
+    save(view, "Circuit1.png");
+}
+
 bool HelpImages::run()
 {
     truthTable();
@@ -225,6 +241,7 @@ bool HelpImages::run()
     variableNames();
     sopAndPos();
     importFile();
+    circuit();
     window.reset();
     return ok;
 }

@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -214,8 +215,10 @@ void CircuitViewTest::hoveringAGateShadesItsGroups()
     for (const LayoutItem &item : canvas->circuit().items) {
         if (item.kind != LayoutItem::Kind::Gate)
             continue;
-        const QPoint centre(int(item.body.left + item.body.width / 2),
-                            int(item.body.top + item.body.height / 2));
+        const QPoint centre =
+            (QPointF(item.body.left + item.body.width / 2, item.body.top + item.body.height / 2) *
+             canvas->zoom())
+                .toPoint();
         const std::vector<int> &terms = view->netlist().nodes.at(std::size_t(item.node)).terms;
         if (terms == std::vector<int>{1})
             gateCentre = centre;
@@ -266,8 +269,9 @@ void CircuitViewTest::saveWritesTheChosenFormat()
     if (!svg) {
         QImage image;
         QVERIFY(image.loadFromData(content, "PNG"));
-        const QSize natural = child<CircuitCanvas>("circuitCanvas")->sizeHint();
-        QCOMPARE(image.size(), natural * 2);
+        const CircuitLayout &layout = child<CircuitCanvas>("circuitCanvas")->circuit();
+        QCOMPARE(image.size(),
+                 QSize(int(std::ceil(layout.width)), int(std::ceil(layout.height))) * 2);
         return;
     }
     QXmlStreamReader reader(content);
