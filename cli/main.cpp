@@ -3,6 +3,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/EvalCommand.h"
+#include "cli/JsonReport.h"
 #include "cli/MinimizeCommand.h"
 #include "cli/SiblingProgram.h"
 
@@ -44,11 +45,12 @@ int main(int argc, char **argv)
     case CliOptions::Command::Version:
         out = "tavolin-cli " TAVOLIN_VERSION "\n";
         break;
-    case CliOptions::Command::Minimize:
-        if (options.json)
-            return runSibling("tavolin-cli-json", argv);
-        out = MinimizeCommand::plainText(options, MinimizeCommand::solveAll(options, err, status));
+    case CliOptions::Command::Minimize: {
+        const std::vector<FileResult> results = MinimizeCommand::solveAll(options, err, status);
+        out = options.json ? JsonReport::text(options, results)
+                           : MinimizeCommand::plainText(options, results);
         break;
+    }
     case CliOptions::Command::Eval:
         status = EvalCommand::run(options, out, err);
         break;
