@@ -21,6 +21,9 @@ struct RawValues
     std::string names;
     std::string variableCount;
     std::string output;
+    std::string style;
+    std::string fanIn;
+    std::string format;
     bool help = false;
 };
 
@@ -60,6 +63,14 @@ void declareMap(CLI::App &app, CliOptions &options, RawValues &raw)
     declareNames(app, raw);
 }
 
+void declareCircuit(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    declareMap(app, options, raw);
+    app.add_option("--style", raw.style);
+    app.add_option("--fan-in", raw.fanIn);
+    app.add_option("--format", raw.format);
+}
+
 struct CommandEntry
 {
     const char *name;
@@ -71,6 +82,7 @@ const CommandEntry commands[] = {
     {"minimize", CliOptions::Command::Minimize, declareMinimize},
     {"eval", CliOptions::Command::Eval, declareEval},
     {"map", CliOptions::Command::Map, declareMap},
+    {"circuit", CliOptions::Command::Circuit, declareCircuit},
 };
 
 std::string commandList()
@@ -157,6 +169,42 @@ bool endsWith(const std::string &text, const std::string &end)
     return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+bool given(const CLI::App &app, const char *name)
+{
+    const CLI::Option *option = app.get_option_no_throw(name);
+    return option != nullptr && option->count() > 0;
+}
+
+// --style, --fan-in and --format of the circuit command.
+bool checkCircuitValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
+                        std::string &error)
+{
+    if (given(app, "--style") && !circuitStyleFromKey(raw.style, options.circuitStyle)) {
+        error = "--style gives " + quoted(raw.style) +
+                ", but the style must be and-or, inverted-inputs, nand or nor.";
+        return false;
+    }
+    if (given(app, "--fan-in")) {
+        const std::string &text = raw.fanIn;
+        const bool digits = !text.empty() && text.size() <= 2 &&
+                            text.find_first_not_of("0123456789") == std::string::npos;
+        options.fanIn = digits ? std::stoi(text) : 0;
+        if (options.fanIn < 2 || options.fanIn > 16) {
+            error = "--fan-in gives " + quoted(text) + ", but a gate takes 2 to 16 inputs.";
+            return false;
+        }
+    }
+    if (given(app, "--format")) {
+        if (lowerCase(raw.format) != "verilog") {
+            error = "--format gives " + quoted(raw.format) +
+                    ", but the only text format is verilog (images follow the -o ending).";
+            return false;
+        }
+        options.verilog = true;
+    }
+    return true;
+}
+
 // The values given as text, checked and converted.
 bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options, std::string &error)
 {
@@ -179,7 +227,7 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         }
         options.output = raw.output;
     }
-    return true;
+    return checkCircuitValues(app, raw, options, error);
 }
 
 // Which options make sense together.
@@ -231,6 +279,19 @@ bool checkCombination(CliOptions &options, std::string &error)
         const std::string output = lowerCase(options.output);
         if (options.output.empty() || !(endsWith(output, ".png") || endsWith(output, ".svg"))) {
             error = "map needs -o OUT.png or -o OUT.svg.";
+            return false;
+        }
+        return true;
+    }
+    case Command::Circuit: {
+        if (options.files.size() != 1) {
+            error = "circuit draws one PLA file (- for standard input).";
+            return false;
+        }
+        const std::string output = lowerCase(options.output);
+        if (!options.verilog &&
+            (options.output.empty() || !(endsWith(output, ".png") || endsWith(output, ".svg")))) {
+            error = "circuit needs -o OUT.png or -o OUT.svg, or --format verilog.";
             return false;
         }
         return true;
@@ -336,6 +397,9 @@ std::string CommandLine::usage()
            "  tavolin-cli minimize [--pos] [--names A,B,C] [--json] [--exact [--all]] FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
+           "  tavolin-cli circuit FILE.pla [--pos] [--exact] [--style "
+           "and-or|inverted-inputs|nand|nor]\n"
+           "              [--fan-in K] (-o OUT.svg|OUT.png | --format verilog [-o OUT.v])\n"
            "  tavolin-cli --help | --version\n"
            "\n"
            "minimize  prints the minimized expression of each PLA file, as the window's\n"
@@ -345,6 +409,9 @@ std::string CommandLine::usage()
            "          variables, first variable first, a blank, the value); with\n"
            "          --minimize the minimized expression instead.\n"
            "map       draws the Karnaugh map with the chosen groups into a PNG or SVG file.\n"
+           "circuit   draws the minimized function as logic gates into a PNG or SVG file,\n"
+           "          or writes them as a structural Verilog module (to standard output\n"
+           "          without -o).\n"
            "\n"
            "  --pos          product of sums instead of sum of products\n"
            "  --names LIST   variable names, comma-separated (1 to 3 letters or digits);\n"
@@ -353,7 +420,11 @@ std::string CommandLine::usage()
            "  --json         one JSON object per file (an array for several files)\n"
            "  --exact        a true minimum: fewest terms, then fewest literals\n"
            "  --all          with --exact, every minimum solution, one per line\n"
-           "  -o FILE        the image to write (.png or .svg)\n"
+           "  -o FILE        the image to write (.png or .svg), or circuit's Verilog file\n"
+           "  --style S      circuit gates: and-or (AND-OR/OR-AND with NOT gates, the\n"
+           "                 default), inverted-inputs, nand (NAND-NAND) or nor (NOR-NOR)\n"
+           "  --fan-in K     circuit: at most K inputs per gate (2 to 16, default 4)\n"
+           "  --format verilog  circuit: a structural Verilog module instead of an image\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";
 }

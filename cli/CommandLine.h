@@ -1,5 +1,7 @@
 #pragma once
 
+#include "circuit/CircuitStyle.h"
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@ struct CliOptions
         Minimize,
         Eval,
         Map,
+        Circuit,
     };
 
     Command command = Command::None;
@@ -27,7 +30,11 @@ struct CliOptions
     int variableCount = 0; // eval --vars, 0 when not given
     std::vector<std::string> files;
     std::string expression;
-    std::string output; // map -o
+    std::string output; // map and circuit -o
+    // circuit
+    CircuitStyle circuitStyle = CircuitStyle::AndOrInverters; // --style
+    int fanIn = 4;                                            // --fan-in
+    bool verilog = false;                                     // --format verilog
 };
 
 // Reads the arguments of tavolin-cli (without the program name). Options may

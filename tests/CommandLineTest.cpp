@@ -23,6 +23,8 @@ const char *commandName(CliOptions::Command command)
         return "eval";
     case CliOptions::Command::Map:
         return "map";
+    case CliOptions::Command::Circuit:
+        return "circuit";
     }
     return "?";
 }
@@ -139,11 +141,12 @@ void CommandLineTest::refusedCalls_data()
     QTest::addColumn<QString>("expectedError");
 
     QTest::newRow("nothing") << QStringList{} << "no command given.";
-    QTest::newRow("unknown command") << QStringList{"minimise", "f.pla"}
-                                     << "unknown command \"minimise\" (minimize, eval or map).";
+    QTest::newRow("unknown command")
+        << QStringList{"minimise", "f.pla"}
+        << "unknown command \"minimise\" (minimize, eval, map or circuit).";
     QTest::newRow("option before the command")
         << QStringList{"--pos", "minimize", "f.pla"}
-        << "unknown command \"--pos\" (minimize, eval or map).";
+        << "unknown command \"--pos\" (minimize, eval, map or circuit).";
     QTest::newRow("unknown option")
         << QStringList{"minimize", "--fast", "f.pla"} << "unknown option \"--fast\".";
     QTest::newRow("unknown short option, like a file name starting with -")
