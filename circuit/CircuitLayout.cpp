@@ -27,6 +27,9 @@ struct Vertex
     double height = 0;
     std::vector<int> inputs; // vertices, by pin
     std::vector<int> successors;
+    // Where each input enters, top to bottom: gates are commutative, so
+    // inputs take the slots in the order of their sources' heights.
+    std::vector<std::size_t> slots;
     double order = 0;
     double y = 0; // centre
 };
@@ -40,7 +43,8 @@ double pinOffset(const Vertex &vertex, std::size_t pin)
 {
     if (vertex.slot || vertex.output || vertex.inputs.size() < 2)
         return 0;
-    return (static_cast<double>(pin) - (static_cast<double>(vertex.inputs.size()) - 1) / 2) *
+    const std::size_t slot = pin < vertex.slots.size() ? vertex.slots[pin] : pin;
+    return (static_cast<double>(slot) - (static_cast<double>(vertex.inputs.size()) - 1) / 2) *
            CircuitLayout::pinPitch;
 }
 
@@ -261,7 +265,15 @@ void LayoutBuilder::placeVertically()
         const std::vector<int> &column = columns[layer];
         std::vector<double> wishes;
         for (int v : column) {
-            const Vertex &vertex = vertices[at(v)];
+            Vertex &vertex = vertices[at(v)];
+            std::vector<std::size_t> byHeight(vertex.inputs.size());
+            std::iota(byHeight.begin(), byHeight.end(), std::size_t{0});
+            std::stable_sort(byHeight.begin(), byHeight.end(), [&](std::size_t a, std::size_t b) {
+                return vertices[at(vertex.inputs[a])].y < vertices[at(vertex.inputs[b])].y;
+            });
+            vertex.slots.assign(vertex.inputs.size(), 0);
+            for (std::size_t slot = 0; slot < byHeight.size(); ++slot)
+                vertex.slots[byHeight[slot]] = slot;
             if (vertex.inputs.empty()) {
                 wishes.push_back(0);
                 continue;

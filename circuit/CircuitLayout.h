@@ -49,7 +49,7 @@ struct LayoutItem
     int node = -1; // the netlist node; -1 for the output
     GateType type = GateType::And;
     LayoutRect body;
-    std::vector<LayoutPoint> pins; // where the input wires end, top to bottom
+    std::vector<LayoutPoint> pins; // where the input wires end, in the order of the inputs
     LayoutPoint out;               // where the output wire starts (not for the output)
     std::string label;             // inputs, constants and the output
 };
