@@ -6,6 +6,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavolin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tavolin"));
     auto *window = new MainWindow();
     window->setStatusBar(new QStatusBar());
     window->show();
