@@ -17,6 +17,7 @@ public:
     const CircuitLayout &circuit() const { return layout; }
     // The netlist nodes drawn highlighted.
     void setHighlighted(const std::set<int> &nodes);
+    const std::set<int> &highlightedNodes() const { return highlighted; }
     // Drawn this many times the layout's natural size.
     void setZoom(double factor);
     double zoom() const { return zoomFactor; }

@@ -174,8 +174,18 @@ void CircuitView::gateHovered(int node)
         if (term >= 0 && term < static_cast<int>(cover.groups.size()))
             groups.push_back(cover.groups[static_cast<std::size_t>(term)]);
     }
-    // The gates that serve exactly these terms light up with the hovered one.
+    // The hovered gate lights up with every gate that works only for its
+    // terms: a term's whole tree, or everything behind the output gate.
     gates.insert(node);
+    for (std::size_t i = 0; i < currentNetlist.nodes.size(); ++i) {
+        const NetlistNode &other = currentNetlist.nodes[i];
+        const bool within = !other.terms.empty() &&
+                            std::all_of(other.terms.begin(), other.terms.end(), [&](int term) {
+                                return std::find(terms.begin(), terms.end(), term) != terms.end();
+                            });
+        if (other.kind == NetlistNode::Kind::Gate && within)
+            gates.insert(static_cast<int>(i));
+    }
     canvas->setHighlighted(gates);
     highlighting = true;
     emit highlightGroups(toGroups(groups));

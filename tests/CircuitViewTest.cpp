@@ -228,12 +228,16 @@ void CircuitViewTest::hoveringAGateShadesItsGroups()
     QVERIFY(!gateCentre.isNull() && !outputGateCentre.isNull());
     hoverAt(canvas, gateCentre);
     QTRY_COMPARE(shadedMinterms(), (QList<int>{5, 7}));
+    QCOMPARE(canvas->highlightedNodes().size(), std::size_t{1});
     hoverAt(canvas, outputGateCentre);
     QTRY_COMPARE(shadedMinterms(), (QList<int>{3, 5, 6, 7}));
+    // The output gate lights up with the three AND gates behind it.
+    QCOMPARE(canvas->highlightedNodes().size(), std::size_t{4});
     hoverAt(canvas, gateCentre);
     QTRY_COMPARE(shadedMinterms(), (QList<int>{5, 7}));
     hoverAt(canvas, QPoint(2, 2));
     QTRY_COMPARE(shadedMinterms(), (QList<int>{3, 5, 6, 7}));
+    QVERIFY(canvas->highlightedNodes().empty());
 }
 
 void CircuitViewTest::saveWritesTheChosenFormat_data()
