@@ -39,6 +39,16 @@ int main(int argc, char **argv)
         return fail(
             "tavolin-cli-circuit draws circuits only: tavolin-cli circuit FILE.pla -o OUT.svg");
 
+    if (options.verilog) {
+        // tavolin-cli writes Verilog itself; called directly, this program does too.
+        std::string out;
+        std::string err;
+        const int status = CircuitCommand::writeVerilog(options, out, err);
+        std::fputs(out.c_str(), stdout);
+        std::fputs(err.c_str(), stderr);
+        return status;
+    }
+
     Netlist netlist;
     std::string error;
     if (!CircuitCommand::netlistFor(options, netlist, error))
