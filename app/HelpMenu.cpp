@@ -23,7 +23,7 @@ struct HelpTopic
     const char *secondImage; // nullptr when the topic has one picture
 };
 
-const std::array<HelpTopic, 7> topics{{
+const std::array<HelpTopic, 8> topics{{
     {"Truthtable", "Truth Table Help", "Truth Table Help", 36, "TruthtableHelp.txt", nullptr,
      "Screenshot.png", nullptr},
     {"K-Map", "K-Map Help", "K-Map Help", 40, "KMapHelp.txt", nullptr, "Screenshot2.png", nullptr},
@@ -37,6 +37,8 @@ const std::array<HelpTopic, 7> topics{{
      "Import1.png", "import2.png"},
     {"Steps", "Minimize Menu Help", "The Minimize Menu and the Steps", 26, "StepsHelp.txt", nullptr,
      "Steps1.png", "Steps2.png"},
+    {"Circuit", "Circuit Help", "Circuit Help", 38, "CircuitHelp.txt", nullptr, "Circuit1.png",
+     nullptr},
 }};
 
 // The pictures are laid out for this width; the height shows a good part of

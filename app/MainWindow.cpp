@@ -2,6 +2,7 @@
 
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
+#include "circuit/CircuitView.h"
 #include "dialogs/ChangeVarsPopup.h"
 #include "edit/BulkEdit.h"
 #include "edit/EditHistory.h"
@@ -16,10 +17,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -47,6 +50,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectEditing();
     createMinimizeMenu();
     connectSteps();
+    createCircuitMenu();
+    connectCircuit();
 
     auto *centralWidget = new QWidget();
     centralWidget->setLayout(rows);
@@ -211,6 +216,80 @@ void MainWindow::SOPHelp()
 void MainWindow::importHelp()
 {
     openHelp(QStringLiteral("Import"));
+}
+
+void MainWindow::circuitHelp()
+{
+    openHelp(QStringLiteral("Circuit"));
+}
+
+void MainWindow::createCircuitMenu()
+{
+    circuitView = named(new CircuitView(this), "circuitView");
+    showCircuitAction = new QAction(QStringLiteral("Show Circuit\u2026"), this);
+    showCircuitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
+    showCircuitAction->setStatusTip(QStringLiteral("Show the minimized function as logic gates"));
+    saveCircuitImageAction = new QAction(QStringLiteral("Save Circuit Image\u2026"), this);
+    saveCircuitImageAction->setStatusTip(QStringLiteral("Save the circuit as an SVG or PNG image"));
+    saveCircuitImageAction->setEnabled(false);
+    circuitHelpAction = new QAction(QStringLiteral("Circuit Help"), this);
+
+    auto *circuitMenu = new QMenu(QStringLiteral("Circuit"), menuBar());
+    circuitMenu->addAction(showCircuitAction);
+    circuitMenu->addAction(saveCircuitImageAction);
+    // Before Help, whatever menus stand before it.
+    QAction *helpEntry = nullptr;
+    for (QAction *entry : menuBar()->actions()) {
+        if (entry->menu() && entry->text() == QLatin1String("Help"))
+            helpEntry = entry;
+    }
+    menuBar()->insertMenu(helpEntry, circuitMenu);
+    if (helpEntry)
+        helpEntry->menu()->addAction(circuitHelpAction);
+}
+
+void MainWindow::connectCircuit()
+{
+    connect(minimizer, &Minimize::sendCover, circuitView, &CircuitView::showCover);
+    connect(circuitView, &CircuitView::highlightGroups, kMapWidget, &kMap::updateCircles);
+    connect(circuitView, &CircuitView::circuitAvailable, saveCircuitImageAction,
+            &QAction::setEnabled);
+    connect(resetButton, &QPushButton::clicked, circuitView, &CircuitView::clearCircuit);
+    connect(variableCountManager, &VariableCountManager::signalUpdateVariableCount, circuitView,
+            &CircuitView::clearCircuit);
+    connect(importExport, &ImportExport::numVariables, circuitView, &CircuitView::clearCircuit);
+    connect(showCircuitAction, &QAction::triggered, this, &MainWindow::showCircuit);
+    connect(saveCircuitImageAction, &QAction::triggered, this, &MainWindow::saveCircuitImage);
+    connect(circuitHelpAction, &QAction::triggered, this, &MainWindow::circuitHelp);
+}
+
+void MainWindow::showCircuit()
+{
+    circuitView->show();
+    circuitView->raise();
+    circuitView->activateWindow();
+}
+
+void MainWindow::saveCircuitImage()
+{
+    if (!circuitView->hasCircuit())
+        return;
+    const QString svgFilter = QStringLiteral("SVG image (*.svg)");
+    QString chosenFilter = svgFilter;
+    QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Circuit Image"), QStringLiteral("./circuit.svg"),
+        svgFilter + QStringLiteral(";;PNG image (*.png)"), &chosenFilter);
+    if (fileName.isEmpty())
+        return;
+    const bool knownEnding = fileName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ||
+                             fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    if (!knownEnding)
+        fileName += chosenFilter == svgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+    QString error;
+    if (!circuitView->saveImage(fileName, error))
+        QMessageBox::warning(
+            this, QStringLiteral("Save Circuit Image"),
+            QStringLiteral("The circuit could not be saved to %1: %2").arg(fileName, error));
 }
 
 // Widgets are created without a parent unless they need one early; laying

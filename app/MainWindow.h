@@ -6,6 +6,7 @@
 
 class ChangeVarsPopup;
 class EditHistory;
+class CircuitView;
 class EquationManager;
 class HelpMenu;
 class ImportExport;
@@ -45,6 +46,9 @@ private slots:
     void showSteps();
     void copyTruthTable();
     void pasteValues();
+    void circuitHelp();
+    void showCircuit();
+    void saveCircuitImage();
 
 private:
     void createWidgets();
@@ -57,6 +61,10 @@ private:
     void createEditMenu();
     void connectEditing();
     void addBulkEdit(QMenu *menu, const QString &text, int kind);
+    // The Circuit menu, its view and their connections, made after the
+    // window's own widgets and connections.
+    void createCircuitMenu();
+    void connectCircuit();
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -101,4 +109,10 @@ private:
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;
+
+    // A window of its own, child of this one, refreshed after each Minimize!.
+    CircuitView *circuitView = nullptr;
+    QAction *showCircuitAction = nullptr;
+    QAction *saveCircuitImageAction = nullptr;
+    QAction *circuitHelpAction = nullptr;
 };

@@ -26,6 +26,8 @@ struct RawValues
     std::string limit;
     std::string format;
     std::string plaOutput;
+    std::string style;
+    std::string fanIn;
     bool help = false;
 };
 
@@ -77,6 +79,14 @@ void declareExplain(CLI::App &app, CliOptions &options, RawValues &raw)
     declareNames(app, raw);
 }
 
+void declareCircuit(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    declareMap(app, options, raw);
+    app.add_option("--style", raw.style);
+    app.add_option("--fan-in", raw.fanIn);
+    app.add_option("--format", raw.format);
+}
+
 struct CommandEntry
 {
     const char *name;
@@ -89,6 +99,7 @@ const CommandEntry commands[] = {
     {"eval", CliOptions::Command::Eval, declareEval},
     {"map", CliOptions::Command::Map, declareMap},
     {"explain", CliOptions::Command::Explain, declareExplain},
+    {"circuit", CliOptions::Command::Circuit, declareCircuit},
 };
 
 // "a", "a or b", "a, b or c" (with "and" as the last word when asked).
@@ -232,6 +243,36 @@ bool checkExplainValues(const CLI::App &app, const RawValues &raw, CliOptions &o
     return true;
 }
 
+// --style, --fan-in and --format of the circuit command.
+bool checkCircuitValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
+                        std::string &error)
+{
+    if (given(app, "--style") && !circuitStyleFromKey(raw.style, options.circuitStyle)) {
+        error = "--style gives " + quoted(raw.style) +
+                ", but the style must be and-or, inverted-inputs, nand or nor.";
+        return false;
+    }
+    if (given(app, "--fan-in")) {
+        const std::string &text = raw.fanIn;
+        const bool digits = !text.empty() && text.size() <= 2 &&
+                            text.find_first_not_of("0123456789") == std::string::npos;
+        options.fanIn = digits ? std::stoi(text) : 0;
+        if (options.fanIn < 2 || options.fanIn > 16) {
+            error = "--fan-in gives " + quoted(text) + ", but a gate takes 2 to 16 inputs.";
+            return false;
+        }
+    }
+    if (given(app, "--format")) {
+        if (lowerCase(raw.format) != "verilog") {
+            error = "--format gives " + quoted(raw.format) +
+                    ", but the only text format is verilog (images follow the -o ending).";
+            return false;
+        }
+        options.verilog = true;
+    }
+    return true;
+}
+
 // The values given as text, checked and converted; values only one command
 // takes are checked by that command's own function.
 bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options, std::string &error)
@@ -266,6 +307,8 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
     }
     if (options.command == CliOptions::Command::Explain)
         return checkExplainValues(app, raw, options, error);
+    if (options.command == CliOptions::Command::Circuit)
+        return checkCircuitValues(app, raw, options, error);
     return true;
 }
 
@@ -332,6 +375,19 @@ bool checkCombination(CliOptions &options, std::string &error)
         const std::string output = lowerCase(options.output);
         if (options.output.empty() || !(endsWith(output, ".png") || endsWith(output, ".svg"))) {
             error = "map needs -o OUT.png or -o OUT.svg.";
+            return false;
+        }
+        return true;
+    }
+    case Command::Circuit: {
+        if (options.files.size() != 1) {
+            error = "circuit draws one PLA file (- for standard input).";
+            return false;
+        }
+        const std::string output = lowerCase(options.output);
+        if (!options.verilog &&
+            (options.output.empty() || !(endsWith(output, ".png") || endsWith(output, ".svg")))) {
+            error = "circuit needs -o OUT.png or -o OUT.svg, or --format verilog.";
             return false;
         }
         return true;
@@ -441,6 +497,9 @@ std::string CommandLine::usage()
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
            "                       [--format text|markdown|html|json]\n"
+           "  tavolin-cli circuit FILE.pla [--pos] [--exact] [--style "
+           "and-or|inverted-inputs|nand|nor]\n"
+           "              [--fan-in K] (-o OUT.svg|OUT.png | --format verilog [-o OUT.v])\n"
            "  tavolin-cli --help | --version\n"
            "\n"
            "minimize  prints the minimized expression of each PLA file, as the window's\n"
@@ -453,6 +512,9 @@ std::string CommandLine::usage()
            "explain   shows how the result was found: the tabulation, the prime\n"
            "          implicants, the chart, the choices of \"Minimize!\" and the\n"
            "          minimum solutions.\n"
+           "circuit   draws the minimized function as logic gates into a PNG or SVG file,\n"
+           "          or writes them as a structural Verilog module (to standard output\n"
+           "          without -o).\n"
            "\n"
            "  --pos          product of sums instead of sum of products\n"
            "  --names LIST   variable names, comma-separated (1 to 3 letters or digits);\n"
@@ -469,6 +531,11 @@ std::string CommandLine::usage()
            "  --output K     minimize: output K of files with several (1, the first, if\n"
            "                 not given)\n"
            "  -o FILE        the image to write (.png or .svg)\n"
+           "  -o FILE        the image to write (.png or .svg), or circuit's Verilog file\n"
+           "  --style S      circuit gates: and-or (AND-OR/OR-AND with NOT gates, the\n"
+           "                 default), inverted-inputs, nand (NAND-NAND) or nor (NOR-NOR)\n"
+           "  --fan-in K     circuit: at most K inputs per gate (2 to 16, default 4)\n"
+           "  --format verilog  circuit: a structural Verilog module instead of an image\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";
 }

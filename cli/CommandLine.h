@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include "circuit/CircuitStyle.h"
+
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ struct CliOptions
         Eval,
         Map,
         Explain,
+        Circuit,
     };
 
     Command command = Command::None;
@@ -34,10 +37,14 @@ struct CliOptions
     int variableCount = 0; // eval --vars, 0 when not given
     std::vector<std::string> files;
     std::string expression;
-    std::string output; // map -o
     // minimize --output K: which output of a file of several, 1 for the
     // first; 0 when not given (the first is read).
     int plaOutput = 0;
+    std::string output; // map and circuit -o
+    // circuit
+    CircuitStyle circuitStyle = CircuitStyle::AndOrInverters; // --style
+    int fanIn = 4;                                            // --fan-in
+    bool verilog = false;                                     // --format verilog
 };
 
 // Reads the arguments of tavolin-cli (without the program name). Options may

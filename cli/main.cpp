@@ -1,6 +1,7 @@
-// tavolin-cli: the window's minimization, equation evaluation and Karnaugh
-// map for scripts and pipelines.
+// tavolin-cli: the window's minimization, equation evaluation, Karnaugh
+// map and circuit for scripts and pipelines.
 
+#include "cli/CircuitCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExplainCommand.h"
@@ -59,6 +60,11 @@ int main(int argc, char **argv)
         return runSibling("tavolin-cli-map", argv);
     case CliOptions::Command::Explain:
         status = ExplainCommand::run(options, out, err);
+        break;
+    case CliOptions::Command::Circuit:
+        if (!options.verilog)
+            return runSibling("tavolin-cli-circuit", argv);
+        status = CircuitCommand::writeVerilog(options, out, err);
         break;
     case CliOptions::Command::None:
         break;

@@ -5,6 +5,7 @@
 //   help_images <output folder>        (run by `make help-images`)
 #include "app/MainWindow.h"
 #include "explain/StepsWindow.h"
+#include "circuit/CircuitView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +68,7 @@ private:
     void sopAndPos();
     void importFile();
     void steps();
+    void circuit();
 
     QDir output;
     std::unique_ptr<MainWindow> window;
@@ -251,6 +253,20 @@ void HelpImages::steps()
     save(window.get(), "Steps2.png");
 }
 
+void HelpImages::circuit()
+{
+    freshWindow();
+    setCount(3);
+    clickOutputs({3, 5, 6, 7});
+    press("minimizeButton");
+    auto *view = child<CircuitView>("circuitView");
+    view->resize(640, 400);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view))
+        ok = false;
+    save(view, "Circuit1.png");
+}
+
 bool HelpImages::run()
 {
     truthTable();
@@ -260,6 +276,7 @@ bool HelpImages::run()
     sopAndPos();
     importFile();
     steps();
+    circuit();
     window.reset();
     return ok;
 }

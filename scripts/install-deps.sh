@@ -12,6 +12,8 @@ set -eu
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
 # Header-only libraries of the command-line tool: argument parsing, JSON.
 packages="$packages libcli11-dev nlohmann-json3-dev"
+# The circuit tests simulate the Verilog they write.
+packages="$packages iverilog"
 for option in "$@"; do
   case "$option" in
   --dev)

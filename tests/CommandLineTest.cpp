@@ -25,6 +25,8 @@ const char *commandName(CliOptions::Command command)
         return "map";
     case CliOptions::Command::Explain:
         return "explain";
+    case CliOptions::Command::Circuit:
+        return "circuit";
     }
     return "?";
 }
@@ -167,10 +169,10 @@ void CommandLineTest::refusedCalls_data()
     QTest::newRow("nothing") << QStringList{} << "no command given.";
     QTest::newRow("unknown command")
         << QStringList{"minimise", "f.pla"}
-        << "unknown command \"minimise\" (minimize, eval, map or explain).";
+        << "unknown command \"minimise\" (minimize, eval, map, explain or circuit).";
     QTest::newRow("option before the command")
         << QStringList{"--pos", "minimize", "f.pla"}
-        << "unknown command \"--pos\" (minimize, eval, map or explain).";
+        << "unknown command \"--pos\" (minimize, eval, map, explain or circuit).";
     QTest::newRow("unknown option")
         << QStringList{"minimize", "--fast", "f.pla"} << "unknown option \"--fast\".";
     QTest::newRow("unknown short option, like a file name starting with -")
@@ -180,7 +182,7 @@ void CommandLineTest::refusedCalls_data()
     QTest::newRow("--json given to eval") << QStringList{"eval", "--vars", "3", "A", "--json"}
                                           << "--json belongs to the minimize command.";
     QTest::newRow("-o given to minimize")
-        << QStringList{"minimize", "f.pla", "-o", "x.png"} << "-o belongs to the map command.";
+        << QStringList{"minimize", "f.pla", "-o", "x.png"} << "-o belongs to the map and circuit commands.";
     QTest::newRow("--minimize given to map")
         << QStringList{"map", "f.pla", "-o", "x.png", "--minimize"}
         << "--minimize belongs to the eval command.";
@@ -200,7 +202,7 @@ void CommandLineTest::refusedCalls_data()
         << QStringList{"minimize", "f.pla", "--output"} << "--output needs a value.";
     QTest::newRow("--output given to eval")
         << QStringList{"eval", "--vars", "2", "A", "--output", "2"}
-        << "--output belongs to the minimize and map commands.";
+        << "--output belongs to the minimize, map and circuit commands.";
     QTest::newRow("an empty output name")
         << QStringList{"map", "f.pla", "-o", ""} << "-o needs a file name.";
     QTest::newRow("--all without --exact")
@@ -251,10 +253,10 @@ void CommandLineTest::refusedCalls_data()
         << "--hazard-free belongs to the minimize and explain commands.";
     QTest::newRow("--exact given to explain")
         << QStringList{"explain", "--exact", "f.pla"}
-        << "--exact belongs to the minimize, eval and map commands.";
+        << "--exact belongs to the minimize, eval, map and circuit commands.";
     QTest::newRow("--format given to map")
         << QStringList{"map", "f.pla", "-o", "m.png", "--format", "json"}
-        << "--format belongs to the explain command.";
+        << "--format belongs to the explain and circuit commands.";
     QTest::newRow("explain in an unknown format")
         << QStringList{"explain", "f.pla", "--format", "pdf"}
         << "--format gives \"pdf\", but explain writes text, markdown, html or json.";

@@ -130,6 +130,7 @@ const QList<std::pair<const char *, const char *>> helpFiles{
     {"SOPHelp.txt", "SOP and POS Help"},
     {"importHelp.txt", "Import and Export Help"},
     {"StepsHelp.txt", "The Minimize Menu and the Steps"},
+    {"CircuitHelp.txt", "Circuit Help"},
 };
 
 void addFileRows(bool anchoredOnly)

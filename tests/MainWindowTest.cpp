@@ -4,6 +4,7 @@
 #include "app/VariableCountManager.h"
 #include "tables/truthTable.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>

@@ -181,7 +181,9 @@ void StepsWindowTest::menuSitsBeforeHelpWithItsKeys()
     QStringList titles;
     for (QAction *entry : window->menuBar()->actions())
         titles << entry->text();
-    QCOMPARE(titles.mid(titles.size() - 2), (QStringList{"Minimize", "Help"}));
+    // Minimize stands after Edit and before Circuit and Help.
+    QVERIFY(titles.indexOf(QStringLiteral("Minimize")) > titles.indexOf(QStringLiteral("Edit")));
+    QCOMPARE(titles.mid(titles.size() - 3), (QStringList{"Minimize", "Circuit", "Help"}));
 
     QStringList entries;
     for (QAction *entry : child<QMenu>("minimizeMenu")->actions()) {
@@ -192,9 +194,10 @@ void StepsWindowTest::menuSitsBeforeHelpWithItsKeys()
                                    "Show Steps…=Ctrl+Shift+P"}));
 
     const QList<QAction *> help = window->menuBar()->actions().last()->menu()->actions();
-    QCOMPARE(help.size(), 7);
-    QCOMPARE(help.last()->text(), QStringLiteral("Minimize Menu Help"));
-    QVERIFY(help.last()->shortcut().isEmpty());
+    // Right after the six older entries.
+    QVERIFY(help.size() >= 7);
+    QCOMPARE(help.at(6)->text(), QStringLiteral("Minimize Menu Help"));
+    QVERIFY(help.at(6)->shortcut().isEmpty());
 
     // No key is claimed twice anywhere in the window.
     QStringList keys;

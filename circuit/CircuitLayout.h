@@ -1,0 +1,89 @@
+#pragma once
+
+#include "circuit/Netlist.h"
+
+#include <string>
+#include <vector>
+
+struct LayoutPoint
+{
+    double x = 0;
+    double y = 0;
+};
+
+struct LayoutRect
+{
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+
+    double right() const { return left + width; }
+    double bottom() const { return top + height; }
+    bool contains(double x, double y) const
+    {
+        return x >= left && x <= right() && y >= top && y <= bottom();
+    }
+};
+
+// A horizontal or vertical piece of wire.
+struct LayoutSegment
+{
+    LayoutPoint from;
+    LayoutPoint to;
+};
+
+// Something drawn with a body: a gate, an input or constant on the left, or
+// the output on the right.
+struct LayoutItem
+{
+    enum class Kind
+    {
+        Gate,
+        Input,
+        Constant,
+        Output,
+    };
+
+    Kind kind = Kind::Gate;
+    int node = -1; // the netlist node; -1 for the output
+    GateType type = GateType::And;
+    LayoutRect body;
+    std::vector<LayoutPoint> pins; // where the input wires end, in the order of the inputs
+    LayoutPoint out;               // where the output wire starts (not for the output)
+    std::string label;             // inputs, constants and the output
+};
+
+// The wires of one signal: every segment from its source to the pins it drives.
+struct LayoutWire
+{
+    int source = -1; // netlist node
+    std::vector<LayoutSegment> segments;
+    // Where the wire branches.
+    std::vector<LayoutPoint> dots;
+};
+
+// Where a netlist's parts go, computed apart from any painting: inputs on the
+// left, a column per gate level, the output on the right. Wires run
+// orthogonally: a signal that skips a level passes it in a slot of its own,
+// and changes height only in the channel between two columns, each signal
+// on its own vertical track there, so no wire crosses a gate. Coordinates
+// are pixels at the natural size, y pointing down.
+class CircuitLayout
+{
+public:
+    static CircuitLayout compute(const Netlist &netlist, const std::string &outputName = "f");
+
+    std::vector<LayoutItem> items;
+    std::vector<LayoutWire> wires;
+    double width = 0;
+    double height = 0;
+
+    // The item whose body holds the point, or -1.
+    int itemAt(double x, double y) const;
+
+    static constexpr double pinPitch = 16;
+    static constexpr double gateWidth = 48;
+    static constexpr double inverterWidth = 36;
+    static constexpr double characterWidth = 9;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "circuit/CircuitStyle.h"
+#include "circuit/Netlist.h"
+#include "minimize/MinimizedCover.h"
+
+#include <QVector>
+#include <QWidget>
+
+class CircuitCanvas;
+class QComboBox;
+class QLabel;
+class QScrollArea;
+class QSpinBox;
+
+// The window with the last minimized function as gates: a style selector,
+// the gate and gate-input counts, and the drawing. Hovering a gate asks for
+// its terms' groups to be shown; leaving it asks for all groups again.
+class CircuitView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CircuitView(QWidget *parent = nullptr);
+
+    bool hasCircuit() const { return haveCover; }
+    CircuitStyle style() const;
+    int fanIn() const;
+    const Netlist &netlist() const { return currentNetlist; }
+    // Writes the drawing as SVG or PNG (by the file name's ending).
+    bool saveImage(const QString &fileName, QString &error) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+signals:
+    void highlightGroups(const QVector<QVector<int>> &groups);
+    // Whether there is a circuit to save.
+    void circuitAvailable(bool available);
+
+public slots:
+    void showCover(const MinimizedCover &cover);
+    // Forgets the circuit, for a table that no longer matches it.
+    void clearCircuit();
+
+private:
+    void rebuild();
+    // Small circuits grow to fill the window, up to a limit; large ones
+    // keep their natural size and scroll.
+    void fitToWindow();
+    void styleChosen(int index);
+    void gateHovered(int node);
+    void hoverEnded();
+    static QVector<QVector<int>> toGroups(const std::vector<std::vector<int>> &groups);
+
+    QComboBox *styleBox = nullptr;
+    QSpinBox *fanInBox = nullptr;
+    QLabel *countsLabel = nullptr;
+    QLabel *functionLabel = nullptr;
+    QScrollArea *scrollArea = nullptr;
+    CircuitCanvas *canvas = nullptr;
+    MinimizedCover cover;
+    Netlist currentNetlist;
+    bool haveCover = false;
+    bool highlighting = false;
+};

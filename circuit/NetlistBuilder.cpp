@@ -1,0 +1,241 @@
+#include "circuit/NetlistBuilder.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+bool isInverting(GateType type)
+{
+    return type == GateType::Nand || type == GateType::Nor || type == GateType::Not;
+}
+
+GateType treeType(GateType type)
+{
+    return type == GateType::And || type == GateType::Nand ? GateType::And : GateType::Or;
+}
+
+void addTerms(std::vector<int> &terms, const std::vector<int> &more)
+{
+    for (int term : more) {
+        if (std::find(terms.begin(), terms.end(), term) == terms.end())
+            terms.push_back(term);
+    }
+    std::sort(terms.begin(), terms.end());
+}
+
+// What the two levels are made of, for one style and one form.
+struct Recipe
+{
+    GateType first;
+    // The first level reads the complements of the term's literals.
+    bool firstComplemented;
+    // A one-literal term reaches the second level complemented.
+    bool singleComplemented;
+    GateType second;
+    bool outputInverter;
+};
+
+Recipe recipeFor(CircuitStyle style, bool sumOfProducts)
+{
+    switch (style) {
+    case CircuitStyle::NandNand:
+        // SOP: f = NAND(NAND(term)...). POS: NAND of the complements gives
+        // each sum, NAND of the sums is f', an inverter makes f.
+        return sumOfProducts ? Recipe{GateType::Nand, false, true, GateType::Nand, false}
+                             : Recipe{GateType::Nand, true, false, GateType::Nand, true};
+    case CircuitStyle::NorNor:
+        return sumOfProducts ? Recipe{GateType::Nor, true, false, GateType::Nor, true}
+                             : Recipe{GateType::Nor, false, true, GateType::Nor, false};
+    case CircuitStyle::AndOrInverters:
+    case CircuitStyle::AndOrInvertedInputs:
+        break;
+    }
+    return sumOfProducts ? Recipe{GateType::And, false, false, GateType::Or, false}
+                         : Recipe{GateType::Or, false, false, GateType::And, false};
+}
+
+} // namespace
+
+Netlist NetlistBuilder::build(const MinimizedCover &cover, CircuitStyle style, int fanIn)
+{
+    NetlistBuilder builder(cover, style, std::max(2, fanIn));
+    builder.buildTwoLevels();
+    return std::move(builder.netlist);
+}
+
+NetlistBuilder::NetlistBuilder(const MinimizedCover &cover, CircuitStyle style, int fanIn)
+    : cover(cover), style(style), fanIn(fanIn)
+{
+    netlist.variableCount = cover.variableCount;
+    netlist.names = cover.names;
+    // Every variable is shown, also one the function does not depend on.
+    for (int j = 0; j < cover.variableCount; ++j) {
+        NetlistNode input;
+        input.kind = NetlistNode::Kind::Input;
+        input.variable = j;
+        const int node = netlist.add(input);
+        inputNodes.push_back(node);
+        literalOfNode[node] = {j, true};
+        nodeOfLiteral[{j, true}] = node;
+    }
+}
+
+void NetlistBuilder::buildTwoLevels()
+{
+    const bool sumOfProducts = cover.form == MinimizationForm::SumOfProducts;
+    // A cover without terms, or with a term of no literal, is a constant: no
+    // terms cover nothing (SOP 0, POS 1); an empty product is 1, an empty sum 0.
+    const bool emptyTerm =
+        std::any_of(cover.cubes.begin(), cover.cubes.end(), [](const auto &cube) {
+            return cube.find_first_not_of('-') == std::string::npos;
+        });
+    if (cover.cubes.empty() || emptyTerm) {
+        NetlistNode constant;
+        constant.kind = NetlistNode::Kind::Constant;
+        constant.value = cover.cubes.empty() ? !sumOfProducts : sumOfProducts;
+        // A function of don't cares only is written "0" in both forms; the
+        // circuit says what the text says.
+        if (cover.text == "0" || cover.text == "1")
+            constant.value = cover.text == "1";
+        netlist.output = netlist.add(constant);
+        return;
+    }
+
+    const Recipe recipe = recipeFor(style, sumOfProducts);
+    // What each term hands the second level: a gate, or a lone literal that
+    // is made only once its polarity is known.
+    struct TermSignal
+    {
+        int node = -1;
+        int variable = -1;
+        bool positive = true;
+    };
+    std::vector<TermSignal> termSignals;
+    std::vector<int> allTerms;
+    for (std::size_t t = 0; t < cover.cubes.size(); ++t) {
+        const int term = static_cast<int>(t);
+        allTerms.push_back(term);
+        const std::string &cube = cover.cubes[t];
+        std::vector<std::pair<int, bool>> literals;
+        for (std::size_t j = 0; j < cube.size() && static_cast<int>(j) < cover.variableCount; ++j) {
+            if (cube[j] == '-')
+                continue;
+            // In a product of sums the cube is a group of zeros; its sum
+            // holds the complemented literals.
+            literals.emplace_back(static_cast<int>(j), (cube[j] == '1') == sumOfProducts);
+        }
+        if (literals.size() == 1) {
+            termSignals.push_back(
+                {-1, literals.front().first, literals.front().second != recipe.singleComplemented});
+            continue;
+        }
+        std::vector<int> inputs;
+        for (const auto &[variable, positive] : literals)
+            inputs.push_back(literal(variable, positive != recipe.firstComplemented, term));
+        termSignals.push_back(
+            {gate(recipe.first, inputs, std::vector<std::vector<int>>(inputs.size(), {term})), -1,
+             true});
+    }
+
+    if (termSignals.size() == 1) {
+        // No second-level gate of one input: an inverting one is a NOT,
+        // which an output inverter would cancel.
+        const bool invert = isInverting(recipe.second) != recipe.outputInverter;
+        const TermSignal &only = termSignals.front();
+        netlist.output = only.node < 0 ? literal(only.variable, only.positive != invert, 0)
+                         : invert      ? inverted(only.node, allTerms)
+                                       : only.node;
+        return;
+    }
+    std::vector<int> inputs;
+    std::vector<std::vector<int>> eachTerm;
+    for (std::size_t t = 0; t < termSignals.size(); ++t) {
+        const TermSignal &signal = termSignals[t];
+        const int term = static_cast<int>(t);
+        inputs.push_back(signal.node >= 0 ? signal.node
+                                          : literal(signal.variable, signal.positive, term));
+        eachTerm.push_back({term});
+    }
+    int result = gate(recipe.second, inputs, eachTerm);
+    if (recipe.outputInverter)
+        result = inverted(result, allTerms);
+    netlist.output = result;
+}
+
+int NetlistBuilder::literal(int variable, bool positive, int term)
+{
+    const auto known = nodeOfLiteral.find({variable, positive});
+    if (known != nodeOfLiteral.end()) {
+        NetlistNode &node = netlist.nodes[static_cast<std::size_t>(known->second)];
+        if (node.kind == NetlistNode::Kind::Gate)
+            addTerms(node.terms, {term});
+        return known->second;
+    }
+    NetlistNode node;
+    if (style == CircuitStyle::AndOrInvertedInputs) {
+        node.kind = NetlistNode::Kind::InvertedInput;
+        node.variable = variable;
+    } else {
+        node.kind = NetlistNode::Kind::Gate;
+        node.type = GateType::Not;
+        node.inputs = {inputNodes[static_cast<std::size_t>(variable)]};
+        node.terms = {term};
+    }
+    const int added = netlist.add(node);
+    literalOfNode[added] = {variable, positive};
+    nodeOfLiteral[{variable, positive}] = added;
+    return added;
+}
+
+int NetlistBuilder::inverted(int node, const std::vector<int> &terms)
+{
+    const auto known = literalOfNode.find(node);
+    if (known != literalOfNode.end())
+        return literal(known->second.first, !known->second.second, terms.front());
+    return addGate(GateType::Not, {node}, terms);
+}
+
+int NetlistBuilder::gate(GateType type, std::vector<int> inputs,
+                         std::vector<std::vector<int>> inputTerms)
+{
+    // Gather groups of fanIn inputs into inner gates until the root can
+    // take the rest; the leftovers of a round pass on unchanged. This needs
+    // the fewest gates, ceil((n - 1) / (fanIn - 1)).
+    const auto size = static_cast<std::size_t>(fanIn);
+    while (inputs.size() > size) {
+        std::vector<int> next;
+        std::vector<std::vector<int>> nextTerms;
+        std::size_t start = 0;
+        for (; start + size <= inputs.size(); start += size) {
+            std::vector<int> group;
+            std::vector<int> groupTerms;
+            for (std::size_t i = start; i < start + size; ++i) {
+                group.push_back(inputs[i]);
+                addTerms(groupTerms, inputTerms[i]);
+            }
+            next.push_back(addGate(treeType(type), group, groupTerms));
+            nextTerms.push_back(groupTerms);
+        }
+        for (; start < inputs.size(); ++start) {
+            next.push_back(inputs[start]);
+            nextTerms.push_back(inputTerms[start]);
+        }
+        inputs = std::move(next);
+        inputTerms = std::move(nextTerms);
+    }
+    std::vector<int> terms;
+    for (const std::vector<int> &more : inputTerms)
+        addTerms(terms, more);
+    return addGate(type, inputs, terms);
+}
+
+int NetlistBuilder::addGate(GateType type, std::vector<int> inputs, const std::vector<int> &terms)
+{
+    NetlistNode node;
+    node.kind = NetlistNode::Kind::Gate;
+    node.type = type;
+    node.inputs = std::move(inputs);
+    node.terms = terms;
+    return netlist.add(node);
+}

@@ -1,0 +1,73 @@
+#include "cli/CircuitCommand.h"
+
+#include "circuit/CircuitCover.h"
+#include "circuit/NetlistBuilder.h"
+#include "circuit/VerilogWriter.h"
+#include "cli/PlaInput.h"
+#include "cli/SolutionFinder.h"
+
+#include <cctype>
+#include <fstream>
+
+bool CircuitCommand::netlistFor(const CliOptions &options, Netlist &netlist, std::string &error)
+{
+    const std::string &file = options.files.front();
+    PlaFunction function;
+    VariableNames names;
+    const int startCount = options.names.size() >= 2 ? static_cast<int>(options.names.size()) : 4;
+    if (!PlaInput::load(file, startCount, function, error))
+        return false;
+    if (!SolutionFinder::namesFor(function, options.names, names, error)) {
+        error = PlaInput::shownName(file) + ": " + error;
+        return false;
+    }
+    const MinimizationForm form =
+        options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    SolutionFinder finder;
+    const SolvedFunction solved =
+        finder.solve(function.variableCount, SolutionFinder::cellCodes(function), form, names,
+                     options.exact, false);
+    const MinimizedCover cover = CircuitCover::fromSelection(
+        function.variableCount, form, names, solved.result, solved.solutions.front().selection);
+    netlist = NetlistBuilder::build(cover, options.circuitStyle, options.fanIn);
+    return true;
+}
+
+int CircuitCommand::writeVerilog(const CliOptions &options, std::string &out, std::string &err)
+{
+    Netlist netlist;
+    std::string error;
+    if (!netlistFor(options, netlist, error)) {
+        err = "tavolin-cli: " + error + "\n";
+        return 2;
+    }
+    const std::string text = VerilogWriter::write(netlist, moduleName(options.files.front()));
+    if (options.output.empty()) {
+        out = text;
+        return 0;
+    }
+    std::ofstream file(options.output, std::ios::binary);
+    file << text;
+    file.close();
+    if (!file) {
+        err = "tavolin-cli: " + options.output + ": cannot write the file.\n";
+        return 2;
+    }
+    return 0;
+}
+
+std::string CircuitCommand::moduleName(const std::string &path)
+{
+    std::string base = path.substr(path.find_last_of('/') + 1);
+    const std::size_t dot = base.rfind('.');
+    if (dot != std::string::npos && dot > 0)
+        base.resize(dot);
+    std::string name;
+    for (char c : base)
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    if (name.empty() || path == "-")
+        return "circuit";
+    if (!std::isalpha(static_cast<unsigned char>(name[0])))
+        name = "m_" + name;
+    return name;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "circuit/Netlist.h"
+#include "cli/CommandLine.h"
+
+#include <string>
+
+// The circuit command: the gates of a PLA file's minimized function, as a
+// structural Verilog module here, as an image in tavolin-cli-circuit.
+class CircuitCommand
+{
+public:
+    // Reads options.files.front(), minimizes it as the window does (or
+    // exactly) and builds the netlist of the chosen style and fan-in.
+    static bool netlistFor(const CliOptions &options, Netlist &netlist, std::string &error);
+
+    // The Verilog text to standard output, or to options.output. Returns the
+    // exit status.
+    static int writeVerilog(const CliOptions &options, std::string &out, std::string &err);
+
+    // A Verilog identifier from a file name: "half adder.pla" -> "half_adder".
+    static std::string moduleName(const std::string &path);
+};

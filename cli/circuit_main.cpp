@@ -1,0 +1,69 @@
+// tavolin-cli-circuit: the circuit images of tavolin-cli, kept in a program
+// of its own because drawing needs Qt.
+
+#include "circuit/CircuitLayout.h"
+#include "circuit/CircuitPainter.h"
+#include "circuit/VerilogWriter.h"
+#include "cli/CircuitCommand.h"
+#include "cli/CommandLine.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Start-up notes of the toolkit are no concern of someone who asked for an
+// image; only real errors are shown.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
+}
+
+int fail(const std::string &message)
+{
+    std::fputs(("tavolin-cli: " + message + "\n").c_str(), stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    CliOptions options;
+    if (!CommandLine::parseProgramArguments(argc, argv, options))
+        return 2;
+    if (options.command != CliOptions::Command::Circuit)
+        return fail(
+            "tavolin-cli-circuit draws circuits only: tavolin-cli circuit FILE.pla -o OUT.svg");
+
+    if (options.verilog) {
+        // tavolin-cli writes Verilog itself; called directly, this program does too.
+        std::string out;
+        std::string err;
+        const int status = CircuitCommand::writeVerilog(options, out, err);
+        std::fputs(out.c_str(), stdout);
+        std::fputs(err.c_str(), stderr);
+        return status;
+    }
+
+    Netlist netlist;
+    std::string error;
+    if (!CircuitCommand::netlistFor(options, netlist, error))
+        return fail(error);
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    qInstallMessageHandler(quietMessages);
+    QGuiApplication application(argc, argv);
+
+    const CircuitLayout layout =
+        CircuitLayout::compute(netlist, VerilogWriter::outputName(netlist));
+    QString renderError;
+    if (!CircuitPainter::writeImage(layout, QString::fromLocal8Bit(options.output.c_str()),
+                                    renderError))
+        return fail(options.output + ": cannot write: " + renderError.toStdString());
+    return 0;
+}

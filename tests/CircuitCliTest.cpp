@@ -1,0 +1,260 @@
+// tavolin-cli circuit: the Verilog it prints simulated with iverilog/vvp
+// over every row of the file's table, the images it draws read back, and
+// the calls it refuses.
+
+#include "circuit/CircuitCover.h"
+#include "circuit/NetlistBuilder.h"
+#include "minimize/Minimization.h"
+#include "pla/PlaWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
+    process.waitForFinished(-1);
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+QString writePla(const QTemporaryDir &folder, const QString &name, int n, const QString &values,
+                 const QStringList &names)
+{
+    PlaFunction function;
+    function.variableCount = n;
+    function.values = values.toStdString();
+    for (const QString &variable : names)
+        function.names.push_back(variable.toStdString());
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray::fromStdString(PlaWriter::write(function)));
+    return path;
+}
+
+// The bits of every row from a module driven by position, or "" on failure.
+QString simulate(const QTemporaryDir &folder, const QString &module, const QString &name, int n)
+{
+    QString bench = QStringLiteral("module tb;\n  reg [%1:0] v;\n  wire f;\n  integer i;\n  %2 u(")
+                        .arg(n - 1)
+                        .arg(name);
+    for (int j = n - 1; j >= 0; --j)
+        bench += QStringLiteral("v[%1], ").arg(j);
+    bench += QStringLiteral("f);\n  initial begin\n    for (i = 0; i < %1; i = i + 1) begin v = i; "
+                            "#1 $write(\"%b\", f); end\n    $finish;\n  end\nendmodule\n")
+                 .arg(1 << n);
+    const QString source = folder.filePath(QStringLiteral("sim.v"));
+    const QString program = folder.filePath(QStringLiteral("sim.vvp"));
+    QFile file(source);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write((module + bench).toUtf8());
+    file.close();
+    QProcess compile;
+    compile.start(QStringLiteral("iverilog"), {QStringLiteral("-o"), program, source});
+    if (!compile.waitForFinished(60000) || compile.exitCode() != 0) {
+        qWarning("%s", compile.readAllStandardError().constData());
+        return QString();
+    }
+    QProcess run;
+    run.start(QStringLiteral("vvp"), {QStringLiteral("-n"), program});
+    run.waitForFinished(60000);
+    return QString::fromLatin1(run.readAllStandardOutput()).split(QLatin1Char('\n')).first();
+}
+
+} // namespace
+
+class CircuitCliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void verilogComputesTheFile_data();
+    void verilogComputesTheFile();
+    void verilogGoesToTheOutputFile();
+    void imagesAreWritten_data();
+    void imagesAreWritten();
+    void refusedCalls_data();
+    void refusedCalls();
+};
+
+void CircuitCliTest::verilogComputesTheFile_data()
+{
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("options");
+    const QString adder = QStringLiteral("00010111");
+    const QStringList carry{"x", "y", "Cin"};
+    QTest::newRow("default style") << adder << carry << QStringList{};
+    QTest::newRow("nand") << adder << carry << QStringList{"--style", "nand"};
+    QTest::newRow("nor, pos") << adder << carry << QStringList{"--style", "nor", "--pos"};
+    QTest::newRow("inverted inputs, pos")
+        << adder << carry << QStringList{"--style=inverted-inputs", "--pos"};
+    const QString five = QStringLiteral("0110X0011001011X1001011001101001");
+    const QStringList letters{"A", "B", "C", "D", "E"};
+    QTest::newRow("five variables, fan-in 2") << five << letters << QStringList{"--fan-in", "2"};
+    QTest::newRow("five variables, exact, nor")
+        << five << letters << QStringList{"--exact", "--style", "nor", "--fan-in=3"};
+    QTest::newRow("constant") << QStringLiteral("1111") << QStringList{"p", "q"} << QStringList{};
+}
+
+void CircuitCliTest::verilogComputesTheFile()
+{
+    QFETCH(QString, values);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, options);
+    if (QStandardPaths::findExecutable(QStringLiteral("iverilog")).isEmpty())
+        QFAIL("iverilog is not installed (scripts/install-deps.sh installs it)");
+    QTemporaryDir folder;
+    const int n = static_cast<int>(names.size());
+    const QString pla = writePla(folder, QStringLiteral("my function.pla"), n, values, names);
+    const Run run = runCli(QStringList{"circuit", pla, "--format", "verilog"} + options);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.startsWith(QLatin1String("module my_function(")));
+
+    const QString bits = simulate(folder, run.out, QStringLiteral("my_function"), n);
+    QCOMPARE(bits.size(), values.size());
+    for (int m = 0; m < values.size(); ++m) {
+        if (values.at(m) != QLatin1Char('X'))
+            QVERIFY2(bits.at(m) == values.at(m), qPrintable(bits));
+    }
+    // As many gates as the library builds for the same call.
+    const bool pos = options.contains(QStringLiteral("--pos"));
+    const MinimizationForm form =
+        pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    std::vector<int> cells;
+    for (QChar value : values)
+        cells.push_back(Minimization::cellCode(QString(value).toStdString()));
+    VariableNames variableNames = Minimization::defaultNames();
+    for (int j = 0; j < n; ++j)
+        variableNames[static_cast<std::size_t>(j)] = names.at(j).toStdString();
+    if (!options.contains(QStringLiteral("--exact"))) {
+        const MinimizationResult result = Minimization().run(n, cells, form, variableNames);
+        const Netlist netlist = NetlistBuilder::build(
+            CircuitCover::fromSelection(n, form, variableNames, result, result.selection),
+            options.contains(QStringLiteral("nand"))  ? CircuitStyle::NandNand
+            : options.contains(QStringLiteral("nor")) ? CircuitStyle::NorNor
+            : options.contains(QStringLiteral("--style=inverted-inputs"))
+                ? CircuitStyle::AndOrInvertedInputs
+                : CircuitStyle::AndOrInverters,
+            options.contains(QStringLiteral("2")) ? 2 : 4);
+        const QRegularExpression gateLine(QStringLiteral("^  (and|or|nand|nor|not) g"),
+                                          QRegularExpression::MultilineOption);
+        QCOMPARE(static_cast<int>(run.out.count(gateLine)), netlist.gateCount());
+    }
+}
+
+void CircuitCliTest::verilogGoesToTheOutputFile()
+{
+    QTemporaryDir folder;
+    const QString pla = writePla(folder, QStringLiteral("xor.pla"), 2, QStringLiteral("0110"),
+                                 {QStringLiteral("a"), QStringLiteral("b")});
+    const Run printed = runCli({"circuit", pla, "--format", "verilog"});
+    const QString output = folder.filePath(QStringLiteral("xor.v"));
+    const Run written = runCli({"circuit", pla, "--format", "verilog", "-o", output});
+    QCOMPARE(written.status, 0);
+    QCOMPARE(written.out, QString());
+    QFile file(output);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), printed.out);
+}
+
+void CircuitCliTest::imagesAreWritten_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("svg") << "c.svg" << QStringList{};
+    QTest::newRow("svg, nor, pos") << "c.SVG" << QStringList{"--style", "nor", "--pos"};
+    QTest::newRow("png, nand") << "c.png" << QStringList{"--style", "nand"};
+}
+
+void CircuitCliTest::imagesAreWritten()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, options);
+    QTemporaryDir folder;
+    const QString pla = writePla(folder, QStringLiteral("majority.pla"), 3,
+                                 QStringLiteral("00010111"), {"P", "Q", "R"});
+    const QString output = folder.filePath(file);
+    const Run run = runCli(QStringList{"circuit", pla, "-o", output} + options);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QFile image(output);
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    const QByteArray content = image.readAll();
+    if (file.endsWith(QLatin1String(".png"))) {
+        QImage picture;
+        QVERIFY(picture.loadFromData(content, "PNG"));
+        QVERIFY(picture.width() > picture.height());
+        return;
+    }
+    QXmlStreamReader reader(content);
+    QStringList texts;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("text"))
+            texts << reader.readElementText().trimmed();
+    }
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    texts.sort();
+    QCOMPARE(texts, (QStringList{"P", "Q", "R", "f"}));
+}
+
+void CircuitCliTest::refusedCalls_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no output") << QStringList{"circuit", "f.pla"}
+                               << "circuit needs -o OUT.png or -o OUT.svg, or --format verilog.";
+    QTest::newRow("unknown style")
+        << QStringList{"circuit", "f.pla", "-o", "c.svg", "--style", "xor"}
+        << "--style gives \"xor\", but the style must be and-or, inverted-inputs, nand or nor.";
+    QTest::newRow("fan-in of one")
+        << QStringList{"circuit", "f.pla", "-o", "c.svg", "--fan-in", "1"}
+        << "--fan-in gives \"1\", but a gate takes 2 to 16 inputs.";
+    QTest::newRow("fan-in not a number")
+        << QStringList{"circuit", "f.pla", "-o", "c.svg", "--fan-in", "four"}
+        << "--fan-in gives \"four\", but a gate takes 2 to 16 inputs.";
+    QTest::newRow("other format")
+        << QStringList{"circuit", "f.pla", "--format", "vhdl"}
+        << "--format gives \"vhdl\", but the only text format is verilog (images follow the -o "
+           "ending).";
+    QTest::newRow("two files") << QStringList{"circuit", "f.pla", "g.pla", "-o", "c.svg"}
+                               << "circuit draws one PLA file (- for standard input).";
+    QTest::newRow("style with map") << QStringList{"map", "f.pla", "-o", "m.svg", "--style", "nand"}
+                                    << "--style belongs to the circuit command.";
+}
+
+void CircuitCliTest::refusedCalls()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = runCli(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err.section(QLatin1Char('\n'), 0, 0), QStringLiteral("tavolin-cli: ") + message);
+}
+
+QTEST_GUILESS_MAIN(CircuitCliTest)
+#include "CircuitCliTest.moc"

@@ -1,0 +1,224 @@
+// The structural Verilog of the circuits, compiled with iverilog and
+// simulated with vvp over every row, compared with the table it came from.
+
+#include "MinimizationFixtures.h"
+#include "circuit/CircuitCover.h"
+#include "circuit/NetlistBuilder.h"
+#include "circuit/VerilogWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+
+namespace {
+
+struct Case
+{
+    std::string module;
+    int n = 0;
+    std::string cells; // "01X..." of minterm 0 first
+};
+
+// A testbench that drives every row through each module by position and
+// prints one line of output bits per module.
+std::string testbench(const std::vector<Case> &cases)
+{
+    std::string text = "module tb;\n  integer i;\n";
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        const Case &one = cases[c];
+        const std::string index = std::to_string(c);
+        text += "  reg [" + std::to_string(one.n - 1) + ":0] v" + index + ";\n  wire f" + index +
+                ";\n  " + one.module + " u" + index + "(";
+        for (int j = one.n - 1; j >= 0; --j)
+            text += "v" + index + "[" + std::to_string(j) + "], ";
+        text += "f" + index + ");\n";
+    }
+    text += "  initial begin\n";
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        const std::string index = std::to_string(c);
+        text += "    for (i = 0; i < " + std::to_string(1 << cases[c].n) + "; i = i + 1) begin v" +
+                index + " = i; #1 $write(\"%b\", f" + index + "); end\n    $write(\"\\n\");\n";
+    }
+    text += "    $finish;\n  end\nendmodule\n";
+    return text;
+}
+
+// Runs the modules through iverilog and vvp; the printed lines, or a failure.
+QStringList simulate(const std::string &modules, const std::vector<Case> &cases)
+{
+    QTemporaryDir folder;
+    const QString source = folder.filePath(QStringLiteral("circuit.v"));
+    const QString program = folder.filePath(QStringLiteral("circuit.vvp"));
+    QFile file(source);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write((modules + testbench(cases)).c_str());
+    file.close();
+    QProcess compile;
+    compile.start(QStringLiteral("iverilog"), {QStringLiteral("-o"), program, source});
+    if (!compile.waitForFinished(60000) || compile.exitCode() != 0) {
+        qWarning("%s", compile.readAllStandardError().constData());
+        return {};
+    }
+    QProcess run;
+    run.start(QStringLiteral("vvp"), {QStringLiteral("-n"), program});
+    if (!run.waitForFinished(60000) || run.exitCode() != 0)
+        return {};
+    QStringList lines = QString::fromLatin1(run.readAllStandardOutput()).split(QLatin1Char('\n'));
+    lines.removeIf([](const QString &line) { return line.isEmpty() || line.startsWith("VCD"); });
+    return lines;
+}
+
+// The simulated bits agree with the cells wherever a cell is not X.
+bool agrees(const QString &bits, const std::string &cells)
+{
+    if (bits.size() != static_cast<int>(cells.size()))
+        return false;
+    for (std::size_t m = 0; m < cells.size(); ++m) {
+        if (cells[m] != 'X' && bits.at(static_cast<int>(m)) != QLatin1Char(cells[m]))
+            return false;
+    }
+    return true;
+}
+
+const CircuitStyle allStyles[] = {CircuitStyle::AndOrInverters, CircuitStyle::AndOrInvertedInputs,
+                                  CircuitStyle::NandNand, CircuitStyle::NorNor};
+
+} // namespace
+
+class CircuitVerilogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void simulatedModulesMatchTheTable_data();
+    void simulatedModulesMatchTheTable();
+    void randomFunctionsSimulate();
+    void namesBecomeIdentifiers_data();
+    void namesBecomeIdentifiers();
+};
+
+void CircuitVerilogTest::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("iverilog")).isEmpty())
+        QFAIL("iverilog is not installed (scripts/install-deps.sh installs it)");
+}
+
+void CircuitVerilogTest::simulatedModulesMatchTheTable_data()
+{
+    QTest::addColumn<QString>("cells");
+    QTest::addColumn<QString>("names");
+    QTest::newRow("xor") << "0110"
+                         << "A,B";
+    QTest::newRow("majority, names that are keywords and digits") << "00010111"
+                                                                  << "and,1,f";
+    QTest::newRow("constant one") << "1111"
+                                  << "A,B";
+    QTest::newRow("constant zero with don't cares") << "0X00"
+                                                    << "A,B";
+    QTest::newRow("single literal") << "01010101"
+                                    << "x,y,Cin";
+    QTest::newRow("four variables with don't cares") << "0101X111010111X1"
+                                                     << "A,B,C,D";
+    QTest::newRow("parity of six, split gates")
+        << "0110100110010110100101100110100110010110011010010110100110010110"
+        << "a,b,c,d,e,g";
+}
+
+void CircuitVerilogTest::simulatedModulesMatchTheTable()
+{
+    QFETCH(QString, cells);
+    QFETCH(QString, names);
+    const QStringList nameList = names.split(QLatin1Char(','));
+    const int n = static_cast<int>(nameList.size());
+    VariableNames variableNames = Minimization::defaultNames();
+    for (int j = 0; j < n; ++j)
+        variableNames[static_cast<std::size_t>(j)] = nameList.at(j).toStdString();
+    Minimization minimization;
+    std::string modules;
+    std::vector<Case> cases;
+    for (MinimizationForm form :
+         {MinimizationForm::SumOfProducts, MinimizationForm::ProductOfSums}) {
+        const MinimizationResult result = minimization.run(
+            n, MinimizationFixtures::cells(cells.toStdString()), form, variableNames);
+        const MinimizedCover cover =
+            CircuitCover::fromSelection(n, form, variableNames, result, result.selection);
+        for (CircuitStyle style : allStyles) {
+            const std::string module = "m" + std::to_string(cases.size());
+            modules += VerilogWriter::write(NetlistBuilder::build(cover, style), module);
+            cases.push_back({module, n, cells.toStdString()});
+        }
+    }
+    const QStringList lines = simulate(modules, cases);
+    QCOMPARE(lines.size(), static_cast<int>(cases.size()));
+    for (std::size_t c = 0; c < cases.size(); ++c)
+        QVERIFY2(agrees(lines.at(static_cast<int>(c)), cases[c].cells),
+                 qPrintable(QString::fromStdString(cases[c].module + ": ") +
+                            lines.at(static_cast<int>(c))));
+}
+
+void CircuitVerilogTest::randomFunctionsSimulate()
+{
+    // 5 and 6 variables in both forms, every style and fan-ins 2 to 4,
+    // all modules in one simulation.
+    std::mt19937 random(12);
+    std::discrete_distribution<int> cell({45, 45, 10});
+    Minimization minimization;
+    std::string modules;
+    std::vector<Case> cases;
+    for (int i = 0; i < 60; ++i) {
+        const int n = 5 + i % 2;
+        std::string cells;
+        for (int m = 0; m < (1 << n); ++m)
+            cells += "01X"[cell(random)];
+        const MinimizationForm form =
+            (i / 2) % 2 ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+        const MinimizationResult result =
+            minimization.run(n, MinimizationFixtures::cells(cells), form);
+        const MinimizedCover cover = CircuitCover::fromSelection(
+            n, form, Minimization::defaultNames(), result, result.selection);
+        for (CircuitStyle style : allStyles) {
+            const std::string module = "r" + std::to_string(cases.size());
+            modules += VerilogWriter::write(NetlistBuilder::build(cover, style, 2 + i % 3), module);
+            cases.push_back({module, n, cells});
+        }
+    }
+    const QStringList lines = simulate(modules, cases);
+    QCOMPARE(lines.size(), static_cast<int>(cases.size()));
+    for (std::size_t c = 0; c < cases.size(); ++c)
+        QVERIFY2(agrees(lines.at(static_cast<int>(c)), cases[c].cells),
+                 qPrintable(QString::fromStdString(cases[c].module + ": ") +
+                            lines.at(static_cast<int>(c))));
+}
+
+void CircuitVerilogTest::namesBecomeIdentifiers_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("identifier");
+    QTest::newRow("plain") << "Cin"
+                           << "Cin";
+    QTest::newRow("digits first") << "1a"
+                                  << "\\1a ";
+    QTest::newRow("keyword") << "not"
+                             << "\\not ";
+    QTest::newRow("keyword of two letters") << "or"
+                                            << "\\or ";
+    QTest::newRow("upper case is no keyword") << "AND"
+                                              << "AND";
+}
+
+void CircuitVerilogTest::namesBecomeIdentifiers()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, identifier);
+    QCOMPARE(QString::fromStdString(VerilogWriter::identifier(name.toStdString())), identifier);
+}
+
+QTEST_GUILESS_MAIN(CircuitVerilogTest)
+#include "CircuitVerilogTest.moc"
