@@ -14,7 +14,6 @@
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
