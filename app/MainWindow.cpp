@@ -4,18 +4,33 @@
 #include "app/VariableCountManager.h"
 #include "dialogs/ChangeVarsPopup.h"
 #include "expression/EquationManager.h"
+#include "files/RecentFiles.h"
+#include "format/ResultCopier.h"
 #include "minimize/Minimize.h"
 #include "pla/ImportExport.h"
+#include "tables/MapImage.h"
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,6 +50,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     createWidgets();
     QBoxLayout *rows = createLayout();
     connectWidgets();
+    createFileAndEditMenus();
+    connectFileAndEditMenus();
+    setAcceptDrops(true);
 
     auto *centralWidget = new QWidget();
     centralWidget->setLayout(rows);
@@ -43,6 +61,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // Open large enough to show a good part of the truth table at once.
     setWindowTitle(QStringLiteral("Tavolin"));
     resize(sizeHint().expandedTo(QSize(760, 720)));
+    fitFirstStartToScreen();
 }
 
 MainWindow::~MainWindow()
@@ -284,4 +303,217 @@ void MainWindow::connectWidgets()
             &truthTable::changeVarNames);
     connect(changeVarsPopup, &ChangeVarsPopup::completed, kMapWidget, &kMap::changeVarNames);
     connect(variablesButton, &QPushButton::clicked, changeVarsPopup, &ChangeVarsPopup::show);
+}
+
+// The File and Edit menus, recent files, drops and the remembered session.
+
+namespace {
+
+const QString mapImageTitle = QStringLiteral("Save Map Image");
+const QString copyTitle = QStringLiteral("Copy");
+
+QString pathOfDroppedPla(const QMimeData *data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QLatin1String(".pla"), Qt::CaseInsensitive))
+            return path;
+    }
+    return QString();
+}
+
+} // namespace
+
+void MainWindow::createFileAndEditMenus()
+{
+    recentFiles = new RecentFiles(this);
+    resultCopier = named(new ResultCopier(this), "resultCopier");
+
+    fileMenu = named(new QMenu(QStringLiteral("File"), this), "fileMenu");
+    importAction = fileMenu->addAction(QStringLiteral("Import…"));
+    importAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    exportAction = fileMenu->addAction(QStringLiteral("Export…"));
+    exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    recentMenu = named(fileMenu->addMenu(QStringLiteral("Open Recent")), "recentMenu");
+    fileMenu->addSeparator();
+    saveMapImageAction = fileMenu->addAction(QStringLiteral("Save Map Image…"));
+    saveMapImageAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+M")));
+    fileMenu->addSeparator();
+    quitAction = fileMenu->addAction(QStringLiteral("Quit"));
+    quitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    editMenu = named(new QMenu(QStringLiteral("Edit"), this), "editMenu");
+    copyResultAction = editMenu->addAction(QStringLiteral("Copy Result"));
+    copyResultAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    copyAsMenu = named(editMenu->addMenu(QStringLiteral("Copy As")), "copyAsMenu");
+
+    // The agreed order: File, Edit, the other menus, Help last.
+    QAction *help = menuBar()->actions().value(0);
+    menuBar()->insertMenu(help, fileMenu);
+    menuBar()->insertMenu(help, editMenu);
+    showRecentFiles(QStringList());
+}
+
+// After the 46 connections of connectWidgets(), which keep their order.
+void MainWindow::connectFileAndEditMenus()
+{
+    // The menu entries reach the very slots the buttons reach.
+    connect(importAction, &QAction::triggered, importExport, &ImportExport::importFile);
+    connect(exportAction, &QAction::triggered, importExport, &ImportExport::exportFile);
+    connect(saveMapImageAction, &QAction::triggered, this, &MainWindow::saveMapImage);
+    connect(quitAction, &QAction::triggered, this, [] { QApplication::closeAllWindows(); });
+    connect(importExport, &ImportExport::fileUsed, this, &MainWindow::useFile);
+    connect(recentFiles, &RecentFiles::changed, this, &MainWindow::showRecentFiles);
+
+    connect(copyResultAction, &QAction::triggered, this, &MainWindow::copyResult);
+    for (const OutputFormatName &name : outputFormatNames()) {
+        if (name.format == OutputFormat::Text)
+            continue;
+        QAction *action = copyAsMenu->addAction(QString::fromLatin1(name.title));
+        const OutputFormat format = name.format;
+        connect(action, &QAction::triggered, resultCopier,
+                [this, format] { resultCopier->copyAs(format); });
+    }
+    connect(minimizer, &Minimize::sendCover, resultCopier, &ResultCopier::setCover);
+    connect(changeVarsPopup, &ChangeVarsPopup::completed, resultCopier, &ResultCopier::setNames);
+    connect(importExport, &ImportExport::changeNames, resultCopier, &ResultCopier::setNames);
+    connect(resetButton, &QPushButton::clicked, resultCopier, &ResultCopier::reset);
+    connect(resultCopier, &ResultCopier::refused, this, &MainWindow::refuseCopy);
+    connect(sopRadio, &QRadioButton::toggled, this, [this] { saveSession(); });
+}
+
+bool MainWindow::openFile(const QString &fileName)
+{
+    return importExport->importFrom(fileName);
+}
+
+void MainWindow::useFile(const QString &fileName)
+{
+    recentFiles->add(fileName);
+    importExport->setStartFolder(QFileInfo(fileName).absolutePath());
+    saveSession();
+}
+
+void MainWindow::showRecentFiles(const QStringList &paths)
+{
+    recentMenu->clear();
+    for (const QString &path : paths) {
+        QAction *entry = recentMenu->addAction(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    recentMenu->setEnabled(!paths.isEmpty());
+    if (paths.isEmpty())
+        return;
+    recentMenu->addSeparator();
+    QAction *clear = recentMenu->addAction(QStringLiteral("Clear List"));
+    connect(clear, &QAction::triggered, recentFiles, &RecentFiles::clear);
+}
+
+void MainWindow::saveMapImage()
+{
+    QString filter;
+    const QString pngFilter = QStringLiteral("PNG image (*.png)");
+    const QString svgFilter = QStringLiteral("SVG image (*.svg)");
+    QString fileName = QFileDialog::getSaveFileName(
+        this, mapImageTitle, QDir(importExport->startFolder()).filePath(QStringLiteral("map.png")),
+        pngFilter + QStringLiteral(";;") + svgFilter, &filter);
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += filter == svgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+    if (saveMapImageTo(fileName)) {
+        importExport->setStartFolder(QFileInfo(fileName).absolutePath());
+        saveSession();
+    }
+}
+
+bool MainWindow::saveMapImageTo(const QString &fileName)
+{
+    QString error;
+    if (MapImage::writeShown(*kMapWidget, fileName, error))
+        return true;
+    QMessageBox::warning(
+        this, mapImageTitle,
+        QStringLiteral("Could not write %1: %2.").arg(QDir::toNativeSeparators(fileName), error));
+    return false;
+}
+
+void MainWindow::copyResult()
+{
+    if (resultEdit->text().isEmpty()) {
+        refuseCopy(QStringLiteral("There is no minimized function to copy yet: press "
+                                  "\"Minimize!\" first."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(resultEdit->text());
+}
+
+void MainWindow::refuseCopy(const QString &message)
+{
+    QMessageBox::warning(this, copyTitle, message);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!pathOfDroppedPla(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = pathOfDroppedPla(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
+}
+
+// The minimum the window asks for may exceed a small screen (a 1366 x 768
+// laptop, or 200 % scaling): keep the whole window, title bar included,
+// inside the screen's available area. The layout works down to 700 x 480.
+void MainWindow::fitFirstStartToScreen()
+{
+    const QScreen *shownOn = screen();
+    if (shownOn == nullptr)
+        return;
+    const QRect available = shownOn->availableGeometry();
+    // Room for the window frame, which is not known before the window is shown.
+    const QSize frame(16, 48);
+    const QSize room = (available.size() - frame).expandedTo(QSize(1, 1));
+    if (size().width() > room.width() || size().height() > room.height())
+        resize(size().boundedTo(room));
+}
+
+void MainWindow::restoreSession()
+{
+    QSettings settings;
+    if (settings.contains(QStringLiteral("window/geometry")))
+        restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    if (settings.value(QStringLiteral("window/form")).toString() == QLatin1String("POS"))
+        posRadio->setChecked(true);
+    recentFiles->setPaths(settings.value(QStringLiteral("files/recent")).toStringList());
+    const QString folder = settings.value(QStringLiteral("files/lastFolder")).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        importExport->setStartFolder(folder);
+    sessionRestored = true;
+}
+
+void MainWindow::saveSession()
+{
+    if (!sessionRestored)
+        return;
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/form"),
+                      posRadio->isChecked() ? QStringLiteral("POS") : QStringLiteral("SOP"));
+    settings.setValue(QStringLiteral("files/recent"), recentFiles->paths());
+    settings.setValue(QStringLiteral("files/lastFolder"), importExport->startFolder());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveSession();
+    QMainWindow::closeEvent(event);
 }

@@ -5,6 +5,8 @@
 #include <QPointer>
 
 class ChangeVarsPopup;
+class RecentFiles;
+class ResultCopier;
 class EquationManager;
 class HelpMenu;
 class ImportExport;
@@ -13,6 +15,7 @@ class QAction;
 class QBoxLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class VariableCountManager;
@@ -30,6 +33,22 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Imports a file as the "Import File" button does once a file is chosen
+    // (a file named on the command line, dropped, or picked from the recent
+    // list); an error shows the import's own message box.
+    bool openFile(const QString &fileName);
+    // Draws the map as shown into a PNG or SVG file (".svg" is SVG).
+    bool saveMapImageTo(const QString &fileName);
+    // Reads size, position, form, recent files and the last folder from the
+    // settings and writes them back from then on. Without this call (as in
+    // tests) the window neither reads nor writes any setting.
+    void restoreSession();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private slots:
     void createMenus();
     void truthTableHelp();
@@ -38,12 +57,22 @@ private slots:
     void variableHelp();
     void SOPHelp();
     void importHelp();
+    void saveMapImage();
+    void copyResult();
+    void useFile(const QString &fileName);
+    void showRecentFiles(const QStringList &paths);
+    void refuseCopy(const QString &message);
 
 private:
     void createWidgets();
     QBoxLayout *createLayout();
     void connectWidgets();
     void openHelp(const QString &topic);
+    // The File and Edit menus and their wiring, after the widgets' own.
+    void createFileAndEditMenus();
+    void connectFileAndEditMenus();
+    void saveSession();
+    void fitFirstStartToScreen();
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -77,4 +106,17 @@ private:
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;
+
+    QMenu *fileMenu = nullptr;
+    QMenu *recentMenu = nullptr;
+    QMenu *editMenu = nullptr;
+    QMenu *copyAsMenu = nullptr;
+    QAction *importAction = nullptr;
+    QAction *exportAction = nullptr;
+    QAction *saveMapImageAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *copyResultAction = nullptr;
+    RecentFiles *recentFiles = nullptr;
+    ResultCopier *resultCopier = nullptr;
+    bool sessionRestored = false;
 };

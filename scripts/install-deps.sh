@@ -9,6 +9,9 @@ set -eu
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
 if [ "${1:-}" = "--dev" ]; then
   packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
+  # The tools that read the text of "Copy As" in the tests: a Verilog and a
+  # VHDL simulator and Python (the C compiler is in the base list).
+  packages="$packages iverilog ghdl python3"
 fi
 
 missing=""

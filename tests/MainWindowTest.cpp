@@ -189,9 +189,8 @@ void MainWindowTest::startState()
     auto *result = child<QLineEdit>("resultEdit");
     QVERIFY(result->isReadOnly());
     QCOMPARE(result->text(), QString());
-    const QList<QMenu *> menus = window->menuBar()->findChildren<QMenu *>();
-    QCOMPARE(menus.size(), 1);
-    QCOMPARE(menus.first()->title(), QStringLiteral("Help"));
+    // Other menus stand before it; Help comes last.
+    QCOMPARE(window->menuBar()->actions().last()->text(), QStringLiteral("Help"));
 }
 
 void MainWindowTest::formButtonsAreOneGroup()
