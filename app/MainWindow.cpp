@@ -354,6 +354,7 @@ void MainWindow::createFileAndEditMenus()
     menuBar()->insertMenu(help, fileMenu);
     menuBar()->insertMenu(help, editMenu);
     showRecentFiles(QStringList());
+    equationManager->installEventFilter(this);
 }
 
 // After the 46 connections of connectWidgets(), which keep their order.
@@ -459,6 +460,22 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!pathOfDroppedPla(event->mimeData()).isEmpty())
         event->acceptProposedAction();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched != equationManager ||
+        (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QMainWindow::eventFilter(watched, event);
+    auto *drag = static_cast<QDropEvent *>(event);
+    if (pathOfDroppedPla(drag->mimeData()).isEmpty())
+        return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::Drop)
+        dropEvent(drag);
+    else
+        drag->acceptProposedAction();
+    return true;
 }
 
 void MainWindow::dropEvent(QDropEvent *event)

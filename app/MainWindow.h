@@ -48,6 +48,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // A .pla file dropped on the equation field is imported too, not typed.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void createMenus();

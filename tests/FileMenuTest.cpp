@@ -75,18 +75,23 @@ QString shownValues(const MainWindow &window)
     return WidgetLookup::lastColumnText(*named<truthTable>(window, "truthTableWidget"));
 }
 
-// Drops `urls` on the window as a file manager would.
-bool dropOn(MainWindow &window, const QList<QUrl> &urls)
+// Drops `urls` on `target` as a file manager would; a file manager offers
+// the paths as text as well.
+bool dropOn(QWidget &target, const QList<QUrl> &urls)
 {
     QMimeData data;
     data.setUrls(urls);
-    const QPoint centre = window.rect().center();
+    QString text;
+    for (const QUrl &url : urls)
+        text += url.toString() + QLatin1Char('\n');
+    data.setText(text);
+    const QPoint centre = target.rect().center();
     QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
+    QApplication::sendEvent(&target, &enter);
     if (!enter.isAccepted())
         return false;
     QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &drop);
+    QApplication::sendEvent(&target, &drop);
     return drop.isAccepted();
 }
 
@@ -196,7 +201,8 @@ void FileMenuTest::everyPathImportsAsTheButton_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("good");
-    for (const char *way : {"button", "menu", "key", "recent", "drop", "command line"}) {
+    for (const char *way :
+         {"button", "menu", "key", "recent", "drop", "drop on equation", "command line"}) {
         QTest::addRow("%s, good file", way) << QString::fromLatin1(way) << true;
         QTest::addRow("%s, faulty file", way) << QString::fromLatin1(way) << false;
     }
@@ -249,6 +255,10 @@ void FileMenuTest::everyPathImportsAsTheButton()
         recent->actions().first()->trigger();
     } else if (way == QLatin1String("drop")) {
         QCOMPARE(dropOn(window, {QUrl::fromLocalFile(file)}), true);
+    } else if (way == QLatin1String("drop on equation")) {
+        auto *equation = named<QLineEdit>(window, "equationManager");
+        QCOMPARE(dropOn(*equation, {QUrl::fromLocalFile(file)}), true);
+        QCOMPARE(equation->text(), QString());
     } else {
         QCOMPARE(window.openFile(file), good);
     }
@@ -275,6 +285,14 @@ void FileMenuTest::otherDropsAreRefused()
     MainWindow window;
     QCOMPARE(dropOn(window, {QUrl::fromLocalFile(text)}), false);
     QCOMPARE(dropOn(window, {QUrl(QStringLiteral("https://example.org/f.pla"))}), false);
+    // Text still drops into the equation field.
+    auto *equation = named<QLineEdit>(window, "equationManager");
+    QMimeData data;
+    data.setText(QStringLiteral("A&B"));
+    QDragEnterEvent enter(equation->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(equation, &enter);
+    QVERIFY(enter.isAccepted());
     QCOMPARE(shownValues(window), QString(16, QLatin1Char('0')));
 }
 
