@@ -79,6 +79,14 @@ bool checkCombination(CliOptions &options, std::string &error)
         error = "--json belongs to the minimize command.";
         return false;
     }
+    if (options.formatGiven && command != Command::Minimize) {
+        error = "--format belongs to the minimize command.";
+        return false;
+    }
+    if (options.formatGiven && options.json && options.format != OutputFormat::Text) {
+        error = "--json and --format exclude each other.";
+        return false;
+    }
     if (!options.output.empty() && command != Command::Map) {
         error = "-o belongs to the map command.";
         return false;
@@ -210,6 +218,15 @@ bool CommandLine::parse(const std::vector<std::string> &arguments, CliOptions &o
         } else if (reader.valueOf(argument, "--names", value, error)) {
             if (!error.empty() || !parseNames(value, options.names, error))
                 return false;
+        } else if (reader.valueOf(argument, "--format", value, error)) {
+            if (!error.empty())
+                return false;
+            if (!outputFormatFromKey(value, options.format)) {
+                error = "--format gives " + quoted(value) +
+                        ", but the formats are text, verilog, vhdl, latex, c and python.";
+                return false;
+            }
+            options.formatGiven = true;
         } else if (reader.valueOf(argument, "--vars", value, error)) {
             if (!error.empty())
                 return false;
@@ -270,7 +287,8 @@ bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &
 std::string CommandLine::usage()
 {
     return "Usage:\n"
-           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json] [--exact [--all]] FILE.pla...\n"
+           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json] [--exact [--all]]\n"
+           "                       [--format FORMAT] FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli --help | --version\n"
@@ -288,6 +306,8 @@ std::string CommandLine::usage()
            "                 a file's .ilb line takes precedence\n"
            "  --vars N       eval over the variables A.. of a count N (2 to 6)\n"
            "  --json         one JSON object per file (an array for several files)\n"
+           "  --format F     minimize: the expression as text (the window's, the default),\n"
+           "                 verilog, vhdl, latex, c or python\n"
            "  --exact        a true minimum: fewest terms, then fewest literals\n"
            "  --all          with --exact, every minimum solution, one per line\n"
            "  -o FILE        the image to write (.png or .svg)\n"

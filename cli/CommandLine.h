@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/OutputFormat.h"
+
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ struct CliOptions
     std::vector<std::string> files;
     std::string expression;
     std::string output; // map -o
+    // minimize --format; text (the window's notation) when not given.
+    OutputFormat format = OutputFormat::Text;
+    bool formatGiven = false;
 };
 
 // Reads the arguments of tavolin-cli (without the program name). Options may

@@ -47,7 +47,8 @@ int main(int argc, char **argv)
     case CliOptions::Command::Minimize:
         if (options.json)
             return runSibling("tavolin-cli-json", argv);
-        out = MinimizeCommand::plainText(options, MinimizeCommand::solveAll(options, err, status));
+        out = MinimizeCommand::formattedText(
+            options, MinimizeCommand::solveAll(options, err, status), err, status);
         break;
     case CliOptions::Command::Eval:
         status = EvalCommand::run(options, out, err);
