@@ -116,6 +116,9 @@ int main()
                         21) &&
                     report("minimize --json, 200 six-variable files", manyJson, 21) &&
                     report("minimize, one six-variable file", {cli, "minimize", files[1]}, 101) &&
+                    report("minimize --json, one six-variable file",
+                           {cli, "minimize", "--json", files[1]}, 101) &&
+                    report("explain, one six-variable file", {cli, "explain", files[1]}, 101) &&
                     report("eval --vars 6 (truth table)",
                            {cli, "eval", "--vars", "6", "A&B'+C^D&(E+F')"}, 101) &&
                     report("--version", {cli, "--version"}, 101) &&

@@ -2,6 +2,8 @@
 
 #include "pla/PlaReader.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cstddef>
 #include <cstdio>
 
@@ -12,37 +14,153 @@ std::string quoted(const std::string &text)
     return "\"" + text + "\"";
 }
 
-// "--name=value" or "--name value": the value, and whether the option matched.
-class ArgumentReader
+// The option values that are checked after parsing, in the words of this tool
+// rather than the library's.
+struct RawValues
 {
-public:
-    explicit ArgumentReader(const std::vector<std::string> &arguments) : arguments(arguments) {}
-
-    bool atEnd() const { return next >= arguments.size(); }
-    const std::string &take() { return arguments[next++]; }
-
-    // Matches `argument` against an option that needs a value.
-    bool valueOf(const std::string &argument, const std::string &option, std::string &value,
-                 std::string &error)
-    {
-        if (argument.compare(0, option.size() + 1, option + "=") == 0) {
-            value = argument.substr(option.size() + 1);
-            return true;
-        }
-        if (argument != option)
-            return false;
-        if (atEnd()) {
-            error = option + " needs a value.";
-            return true;
-        }
-        value = take();
-        return true;
-    }
-
-private:
-    const std::vector<std::string> &arguments;
-    std::size_t next = 0;
+    std::string names;
+    std::string variableCount;
+    std::string output;
+    std::string limit;
+    std::string format;
+    bool help = false;
 };
+
+// Each command declares its own options: a new option is one line in its
+// command's function, and a name may mean different things to different
+// commands.
+using Declaration = void (*)(CLI::App &, CliOptions &, RawValues &);
+
+void declareNames(CLI::App &app, RawValues &raw)
+{
+    app.add_option("--names", raw.names);
+}
+
+void declareMinimize(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    app.add_flag("--pos", options.productOfSums);
+    app.add_flag("--json", options.json);
+    app.add_flag("--exact", options.exact);
+    app.add_flag("--all", options.all);
+    app.add_flag("--hazard-free", options.hazardFree);
+    app.add_option("--limit", raw.limit);
+    app.add_option("--format", raw.format);
+    declareNames(app, raw);
+}
+
+void declareEval(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    app.add_flag("--minimize", options.minimize);
+    app.add_flag("--pos", options.productOfSums);
+    app.add_flag("--exact", options.exact);
+    app.add_option("--vars", raw.variableCount);
+    declareNames(app, raw);
+}
+
+void declareMap(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    app.add_flag("--pos", options.productOfSums);
+    app.add_flag("--exact", options.exact);
+    app.add_option("-o,--output", raw.output);
+    declareNames(app, raw);
+}
+
+void declareExplain(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    app.add_flag("--pos", options.productOfSums);
+    app.add_flag("--hazard-free", options.hazardFree);
+    app.add_option("--format", raw.format);
+    app.add_option("--limit", raw.limit);
+    declareNames(app, raw);
+}
+
+struct CommandEntry
+{
+    const char *name;
+    CliOptions::Command command;
+    Declaration declare;
+};
+
+const CommandEntry commands[] = {
+    {"minimize", CliOptions::Command::Minimize, declareMinimize},
+    {"eval", CliOptions::Command::Eval, declareEval},
+    {"map", CliOptions::Command::Map, declareMap},
+    {"explain", CliOptions::Command::Explain, declareExplain},
+};
+
+// "a", "a or b", "a, b or c" (with "and" as the last word when asked).
+std::string listed(const std::vector<std::string> &words, const char *last = " or ")
+{
+    std::string list;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == words.size() ? last : ", ";
+        list += words[i];
+    }
+    return list;
+}
+
+std::string commandList()
+{
+    std::vector<std::string> names;
+    for (const CommandEntry &entry : commands)
+        names.push_back(entry.name);
+    return listed(names);
+}
+
+// An application that knows the command's options, every other argument
+// being a file (or eval's expression); "--" ends the options.
+void declareCommand(CLI::App &app, const CommandEntry &entry, CliOptions &options, RawValues &raw)
+{
+    app.set_help_flag();
+    app.allow_extras();
+    app.add_flag("-h,--help", raw.help);
+    app.add_option("files", options.files);
+    entry.declare(app, options, raw);
+    // Every option may be given again, the last value counting; a flag takes
+    // no value.
+    for (CLI::Option *option : app.get_options()) {
+        option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        option->disable_flag_override();
+    }
+}
+
+// An argument the command does not know: an option of another command, or
+// no option at all.
+std::string unknownOption(const std::string &argument)
+{
+    const std::string name = argument.substr(0, argument.find('='));
+    std::vector<std::string> owners;
+    for (const CommandEntry &entry : commands) {
+        CLI::App app;
+        CliOptions options;
+        RawValues raw;
+        declareCommand(app, entry, options, raw);
+        if (app.get_option_no_throw(name) != nullptr)
+            owners.push_back(entry.name);
+    }
+    if (owners.empty())
+        return "unknown option " + quoted(argument) + ".";
+    return name + " belongs to the " + listed(owners, " and ") +
+           (owners.size() == 1 ? " command." : " commands.");
+}
+
+// The library's messages about a value start with the option's name.
+std::string parseFailure(const CLI::ParseError &failure)
+{
+    const std::string message = failure.what();
+    if (dynamic_cast<const CLI::ArgumentMismatch *>(&failure) != nullptr) {
+        const std::size_t override = message.find(" was given a disallowed flag override");
+        if (override != std::string::npos) {
+            const std::string name = message.substr(0, override);
+            return (name.compare(0, 1, "-") == 0 ? name : "--" + name) + " takes no value.";
+        }
+        const std::size_t colon = message.find(':');
+        if (colon != std::string::npos)
+            return message.substr(0, colon) + " needs a value.";
+    }
+    return message + ".";
+}
 
 bool parseCount(const std::string &text, int &count)
 {
@@ -66,54 +184,119 @@ bool endsWith(const std::string &text, const std::string &end)
     return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// Which options make sense for which command.
+// A whole number from 1 up, at most nine digits.
+bool parseLimit(const std::string &text, std::size_t &limit)
+{
+    if (text.empty() || text.size() > 9 || text[0] == '0' ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    limit = static_cast<std::size_t>(std::stoul(text));
+    return true;
+}
+
+bool given(const CLI::App &app, const char *name)
+{
+    const CLI::Option *option = app.get_option_no_throw(name);
+    return option != nullptr && option->count() > 0;
+}
+
+// --format of the explain command.
+bool checkExplainValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
+                        std::string &error)
+{
+    if (!given(app, "--format"))
+        return true;
+    if (raw.format != "text" && raw.format != "markdown" && raw.format != "html" &&
+        raw.format != "json") {
+        error = "--format gives " + quoted(raw.format) +
+                ", but explain writes text, markdown, html or json.";
+        return false;
+    }
+    options.explainFormat = raw.format;
+    return true;
+}
+
+// --format of the minimize command.
+bool checkMinimizeValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
+                         std::string &error)
+{
+    if (!given(app, "--format"))
+        return true;
+    if (!outputFormatFromKey(raw.format, options.format)) {
+        error = "--format gives " + quoted(raw.format) +
+                ", but minimize writes text, verilog, vhdl, latex, c or python.";
+        return false;
+    }
+    options.formatGiven = true;
+    return true;
+}
+
+// The values given as text, checked and converted; values only one command
+// takes are checked by that command's own function.
+bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options, std::string &error)
+{
+    if (given(app, "--names") && !CommandLine::parseNames(raw.names, options.names, error))
+        return false;
+    if (given(app, "--vars") && !parseCount(raw.variableCount, options.variableCount)) {
+        error = "--vars gives " + quoted(raw.variableCount) +
+                ", but the number of variables must be 2 to 6.";
+        return false;
+    }
+    if (given(app, "--limit") && !parseLimit(raw.limit, options.limit)) {
+        error = "--limit gives " + quoted(raw.limit) + ", but it must be a whole number from 1.";
+        return false;
+    }
+    if (given(app, "-o")) {
+        if (raw.output.empty()) {
+            error = "-o needs a file name.";
+            return false;
+        }
+        options.output = raw.output;
+    }
+    if (options.command == CliOptions::Command::Explain)
+        return checkExplainValues(app, raw, options, error);
+    if (options.command == CliOptions::Command::Minimize)
+        return checkMinimizeValues(app, raw, options, error);
+    return true;
+}
+
+// Which options make sense together.
 bool checkCombination(CliOptions &options, std::string &error)
 {
     using Command = CliOptions::Command;
-    const Command command = options.command;
     if (options.all && !options.exact) {
         error = "--all needs --exact.";
         return false;
     }
-    if (options.json && command != Command::Minimize) {
-        error = "--json belongs to the minimize command.";
-        return false;
-    }
-    if (options.formatGiven && command != Command::Minimize) {
-        error = "--format belongs to the minimize command.";
-        return false;
-    }
-    if (options.formatGiven && options.json && options.format != OutputFormat::Text) {
-        error = "--json and --format exclude each other.";
-        return false;
-    }
-    if (!options.output.empty() && command != Command::Map) {
-        error = "-o belongs to the map command.";
-        return false;
-    }
-    if (options.minimize && command != Command::Eval) {
-        error = "--minimize belongs to the eval command.";
-        return false;
-    }
-    if (options.variableCount != 0 && command != Command::Eval) {
-        error = "--vars belongs to the eval command.";
-        return false;
-    }
 
-    switch (command) {
+    switch (options.command) {
     case Command::Minimize:
+        if (options.hazardFree && options.exact) {
+            error = "--hazard-free and --exact choose different covers; give one of them.";
+            return false;
+        }
+        if (options.limit != 0 && !options.all) {
+            error = "--limit needs --exact --all.";
+            return false;
+        }
+        if (options.json && options.format != OutputFormat::Text) {
+            error = "--json and --format exclude each other.";
+            return false;
+        }
         if (options.files.empty()) {
             error = "minimize needs at least one PLA file (- for standard input).";
+            return false;
+        }
+        return true;
+    case Command::Explain:
+        if (options.files.size() != 1) {
+            error = "explain reads one PLA file (- for standard input).";
             return false;
         }
         return true;
     case Command::Eval:
         if ((options.productOfSums || options.exact) && !options.minimize) {
             error = "--pos and --exact need --minimize with eval.";
-            return false;
-        }
-        if (options.all) {
-            error = "--all belongs to the minimize command.";
             return false;
         }
         if (options.variableCount != 0 && !options.names.empty()) {
@@ -137,10 +320,6 @@ bool checkCombination(CliOptions &options, std::string &error)
         options.files.clear();
         return true;
     case Command::Map: {
-        if (options.all) {
-            error = "--all belongs to the minimize command.";
-            return false;
-        }
         if (options.files.size() != 1) {
             error = "map draws one PLA file (- for standard input).";
             return false;
@@ -170,8 +349,7 @@ bool CommandLine::parse(const std::vector<std::string> &arguments, CliOptions &o
         return false;
     }
 
-    ArgumentReader reader(arguments);
-    const std::string &command = reader.take();
+    const std::string &command = arguments.front();
     if (command == "--help" || command == "-h" || command == "help") {
         options.command = Command::Help;
         return true;
@@ -180,78 +358,42 @@ bool CommandLine::parse(const std::vector<std::string> &arguments, CliOptions &o
         options.command = Command::Version;
         return true;
     }
-    if (command == "minimize")
-        options.command = Command::Minimize;
-    else if (command == "eval")
-        options.command = Command::Eval;
-    else if (command == "map")
-        options.command = Command::Map;
-    else {
-        error = "unknown command " + quoted(command) + " (minimize, eval or map).";
+    const CommandEntry *entry = nullptr;
+    for (const CommandEntry &candidate : commands) {
+        if (command == candidate.name)
+            entry = &candidate;
+    }
+    if (entry == nullptr) {
+        error = "unknown command " + quoted(command) + " (" + commandList() + ").";
         return false;
     }
 
-    bool optionsEnded = false;
-    while (!reader.atEnd()) {
-        const std::string &argument = reader.take();
-        if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-') {
-            options.files.push_back(argument);
-            continue;
-        }
-        std::string value;
-        if (argument == "--") {
-            optionsEnded = true;
-        } else if (argument == "--help" || argument == "-h") {
-            options = CliOptions();
-            options.command = Command::Help;
-            return true;
-        } else if (argument == "--pos") {
-            options.productOfSums = true;
-        } else if (argument == "--json") {
-            options.json = true;
-        } else if (argument == "--exact") {
-            options.exact = true;
-        } else if (argument == "--all") {
-            options.all = true;
-        } else if (argument == "--minimize") {
-            options.minimize = true;
-        } else if (reader.valueOf(argument, "--names", value, error)) {
-            if (!error.empty() || !parseNames(value, options.names, error))
-                return false;
-        } else if (reader.valueOf(argument, "--format", value, error)) {
-            if (!error.empty())
-                return false;
-            if (!outputFormatFromKey(value, options.format)) {
-                error = "--format gives " + quoted(value) +
-                        ", but the formats are text, verilog, vhdl, latex, c and python.";
-                return false;
-            }
-            options.formatGiven = true;
-        } else if (reader.valueOf(argument, "--vars", value, error)) {
-            if (!error.empty())
-                return false;
-            if (!parseCount(value, options.variableCount)) {
-                error = "--vars gives " + quoted(value) +
-                        ", but the number of variables must be 2 to 6.";
-                return false;
-            }
-        } else if (reader.valueOf(argument, "-o", value, error) ||
-                   reader.valueOf(argument, "--output", value, error)) {
-            if (!error.empty())
-                return false;
-            if (value.empty()) {
-                error = "-o needs a file name.";
-                return false;
-            }
-            options.output = value;
-        } else {
-            error = "unknown option " + quoted(argument) + ".";
+    CLI::App app;
+    RawValues raw;
+    declareCommand(app, *entry, options, raw);
+    // The library takes the arguments last first.
+    std::vector<std::string> rest(arguments.rbegin(), arguments.rend() - 1);
+    try {
+        app.parse(rest);
+    } catch (const CLI::ParseError &failure) {
+        error = parseFailure(failure);
+        return false;
+    }
+    if (raw.help) {
+        options = CliOptions();
+        options.command = Command::Help;
+        return true;
+    }
+    // The library lists the "--" that ended the options among the extras.
+    for (const std::string &extra : app.remaining()) {
+        if (extra != "--") {
+            error = unknownOption(extra);
             return false;
         }
     }
-    return checkCombination(options, error);
+    options.command = entry->command;
+    return checkValues(app, raw, options, error) && checkCombination(options, error);
 }
-
 bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &names,
                              std::string &error)
 {
@@ -287,10 +429,13 @@ bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &
 std::string CommandLine::usage()
 {
     return "Usage:\n"
-           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json] [--exact [--all]]\n"
-           "                       [--format FORMAT] FILE.pla...\n"
+           "  tavolin-cli minimize [--pos] [--names A,B,C] [--json]\n"
+           "                       [--exact [--all [--limit N]] | --hazard-free]\n"
+           "                       [--format text|verilog|vhdl|latex|c|python] FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
+           "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
+           "                       [--format text|markdown|html|json]\n"
            "  tavolin-cli --help | --version\n"
            "\n"
            "minimize  prints the minimized expression of each PLA file, as the window's\n"
@@ -300,16 +445,24 @@ std::string CommandLine::usage()
            "          variables, first variable first, a blank, the value); with\n"
            "          --minimize the minimized expression instead.\n"
            "map       draws the Karnaugh map with the chosen groups into a PNG or SVG file.\n"
+           "explain   shows how the result was found: the tabulation, the prime\n"
+           "          implicants, the chart, the choices of \"Minimize!\" and the\n"
+           "          minimum solutions.\n"
            "\n"
            "  --pos          product of sums instead of sum of products\n"
            "  --names LIST   variable names, comma-separated (1 to 3 letters or digits);\n"
            "                 a file's .ilb line takes precedence\n"
            "  --vars N       eval over the variables A.. of a count N (2 to 6)\n"
            "  --json         one JSON object per file (an array for several files)\n"
-           "  --format F     minimize: the expression as text (the window's, the default),\n"
-           "                 verilog, vhdl, latex, c or python\n"
            "  --exact        a true minimum: fewest terms, then fewest literals\n"
            "  --all          with --exact, every minimum solution, one per line\n"
+           "  --limit N      list at most N minimum solutions; the full count goes to\n"
+           "                 standard error (\"count\" with --json)\n"
+           "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
+           "                 function lie in one term: no glitch on a single input change\n"
+           "  --format F     minimize: the expression as text (the window's, the default),\n"
+           "                 verilog, vhdl, latex, c or python;\n"
+           "                 explain: as text, markdown, html or json\n"
            "  -o FILE        the image to write (.png or .svg)\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";

@@ -2,6 +2,7 @@
 
 #include "format/OutputFormat.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct CliOptions
         Minimize,
         Eval,
         Map,
+        Explain,
     };
 
     Command command = Command::None;
@@ -24,6 +26,11 @@ struct CliOptions
     bool exact = false;         // --exact
     bool all = false;           // --all
     bool minimize = false;      // eval --minimize
+    bool hazardFree = false;    // --hazard-free
+    // --limit: the most minimum solutions listed, 0 when not given.
+    std::size_t limit = 0;
+    // explain --format: text, markdown, html or json.
+    std::string explainFormat = "text";
     // --names, checked against the naming rules; empty when not given.
     std::vector<std::string> names;
     int variableCount = 0; // eval --vars, 0 when not given

@@ -1,72 +1,62 @@
 #include "cli/JsonReport.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QString>
+#include <nlohmann/json.hpp>
 
 namespace {
 
-QJsonArray intArray(const std::vector<int> &values)
-{
-    QJsonArray array;
-    for (const int value : values)
-        array.append(value);
-    return array;
-}
+using Json = nlohmann::json;
 
-QJsonArray groupArray(const std::vector<std::vector<int>> &groups)
+Json groupArray(const std::vector<std::vector<int>> &groups)
 {
-    QJsonArray array;
+    Json array = Json::array();
     for (const std::vector<int> &group : groups)
-        array.append(intArray(group));
+        array.push_back(group);
     return array;
 }
 
-QJsonObject objectOf(const CliOptions &options, const FileResult &result)
+Json objectOf(const CliOptions &options, const FileResult &result)
 {
     const SolvedFunction &solved = result.solved;
-    QJsonObject object;
-    object.insert(QStringLiteral("file"), QString::fromStdString(result.file));
-    object.insert(QStringLiteral("n"), result.n);
-    QJsonArray names;
-    for (int j = 0; j < result.n; ++j)
-        names.append(QString::fromStdString(result.names[static_cast<std::size_t>(j)]));
-    object.insert(QStringLiteral("names"), names);
-    object.insert(QStringLiteral("form"),
-                  options.productOfSums ? QStringLiteral("POS") : QStringLiteral("SOP"));
+    Json object;
+    object["file"] = result.file;
+    object["n"] = result.n;
+    object["names"] =
+        std::vector<std::string>(result.names.begin(), result.names.begin() + result.n);
+    object["form"] = options.productOfSums ? "POS" : "SOP";
     const Solution &first = solved.solutions.front();
-    object.insert(QStringLiteral("text"), QString::fromStdString(first.text));
-    object.insert(QStringLiteral("groups"), groupArray(first.groups));
+    object["text"] = first.text;
+    object["groups"] = groupArray(first.groups);
 
     // The cubes without the prime marker the minimizer appends.
-    QJsonArray primes;
+    Json primes = Json::array();
     for (const PrimeImplicant &prime : solved.result.primes) {
         std::string cube = prime.cube;
         if (!cube.empty() && cube.back() == '*')
             cube.pop_back();
-        QJsonObject entry;
-        entry.insert(QStringLiteral("cube"), QString::fromStdString(cube));
-        entry.insert(QStringLiteral("minterms"), intArray(prime.minterms));
-        primes.append(entry);
+        primes.push_back({{"cube", cube}, {"minterms", prime.minterms}});
     }
-    object.insert(QStringLiteral("primes"), primes);
+    object["primes"] = std::move(primes);
 
     if (solved.exact) {
-        object.insert(QStringLiteral("terms"), solved.terms);
-        object.insert(QStringLiteral("literals"), solved.literals);
+        object["terms"] = solved.terms;
+        object["literals"] = solved.literals;
     }
     if (options.all) {
-        QJsonArray solutions;
-        for (const Solution &solution : solved.solutions) {
-            QJsonObject entry;
-            entry.insert(QStringLiteral("text"), QString::fromStdString(solution.text));
-            entry.insert(QStringLiteral("groups"), groupArray(solution.groups));
-            solutions.append(entry);
-        }
-        object.insert(QStringLiteral("solutions"), solutions);
+        Json solutions = Json::array();
+        for (const Solution &solution : solved.solutions)
+            solutions.push_back({{"text", solution.text}, {"groups", groupArray(solution.groups)}});
+        object["solutions"] = std::move(solutions);
     }
+    if (options.limit != 0)
+        object["count"] = solved.count;
     return object;
+}
+
+// Compact, keys in order; bytes that are not UTF-8 (a file name in another
+// encoding) become U+FFFD instead of failing the call.
+std::string compact(const Json &value)
+{
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 } // namespace
@@ -76,10 +66,7 @@ std::string JsonReport::text(const CliOptions &options, const std::vector<FileRe
     if (results.empty())
         return std::string();
     if (options.files.size() == 1)
-        return QJsonDocument(objectOf(options, results.front()))
-                   .toJson(QJsonDocument::Compact)
-                   .toStdString() +
-               "\n";
+        return compact(objectOf(options, results.front())) + "\n";
     // One array of objects. Each object is serialized as soon as it is built,
     // so that only one file's tree is alive at a time: with hundreds of files
     // the whole tree would cost more in allocation than the work itself.
@@ -87,9 +74,7 @@ std::string JsonReport::text(const CliOptions &options, const std::vector<FileRe
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (i > 0)
             text += ',';
-        text += QJsonDocument(objectOf(options, results[i]))
-                    .toJson(QJsonDocument::Compact)
-                    .toStdString();
+        text += compact(objectOf(options, results[i]));
     }
     text += "]\n";
     return text;

@@ -7,7 +7,8 @@
 
 // `tavolin-cli minimize --json`: one JSON object per file (file, n, names,
 // form, text, groups, primes; with --exact terms and literals, with --all
-// every solution), an array of them when the call names several files.
+// every solution, with --limit the count of all), an array of them when the
+// call names several files.
 class JsonReport
 {
 public:

@@ -46,8 +46,18 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
 
         result.file = file;
         result.n = function.variableCount;
+        CoverRequest request;
+        request.exact = options.exact;
+        request.all = options.all;
+        request.limit = options.limit;
+        request.hazardFree = options.hazardFree;
         result.solved = finder.solve(result.n, SolutionFinder::cellCodes(function), form,
-                                     result.names, options.exact, options.all);
+                                     result.names, request);
+        // Standard output stays one solution per line; JSON has the count.
+        if (options.limit != 0 && !options.json)
+            err += PlaInput::shownName(file) + ": " + std::to_string(result.solved.count) +
+                   (result.solved.count == 1 ? " minimum solution, " : " minimum solutions, ") +
+                   std::to_string(result.solved.solutions.size()) + " listed.\n";
         results.push_back(std::move(result));
     }
     return results;

@@ -21,7 +21,8 @@ class MinimizeCommand
 public:
     // Reads and minimizes every file of the call. Files that cannot be read
     // are left out, with a message in `err` naming file and line; `status`
-    // becomes 2 then (0 otherwise).
+    // becomes 2 then (0 otherwise). With --limit and without --json, `err`
+    // also tells each file's count of minimum solutions.
     static std::vector<FileResult> solveAll(const CliOptions &options, std::string &err,
                                             int &status);
 

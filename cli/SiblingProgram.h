@@ -4,8 +4,8 @@
 
 // Hands the whole call to another program installed beside tavolin-cli.
 // tavolin-cli itself links no Qt library, so that a call starts in about
-// the time the loader needs for the C++ runtime; the JSON output and the
-// map, which need Qt, run in programs of their own.
+// the time the loader needs for the C++ runtime; the map, which needs Qt's
+// widgets, runs in a program of its own.
 class SiblingProgram
 {
 public:

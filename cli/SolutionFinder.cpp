@@ -6,18 +6,44 @@ SolvedFunction SolutionFinder::solve(int n, const std::vector<int> &cellCodes,
                                      MinimizationForm form, const VariableNames &names, bool exact,
                                      bool all)
 {
+    CoverRequest request;
+    request.exact = exact;
+    request.all = all;
+    return solve(n, cellCodes, form, names, request);
+}
+
+SolvedFunction SolutionFinder::solve(int n, const std::vector<int> &cellCodes,
+                                     MinimizationForm form, const VariableNames &names,
+                                     const CoverRequest &request)
+{
     SolvedFunction solved;
     solved.result = minimization.run(n, cellCodes, form, names);
     const MinimizationResult &result = solved.result;
-    if (!exact) {
+    if (request.hazardFree) {
+        ExplainOptions options;
+        options.hazardFree = true;
+        const Explanation explanation = explainer.explain(n, cellCodes, form, names, options);
+        const ExplainedCover &cover = explanation.hazardFree.cover;
+        solved.solutions.push_back(
+            {cover.primes, cover.text, Explainer::groupsOf(explanation, cover.primes)});
+        return solved;
+    }
+    if (!request.exact) {
         solved.solutions.push_back({result.selection, result.text, result.groups});
         return solved;
     }
 
-    const ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, all);
+    CoverLimits limits = ExactCover::firstOnly();
+    if (request.all) {
+        limits = CoverLimits();
+        if (request.limit != 0)
+            limits.listLimit = request.limit;
+    }
+    const ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, limits);
     solved.exact = true;
     solved.terms = cover.terms;
     solved.literals = cover.literals;
+    solved.count = cover.count;
     // Nothing to cover: the empty cover, written as the window writes it.
     std::vector<std::vector<int>> selections = cover.solutions;
     if (selections.empty())

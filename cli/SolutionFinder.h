@@ -1,8 +1,11 @@
 #pragma once
 
+#include "explain/Explainer.h"
 #include "minimize/Minimization.h"
 #include "pla/PlaFunction.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,17 @@ struct SolvedFunction
     bool exact = false;
     int terms = 0;    // of every exact solution
     int literals = 0; // of every exact solution
+    // All minimum solutions, of which `solutions` lists the first `limit`.
+    std::uint64_t count = 0;
+};
+
+// Which cover replaces the window's, if any.
+struct CoverRequest
+{
+    bool exact = false;      // a true minimum
+    bool all = false;        // every minimum solution
+    std::size_t limit = 0;   // with `all`, list at most this many (0: all), count them all
+    bool hazardFree = false; // the smallest cover without static hazards
 };
 
 // Minimizes as the window does, optionally replacing its cover by a true minimum.
@@ -31,6 +45,8 @@ class SolutionFinder
 public:
     SolvedFunction solve(int n, const std::vector<int> &cellCodes, MinimizationForm form,
                          const VariableNames &names, bool exact, bool all);
+    SolvedFunction solve(int n, const std::vector<int> &cellCodes, MinimizationForm form,
+                         const VariableNames &names, const CoverRequest &request);
 
     // The cell codes of a file's function, minterm m first bit most significant.
     static std::vector<int> cellCodes(const PlaFunction &function);
@@ -43,4 +59,5 @@ public:
 
 private:
     Minimization minimization;
+    Explainer explainer;
 };

@@ -3,6 +3,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/EvalCommand.h"
+#include "cli/ExplainCommand.h"
+#include "cli/JsonReport.h"
 #include "cli/MinimizeCommand.h"
 #include "cli/SiblingProgram.h"
 
@@ -44,17 +46,20 @@ int main(int argc, char **argv)
     case CliOptions::Command::Version:
         out = "tavolin-cli " TAVOLIN_VERSION "\n";
         break;
-    case CliOptions::Command::Minimize:
-        if (options.json)
-            return runSibling("tavolin-cli-json", argv);
-        out = MinimizeCommand::formattedText(
-            options, MinimizeCommand::solveAll(options, err, status), err, status);
+    case CliOptions::Command::Minimize: {
+        const std::vector<FileResult> results = MinimizeCommand::solveAll(options, err, status);
+        out = options.json ? JsonReport::text(options, results)
+                           : MinimizeCommand::formattedText(options, results, err, status);
         break;
+    }
     case CliOptions::Command::Eval:
         status = EvalCommand::run(options, out, err);
         break;
     case CliOptions::Command::Map:
         return runSibling("tavolin-cli-map", argv);
+    case CliOptions::Command::Explain:
+        status = ExplainCommand::run(options, out, err);
+        break;
     case CliOptions::Command::None:
         break;
     }

@@ -38,6 +38,21 @@ std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
 void CoverSelector::select(const std::vector<int> &cellCodes,
                            const std::vector<PrimeImplicant> &primes, std::vector<int> &selection)
 {
+    run(cellCodes, primes, selection, nullptr);
+}
+
+void CoverSelector::select(const std::vector<int> &cellCodes,
+                           const std::vector<PrimeImplicant> &primes, std::vector<int> &selection,
+                           std::vector<CoverStep> &steps)
+{
+    steps.clear();
+    run(cellCodes, primes, selection, &steps);
+}
+
+void CoverSelector::run(const std::vector<int> &cellCodes,
+                        const std::vector<PrimeImplicant> &primes, std::vector<int> &selection,
+                        std::vector<CoverStep> *steps)
+{
     const int cellCount = static_cast<int>(std::min<std::size_t>(cellCodes.size(), 64));
     MintermSet rows = 0;
     for (int m = 0; m < cellCount; ++m)
@@ -65,8 +80,11 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
         columns_.push_back(p);
 
     selection.clear();
-    const auto choose = [&](std::size_t column) {
+    const auto choose = [&](std::size_t column, int minterm, int ties) {
         const int prime = columns_[column];
+        if (steps)
+            steps->push_back(
+                {prime + 1, minterm, countOf(covers_[prime] & rows), countOf(rows), ties});
         selection.push_back(prime + 1);
         columns_.erase(columns_.begin() + static_cast<std::ptrdiff_t>(column));
         rows &= ~covers_[prime];
@@ -80,7 +98,7 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
             continue;
         for (std::size_t column = 0; column < columns_.size(); ++column) {
             if (covers_[columns_[column]] & bit) {
-                choose(column);
+                choose(column, __builtin_ctzll(bit), 0);
                 break;
             }
         }
@@ -92,6 +110,7 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
         std::size_t kept = 0;
         std::size_t best = 0;
         int bestCount = 0;
+        int ties = 0;
         for (const int prime : columns_) {
             const int count = countOf(covers_[prime] & rows);
             if (count == 0)
@@ -99,6 +118,9 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
             if (count > bestCount) {
                 best = kept;
                 bestCount = count;
+                ties = 0;
+            } else if (count == bestCount) {
+                ++ties;
             }
             columns_[kept++] = prime;
         }
@@ -107,6 +129,6 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
         // rather than loop should the primes not cover the function.
         if (bestCount == 0)
             break;
-        choose(best);
+        choose(best, -1, ties);
     }
 }

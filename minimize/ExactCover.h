@@ -2,6 +2,10 @@
 
 #include "PrimeImplicant.h"
 
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 // A true minimum cover: the fewest prime implicants that cover every cell of
@@ -18,6 +22,24 @@ struct ExactCoverResult
     std::vector<std::vector<int>> solutions;
     int terms = 0;    // primes in each solution
     int literals = 0; // literals in each solution
+    // Minimum covers met by the search. All of them when `complete`; when a
+    // cap or a cancellation stopped the search, a lower bound ("at least").
+    std::uint64_t count = 0;
+    bool complete = true;
+    // Set when the search was cancelled before it knew the least cost; the
+    // rest of the result is then empty.
+    bool cancelled = false;
+};
+
+// How far a search for many covers may go.
+struct CoverLimits
+{
+    // Solutions kept in `solutions`.
+    std::size_t listLimit = std::numeric_limits<std::size_t>::max();
+    // Counting stops once this many minimum covers are found; 0 counts all.
+    std::uint64_t countCap = 0;
+    // Polled during the search; once true the search ends early.
+    const std::atomic<bool> *cancel = nullptr;
 };
 
 class ExactCover
@@ -34,4 +56,23 @@ public:
     // time and memory to match, where the first one takes milliseconds.
     static ExactCoverResult solve(const std::vector<int> &cellCodes,
                                   const std::vector<PrimeImplicant> &primes, bool all = false);
+
+    // The minimum covers counted and listed within `limits`: `count` and
+    // `complete` say how many there are, `solutions` holds the first
+    // listLimit of them in lexicographic order.
+    static ExactCoverResult solve(const std::vector<int> &cellCodes,
+                                  const std::vector<PrimeImplicant> &primes,
+                                  const CoverLimits &limits);
+
+    // The fewest primes, then literals, such that besides every cell of code 1
+    // every pair of adjacent cells of code 1 (differing in one variable) lies
+    // together in one chosen prime: a single input change between two such
+    // cells cannot make the output glitch. cellCodes has 2^n entries for an
+    // n-variable function. Counted and listed like the plain minimum.
+    static ExactCoverResult hazardFree(const std::vector<int> &cellCodes,
+                                       const std::vector<PrimeImplicant> &primes,
+                                       const CoverLimits &limits = firstOnly());
+
+    // Limits that stop at the first minimum cover.
+    static CoverLimits firstOnly();
 };

@@ -7,6 +7,8 @@
 set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
+# Header-only libraries of the command-line tool: argument parsing, JSON.
+packages="$packages libcli11-dev nlohmann-json3-dev"
 if [ "${1:-}" = "--dev" ]; then
   packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
   # The tools that read the text of "Copy As" in the tests: a Verilog and a

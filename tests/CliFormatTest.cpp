@@ -135,7 +135,7 @@ void CliFormatTest::refusals_data()
         << QStringList{"minimize", "FILE", "--format"} << "--format";
     QTest::newRow("format with eval")
         << QStringList{"eval", "--vars", "2", "A&B", "--minimize", "--format", "c"}
-        << "--format belongs to the minimize command";
+        << "--format belongs to the minimize";
     QTest::newRow("format with json")
         << QStringList{"minimize", "--json", "--format", "vhdl", "FILE"}
         << "--json and --format exclude each other";

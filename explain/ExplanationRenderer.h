@@ -1,0 +1,17 @@
+#pragma once
+
+#include "explain/ExplanationDocument.h"
+
+#include <string>
+
+enum class ExplanationFormat
+{
+    Text,
+    Markdown,
+    Html,
+};
+
+// The whole explanation as one text: plain with aligned columns, Markdown
+// with pipe tables, or a complete HTML page.
+std::string renderExplanation(const Explanation &explanation, ExplanationFormat format);
+std::string renderDocument(const ExplanationDocument &document, ExplanationFormat format);
