@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -382,6 +383,7 @@ void MainWindow::connectFileAndEditMenus()
     connect(importExport, &ImportExport::changeNames, resultCopier, &ResultCopier::setNames);
     connect(resetButton, &QPushButton::clicked, resultCopier, &ResultCopier::reset);
     connect(resultCopier, &ResultCopier::refused, this, &MainWindow::refuseCopy);
+    connect(resultCopier, &ResultCopier::copied, this, &MainWindow::confirmCopy);
     connect(sopRadio, &QRadioButton::toggled, this, [this] { saveSession(); });
 }
 
@@ -449,6 +451,14 @@ void MainWindow::copyResult()
         return;
     }
     QGuiApplication::clipboard()->setText(resultEdit->text());
+    confirmCopy();
+}
+
+// In the status bar, where the program has one (it is made in main()).
+void MainWindow::confirmCopy()
+{
+    if (auto *bar = findChild<QStatusBar *>())
+        bar->showMessage(QStringLiteral("Copied to the clipboard."), 3000);
 }
 
 void MainWindow::refuseCopy(const QString &message)

@@ -64,6 +64,7 @@ private slots:
     void useFile(const QString &fileName);
     void showRecentFiles(const QStringList &paths);
     void refuseCopy(const QString &message);
+    void confirmCopy();
 
 private:
     void createWidgets();
