@@ -9,8 +9,11 @@
 #include "edit/TruthTableText.h"
 #include "explain/StepsWindow.h"
 #include "expression/EquationManager.h"
+#include "files/RecentFiles.h"
+#include "format/ResultCopier.h"
 #include "minimize/Minimize.h"
 #include "pla/ImportExport.h"
+#include "tables/MapImage.h"
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
 
@@ -18,15 +21,23 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,6 +63,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectSteps();
     createCircuitMenu();
     connectCircuit();
+    createFileAndEditMenus();
+    connectFileAndEditMenus();
+    setAcceptDrops(true);
 
     auto *centralWidget = new QWidget();
     centralWidget->setLayout(rows);
@@ -60,6 +74,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     // Open large enough to show a good part of the truth table at once.
     setWindowTitle(QStringLiteral("Tavolin"));
     resize(sizeHint().expandedTo(QSize(760, 720)));
+    fitFirstStartToScreen();
 }
 
 MainWindow::~MainWindow()
@@ -552,4 +567,243 @@ void MainWindow::connectEditing()
             &truthTable::setOutputValues);
     connect(copyTruthTableAction, &QAction::triggered, this, &MainWindow::copyTruthTable);
     connect(pasteValuesAction, &QAction::triggered, this, &MainWindow::pasteValues);
+}
+
+// The File and Edit menus, recent files, drops and the remembered session.
+
+namespace {
+
+const QString mapImageTitle = QStringLiteral("Save Map Image");
+const QString copyTitle = QStringLiteral("Copy");
+
+QString pathOfDroppedPla(const QMimeData *data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QLatin1String(".pla"), Qt::CaseInsensitive))
+            return path;
+    }
+    return QString();
+}
+
+} // namespace
+
+void MainWindow::createFileAndEditMenus()
+{
+    recentFiles = new RecentFiles(this);
+    resultCopier = named(new ResultCopier(this), "resultCopier");
+
+    fileMenu = named(new QMenu(QStringLiteral("File"), this), "fileMenu");
+    importAction = fileMenu->addAction(QStringLiteral("Import…"));
+    importAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    exportAction = fileMenu->addAction(QStringLiteral("Export…"));
+    exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    recentMenu = named(fileMenu->addMenu(QStringLiteral("Open Recent")), "recentMenu");
+    fileMenu->addSeparator();
+    saveMapImageAction = fileMenu->addAction(QStringLiteral("Save Map Image…"));
+    saveMapImageAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+M")));
+    fileMenu->addSeparator();
+    quitAction = fileMenu->addAction(QStringLiteral("Quit"));
+    quitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+
+    // The Edit menu exists already, with undo and the bulk edits.
+    editMenu->setObjectName(QStringLiteral("editMenu"));
+    editMenu->addSeparator();
+    copyResultAction = editMenu->addAction(QStringLiteral("Copy Result"));
+    copyResultAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    copyAsMenu = named(editMenu->addMenu(QStringLiteral("Copy As")), "copyAsMenu");
+
+    // The agreed order: File, Edit, the other menus, Help last.
+    menuBar()->insertMenu(menuBar()->actions().value(0), fileMenu);
+    showRecentFiles(QStringList());
+    equationManager->installEventFilter(this);
+}
+
+// After the 46 connections of connectWidgets(), which keep their order.
+void MainWindow::connectFileAndEditMenus()
+{
+    // The menu entries reach the very slots the buttons reach.
+    connect(importAction, &QAction::triggered, importExport, &ImportExport::importFile);
+    connect(exportAction, &QAction::triggered, importExport, &ImportExport::exportFile);
+    connect(saveMapImageAction, &QAction::triggered, this, &MainWindow::saveMapImage);
+    connect(quitAction, &QAction::triggered, this, [] { QApplication::closeAllWindows(); });
+    connect(importExport, &ImportExport::fileUsed, this, &MainWindow::useFile);
+    connect(recentFiles, &RecentFiles::changed, this, &MainWindow::showRecentFiles);
+
+    connect(copyResultAction, &QAction::triggered, this, &MainWindow::copyResult);
+    for (const OutputFormatName &name : outputFormatNames()) {
+        if (name.format == OutputFormat::Text)
+            continue;
+        QAction *action = copyAsMenu->addAction(QString::fromLatin1(name.title));
+        const OutputFormat format = name.format;
+        connect(action, &QAction::triggered, resultCopier,
+                [this, format] { resultCopier->copyAs(format); });
+    }
+    connect(minimizer, &Minimize::sendCover, resultCopier, &ResultCopier::setCover);
+    connect(changeVarsPopup, &ChangeVarsPopup::completed, resultCopier, &ResultCopier::setNames);
+    connect(importExport, &ImportExport::changeNames, resultCopier, &ResultCopier::setNames);
+    connect(resetButton, &QPushButton::clicked, resultCopier, &ResultCopier::reset);
+    connect(resultCopier, &ResultCopier::refused, this, &MainWindow::refuseCopy);
+    connect(resultCopier, &ResultCopier::copied, this, &MainWindow::confirmCopy);
+    connect(sopRadio, &QRadioButton::toggled, this, [this] { saveSession(); });
+}
+
+bool MainWindow::openFile(const QString &fileName)
+{
+    return importExport->importFrom(fileName);
+}
+
+void MainWindow::useFile(const QString &fileName)
+{
+    recentFiles->add(fileName);
+    importExport->setStartFolder(QFileInfo(fileName).absolutePath());
+    saveSession();
+}
+
+void MainWindow::showRecentFiles(const QStringList &paths)
+{
+    recentMenu->clear();
+    for (const QString &path : paths) {
+        QAction *entry = recentMenu->addAction(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    recentMenu->setEnabled(!paths.isEmpty());
+    if (paths.isEmpty())
+        return;
+    recentMenu->addSeparator();
+    QAction *clear = recentMenu->addAction(QStringLiteral("Clear List"));
+    connect(clear, &QAction::triggered, recentFiles, &RecentFiles::clear);
+}
+
+void MainWindow::saveMapImage()
+{
+    QString filter;
+    const QString pngFilter = QStringLiteral("PNG image (*.png)");
+    const QString svgFilter = QStringLiteral("SVG image (*.svg)");
+    QString fileName = QFileDialog::getSaveFileName(
+        this, mapImageTitle, QDir(importExport->startFolder()).filePath(QStringLiteral("map.png")),
+        pngFilter + QStringLiteral(";;") + svgFilter, &filter);
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += filter == svgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
+    if (saveMapImageTo(fileName)) {
+        importExport->setStartFolder(QFileInfo(fileName).absolutePath());
+        saveSession();
+    }
+}
+
+bool MainWindow::saveMapImageTo(const QString &fileName)
+{
+    QString error;
+    if (MapImage::writeShown(*kMapWidget, fileName, error))
+        return true;
+    QMessageBox::warning(
+        this, mapImageTitle,
+        QStringLiteral("Could not write %1: %2.").arg(QDir::toNativeSeparators(fileName), error));
+    return false;
+}
+
+void MainWindow::copyResult()
+{
+    if (resultEdit->text().isEmpty()) {
+        refuseCopy(QStringLiteral("There is no minimized function to copy yet: press "
+                                  "\"Minimize!\" first."));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(resultEdit->text());
+    confirmCopy();
+}
+
+// In the status bar, where the program has one (it is made in main()).
+void MainWindow::confirmCopy()
+{
+    if (auto *bar = findChild<QStatusBar *>())
+        bar->showMessage(QStringLiteral("Copied to the clipboard."), 3000);
+}
+
+void MainWindow::refuseCopy(const QString &message)
+{
+    QMessageBox::warning(this, copyTitle, message);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!pathOfDroppedPla(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched != equationManager ||
+        (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QMainWindow::eventFilter(watched, event);
+    auto *drag = static_cast<QDropEvent *>(event);
+    if (pathOfDroppedPla(drag->mimeData()).isEmpty())
+        return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::Drop)
+        dropEvent(drag);
+    else
+        drag->acceptProposedAction();
+    return true;
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = pathOfDroppedPla(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
+}
+
+// The minimum the window asks for may exceed a small screen (a 1366 x 768
+// laptop, or 200 % scaling): keep the whole window, title bar included,
+// inside the screen's available area. The layout works down to 700 x 480.
+void MainWindow::fitFirstStartToScreen()
+{
+    const QScreen *shownOn = screen();
+    if (shownOn == nullptr)
+        return;
+    const QRect available = shownOn->availableGeometry();
+    // Room for the window frame, which is not known before the window is shown.
+    const QSize frame(16, 48);
+    const QSize room = (available.size() - frame).expandedTo(QSize(1, 1));
+    if (size().width() > room.width() || size().height() > room.height())
+        resize(size().boundedTo(room));
+}
+
+void MainWindow::restoreSession()
+{
+    QSettings settings;
+    if (settings.contains(QStringLiteral("window/geometry")))
+        restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    if (settings.value(QStringLiteral("window/form")).toString() == QLatin1String("POS"))
+        posRadio->setChecked(true);
+    recentFiles->setPaths(settings.value(QStringLiteral("files/recent")).toStringList());
+    const QString folder = settings.value(QStringLiteral("files/lastFolder")).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        importExport->setStartFolder(folder);
+    sessionRestored = true;
+}
+
+void MainWindow::saveSession()
+{
+    if (!sessionRestored)
+        return;
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/form"),
+                      posRadio->isChecked() ? QStringLiteral("POS") : QStringLiteral("SOP"));
+    settings.setValue(QStringLiteral("files/recent"), recentFiles->paths());
+    settings.setValue(QStringLiteral("files/lastFolder"), importExport->startFolder());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveSession();
+    QMainWindow::closeEvent(event);
 }

@@ -7,6 +7,8 @@
 class ChangeVarsPopup;
 class EditHistory;
 class CircuitView;
+class RecentFiles;
+class ResultCopier;
 class EquationManager;
 class HelpMenu;
 class ImportExport;
@@ -34,6 +36,24 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Imports a file as the "Import File" button does once a file is chosen
+    // (a file named on the command line, dropped, or picked from the recent
+    // list); an error shows the import's own message box.
+    bool openFile(const QString &fileName);
+    // Draws the map as shown into a PNG or SVG file (".svg" is SVG).
+    bool saveMapImageTo(const QString &fileName);
+    // Reads size, position, form, recent files and the last folder from the
+    // settings and writes them back from then on. Without this call (as in
+    // tests) the window neither reads nor writes any setting.
+    void restoreSession();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    // A .pla file dropped on the equation field is imported too, not typed.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void createMenus();
     void truthTableHelp();
@@ -49,6 +69,12 @@ private slots:
     void circuitHelp();
     void showCircuit();
     void saveCircuitImage();
+    void saveMapImage();
+    void copyResult();
+    void useFile(const QString &fileName);
+    void showRecentFiles(const QStringList &paths);
+    void refuseCopy(const QString &message);
+    void confirmCopy();
 
 private:
     void createWidgets();
@@ -65,6 +91,11 @@ private:
     // window's own widgets and connections.
     void createCircuitMenu();
     void connectCircuit();
+    // The File and Edit menus and their wiring, after the widgets' own.
+    void createFileAndEditMenus();
+    void connectFileAndEditMenus();
+    void saveSession();
+    void fitFirstStartToScreen();
 
     QLabel *titleLabel = nullptr;
     QPushButton *variablesButton = nullptr;
@@ -115,4 +146,15 @@ private:
     QAction *showCircuitAction = nullptr;
     QAction *saveCircuitImageAction = nullptr;
     QAction *circuitHelpAction = nullptr;
+    QMenu *fileMenu = nullptr;
+    QMenu *recentMenu = nullptr;
+    QMenu *copyAsMenu = nullptr;
+    QAction *importAction = nullptr;
+    QAction *exportAction = nullptr;
+    QAction *saveMapImageAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *copyResultAction = nullptr;
+    RecentFiles *recentFiles = nullptr;
+    ResultCopier *resultCopier = nullptr;
+    bool sessionRestored = false;
 };

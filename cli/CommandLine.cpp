@@ -50,6 +50,7 @@ void declareMinimize(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_flag("--hazard-free", options.hazardFree);
     app.add_option("--limit", raw.limit);
     app.add_option("--output", raw.plaOutput);
+    app.add_option("--format", raw.format);
     declareNames(app, raw);
 }
 
@@ -273,6 +274,21 @@ bool checkCircuitValues(const CLI::App &app, const RawValues &raw, CliOptions &o
     return true;
 }
 
+// --format of the minimize command.
+bool checkMinimizeValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
+                         std::string &error)
+{
+    if (!given(app, "--format"))
+        return true;
+    if (!outputFormatFromKey(raw.format, options.format)) {
+        error = "--format gives " + quoted(raw.format) +
+                ", but minimize writes text, verilog, vhdl, latex, c or python.";
+        return false;
+    }
+    options.formatGiven = true;
+    return true;
+}
+
 // The values given as text, checked and converted; values only one command
 // takes are checked by that command's own function.
 bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options, std::string &error)
@@ -309,6 +325,8 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         return checkExplainValues(app, raw, options, error);
     if (options.command == CliOptions::Command::Circuit)
         return checkCircuitValues(app, raw, options, error);
+    if (options.command == CliOptions::Command::Minimize)
+        return checkMinimizeValues(app, raw, options, error);
     return true;
 }
 
@@ -329,6 +347,10 @@ bool checkCombination(CliOptions &options, std::string &error)
         }
         if (options.limit != 0 && !options.all) {
             error = "--limit needs --exact --all.";
+            return false;
+        }
+        if (options.json && options.format != OutputFormat::Text) {
+            error = "--json and --format exclude each other.";
             return false;
         }
         if (options.files.empty()) {
@@ -492,7 +514,8 @@ std::string CommandLine::usage()
     return "Usage:\n"
            "  tavolin-cli minimize [--pos] [--names A,B,C] [--json]\n"
            "                       [--exact [--all [--limit N]] | --hazard-free]\n"
-           "                       [--output K] FILE.pla...\n"
+           "                       [--output K] [--format text|verilog|vhdl|latex|c|python]\n"
+           "                       FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
@@ -527,7 +550,9 @@ std::string CommandLine::usage()
            "                 standard error (\"count\" with --json)\n"
            "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
            "                 function lie in one term: no glitch on a single input change\n"
-           "  --format F     explain as text, markdown, html or json\n"
+           "  --format F     minimize: the expression as text (the window's, the default),\n"
+           "                 verilog, vhdl, latex, c or python;\n"
+           "                 explain: as text, markdown, html or json\n"
            "  --output K     minimize: output K of files with several (1, the first, if\n"
            "                 not given)\n"
            "  -o FILE        the image to write (.png or .svg)\n"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/OutputFormat.h"
+
 #include <cstddef>
 #include "circuit/CircuitStyle.h"
 
@@ -45,6 +47,9 @@ struct CliOptions
     CircuitStyle circuitStyle = CircuitStyle::AndOrInverters; // --style
     int fanIn = 4;                                            // --fan-in
     bool verilog = false;                                     // --format verilog
+    // minimize --format; text (the window's notation) when not given.
+    OutputFormat format = OutputFormat::Text;
+    bool formatGiven = false;
 };
 
 // Reads the arguments of tavolin-cli (without the program name). Options may

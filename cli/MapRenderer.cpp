@@ -1,11 +1,8 @@
 #include "cli/MapRenderer.h"
 
+#include "tables/MapImage.h"
 #include "tables/kMap.h"
 
-#include <QFile>
-#include <QImage>
-#include <QPainter>
-#include <QSvgGenerator>
 #include <QTableWidgetItem>
 
 bool MapRenderer::render(int n, const std::array<std::string, 6> &names, const std::string &values,
@@ -32,35 +29,5 @@ bool MapRenderer::render(int n, const std::array<std::string, 6> &names, const s
     map.setAttribute(Qt::WA_DontShowOnScreen);
     map.show();
     map.resize(map.minimumSize());
-    const QSize size = map.size();
-
-    if (fileName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        QFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            error = file.errorString();
-            return false;
-        }
-        QSvgGenerator generator;
-        generator.setOutputDevice(&file);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle(QStringLiteral("Karnaugh map"));
-        QPainter painter(&generator);
-        map.render(&painter);
-        painter.end();
-        if (file.error() != QFileDevice::NoError || !file.flush()) {
-            error = file.errorString();
-            return false;
-        }
-        return true;
-    }
-
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    map.render(&image);
-    if (!image.save(fileName, "PNG")) {
-        error = QStringLiteral("cannot write the image");
-        return false;
-    }
-    return true;
+    return MapImage::write(map, map.size(), fileName, error);
 }

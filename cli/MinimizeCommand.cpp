@@ -2,6 +2,7 @@
 
 #include "cli/PlaInput.h"
 #include "pla/PlaReader.h"
+#include "format/ExpressionFormatter.h"
 
 namespace {
 
@@ -79,6 +80,46 @@ std::string MinimizeCommand::plainText(const CliOptions &options,
             out += solution.text;
             out += '\n';
         }
+    }
+    return out;
+}
+
+std::string MinimizeCommand::formattedText(const CliOptions &options,
+                                           const std::vector<FileResult> &results, std::string &err,
+                                           int &status)
+{
+    if (options.format == OutputFormat::Text)
+        return plainText(options, results);
+    const bool prefixed = options.files.size() > 1;
+    std::string out;
+    for (const FileResult &result : results) {
+        std::string lines;
+        std::string error;
+        for (const Solution &solution : result.solved.solutions) {
+            MinimizedCover cover;
+            cover.variableCount = result.n;
+            cover.form = options.productOfSums ? MinimizationForm::ProductOfSums
+                                               : MinimizationForm::SumOfProducts;
+            cover.names = result.names;
+            for (int prime : solution.selection)
+                cover.cubes.push_back(
+                    result.solved.result.primes[std::size_t(prime - 1)].cube.substr(
+                        0, std::size_t(result.n)));
+            cover.text = solution.text;
+            const ExpressionFormatter::Result formatted =
+                ExpressionFormatter::format(cover, options.format);
+            if (!formatted.ok) {
+                error = formatted.error;
+                break;
+            }
+            lines += (prefixed ? result.file + ": " : std::string()) + formatted.text + '\n';
+        }
+        if (!error.empty()) {
+            err += PlaInput::shownName(result.file) + ": " + error + "\n";
+            status = 2;
+            continue;
+        }
+        out += lines;
     }
     return out;
 }

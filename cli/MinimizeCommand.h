@@ -28,4 +28,10 @@ public:
 
     // One line per solution; with several files each starts with "FILE: ".
     static std::string plainText(const CliOptions &options, const std::vector<FileResult> &results);
+
+    // plainText() in the notation of --format. A name the notation cannot
+    // take leaves that file out, with a message in `err`; `status` becomes 2.
+    static std::string formattedText(const CliOptions &options,
+                                     const std::vector<FileResult> &results, std::string &err,
+                                     int &status);
 };

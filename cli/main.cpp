@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     case CliOptions::Command::Minimize: {
         const std::vector<FileResult> results = MinimizeCommand::solveAll(options, err, status);
         out = options.json ? JsonReport::text(options, results)
-                           : MinimizeCommand::plainText(options, results);
+                           : MinimizeCommand::formattedText(options, results, err, status);
         break;
     }
     case CliOptions::Command::Eval:

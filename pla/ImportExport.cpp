@@ -1,6 +1,7 @@
 #include "pla/ImportExport.h"
 
 #include "messages/SafeText.h"
+#include "files/AtomicFile.h"
 #include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
@@ -57,12 +59,19 @@ char cellValue(const QString &text)
 
 } // namespace
 
-ImportExport::ImportExport(QWidget *parent) : QWidget(parent), names(defaultNames()) {}
+ImportExport::ImportExport(QWidget *parent)
+    : QWidget(parent), dialogFolder(QDir::homePath()), names(defaultNames())
+{}
+
+void ImportExport::setStartFolder(const QString &folder)
+{
+    dialogFolder = folder;
+}
 
 void ImportExport::importFile()
 {
     const QString fileName =
-        QFileDialog::getOpenFileName(this, importTitle, QStringLiteral("./"), fileFilter);
+        QFileDialog::getOpenFileName(this, importTitle, dialogFolder, fileFilter);
     if (fileName.isEmpty())
         return;
     importFrom(fileName);
@@ -71,7 +80,7 @@ void ImportExport::importFile()
 void ImportExport::exportFile()
 {
     const QString fileName =
-        QFileDialog::getSaveFileName(this, exportTitle, QStringLiteral("./"), fileFilter);
+        QFileDialog::getSaveFileName(this, exportTitle, dialogFolder, fileFilter);
     if (fileName.isEmpty())
         return;
     exportTo(fileName);
@@ -109,6 +118,7 @@ bool ImportExport::importFrom(const QString &fileName)
         return false;
     }
     announce(*result.function);
+    emit fileUsed(fileName);
     const std::string labelsNote = PlaReader::replacedLabelsNote(*result.function);
     if (!labelsNote.empty())
         QMessageBox::information(this, importTitle,
@@ -200,16 +210,17 @@ bool ImportExport::exportTo(const QString &fileName)
     function.values.resize(std::size_t{1} << numVars, '0');
     const QByteArray text = QByteArray::fromStdString(PlaWriter::write(function));
 
-    QFile file(fileName);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(text) == text.size() && file.flush();
-    if (!written) {
+    // "f" becomes "f.pla"; a name with a suffix of its own keeps it.
+    const QString target =
+        QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pla") : fileName;
+    QString reason;
+    if (!AtomicFile::write(target, text, reason)) {
         QMessageBox::warning(this, exportTitle,
                              QStringLiteral("Could not write %1: %2.")
-                                 .arg(safeFileName(fileName), file.errorString()));
+                                 .arg(safeFileName(target), reason));
         return false;
     }
-    file.close();
+    emit fileUsed(target);
     return true;
 }
 

@@ -22,9 +22,15 @@ public:
     explicit ImportExport(QWidget *parent = nullptr);
 
     // The work behind the two buttons once a file name is known. Both report
-    // a failure in a warning box and return false.
+    // a failure in a warning box and return false. An export to a name
+    // without a suffix gets ".pla"; it replaces the file only once the whole
+    // text is written, so a failed write leaves an earlier file as it was.
     bool importFrom(const QString &fileName);
     bool exportTo(const QString &fileName);
+
+    // The folder the file dialogs open in (the home folder until set).
+    void setStartFolder(const QString &folder);
+    QString startFolder() const { return dialogFolder; }
 
 signals:
     void changeNames(QString one, QString two, QString three, QString four, QString five,
@@ -33,6 +39,8 @@ signals:
     void mintermValues(int minterm, int column, QString value);
     void updateCell(int minterm, QTableWidgetItem *value);
     void variableNames(QVector<QString> names);
+    // After a successful import or export, with the name of the file.
+    void fileUsed(const QString &fileName);
 
 public slots:
     void importFile();
@@ -46,6 +54,7 @@ private:
     int chooseOutput(const QString &shownName, const PlaFunction &function);
     QVector<QString> namesForCount(int count) const;
 
+    QString dialogFolder;
     int numVars = 4;
     QVector<QString> names;
     // One character per minterm, '0', '1' or 'X', as the truth table last sent them.

@@ -18,6 +18,9 @@ for option in "$@"; do
   case "$option" in
   --dev)
     packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
+    # The tools that read the text of "Copy As" in the tests: a VHDL simulator
+    # and Python (iverilog is in the base list, the C compiler too).
+    packages="$packages ghdl python3"
     ;;
   --web)
     # node-acorn: Emscripten's JavaScript optimizer needs it. A Node.js that

@@ -256,7 +256,7 @@ void CommandLineTest::refusedCalls_data()
         << "--exact belongs to the minimize, eval, map and circuit commands.";
     QTest::newRow("--format given to map")
         << QStringList{"map", "f.pla", "-o", "m.png", "--format", "json"}
-        << "--format belongs to the explain and circuit commands.";
+        << "--format belongs to the minimize, explain and circuit commands.";
     QTest::newRow("explain in an unknown format")
         << QStringList{"explain", "f.pla", "--format", "pdf"}
         << "--format gives \"pdf\", but explain writes text, markdown, html or json.";

@@ -1,0 +1,314 @@
+#include "format/ExpressionFormatter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// How one target writes the three operators, the constants and a whole
+// statement. Terms of several literals are parenthesized whenever there are
+// several terms: VHDL demands it when "and" meets "or", and elsewhere it
+// spares the reader the precedence rules.
+struct Syntax
+{
+    const char *title;
+    const char *notBefore;
+    const char *notAfter;
+    const char *andOperator;
+    const char *orOperator;
+    const char *zero;
+    const char *one;
+    // Around the expression; "%" stands for the output's name.
+    const char *statementBefore;
+    const char *statementAfter;
+    // The reserved words a name of up to three letters or digits could spell.
+    std::vector<const char *> reserved;
+    bool ignoresCase = false;
+};
+
+const Syntax &syntaxOf(OutputFormat format)
+{
+    static const Syntax verilog{"Verilog",
+                                "~",
+                                "",
+                                " & ",
+                                " | ",
+                                "1'b0",
+                                "1'b1",
+                                "assign % = ",
+                                ";",
+                                // Verilog-2005 and the SystemVerilog words of that length.
+                                {"and", "bit", "buf", "do",  "end", "for", "if",
+                                 "int", "let", "new", "nor", "not", "or",  "ref",
+                                 "reg", "tri", "use", "var", "wor", "xor"},
+                                false};
+    static const Syntax vhdl{"VHDL",
+                             "not ",
+                             "",
+                             " and ",
+                             " or ",
+                             "'0'",
+                             "'1'",
+                             "% <= ",
+                             ";",
+                             {"abs", "all", "and", "bus", "end", "for", "if",  "in",  "is",  "map",
+                              "mod", "new", "nor", "not", "of",  "on",  "or",  "out", "rem", "rol",
+                              "ror", "sla", "sll", "sra", "srl", "to",  "use", "xor"},
+                             true};
+    static const Syntax c{
+        "C/C++",
+        "!",
+        "",
+        " && ",
+        " || ",
+        "0",
+        "1",
+        "",
+        "",
+        // C keywords and the C++ words and alternative tokens.
+        {"and", "asm", "do", "for", "if", "int", "new", "not", "or", "try", "xor"},
+        false};
+    static const Syntax python{
+        "Python", "not ",
+        "",       " and ",
+        " or ",   "False",
+        "True",   "",
+        "",       {"and", "as", "def", "del", "for", "if", "in", "is", "not", "or", "try"},
+        false};
+    static const Syntax latex{"LaTeX", "\\overline{", "}", " \\cdot ", " + ", "0", "1", "", "",
+                              {},      false};
+    switch (format) {
+    case OutputFormat::Verilog:
+        return verilog;
+    case OutputFormat::Vhdl:
+        return vhdl;
+    case OutputFormat::C:
+        return c;
+    case OutputFormat::Python:
+        return python;
+    case OutputFormat::Latex:
+    case OutputFormat::Text:
+        break;
+    }
+    return latex;
+}
+
+std::string folded(std::string name)
+{
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return name;
+}
+
+bool isAsciiLetter(char ch)
+{
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+}
+
+bool isAsciiDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// Why `name` is no identifier of the target, or an empty string.
+std::string identifierProblem(const Syntax &syntax, const std::string &name)
+{
+    const std::string quoted = "\"" + name + "\"";
+    if (name.empty())
+        return std::string("A variable has no name, which ") + syntax.title + " needs.";
+    if (!isAsciiLetter(name.front()) && name.front() != '_')
+        return quoted + " is not a valid name in " + syntax.title +
+               ": a name there must start with a letter (A-Z, a-z). Rename the variable with "
+               "\"Variables\".";
+    for (char ch : name) {
+        if (!isAsciiLetter(ch) && !isAsciiDigit(ch) && ch != '_')
+            return quoted + " is not a valid name in " + syntax.title +
+                   ": only the letters A-Z, a-z and digits may be used there.";
+    }
+    const std::string key = syntax.ignoresCase ? folded(name) : name;
+    for (const char *word : syntax.reserved) {
+        if (key == word)
+            return quoted + " is a reserved word in " + syntax.title +
+                   " and cannot name a variable. Rename the variable with \"Variables\".";
+    }
+    return std::string();
+}
+
+struct Literal
+{
+    int position;
+    bool negated;
+};
+
+// The literals of each term, first variable first. In the product-of-sums
+// form a cube describes zeros, so its 1s are the complemented literals.
+std::vector<std::vector<Literal>> termsOf(const MinimizedCover &cover)
+{
+    const bool sumOfProducts = cover.form == MinimizationForm::SumOfProducts;
+    std::vector<std::vector<Literal>> terms;
+    for (const std::string &cube : cover.cubes) {
+        std::vector<Literal> term;
+        const std::size_t width = std::min(cube.size(), std::size_t{6});
+        for (std::size_t j = 0; j < width; ++j) {
+            if (cube[j] == '0' || cube[j] == '1')
+                term.push_back({static_cast<int>(j), (cube[j] == '0') == sumOfProducts});
+        }
+        terms.push_back(std::move(term));
+    }
+    return terms;
+}
+
+bool isConstant(const std::vector<std::vector<Literal>> &terms)
+{
+    return terms.empty() || std::any_of(terms.begin(), terms.end(),
+                                        [](const std::vector<Literal> &t) { return t.empty(); });
+}
+
+// The window's notation, with other names: A&B'+C or (A+B')&(C).
+std::string plainText(const MinimizedCover &cover, const std::vector<std::vector<Literal>> &terms,
+                      const VariableNames &names)
+{
+    const bool sumOfProducts = cover.form == MinimizationForm::SumOfProducts;
+    std::string text;
+    for (std::size_t t = 0; t < terms.size(); ++t) {
+        if (t > 0)
+            text += sumOfProducts ? '+' : '&';
+        if (!sumOfProducts)
+            text += '(';
+        for (std::size_t l = 0; l < terms[t].size(); ++l) {
+            if (l > 0)
+                text += sumOfProducts ? '&' : '+';
+            text += names[static_cast<std::size_t>(terms[t][l].position)];
+            if (terms[t][l].negated)
+                text += '\'';
+        }
+        if (!sumOfProducts)
+            text += ')';
+    }
+    return text;
+}
+
+std::string latexName(const std::string &name)
+{
+    return name.size() == 1 ? name : "\\mathit{" + name + "}";
+}
+
+std::string targetText(const Syntax &syntax, bool latex, const MinimizedCover &cover,
+                       const std::vector<std::vector<Literal>> &terms, const VariableNames &names)
+{
+    const bool sumOfProducts = cover.form == MinimizationForm::SumOfProducts;
+    const char *inner = sumOfProducts ? syntax.andOperator : syntax.orOperator;
+    const char *outer = sumOfProducts ? syntax.orOperator : syntax.andOperator;
+    std::string text;
+    for (std::size_t t = 0; t < terms.size(); ++t) {
+        const std::vector<Literal> &term = terms[t];
+        if (t > 0)
+            text += outer;
+        const bool grouped = term.size() > 1 && terms.size() > 1;
+        if (grouped)
+            text += '(';
+        for (std::size_t l = 0; l < term.size(); ++l) {
+            if (l > 0)
+                text += inner;
+            const std::string &name = names[static_cast<std::size_t>(term[l].position)];
+            const std::string shown = latex ? latexName(name) : name;
+            if (term[l].negated)
+                text += syntax.notBefore + shown + syntax.notAfter;
+            else
+                text += shown;
+        }
+        if (grouped)
+            text += ')';
+    }
+    return text;
+}
+
+// The first problem with the names the terms use, or an empty string.
+std::string namesProblem(const Syntax &syntax, const std::vector<std::vector<Literal>> &terms,
+                         const VariableNames &names)
+{
+    std::set<int> used;
+    for (const std::vector<Literal> &term : terms)
+        for (const Literal &literal : term)
+            used.insert(literal.position);
+    for (int position : used) {
+        const std::string problem =
+            identifierProblem(syntax, names[static_cast<std::size_t>(position)]);
+        if (!problem.empty())
+            return problem;
+    }
+    for (auto a = used.begin(); a != used.end(); ++a) {
+        for (auto b = std::next(a); b != used.end(); ++b) {
+            const std::string &first = names[static_cast<std::size_t>(*a)];
+            const std::string &second = names[static_cast<std::size_t>(*b)];
+            const bool same =
+                syntax.ignoresCase ? folded(first) == folded(second) : first == second;
+            if (same)
+                return "\"" + first + "\" and \"" + second + "\" are the same name in " +
+                       syntax.title + (syntax.ignoresCase ? ", which ignores case." : ".");
+        }
+    }
+    return std::string();
+}
+
+// "f", unless a variable of the function is called so (the sixth default
+// name, F, is one in VHDL, which ignores case): names hold only letters and
+// digits, so "f_out" is never a variable's.
+std::string outputNameFor(const Syntax &syntax, int variableCount, const VariableNames &names)
+{
+    const std::string plain = ExpressionFormatter::outputName;
+    const std::size_t count = std::min(static_cast<std::size_t>(variableCount), names.size());
+    for (std::size_t j = 0; j < count; ++j) {
+        if ((syntax.ignoresCase ? folded(names[j]) : names[j]) == plain)
+            return plain + "_out";
+    }
+    return plain;
+}
+
+} // namespace
+
+ExpressionFormatter::Result ExpressionFormatter::format(const MinimizedCover &cover,
+                                                        OutputFormat format)
+{
+    return ExpressionFormatter::format(cover, cover.names, format);
+}
+
+ExpressionFormatter::Result ExpressionFormatter::format(const MinimizedCover &cover,
+                                                        const VariableNames &names,
+                                                        OutputFormat format)
+{
+    Result result;
+    const std::vector<std::vector<Literal>> terms = termsOf(cover);
+    // Which constant a literal-free cover stands for depends on the cells
+    // (a table of don't-cares alone reads "0" in both forms); the result
+    // text has already settled it.
+    const bool constant = isConstant(terms);
+    const bool constantOne = constant && cover.text == "1";
+
+    if (format == OutputFormat::Text) {
+        result.ok = true;
+        result.text = constant ? (constantOne ? "1" : "0") : plainText(cover, terms, names);
+        return result;
+    }
+
+    const Syntax &syntax = syntaxOf(format);
+    // LaTeX prints any name; the others must read each as an identifier.
+    if (!constant && format != OutputFormat::Latex) {
+        result.error = namesProblem(syntax, terms, names);
+        if (!result.error.empty())
+            return result;
+    }
+    const std::string expression =
+        constant ? std::string(constantOne ? syntax.one : syntax.zero)
+                 : targetText(syntax, format == OutputFormat::Latex, cover, terms, names);
+    std::string before = syntax.statementBefore;
+    const std::size_t slot = before.find('%');
+    if (slot != std::string::npos)
+        before.replace(slot, 1, outputNameFor(syntax, cover.variableCount, names));
+    result.ok = true;
+    result.text = before + expression + syntax.statementAfter;
+    return result;
+}
