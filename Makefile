@@ -108,7 +108,12 @@ PKG_DIR ?= build-package
 package-deps:
 	@scripts/install-deps.sh --package
 
+# Debian's hardening flags (fortified functions, stack protector, read-only
+# relocations, immediate binding), as any Debian package is built with.
 $(PKG_DIR)/CMakeCache.txt: | package-deps
+	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
+	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	cmake -S . -B $(PKG_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DTAVOLIN_BUILD_TESTS=OFF -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
