@@ -13,6 +13,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+from xml.etree import ElementTree
 
 PROMPT = re.compile(r"^(\s*)\$ (tavolin-cli .*)$")
 
@@ -43,12 +44,21 @@ def examples(text):
 
 
 def image_written(command, folder):
-    """Whether the image an "-o FILE" example names exists and is not empty."""
+    """Whether the image an "-o FILE" example names was written: an SVG an
+    XML parser reads as <svg>, or a PNG with its signature."""
     image = re.search(r" -o (\S+)", command)
     if not image:
         return True
     path = os.path.join(folder, image.group(1))
-    return os.path.isfile(path) and os.path.getsize(path) > 0
+    if not os.path.isfile(path):
+        return False
+    if path.endswith(".svg"):
+        try:
+            return ElementTree.parse(path).getroot().tag.endswith("svg")
+        except ElementTree.ParseError:
+            return False
+    with open(path, "rb") as png:
+        return png.read(8) == b"\x89PNG\r\n\x1a\n"
 
 
 def main():
