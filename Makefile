@@ -12,7 +12,7 @@ CMAKE_FLAGS  ?=
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps dev-deps web-deps build run test test-sanitize bench help-images format format-check clean \
-        web web-serve test-web
+        web web-serve test-web package-deps package package-check
 
 all: build
 
@@ -72,7 +72,7 @@ format-check: dev-deps
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(WEB_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) $(WEB_DIR) $(PKG_DIR)
 
 # The browser edition: the cores as WebAssembly and the static page, in
 # $(WEB_DIR)/dist. Debian's Emscripten runs its JavaScript optimizer with
@@ -99,3 +99,28 @@ test-web: build web
 	cd web/tests && npm ci --no-audit --no-fund --silent
 	TAVOLIN_CLI=$(abspath $(BUILD_DIR))/bin/tavolin-cli TAVOLIN_WEB_DIST=$(abspath $(WEB_DIR))/dist \
 	  node --test web/tests/
+
+# The Debian package $(PKG_DIR)/tavolin_<version>_<arch>.deb: a release
+# build for the prefix /usr, without tests, turned into a package by CPack.
+# `make package-check` lists it, unpacks it and runs both programs from it.
+PKG_DIR ?= build-package
+
+package-deps:
+	@scripts/install-deps.sh --package
+
+# Debian's hardening flags (fortified functions, stack protector, read-only
+# relocations, immediate binding), as any Debian package is built with.
+$(PKG_DIR)/CMakeCache.txt: | package-deps
+	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
+	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PKG_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DTAVOLIN_BUILD_TESTS=OFF -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
+
+package: package-deps $(PKG_DIR)/CMakeCache.txt
+	cmake --build $(PKG_DIR) -j $(JOBS)
+	cd $(PKG_DIR) && cpack
+	@ls -t $(PKG_DIR)/tavolin_*.deb | head -n 1
+
+package-check: package
+	packaging/check-package.sh "$$(ls -t $(PKG_DIR)/tavolin_*.deb | head -n 1)" $(PKG_DIR)

@@ -7,6 +7,8 @@
 #   scripts/install-deps.sh --web      the browser edition: Emscripten, Node
 #                                      and Chromium for its tests (with or
 #                                      after --dev)
+#   scripts/install-deps.sh --package  the Debian package: CPack's helpers and
+#                                      the tools that check the package
 set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
@@ -14,6 +16,8 @@ packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev f
 packages="$packages libcli11-dev nlohmann-json3-dev"
 # The circuit tests simulate the Verilog they write.
 packages="$packages iverilog"
+# The documentation tests: manual pages, command examples, bash completion.
+packages="$packages python3 groff-base bash-completion pkg-config"
 for option in "$@"; do
   case "$option" in
   --dev)
@@ -27,6 +31,11 @@ for option in "$@"; do
     # brings its own npm conflicts with Debian's npm package.
     packages="$packages emscripten node-acorn nodejs chromium python3"
     command -v npm >/dev/null 2>&1 || packages="$packages npm"
+    ;;
+  --package)
+    # dpkg-shlibdeps (dpkg-dev) and file compute the dependencies; the check
+    # validates the desktop files and opens the help on a virtual display.
+    packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool strace"
     ;;
   esac
 done

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""Runs the command examples of the README and the manual pages.
+
+An example is a line "$ tavolin-cli ..." followed by the lines it prints, at
+the same indentation, up to a blank line or the next "$" line. Each runs in a
+shell, in a fresh copy of the examples folder, with the built programs first
+on PATH; it must succeed and print exactly the lines shown.
+"""
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+from xml.etree import ElementTree
+
+PROMPT = re.compile(r"^(\s*)\$ (tavolin-cli .*)$")
+
+
+def man_text(page):
+    result = subprocess.run(["groff", "-man", "-Tutf8", "-rHY=0", "-rLL=200n", page],
+                            capture_output=True, text=True, check=True,
+                            env=dict(os.environ, LC_ALL="C.UTF-8"))
+    return re.sub(r".\x08", "", result.stdout)
+
+
+def examples(text):
+    """(command, expected output) pairs in the order they appear."""
+    found = []
+    lines = text.splitlines()
+    for i, line in enumerate(lines):
+        prompt = PROMPT.match(line)
+        if not prompt:
+            continue
+        indent, output = prompt.group(1), []
+        for following in lines[i + 1:]:
+            if not following.strip() or PROMPT.match(following) \
+                    or not following.startswith(indent) or following[len(indent)] == " ":
+                break
+            output.append(following[len(indent):])
+        found.append((prompt.group(2), output))
+    return found
+
+
+def image_written(command, folder):
+    """Whether the image an "-o FILE" example names was written: an SVG an
+    XML parser reads as <svg>, or a PNG with its signature."""
+    image = re.search(r" -o (\S+)", command)
+    if not image:
+        return True
+    path = os.path.join(folder, image.group(1))
+    if not os.path.isfile(path):
+        return False
+    if path.endswith(".svg"):
+        try:
+            return ElementTree.parse(path).getroot().tag.endswith("svg")
+        except ElementTree.ParseError:
+            return False
+    with open(path, "rb") as png:
+        return png.read(8) == b"\x89PNG\r\n\x1a\n"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--bin", required=True)
+    parser.add_argument("--examples", required=True)
+    parser.add_argument("--readme", required=True)
+    parser.add_argument("pages", nargs="+")
+    args = parser.parse_args()
+
+    documents = [(args.readme, open(args.readme, encoding="utf-8").read())]
+    documents += [(page, man_text(page)) for page in args.pages]
+    environment = dict(os.environ, PATH=args.bin + os.pathsep + os.environ["PATH"],
+                       QT_QPA_PLATFORM="offscreen")
+
+    faults, count = [], 0
+    for name, text in documents:
+        found = examples(text)
+        if not found:
+            faults.append(f"{name}: no command examples found")
+        for command, expected in found:
+            count += 1
+            with tempfile.TemporaryDirectory() as folder:
+                work = shutil.copytree(args.examples, os.path.join(folder, "examples"))
+                result = subprocess.run(["bash", "-c", command], cwd=work, env=environment,
+                                        capture_output=True, text=True, timeout=60)
+                written = image_written(command, work)
+            printed = result.stdout.splitlines()
+            if result.returncode != 0 or printed != expected or not written:
+                faults.append(f"{name}: $ {command}\n    status {result.returncode}, "
+                              f"expected {expected}\n    printed  {printed}\n    {result.stderr}")
+    if faults:
+        sys.exit("\n".join(faults))
+    print(f"{count} examples print what the documents show")
+
+
+if __name__ == "__main__":
+    main()
