@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>

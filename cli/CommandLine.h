@@ -2,8 +2,8 @@
 
 #include "format/OutputFormat.h"
 
-#include <cstddef>
 #include "circuit/CircuitStyle.h"
+#include <cstddef>
 
 #include <string>
 #include <vector>

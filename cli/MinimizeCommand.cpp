@@ -1,8 +1,8 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/PlaInput.h"
-#include "pla/PlaReader.h"
 #include "format/ExpressionFormatter.h"
+#include "pla/PlaReader.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "pla/ImportExport.h"
 
-#include "messages/SafeText.h"
 #include "files/AtomicFile.h"
+#include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
@@ -215,9 +215,9 @@ bool ImportExport::exportTo(const QString &fileName)
         QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pla") : fileName;
     QString reason;
     if (!AtomicFile::write(target, text, reason)) {
-        QMessageBox::warning(this, exportTitle,
-                             QStringLiteral("Could not write %1: %2.")
-                                 .arg(safeFileName(target), reason));
+        QMessageBox::warning(
+            this, exportTitle,
+            QStringLiteral("Could not write %1: %2.").arg(safeFileName(target), reason));
         return false;
     }
     emit fileUsed(target);

@@ -4,8 +4,8 @@
 //
 //   help_images <output folder>        (run by `make help-images`)
 #include "app/MainWindow.h"
-#include "explain/StepsWindow.h"
 #include "circuit/CircuitView.h"
+#include "explain/StepsWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -181,8 +181,8 @@ void CommandLineTest::refusedCalls_data()
         << QStringList{"minimize", "--vars=3", "f.pla"} << "--vars belongs to the eval command.";
     QTest::newRow("--json given to eval") << QStringList{"eval", "--vars", "3", "A", "--json"}
                                           << "--json belongs to the minimize command.";
-    QTest::newRow("-o given to minimize")
-        << QStringList{"minimize", "f.pla", "-o", "x.png"} << "-o belongs to the map and circuit commands.";
+    QTest::newRow("-o given to minimize") << QStringList{"minimize", "f.pla", "-o", "x.png"}
+                                          << "-o belongs to the map and circuit commands.";
     QTest::newRow("--minimize given to map")
         << QStringList{"map", "f.pla", "-o", "x.png", "--minimize"}
         << "--minimize belongs to the eval command.";
