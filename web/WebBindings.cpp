@@ -238,6 +238,24 @@ val coverOf(const Explanation &explanation, const ExplainedCover &cover)
     return out;
 }
 
+// A table's rows as one string, rows split by the record separator and
+// cells by the unit separator: handing a six-variable tabulation over cell by
+// cell costs the page several milliseconds.
+std::string joinedCells(const std::vector<std::vector<std::string>> &rows)
+{
+    std::string text;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r > 0)
+            text += '\x1e';
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            if (c > 0)
+                text += '\x1f';
+            text += rows[r][c];
+        }
+    }
+    return text;
+}
+
 val sectionsOf(const ExplanationDocument &document)
 {
     val sections = val::array();
@@ -249,10 +267,7 @@ val sectionsOf(const ExplanationDocument &document)
                 item.set("text", block.text);
             } else {
                 item.set("header", arrayOf(block.table.header));
-                val rows = val::array();
-                for (const std::vector<std::string> &row : block.table.rows)
-                    rows.call<void>("push", arrayOf(row));
-                item.set("rows", rows);
+                item.set("cells", joinedCells(block.table.rows));
             }
             blocks.call<void>("push", item);
         }

@@ -30,6 +30,7 @@ let core;
 let table;
 let map;
 let steps;
+let pendingSteps;
 let solved = null; // the last Minimize! answer, until the function changes
 export const timings = {};
 
@@ -73,6 +74,7 @@ function forgetResult() {
   map.shade([]);
   $('result').classList.add('stale');
   $('solutions').replaceChildren();
+  clearTimeout(pendingSteps);
   steps.clear();
 }
 
@@ -168,9 +170,15 @@ function minimize() {
   listSolutions(answer);
   showSolution(0);
   timings.minimize = performance.now() - start;
-  steps.show(core.explain(state.n, state.values.join(''), state.form === 'pos', state.names,
-    STEPS_LIMIT, STEPS_COUNT_CAP));
-  timings.steps = performance.now() - start;
+  // The steps take tens of milliseconds at six variables: the result is
+  // painted first, and a newer Minimize! or an edit drops a pending layout.
+  clearTimeout(pendingSteps);
+  pendingSteps = setTimeout(() => {
+    const begin = performance.now();
+    steps.show(core.explain(state.n, state.values.join(''), state.form === 'pos', state.names,
+      STEPS_LIMIT, STEPS_COUNT_CAP));
+    timings.steps = performance.now() - begin;
+  }, 0);
 }
 
 // A prime or cover picked in the steps shades its groups; unpicked, the

@@ -3,6 +3,12 @@
 // the rows that stand for a prime or a cover; pressing one hands its groups
 // to `select`, pressing it again hands back null.
 
+// The rows of a table of the explanation, which the module hands over as one
+// string (rows split by U+001E, cells by U+001F).
+export function tableRows(block) {
+  return block.cells.split('\x1e').map((row) => row.split('\x1f'));
+}
+
 function element(tag, text, className) {
   const node = document.createElement(tag);
   if (text !== undefined) node.textContent = text;
@@ -86,7 +92,8 @@ export class StepsView {
       head.append(th);
     });
     table.append(head);
-    block.rows.forEach((cells, r) => {
+    const rowList = tableRows(block);
+    rowList.forEach((cells, r) => {
       const tr = element('tr');
       cells.forEach((text, c) => {
         const td = element(c === 0 ? 'th' : 'td');
@@ -96,7 +103,7 @@ export class StepsView {
         if (text === '(X)') td.classList.add('essential');
         tr.append(td);
       });
-      if (sectionId === 'chart' && r === block.rows.length - 1) tr.classList.add('chosen');
+      if (sectionId === 'chart' && r === rowList.length - 1) tr.classList.add('chosen');
       table.append(tr);
     });
     const scroll = element('div', undefined, 'steps-scroll');

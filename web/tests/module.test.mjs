@@ -7,6 +7,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { decodeState, encodeState } from '../page/share.js';
+import { tableRows } from '../page/steps.js';
 import {
   Mt19937, benchmarkFunctions, cliOutput, loadModule, plaOf, runCli, sixNames,
 } from './support.mjs';
@@ -258,7 +259,7 @@ function markdownOf(steps) {
     for (const block of section.blocks) {
       text += '\n';
       if (block.header === undefined) text += `${escaped(block.text)}\n`;
-      else text += row(block.header) + `|${' --- |'.repeat(block.header.length)}\n` + block.rows.map(row).join('');
+      else text += row(block.header) + `|${' --- |'.repeat(block.header.length)}\n` + tableRows(block).map(row).join('');
     }
   }
   return text;

@@ -362,7 +362,7 @@ describe('steps', () => {
     for (const m of [1, 2, 3, 4, 5, 6]) await page.click(cellOf('table', m));
     assert.equal(await page.$eval('#steps', (s) => s.hidden), true);
     await page.click('#minimize');
-    assert.equal(await page.$eval('#steps', (s) => s.hidden), false);
+    await page.waitForSelector('#steps:not([hidden])');
     const sections = await page.$$eval('#steps details', (all) => all.map((d) => d.dataset.section));
     assert.deepEqual(sections, ['tabulation', 'primes', 'chart', 'choices', 'solutions']);
     const terms = await page.$$eval('#steps .steps-primes tr', (rows) => rows.slice(1).map((r) => r.cells[2].textContent));
@@ -393,6 +393,7 @@ describe('steps', () => {
   test('the chart marks the essential primes and the primes chosen', async () => {
     await fillEquation("A&B'+C&D");
     await page.click('#minimize');
+    await page.waitForSelector('#steps:not([hidden])');
     const report = JSON.parse(cliOutput(['explain', '--format', 'json', cliFile('chart.pla',
       `.i 4\n.o 1\n${[...(await valuesOf('table'))].map((v, m) => `${m.toString(2).padStart(4, '0')} ${v}`).join('\n')}\n`)]));
     const essentialHeads = await page.$$eval('.steps-chart th.essential', (ths) => ths.map((th) => th.textContent));
