@@ -117,10 +117,12 @@ try {
     await take('dark', { dark: true }, minimized(6, "A&B'+C&D&E'+F^A+B&C'&E"));
     await take('steps', {}, async (shot) => {
       await minimized(4, "A&B'+C&D+A'&B'&D'+B&C'&D")(shot);
+      await shot.waitForSelector('#steps:not([hidden])');
       await shot.click('[data-section="chart"] button[data-select="P2"]');
     });
     await take('steps-dark', { dark: true }, async (shot) => {
       await minimized(3, "A'&B+A&B'+B'&C+B&C'")(shot);
+      await shot.waitForSelector('#steps:not([hidden])');
       await shot.click('[data-section="solutions"] button[data-select="S2"]');
     });
     console.log(`screenshots in ${shots}`);
