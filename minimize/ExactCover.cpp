@@ -69,7 +69,6 @@ struct WideSet
     }
     WideSet &operator&=(const WideSet &b) { return *this = *this & b; }
     WideSet &operator|=(const WideSet &b) { return *this = *this | b; }
-    friend bool operator==(const WideSet &a, const WideSet &b) { return a.words == b.words; }
     friend bool operator!=(const WideSet &a, const WideSet &b) { return a.words != b.words; }
 };
 

@@ -1,6 +1,8 @@
 // The page's way into the cores: each function takes plain JavaScript values,
 // calls the same Qt-free code as the window and tavolin-cli, and answers with
 // a plain object. Nothing here decides a result on its own.
+#include "explain/Explainer.h"
+#include "explain/ExplanationDocument.h"
 #include "expression/ExpressionEvaluator.h"
 #include "expression/ExpressionException.h"
 #include "minimize/ExactCover.h"
@@ -219,6 +221,114 @@ val mapLayout(int n, const val &names)
     return out;
 }
 
+val groupsOf(const std::vector<std::vector<int>> &groups)
+{
+    val list = val::array();
+    for (const std::vector<int> &group : groups)
+        list.call<void>("push", arrayOf(group));
+    return list;
+}
+
+val coverOf(const Explanation &explanation, const ExplainedCover &cover)
+{
+    val out = val::object();
+    out.set("primes", arrayOf(cover.primes));
+    out.set("text", cover.text);
+    out.set("groups", groupsOf(Explainer::groupsOf(explanation, cover.primes)));
+    return out;
+}
+
+// A table's rows as one string, rows split by the record separator and
+// cells by the unit separator: handing a six-variable tabulation over cell by
+// cell costs the page several milliseconds.
+std::string joinedCells(const std::vector<std::vector<std::string>> &rows)
+{
+    std::string text;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r > 0)
+            text += '\x1e';
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            if (c > 0)
+                text += '\x1f';
+            text += rows[r][c];
+        }
+    }
+    return text;
+}
+
+val sectionsOf(const ExplanationDocument &document)
+{
+    val sections = val::array();
+    for (const DocumentSection &section : document.sections) {
+        val blocks = val::array();
+        for (const DocumentBlock &block : section.blocks) {
+            val item = val::object();
+            if (block.kind == DocumentBlock::Kind::Paragraph) {
+                item.set("text", block.text);
+            } else {
+                item.set("header", arrayOf(block.table.header));
+                item.set("cells", joinedCells(block.table.rows));
+            }
+            blocks.call<void>("push", item);
+        }
+        val out = val::object();
+        out.set("id", section.id);
+        out.set("title", section.title);
+        out.set("blocks", blocks);
+        sections.call<void>("push", out);
+    }
+    return sections;
+}
+
+// The worked steps of a minimization: the explanation core's document (the
+// very text tavolin-cli explain writes), and beside it what the page needs to
+// shade a prime or a cover on the map. `limit` covers are listed, counting
+// stops at `countCap`.
+val explain(int n, const std::string &values, bool productOfSums, const val &names, int limit,
+            double countCap)
+{
+    std::vector<int> codes;
+    codes.reserve(values.size());
+    for (const char value : values)
+        codes.push_back(Minimization::cellCode(std::string(1, value)));
+    ExplainOptions options;
+    options.listSolutions = true;
+    options.solutionLimit = static_cast<std::size_t>(limit);
+    options.countCap = static_cast<std::uint64_t>(countCap);
+    Explainer explainer;
+    const Explanation explanation = explainer.explain(
+        n, codes, productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
+        sixNames(names), options);
+
+    const ExplanationDocument document = explanationDocument(explanation);
+    val out = val::object();
+    out.set("title", document.title);
+    out.set("sections", sectionsOf(document));
+    val primes = val::array();
+    for (const ExplainedPrime &prime : explanation.primes) {
+        val item = val::object();
+        item.set("term", prime.term);
+        item.set("minterms", arrayOf(prime.minterms));
+        item.set("groups", groupsOf({prime.groupOrder}));
+        item.set("essential", prime.essential);
+        primes.call<void>("push", item);
+    }
+    out.set("primes", primes);
+    val choices = val::array();
+    for (const CoverStep &step : explanation.choices)
+        choices.call<void>("push", step.prime);
+    out.set("choices", choices);
+    out.set("window", coverOf(explanation, explanation.windowCover));
+    out.set("minimum", coverOf(explanation, explanation.minimum));
+    val covers = val::array();
+    for (const ExplainedCover &cover : explanation.solutions.covers)
+        covers.call<void>("push", coverOf(explanation, cover));
+    out.set("covers", covers);
+    out.set("count", static_cast<double>(explanation.solutions.count));
+    out.set("complete", explanation.solutions.complete);
+    return out;
+}
+
 bool isVariableName(const std::string &name)
 {
     return PlaReader::isVariableName(name);
@@ -229,6 +339,7 @@ bool isVariableName(const std::string &name)
 EMSCRIPTEN_BINDINGS(tavolin)
 {
     emscripten::function("minimize", &minimize);
+    emscripten::function("explain", &explain);
     emscripten::function("evaluate", &evaluate);
     emscripten::function("readPla", &readPla);
     emscripten::function("writePla", &writePla);

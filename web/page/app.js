@@ -4,9 +4,14 @@
 import createTavolin from './tavolin.js';
 import { KarnaughMap, TruthTable } from './grids.js';
 import { decodeState, encodeState } from './share.js';
+import { StepsView } from './steps.js';
 
 const DEFAULT_NAMES = ['A', 'B', 'C', 'D', 'E', 'F'];
 const SOLUTION_LIMIT = 100;
+// The steps list as many covers as tavolin-cli explain does by default; the
+// count stops earlier than there, since the page waits for it.
+const STEPS_LIMIT = 50;
+const STEPS_COUNT_CAP = 10000;
 const COVER_CHOICE = { window: 0, exact: 1, all: 2 };
 const EQUATION_SYMBOLS = /^[()^+&'0-9a-zA-Z]*$/;
 const NAME_SYMBOLS = /^[0-9a-zA-Z]*$/;
@@ -24,6 +29,8 @@ const state = {
 let core;
 let table;
 let map;
+let steps;
+let pendingSteps;
 let solved = null; // the last Minimize! answer, until the function changes
 export const timings = {};
 
@@ -67,6 +74,8 @@ function forgetResult() {
   map.shade([]);
   $('result').classList.add('stale');
   $('solutions').replaceChildren();
+  clearTimeout(pendingSteps);
+  steps.clear();
 }
 
 function remember() {
@@ -161,10 +170,27 @@ function minimize() {
   listSolutions(answer);
   showSolution(0);
   timings.minimize = performance.now() - start;
+  // The steps take tens of milliseconds at six variables: the result is
+  // painted first, and a newer Minimize! or an edit drops a pending layout.
+  clearTimeout(pendingSteps);
+  pendingSteps = setTimeout(() => {
+    const begin = performance.now();
+    steps.show(core.explain(state.n, state.values.join(''), state.form === 'pos', state.names,
+      STEPS_LIMIT, STEPS_COUNT_CAP));
+    timings.steps = performance.now() - begin;
+  }, 0);
 }
 
-// The worked steps (tabulation, primes, chart, choices) will fill the hidden
-// #steps section from here once the explanation core is part of the module.
+// A prime or cover picked in the steps shades its groups; unpicked, the
+// shown solution's groups come back.
+function shadeFromSteps(groups) {
+  if (groups) {
+    map.shade(groups);
+    $('solutions').querySelectorAll('button').forEach((button) => button.setAttribute('aria-pressed', 'false'));
+  } else {
+    showSolution(solved.shown);
+  }
+}
 
 function listSolutions(answer) {
   const list = $('solutions');
@@ -184,6 +210,8 @@ function listSolutions(answer) {
 
 function showSolution(index) {
   const solution = solved.solutions[index];
+  solved.shown = index;
+  steps.release();
   $('result').value = solution.text;
   map.shade(solution.groups);
   $('solutions').querySelectorAll('button').forEach((button, i) => {
@@ -341,6 +369,7 @@ function applyFragment() {
 function wire() {
   table = new TruthTable($('truth-table'), setValue);
   map = new KarnaughMap($('kmap'), setValue);
+  steps = new StepsView($('steps'), shadeFromSteps);
   $('vars').addEventListener('change', (event) => setCount(Number(event.target.value)));
   $('names').addEventListener('click', openNamesDialog);
   $('names-ok').addEventListener('click', acceptNames);

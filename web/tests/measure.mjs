@@ -66,6 +66,26 @@ try {
         `median ${median(times).toFixed(3)} ms, slowest round ${worst(times).toFixed(3)} ms`);
     }
   }
+  // The steps, laid out after the result is painted: the module's
+  // explanation alone, and the layout the page times itself.
+  const steps = await page.evaluate(async () => {
+    const { core: module, state, timings } = window.tavolin;
+    const values = state.values.join('');
+    const start = performance.now();
+    for (let i = 0; i < 100; ++i) module.explain(6, values, state.form === 'pos', state.names, 50, 10000);
+    const alone = (performance.now() - start) / 100;
+    const layouts = [];
+    for (let i = 0; i < 30; ++i) {
+      timings.steps = undefined;
+      document.getElementById('minimize').click();
+      while (timings.steps === undefined) await new Promise((done) => setTimeout(done, 0));
+      layouts.push(timings.steps);
+    }
+    return { alone, layouts, rows: document.querySelectorAll('#steps tr').length };
+  });
+  console.log(`steps at six variables (${steps.rows} table rows, all covers listed): the module's ` +
+    `explanation alone ${steps.alone.toFixed(2)} ms; explanation and layout median ` +
+    `${median(steps.layouts).toFixed(1)} ms, slowest ${worst(steps.layouts).toFixed(1)} ms`);
   console.log(`requests outside the site: ${page.foreignRequests.length}, page errors: ${page.errors.length}`);
   await page.close();
 
@@ -95,6 +115,16 @@ try {
     await take('error', {}, async (shot) => fill(shot, 4, 'A&(B+C))'));
     await take('phone', { width: 390, height: 844 }, minimized(4, "A^B+C&D'"));
     await take('dark', { dark: true }, minimized(6, "A&B'+C&D&E'+F^A+B&C'&E"));
+    await take('steps', {}, async (shot) => {
+      await minimized(4, "A&B'+C&D+A'&B'&D'+B&C'&D")(shot);
+      await shot.waitForSelector('#steps:not([hidden])');
+      await shot.click('[data-section="chart"] button[data-select="P2"]');
+    });
+    await take('steps-dark', { dark: true }, async (shot) => {
+      await minimized(3, "A'&B+A&B'+B'&C+B&C'")(shot);
+      await shot.waitForSelector('#steps:not([hidden])');
+      await shot.click('[data-section="solutions"] button[data-select="S2"]');
+    });
     console.log(`screenshots in ${shots}`);
   }
 } finally {

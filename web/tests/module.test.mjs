@@ -7,6 +7,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { decodeState, encodeState } from '../page/share.js';
+import { tableRows } from '../page/steps.js';
 import {
   Mt19937, benchmarkFunctions, cliOutput, loadModule, plaOf, runCli, sixNames,
 } from './support.mjs';
@@ -245,4 +246,80 @@ describe('share link', () => {
       assert.equal(decodeState(fragment)[part], undefined);
     });
   }
+});
+
+// The steps' document written out as Markdown, the way the explanation core
+// writes it, so that what the page shows can be held against the command line.
+function markdownOf(steps) {
+  const escaped = (text) => text.replace(/[\\|*_`<[]/g, (c) => `\\${c}`);
+  const row = (cells) => `|${cells.map((cell) => ` ${escaped(cell)} |`).join('')}\n`;
+  let text = `# ${escaped(steps.title)}\n`;
+  for (const section of steps.sections) {
+    text += `\n## ${escaped(section.title)}\n`;
+    for (const block of section.blocks) {
+      text += '\n';
+      if (block.header === undefined) text += `${escaped(block.text)}\n`;
+      else text += row(block.header) + `|${' --- |'.repeat(block.header.length)}\n` + tableRows(block).map(row).join('');
+    }
+  }
+  return text;
+}
+
+describe('worked steps', () => {
+  // Every 97th function of the corpus, plus symmetric ones with many covers:
+  // 1 where two or three variables are 1, and its complement for the product
+  // of sums, stop at the command line's count cap.
+  const sample = () => {
+    const chosen = functions.map((_, i) => i).filter((i) => i % 97 === 0);
+    return chosen.concat([0b0110, 0b1100, 0b1110011, 0b101010].map((weights) => 404 + 6000 + weights));
+  };
+  const limit = 50;
+  const countCap = 100000;
+
+  for (const pos of [false, true]) {
+    const form = pos ? 'product of sums' : 'sum of products';
+    test(`the steps read as tavolin-cli explain --format markdown, ${form}`, () => {
+      let capped = 0;
+      for (const i of sample()) {
+        const steps = core.explain(6, functions[i], pos, sixNames, limit, countCap);
+        const expected = cliOutput(['explain', '--format', 'markdown', ...(pos ? ['--pos'] : []), files[i]]);
+        assert.equal(markdownOf(steps), expected, `function ${i}`);
+        if (!steps.complete) ++capped;
+      }
+      assert.ok(capped > 0, 'no function of the sample reached the count cap');
+    });
+
+    test(`primes, choices and covers with their groups as tavolin-cli explain --format json, ${form}`, () => {
+      const cover = (c) => ({ primes: c.primes, text: c.text, groups: c.groups });
+      for (const i of sample()) {
+        const steps = core.explain(6, functions[i], pos, sixNames, limit, countCap);
+        const report = JSON.parse(cliOutput(['explain', '--format', 'json', ...(pos ? ['--pos'] : []), files[i]]));
+        assert.deepEqual(steps.primes.map((p) => [p.term, p.minterms, p.essential]),
+          report.primes.map((p) => [p.term, p.minterms, p.essential]), `function ${i}`);
+        // A prime is shaded as one group holding exactly its cells.
+        steps.primes.forEach((p) => assert.deepEqual([...p.groups[0]].sort((a, b) => a - b), p.minterms));
+        assert.deepEqual(steps.choices, report.choices.map((c) => c.prime), `function ${i}`);
+        assert.deepEqual(cover(steps.window), cover(report.window), `function ${i}`);
+        assert.deepEqual(cover(steps.minimum), cover(report.minimum), `function ${i}`);
+        assert.deepEqual(steps.covers.map(cover), report.solutions.covers.map(cover), `function ${i}`);
+        assert.equal(steps.count, report.solutions.count);
+        assert.equal(steps.complete, report.solutions.complete);
+      }
+    });
+  }
+
+  test('own names, three variables: every 61st function over 0, 1 and X in both forms', () => {
+    const names = ['x', 'y2', 'Zed'];
+    const file = path.join(folder, 'three.pla');
+    for (let f = 0; f < 3 ** 8; f += 61) {
+      const values = Array.from({ length: 8 }, (_, m) => '01X'[Math.floor(f / 3 ** m) % 3]).join('');
+      writeFileSync(file, `.i 3\n.o 1\n.ilb ${names.join(' ')}\n${[...values].map((v, m) =>
+        `${m.toString(2).padStart(3, '0')} ${v === 'X' ? '-' : v}`).join('\n')}\n`);
+      for (const pos of [false, true]) {
+        const steps = core.explain(3, values, pos, names, limit, countCap);
+        assert.equal(markdownOf(steps), cliOutput(['explain', '--format', 'markdown', ...(pos ? ['--pos'] : []), file]),
+          `${values} ${pos ? 'POS' : 'SOP'}`);
+      }
+    }
+  });
 });

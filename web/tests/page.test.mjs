@@ -341,3 +341,66 @@ describe('names and links', () => {
     await other.close();
   });
 });
+
+describe('steps', () => {
+  // The map's shaded cells as minterm → group indexes.
+  const shading = () => page.$$eval('#kmap td[data-groups]', (cells) =>
+    Object.fromEntries(cells.map((c) => [c.dataset.minterm, c.dataset.groups])));
+  const shadingOf = (groups) => {
+    const byCell = {};
+    groups.forEach((group, index) => group.forEach((m) => {
+      byCell[m] = byCell[m] === undefined ? String(index) : `${byCell[m]} ${index}`;
+    }));
+    return byCell;
+  };
+
+  test('appear after Minimize! as tavolin-cli explains, and a pick shades its groups', async () => {
+    // The cyclic function of three variables: no essential prime, two minimum covers.
+    const text = '.i 3\n.o 1\n001 1\n010 1\n011 1\n100 1\n101 1\n110 1\n';
+    const report = JSON.parse(cliOutput(['explain', '--format', 'json', cliFile('cyclic.pla', text)]));
+    await setVariableCount(3);
+    for (const m of [1, 2, 3, 4, 5, 6]) await page.click(cellOf('table', m));
+    assert.equal(await page.$eval('#steps', (s) => s.hidden), true);
+    await page.click('#minimize');
+    await page.waitForSelector('#steps:not([hidden])');
+    const sections = await page.$$eval('#steps details', (all) => all.map((d) => d.dataset.section));
+    assert.deepEqual(sections, ['tabulation', 'primes', 'chart', 'choices', 'solutions']);
+    const terms = await page.$$eval('#steps .steps-primes tr', (rows) => rows.slice(1).map((r) => r.cells[2].textContent));
+    assert.deepEqual(terms, report.primes.map((p) => p.term));
+    const reasons = await page.$$eval('#steps .steps-choices tr', (rows) => rows.slice(1).map((r) => r.cells[3].textContent));
+    assert.deepEqual(reasons, report.choices.map((c) => c.reason));
+    const listed = await page.$$eval('[data-section="solutions"] tr', (rows) =>
+      rows.filter((r) => /^S\d+$/.test(r.querySelector('button')?.dataset.select)).map((r) => r.cells[2].textContent));
+    assert.deepEqual(listed, report.solutions.covers.map((c) => c.text));
+    const windowShading = await shading();
+    assert.deepEqual(windowShading, shadingOf(report.window.groups));
+
+    // A prime alone, then a second minimum cover, then back to Minimize!'s groups.
+    await page.click('[data-section="primes"] button[data-select="P4"]');
+    assert.deepEqual(Object.keys(await shading()).map(Number).sort((a, b) => a - b), report.primes[3].minterms);
+    await page.click('[data-section="solutions"] button[data-select="S2"]');
+    assert.deepEqual(await shading(), shadingOf(report.solutions.covers[1].groups));
+    assert.deepEqual(await page.$$eval('#steps button[aria-pressed="true"]', (b) => b.map((x) => x.dataset.select)), ['S2']);
+    await page.click('[data-section="solutions"] button[data-select="S2"]');
+    assert.deepEqual(await shading(), windowShading);
+
+    // An edit makes the steps stale: they go with the groups.
+    await page.click(cellOf('map', 0));
+    assert.equal(await page.$eval('#steps', (s) => s.hidden), true);
+    assert.equal(await page.$$eval('#steps details', (all) => all.length), 0);
+  });
+
+  test('the chart marks the essential primes and the primes chosen', async () => {
+    await fillEquation("A&B'+C&D");
+    await page.click('#minimize');
+    await page.waitForSelector('#steps:not([hidden])');
+    const report = JSON.parse(cliOutput(['explain', '--format', 'json', cliFile('chart.pla',
+      `.i 4\n.o 1\n${[...(await valuesOf('table'))].map((v, m) => `${m.toString(2).padStart(4, '0')} ${v}`).join('\n')}\n`)]));
+    const essentialHeads = await page.$$eval('.steps-chart th.essential', (ths) => ths.map((th) => th.textContent));
+    assert.deepEqual(essentialHeads, report.primes.filter((p) => p.essential).map((p) => `P${p.number}`));
+    const marked = await page.$$eval('.steps-chart td.essential', (tds) => tds.length);
+    assert.ok(marked >= report.chart.essentials.length);
+    const chosen = await page.$$eval('.steps-chart tr.chosen td', (tds) => tds.map((td) => td.textContent === '✓'));
+    assert.deepEqual(chosen, report.primes.map((p) => report.window.primes.includes(p.number)));
+  });
+});
