@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #ifndef TAVOLIN_INSTALLED_HELP_DIR
 #define TAVOLIN_INSTALLED_HELP_DIR ""
@@ -30,4 +31,16 @@ QString HelpFiles::locate(const QString &fileName)
             return QDir::cleanPath(candidate.absoluteFilePath());
     }
     return fileName;
+}
+
+QString HelpFiles::locateLocalized(const QString &fileName)
+{
+    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    if (!language.isEmpty() && language != QLatin1String("C") && language != QLatin1String("en")) {
+        const QString translated = QDir(language).filePath(fileName);
+        const QString found = locate(translated);
+        if (found != translated)
+            return found;
+    }
+    return locate(fileName);
 }

@@ -17,4 +17,9 @@ public:
     // The path of the first existing file of that name, or the bare name
     // (which then resolves against the working directory and fails quietly).
     static QString locate(const QString &fileName);
+
+    // The file of that name in the subfolder named after the language of the
+    // default locale ("de/KMapHelp.txt" under German) where one exists, else
+    // locate(fileName): an untranslated text falls back to the English one.
+    static QString locateLocalized(const QString &fileName);
 };
