@@ -102,6 +102,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void everySourceHasAFinishedGermanTranslation();
+    void everyTextOfTheSourcesIsInTheTranslation();
     void helpTextFollowsTheLocale_data();
     void helpTextFollowsTheLocale();
     void englishNeedsNoTranslation();
@@ -135,6 +136,20 @@ void TranslationTest::everySourceHasAFinishedGermanTranslation()
         QVERIFY2(!message.translation.trimmed().isEmpty(), qPrintable(where));
         QVERIFY2(placeholders(message.source) == placeholders(message.translation),
                  qPrintable(where + QStringLiteral(" -> ") + message.translation));
+    }
+}
+
+void TranslationTest::everyTextOfTheSourcesIsInTheTranslation()
+{
+    std::set<std::pair<QString, QString>> translated;
+    for (const TsMessage &message : readTs(QStringLiteral(TAVOLIN_GERMAN_TS)))
+        translated.insert({message.context, message.source});
+    const QList<TsMessage> extracted = readTs(QStringLiteral(TAVOLIN_EXTRACTED_TS));
+    QVERIFY2(extracted.size() > 100, "the sources hold well over a hundred texts");
+    for (const TsMessage &message : extracted) {
+        QVERIFY2(translated.count({message.context, message.source}) == 1,
+                 qPrintable(message.context + QStringLiteral(": ") + message.source +
+                            QStringLiteral(" is missing from the translation")));
     }
 }
 
