@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 #ifndef TAVOLIN_INSTALLED_HELP_DIR
 #define TAVOLIN_INSTALLED_HELP_DIR ""
@@ -33,10 +32,30 @@ QString HelpFiles::locate(const QString &fileName)
     return fileName;
 }
 
+namespace {
+
+QString &helpLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
+void HelpFiles::setLanguage(const QString &language)
+{
+    helpLanguage() = language;
+}
+
+QString HelpFiles::language()
+{
+    return helpLanguage();
+}
+
 QString HelpFiles::locateLocalized(const QString &fileName)
 {
-    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
-    if (!language.isEmpty() && language != QLatin1String("C") && language != QLatin1String("en")) {
+    const QString language = helpLanguage();
+    if (!language.isEmpty()) {
         const QString translated = QDir(language).filePath(fileName);
         const QString found = locate(translated);
         if (found != translated)

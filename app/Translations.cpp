@@ -39,5 +39,8 @@ bool Translations::install(QCoreApplication &application, const QLocale &locale)
         return false;
     installFirst(application, locale, QStringLiteral("qtbase"),
                  {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
-    return installFirst(application, locale, QStringLiteral("tavolin"), searchFolders());
+    if (!installFirst(application, locale, QStringLiteral("tavolin"), searchFolders()))
+        return false;
+    HelpFiles::setLanguage(locale.name().section(QLatin1Char('_'), 0, 0));
+    return true;
 }

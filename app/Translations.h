@@ -16,7 +16,8 @@ public:
     static QStringList searchFolders();
 
     // Installs what exists for `locale` into `application`, which owns the
-    // translators. Returns whether the program's own translation was found;
-    // English (and the C locale) needs none and returns false.
+    // translators, and with the program's own translation also the language
+    // of the help texts. Returns whether the program's own translation was
+    // found; English (and the C locale) needs none and returns false.
     static bool install(QCoreApplication &application, const QLocale &locale);
 };

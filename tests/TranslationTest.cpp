@@ -103,8 +103,8 @@ private slots:
     void cleanupTestCase();
     void everySourceHasAFinishedGermanTranslation();
     void everyTextOfTheSourcesIsInTheTranslation();
-    void helpTextFollowsTheLocale_data();
-    void helpTextFollowsTheLocale();
+    void helpTextFollowsTheLanguage_data();
+    void helpTextFollowsTheLanguage();
     void englishNeedsNoTranslation();
     void windowShowsGerman_data();
     void windowShowsGerman();
@@ -123,7 +123,7 @@ void TranslationTest::initTestCase()
 
 void TranslationTest::cleanupTestCase()
 {
-    QLocale::setDefault(QLocale::c());
+    HelpFiles::setLanguage(QString());
 }
 
 void TranslationTest::everySourceHasAFinishedGermanTranslation()
@@ -155,23 +155,21 @@ void TranslationTest::everyTextOfTheSourcesIsInTheTranslation()
 
 // The working directory comes first among the help folders, so a temporary
 // one stands in for an installation with and without a German text.
-void TranslationTest::helpTextFollowsTheLocale_data()
+void TranslationTest::helpTextFollowsTheLanguage_data()
 {
-    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("germanFileExists");
     QTest::addColumn<QString>("expectedText");
 
-    QTest::newRow("German with a German text") << QLocale(QLocale::German) << true << "Deutsch";
-    QTest::newRow("Austrian German uses the German text")
-        << QLocale(QLocale::German, QLocale::Austria) << true << "Deutsch";
-    QTest::newRow("German falls back to English") << QLocale(QLocale::German) << false << "English";
-    QTest::newRow("C locale keeps English") << QLocale::c() << true << "English";
-    QTest::newRow("English keeps English") << QLocale(QLocale::English) << true << "English";
+    QTest::newRow("German with a German text") << "de" << true << "Deutsch";
+    QTest::newRow("German falls back to English") << "de" << false << "English";
+    QTest::newRow("no language keeps English") << "" << true << "English";
+    QTest::newRow("another language falls back to English") << "fr" << true << "English";
 }
 
-void TranslationTest::helpTextFollowsTheLocale()
+void TranslationTest::helpTextFollowsTheLanguage()
 {
-    QFETCH(QLocale, locale);
+    QFETCH(QString, language);
     QFETCH(bool, germanFileExists);
     QFETCH(QString, expectedText);
 
@@ -188,9 +186,9 @@ void TranslationTest::helpTextFollowsTheLocale()
         QVERIFY(QDir().mkdir(QStringLiteral("de")));
         QVERIFY(write(QStringLiteral("de/ZzTopic.txt"), "\nDeutsch"));
     }
-    QLocale::setDefault(locale);
+    HelpFiles::setLanguage(language);
     const QString text = HelpMenu::loadHelpText(QStringLiteral("ZzTopic.txt"));
-    QLocale::setDefault(QLocale::c());
+    HelpFiles::setLanguage(QString());
     QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(text, expectedText);
 }
@@ -199,6 +197,7 @@ void TranslationTest::englishNeedsNoTranslation()
 {
     QVERIFY(!Translations::install(*QCoreApplication::instance(), QLocale::c()));
     QVERIFY(!Translations::install(*QCoreApplication::instance(), QLocale(QLocale::English)));
+    QCOMPARE(HelpFiles::language(), QString());
     MainWindow window;
     QCOMPARE(WidgetLookup::named<QPushButton>(window, "minimizeButton")->text(),
              QStringLiteral("Minimize!"));
@@ -207,7 +206,7 @@ void TranslationTest::englishNeedsNoTranslation()
     // tree as an installation finds it, and Qt's.
     QVERIFY2(Translations::install(*QCoreApplication::instance(), QLocale(QLocale::German)),
              qPrintable(Translations::searchFolders().join(QLatin1Char(' '))));
-    QLocale::setDefault(QLocale(QLocale::German));
+    QCOMPARE(HelpFiles::language(), QStringLiteral("de"));
 }
 
 void TranslationTest::windowShowsGerman_data()
