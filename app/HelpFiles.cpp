@@ -31,3 +31,35 @@ QString HelpFiles::locate(const QString &fileName)
     }
     return fileName;
 }
+
+namespace {
+
+QString &helpLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
+void HelpFiles::setLanguage(const QString &language)
+{
+    helpLanguage() = language;
+}
+
+QString HelpFiles::language()
+{
+    return helpLanguage();
+}
+
+QString HelpFiles::locateLocalized(const QString &fileName)
+{
+    const QString language = helpLanguage();
+    if (!language.isEmpty()) {
+        const QString translated = QDir(language).filePath(fileName);
+        const QString found = locate(translated);
+        if (found != translated)
+            return found;
+    }
+    return locate(fileName);
+}

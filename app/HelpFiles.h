@@ -17,4 +17,15 @@ public:
     // The path of the first existing file of that name, or the bare name
     // (which then resolves against the working directory and fails quietly).
     static QString locate(const QString &fileName);
+
+    // The file of that name in the subfolder named after the help language
+    // ("de/KMapHelp.txt" for German) where one exists, else locate(fileName):
+    // an untranslated text falls back to the English one.
+    static QString locateLocalized(const QString &fileName);
+
+    // The language of the help texts, "de" say; empty (the default) for the
+    // English ones. Set with the window's translation, so that the window
+    // and its help always speak the same language.
+    static void setLanguage(const QString &language);
+    static QString language();
 };

@@ -24,20 +24,29 @@ struct HelpTopic
 };
 
 const std::array<HelpTopic, 8> topics{{
-    {"Truthtable", "Truth Table Help", "Truth Table Help", 36, "TruthtableHelp.txt", nullptr,
+    {"Truthtable", QT_TRANSLATE_NOOP("HelpMenu", "Truth Table Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "Truth Table Help"), 36, "TruthtableHelp.txt", nullptr,
      "Screenshot.png", nullptr},
-    {"K-Map", "K-Map Help", "K-Map Help", 40, "KMapHelp.txt", nullptr, "Screenshot2.png", nullptr},
-    {"Equation", "Equation Help", "Equation Help", 36, "EquationHelp.txt", nullptr,
+    {"K-Map", QT_TRANSLATE_NOOP("HelpMenu", "K-Map Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "K-Map Help"), 40, "KMapHelp.txt", nullptr, "Screenshot2.png",
+     nullptr},
+    {"Equation", QT_TRANSLATE_NOOP("HelpMenu", "Equation Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "Equation Help"), 36, "EquationHelp.txt", nullptr,
      "Screenshot3.png", nullptr},
-    {"Variable", "Variable Help", "Variable Help", 38, "VariableHelp.txt", "VariableHelp2.txt",
+    {"Variable", QT_TRANSLATE_NOOP("HelpMenu", "Variable Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "Variable Help"), 38, "VariableHelp.txt", "VariableHelp2.txt",
      "Screenshot4.png", "Screenshot5.png"},
-    {"SOP", "SOP/POS Help", "SOP and POS Help", 34, "SOPHelp.txt", nullptr, "POS&SOP1.png",
+    {"SOP", QT_TRANSLATE_NOOP("HelpMenu", "SOP/POS Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "SOP and POS Help"), 34, "SOPHelp.txt", nullptr, "POS&SOP1.png",
      "POS&SOP2.png"},
-    {"Import", "Import/Export Help", "Import and Export Help", 30, "importHelp.txt", nullptr,
+    {"Import", QT_TRANSLATE_NOOP("HelpMenu", "Import/Export Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "Import and Export Help"), 30, "importHelp.txt", nullptr,
      "Import1.png", "import2.png"},
-    {"Steps", "Minimize Menu Help", "The Minimize Menu and the Steps", 26, "StepsHelp.txt", nullptr,
+    {"Steps", QT_TRANSLATE_NOOP("HelpMenu", "Minimize Menu Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "The Minimize Menu and the Steps"), 26, "StepsHelp.txt", nullptr,
      "Steps1.png", "Steps2.png"},
-    {"Circuit", "Circuit Help", "Circuit Help", 38, "CircuitHelp.txt", nullptr, "Circuit1.png",
+    {"Circuit", QT_TRANSLATE_NOOP("HelpMenu", "Circuit Help"),
+     QT_TRANSLATE_NOOP("HelpMenu", "Circuit Help"), 38, "CircuitHelp.txt", nullptr, "Circuit1.png",
      nullptr},
 }};
 
@@ -58,8 +67,8 @@ HelpMenu::HelpMenu(const QString &topic, QWidget *parent) : QTextEdit(parent)
     for (const HelpTopic &entry : topics) {
         if (topic != QLatin1String(entry.key))
             continue;
-        const QString heading = QLatin1String(entry.heading);
-        setWindowTitle(QLatin1String(entry.windowTitle));
+        const QString heading = tr(entry.heading);
+        setWindowTitle(tr(entry.windowTitle));
         insertPlainText(QString(entry.headingBlanks, QLatin1Char(' ')) + heading +
                         QLatin1Char('\n'));
         appendHelpText(QLatin1String(entry.firstText));
@@ -79,7 +88,7 @@ HelpMenu::HelpMenu(const QString &topic, QWidget *parent) : QTextEdit(parent)
 
 QString HelpMenu::loadHelpText(const QString &fileName)
 {
-    QFile file(HelpFiles::locate(fileName));
+    QFile file(HelpFiles::locateLocalized(fileName));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     QTextStream stream(&file);
@@ -94,7 +103,7 @@ void HelpMenu::appendHelpText(const QString &fileName)
 
 void HelpMenu::insertImage(const QString &fileName)
 {
-    const QString path = HelpFiles::locate(fileName).toHtmlEscaped();
+    const QString path = HelpFiles::locateLocalized(fileName).toHtmlEscaped();
     insertHtml(QStringLiteral("<img src=\"%1\">").arg(path));
 }
 

@@ -93,25 +93,25 @@ void MainWindow::createMenus()
         void (MainWindow::*slot)();
     };
     const Entry entries[] = {
-        {truthTableHelpAction, "Truthtable Help", QKeySequence(QKeySequence::AddTab),
+        {truthTableHelpAction, QT_TR_NOOP("Truthtable Help"), QKeySequence(QKeySequence::AddTab),
          &MainWindow::truthTableHelp},
-        {kmapHelpAction, "K-Map Help", QKeySequence(QStringLiteral("Ctrl+K")),
+        {kmapHelpAction, QT_TR_NOOP("K-Map Help"), QKeySequence(QStringLiteral("Ctrl+K")),
          &MainWindow::kmapHelp},
-        {equationHelpAction, "Equation Help", QKeySequence(QStringLiteral("Ctrl+E")),
+        {equationHelpAction, QT_TR_NOOP("Equation Help"), QKeySequence(QStringLiteral("Ctrl+E")),
          &MainWindow::equationHelp},
-        {variableHelpAction, "Variable Help", QKeySequence(QKeySequence::SelectAll),
+        {variableHelpAction, QT_TR_NOOP("Variable Help"), QKeySequence(QKeySequence::SelectAll),
          &MainWindow::variableHelp},
-        {SOPHelpAction, "POS/SOP Help", QKeySequence(QStringLiteral("Ctrl+V")),
+        {SOPHelpAction, QT_TR_NOOP("POS/SOP Help"), QKeySequence(QStringLiteral("Ctrl+V")),
          &MainWindow::SOPHelp},
-        {importHelpAction, "Import/Export Help", QKeySequence(QStringLiteral("Ctrl+I")),
+        {importHelpAction, QT_TR_NOOP("Import/Export Help"), QKeySequence(QStringLiteral("Ctrl+I")),
          &MainWindow::importHelp},
     };
     for (const Entry &entry : entries) {
-        entry.action = new QAction(QLatin1String(entry.text), this);
+        entry.action = new QAction(tr(entry.text), this);
         entry.action->setShortcut(entry.shortcut);
         connect(entry.action, &QAction::triggered, this, entry.slot);
     }
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu *help = menuBar()->addMenu(tr("Help"));
     for (const Entry &entry : entries)
         help->addAction(entry.action);
 }
@@ -120,28 +120,28 @@ void MainWindow::createMenus()
 void MainWindow::createMinimizeMenu()
 {
     QSettings settings;
-    exactMinimumAction = new QAction(QStringLiteral("Exact Minimum"), this);
+    exactMinimumAction = new QAction(tr("Exact Minimum"), this);
     exactMinimumAction->setObjectName(QStringLiteral("exactMinimumAction"));
     exactMinimumAction->setCheckable(true);
     exactMinimumAction->setChecked(
         settings.value(QStringLiteral("minimize/exact"), false).toBool());
     exactMinimumAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
     exactMinimumAction->setStatusTip(
-        QStringLiteral("Minimize! gives a cover with the fewest terms, then the fewest literals"));
-    hazardFreeAction = new QAction(QStringLiteral("Hazard-Free Cover"), this);
+        tr("Minimize! gives a cover with the fewest terms, then the fewest literals"));
+    hazardFreeAction = new QAction(tr("Hazard-Free Cover"), this);
     hazardFreeAction->setObjectName(QStringLiteral("hazardFreeAction"));
     hazardFreeAction->setCheckable(true);
     hazardFreeAction->setChecked(
         settings.value(QStringLiteral("minimize/hazardFree"), false).toBool());
     hazardFreeAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+H")));
     hazardFreeAction->setStatusTip(
-        QStringLiteral("Minimize! covers every two adjacent cells of the same value by one term"));
-    showStepsAction = new QAction(QStringLiteral("Show Steps…"), this);
+        tr("Minimize! covers every two adjacent cells of the same value by one term"));
+    showStepsAction = new QAction(tr("Show Steps…"), this);
     showStepsAction->setObjectName(QStringLiteral("showStepsAction"));
     showStepsAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    showStepsAction->setStatusTip(QStringLiteral("How the minimized function was found"));
+    showStepsAction->setStatusTip(tr("How the minimized function was found"));
 
-    auto *menu = new QMenu(QStringLiteral("Minimize"), this);
+    auto *menu = new QMenu(tr("Minimize"), this);
     menu->setObjectName(QStringLiteral("minimizeMenu"));
     menu->addAction(exactMinimumAction);
     menu->addAction(hazardFreeAction);
@@ -149,12 +149,12 @@ void MainWindow::createMinimizeMenu()
     menu->addAction(showStepsAction);
     QAction *before = nullptr;
     for (QAction *action : menuBar()->actions()) {
-        if (action->text() == QLatin1String("Help"))
+        if (action->text() == tr("Help"))
             before = action;
     }
     menuBar()->insertMenu(before, menu);
 
-    stepsHelpAction = new QAction(QStringLiteral("Minimize Menu Help"), this);
+    stepsHelpAction = new QAction(tr("Minimize Menu Help"), this);
     connect(stepsHelpAction, &QAction::triggered, this, &MainWindow::stepsHelp);
     if (before != nullptr && before->menu() != nullptr)
         before->menu()->addAction(stepsHelpAction);
@@ -234,27 +234,27 @@ void MainWindow::importHelp()
 
 void MainWindow::circuitHelp()
 {
-    openHelp(QStringLiteral("Circuit"));
+    openHelp(tr("Circuit"));
 }
 
 void MainWindow::createCircuitMenu()
 {
     circuitView = named(new CircuitView(this), "circuitView");
-    showCircuitAction = new QAction(QStringLiteral("Show Circuit\u2026"), this);
+    showCircuitAction = new QAction(tr("Show Circuit…"), this);
     showCircuitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
-    showCircuitAction->setStatusTip(QStringLiteral("Show the minimized function as logic gates"));
-    saveCircuitImageAction = new QAction(QStringLiteral("Save Circuit Image\u2026"), this);
-    saveCircuitImageAction->setStatusTip(QStringLiteral("Save the circuit as an SVG or PNG image"));
+    showCircuitAction->setStatusTip(tr("Show the minimized function as logic gates"));
+    saveCircuitImageAction = new QAction(tr("Save Circuit Image…"), this);
+    saveCircuitImageAction->setStatusTip(tr("Save the circuit as an SVG or PNG image"));
     saveCircuitImageAction->setEnabled(false);
-    circuitHelpAction = new QAction(QStringLiteral("Circuit Help"), this);
+    circuitHelpAction = new QAction(tr("Circuit Help"), this);
 
-    auto *circuitMenu = new QMenu(QStringLiteral("Circuit"), menuBar());
+    auto *circuitMenu = new QMenu(tr("Circuit"), menuBar());
     circuitMenu->addAction(showCircuitAction);
     circuitMenu->addAction(saveCircuitImageAction);
     // Before Help, whatever menus stand before it.
     QAction *helpEntry = nullptr;
     for (QAction *entry : menuBar()->actions()) {
-        if (entry->menu() && entry->text() == QLatin1String("Help"))
+        if (entry->menu() && entry->text() == tr("Help"))
             helpEntry = entry;
     }
     menuBar()->insertMenu(helpEntry, circuitMenu);
@@ -288,11 +288,11 @@ void MainWindow::saveCircuitImage()
 {
     if (!circuitView->hasCircuit())
         return;
-    const QString svgFilter = QStringLiteral("SVG image (*.svg)");
+    const QString svgFilter = tr("SVG image (*.svg)");
     QString chosenFilter = svgFilter;
     QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Circuit Image"), QStringLiteral("./circuit.svg"),
-        svgFilter + QStringLiteral(";;PNG image (*.png)"), &chosenFilter);
+        this, tr("Save Circuit Image"), QStringLiteral("./circuit.svg"),
+        svgFilter + QStringLiteral(";;") + tr("PNG image (*.png)"), &chosenFilter);
     if (fileName.isEmpty())
         return;
     const bool knownEnding = fileName.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ||
@@ -301,9 +301,8 @@ void MainWindow::saveCircuitImage()
         fileName += chosenFilter == svgFilter ? QStringLiteral(".svg") : QStringLiteral(".png");
     QString error;
     if (!circuitView->saveImage(fileName, error))
-        QMessageBox::warning(
-            this, QStringLiteral("Save Circuit Image"),
-            QStringLiteral("The circuit could not be saved to %1: %2").arg(fileName, error));
+        QMessageBox::warning(this, tr("Save Circuit Image"),
+                             tr("The circuit could not be saved to %1: %2").arg(fileName, error));
 }
 
 // Widgets are created without a parent unless they need one early; laying
@@ -311,23 +310,21 @@ void MainWindow::saveCircuitImage()
 void MainWindow::createWidgets()
 {
     titleLabel = named(new QLabel(QStringLiteral("Tavolin")), "titleLabel");
-    variablesButton =
-        named(new QPushButton(QStringLiteral("       Variables       ")), "variablesButton");
-    variablesButton->setStatusTip(QStringLiteral("Click to change the names of the variables"));
+    variablesButton = named(new QPushButton(tr("       Variables       ")), "variablesButton");
+    variablesButton->setStatusTip(tr("Click to change the names of the variables"));
     variableCountManager = named(new VariableCountManager(), "variableCountManager");
-    equationLabel = named(new QLabel(QStringLiteral("Equation = ")), "equationLabel");
+    equationLabel = named(new QLabel(tr("Equation = ")), "equationLabel");
     equationManager = named(new EquationManager(), "equationManager");
-    truthTableLabel = named(new QLabel(QStringLiteral("Truth Table")), "truthTableLabel");
-    kMapLabel = named(new QLabel(QStringLiteral("Karnaugh Map")), "kMapLabel");
-    posRadio = named(new QRadioButton(QStringLiteral("POS Form"), this), "posRadio");
-    posRadio->setStatusTip(QStringLiteral("Product of Sums format"));
-    sopRadio = named(new QRadioButton(QStringLiteral("SOP Form"), this), "sopRadio");
-    sopRadio->setStatusTip(QStringLiteral("Sum of Products format"));
+    truthTableLabel = named(new QLabel(tr("Truth Table")), "truthTableLabel");
+    kMapLabel = named(new QLabel(tr("Karnaugh Map")), "kMapLabel");
+    posRadio = named(new QRadioButton(tr("POS Form"), this), "posRadio");
+    posRadio->setStatusTip(tr("Product of Sums format"));
+    sopRadio = named(new QRadioButton(tr("SOP Form"), this), "sopRadio");
+    sopRadio->setStatusTip(tr("Sum of Products format"));
     sopRadio->setChecked(true);
-    fillTableButton = named(new QPushButton(QStringLiteral("Fill Table")), "fillTableButton");
-    fillTableButton->setStatusTip(
-        QStringLiteral("Input the given equation into the truth table and k-map"));
-    resultLabel = named(new QLabel(QStringLiteral("Minimized Function = ")), "resultLabel");
+    fillTableButton = named(new QPushButton(tr("Fill Table")), "fillTableButton");
+    fillTableButton->setStatusTip(tr("Input the given equation into the truth table and k-map"));
+    resultLabel = named(new QLabel(tr("Minimized Function = ")), "resultLabel");
     resultEdit = named(new QLineEdit(QString()), "resultEdit");
     resultEdit->setReadOnly(true);
     kMapWidget = named(new kMap(4, 4), "kMapWidget");
@@ -335,19 +332,18 @@ void MainWindow::createWidgets()
     // Never shown or laid out; the window is its parent only so that it is
     // deleted with the window.
     minimizer = named(new Minimize(this), "minimizer");
-    resetButton = named(new QPushButton(QStringLiteral("Reset"), this), "resetButton");
-    resetButton->setStatusTip(QStringLiteral("Resets truth table and k-map to zeros"));
+    resetButton = named(new QPushButton(tr("Reset"), this), "resetButton");
+    resetButton->setStatusTip(tr("Resets truth table and k-map to zeros"));
     // Never shown either: it only parents the file dialogs and message boxes.
     importExport = named(new ImportExport(this), "importExport");
     importExport->hide();
-    minimizeButton = named(new QPushButton(QStringLiteral("Minimize!")), "minimizeButton");
-    minimizeButton->setStatusTip(QStringLiteral("Minimize the data in the truth table and k-map"));
+    minimizeButton = named(new QPushButton(tr("Minimize!")), "minimizeButton");
+    minimizeButton->setStatusTip(tr("Minimize the data in the truth table and k-map"));
     changeVarsPopup = named(new ChangeVarsPopup(4), "changeVarsPopup");
-    importButton = named(new QPushButton(QStringLiteral("Import File")), "importButton");
-    importButton->setStatusTip(
-        QStringLiteral("Import data to the truth table and k-map from a .pla file"));
-    exportButton = named(new QPushButton(QStringLiteral("Export File")), "exportButton");
-    exportButton->setStatusTip(QStringLiteral("Export truth table and k-map data to a .pla file"));
+    importButton = named(new QPushButton(tr("Import File")), "importButton");
+    importButton->setStatusTip(tr("Import data to the truth table and k-map from a .pla file"));
+    exportButton = named(new QPushButton(tr("Export File")), "exportButton");
+    exportButton->setStatusTip(tr("Export truth table and k-map data to a .pla file"));
 }
 
 QBoxLayout *MainWindow::createLayout()
@@ -479,14 +475,14 @@ void MainWindow::createEditMenu()
     start.values = truthTableWidget->outputValues();
     editHistory = named(new EditHistory(start, this), "editHistory");
 
-    editMenu = new QMenu(QStringLiteral("Edit"), this);
+    editMenu = new QMenu(tr("Edit"), this);
     QAction *help = menuBar()->actions().isEmpty() ? nullptr : menuBar()->actions().constLast();
     menuBar()->insertMenu(help, editMenu);
 
-    QAction *undo = editHistory->stack()->createUndoAction(this, QStringLiteral("Undo"));
+    QAction *undo = editHistory->stack()->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    QAction *redo = editHistory->stack()->createRedoAction(this, QStringLiteral("Redo"));
+    QAction *redo = editHistory->stack()->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
@@ -494,18 +490,18 @@ void MainWindow::createEditMenu()
     editMenu->addAction(redo);
     editMenu->addSeparator();
 
-    addBulkEdit(editMenu, QStringLiteral("Set All to 0"), int(BulkEdit::Kind::AllZero));
-    addBulkEdit(editMenu, QStringLiteral("Set All to 1"), int(BulkEdit::Kind::AllOne));
-    addBulkEdit(editMenu, QStringLiteral("Set All to X"), int(BulkEdit::Kind::AllDontCare));
-    addBulkEdit(editMenu, QStringLiteral("Invert (Swap 0 and 1)"), int(BulkEdit::Kind::Invert));
-    addBulkEdit(editMenu, QStringLiteral("Every X to 0"), int(BulkEdit::Kind::DontCareToZero));
-    addBulkEdit(editMenu, QStringLiteral("Every X to 1"), int(BulkEdit::Kind::DontCareToOne));
+    addBulkEdit(editMenu, tr("Set All to 0"), int(BulkEdit::Kind::AllZero));
+    addBulkEdit(editMenu, tr("Set All to 1"), int(BulkEdit::Kind::AllOne));
+    addBulkEdit(editMenu, tr("Set All to X"), int(BulkEdit::Kind::AllDontCare));
+    addBulkEdit(editMenu, tr("Invert (Swap 0 and 1)"), int(BulkEdit::Kind::Invert));
+    addBulkEdit(editMenu, tr("Every X to 0"), int(BulkEdit::Kind::DontCareToZero));
+    addBulkEdit(editMenu, tr("Every X to 1"), int(BulkEdit::Kind::DontCareToOne));
     editMenu->addSeparator();
 
-    copyTruthTableAction = editMenu->addAction(QStringLiteral("Copy Truth Table"));
+    copyTruthTableAction = editMenu->addAction(tr("Copy Truth Table"));
     copyTruthTableAction->setObjectName(QStringLiteral("copyTruthTableAction"));
     copyTruthTableAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
-    pasteValuesAction = editMenu->addAction(QStringLiteral("Paste Values"));
+    pasteValuesAction = editMenu->addAction(tr("Paste Values"));
     pasteValuesAction->setObjectName(QStringLiteral("pasteValuesAction"));
 }
 
@@ -572,8 +568,15 @@ void MainWindow::connectEditing()
 
 namespace {
 
-const QString mapImageTitle = QStringLiteral("Save Map Image");
-const QString copyTitle = QStringLiteral("Copy");
+QString mapImageTitle()
+{
+    return MainWindow::tr("Save Map Image");
+}
+
+QString copyTitle()
+{
+    return MainWindow::tr("Copy");
+}
 
 QString pathOfDroppedPla(const QMimeData *data)
 {
@@ -594,25 +597,25 @@ void MainWindow::createFileAndEditMenus()
     recentFiles = new RecentFiles(this);
     resultCopier = named(new ResultCopier(this), "resultCopier");
 
-    fileMenu = named(new QMenu(QStringLiteral("File"), this), "fileMenu");
-    importAction = fileMenu->addAction(QStringLiteral("Import…"));
+    fileMenu = named(new QMenu(tr("File"), this), "fileMenu");
+    importAction = fileMenu->addAction(tr("Import…"));
     importAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    exportAction = fileMenu->addAction(QStringLiteral("Export…"));
+    exportAction = fileMenu->addAction(tr("Export…"));
     exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    recentMenu = named(fileMenu->addMenu(QStringLiteral("Open Recent")), "recentMenu");
+    recentMenu = named(fileMenu->addMenu(tr("Open Recent")), "recentMenu");
     fileMenu->addSeparator();
-    saveMapImageAction = fileMenu->addAction(QStringLiteral("Save Map Image…"));
+    saveMapImageAction = fileMenu->addAction(tr("Save Map Image…"));
     saveMapImageAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+M")));
     fileMenu->addSeparator();
-    quitAction = fileMenu->addAction(QStringLiteral("Quit"));
+    quitAction = fileMenu->addAction(tr("Quit"));
     quitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
     // The Edit menu exists already, with undo and the bulk edits.
     editMenu->setObjectName(QStringLiteral("editMenu"));
     editMenu->addSeparator();
-    copyResultAction = editMenu->addAction(QStringLiteral("Copy Result"));
+    copyResultAction = editMenu->addAction(tr("Copy Result"));
     copyResultAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-    copyAsMenu = named(editMenu->addMenu(QStringLiteral("Copy As")), "copyAsMenu");
+    copyAsMenu = named(editMenu->addMenu(tr("Copy As")), "copyAsMenu");
 
     // The agreed order: File, Edit, the other menus, Help last.
     menuBar()->insertMenu(menuBar()->actions().value(0), fileMenu);
@@ -672,17 +675,18 @@ void MainWindow::showRecentFiles(const QStringList &paths)
     if (paths.isEmpty())
         return;
     recentMenu->addSeparator();
-    QAction *clear = recentMenu->addAction(QStringLiteral("Clear List"));
+    QAction *clear = recentMenu->addAction(tr("Clear List"));
     connect(clear, &QAction::triggered, recentFiles, &RecentFiles::clear);
 }
 
 void MainWindow::saveMapImage()
 {
     QString filter;
-    const QString pngFilter = QStringLiteral("PNG image (*.png)");
-    const QString svgFilter = QStringLiteral("SVG image (*.svg)");
+    const QString pngFilter = tr("PNG image (*.png)");
+    const QString svgFilter = tr("SVG image (*.svg)");
     QString fileName = QFileDialog::getSaveFileName(
-        this, mapImageTitle, QDir(importExport->startFolder()).filePath(QStringLiteral("map.png")),
+        this, mapImageTitle(),
+        QDir(importExport->startFolder()).filePath(QStringLiteral("map.png")),
         pngFilter + QStringLiteral(";;") + svgFilter, &filter);
     if (fileName.isEmpty())
         return;
@@ -700,16 +704,15 @@ bool MainWindow::saveMapImageTo(const QString &fileName)
     if (MapImage::writeShown(*kMapWidget, fileName, error))
         return true;
     QMessageBox::warning(
-        this, mapImageTitle,
-        QStringLiteral("Could not write %1: %2.").arg(QDir::toNativeSeparators(fileName), error));
+        this, mapImageTitle(),
+        tr("Could not write %1: %2.").arg(QDir::toNativeSeparators(fileName), error));
     return false;
 }
 
 void MainWindow::copyResult()
 {
     if (resultEdit->text().isEmpty()) {
-        refuseCopy(QStringLiteral("There is no minimized function to copy yet: press "
-                                  "\"Minimize!\" first."));
+        refuseCopy(tr("There is no minimized function to copy yet: press \"Minimize!\" first."));
         return;
     }
     QGuiApplication::clipboard()->setText(resultEdit->text());
@@ -720,12 +723,12 @@ void MainWindow::copyResult()
 void MainWindow::confirmCopy()
 {
     if (auto *bar = findChild<QStatusBar *>())
-        bar->showMessage(QStringLiteral("Copied to the clipboard."), 3000);
+        bar->showMessage(tr("Copied to the clipboard."), 3000);
 }
 
 void MainWindow::refuseCopy(const QString &message)
 {
-    QMessageBox::warning(this, copyTitle, message);
+    QMessageBox::warning(this, copyTitle(), message);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

@@ -8,7 +8,7 @@ constexpr int startIndex = 2;
 
 VariableCountManager::VariableCountManager(QWidget *parent) : QComboBox(parent)
 {
-    setStatusTip(QStringLiteral("Change the number of variables"));
+    setStatusTip(tr("Change the number of variables"));
     slotReset();
     // Connected only now, so that filling the list announces nothing.
     connect(this, &QComboBox::currentIndexChanged, this,

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,13 +10,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tavolin"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavolin"));
+    // German (or any language with a translation) from the system locale;
+    // the English texts are the source texts and need no file.
+    Translations::install(app, QLocale());
 
     QCommandLineParser arguments;
-    arguments.setApplicationDescription(QStringLiteral("Minimizes Boolean functions."));
+    arguments.setApplicationDescription(
+        QCoreApplication::translate("main", "Minimizes Boolean functions."));
     arguments.addHelpOption();
-    arguments.addPositionalArgument(QStringLiteral("file"),
-                                    QStringLiteral("A PLA file to import at start."),
-                                    QStringLiteral("[FILE.pla]"));
+    arguments.addPositionalArgument(
+        QStringLiteral("file"),
+        QCoreApplication::translate("main", "A PLA file to import at start."),
+        QStringLiteral("[FILE.pla]"));
     arguments.process(app);
 
     auto *window = new MainWindow();

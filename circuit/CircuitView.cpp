@@ -27,8 +27,10 @@ struct StyleEntry
 };
 
 const StyleEntry styleEntries[] = {
-    {CircuitStyle::AndOrInverters, "AND-OR / OR-AND with inverters"},
-    {CircuitStyle::AndOrInvertedInputs, "AND-OR / OR-AND with inverted inputs"},
+    {CircuitStyle::AndOrInverters,
+     QT_TRANSLATE_NOOP("CircuitView", "AND-OR / OR-AND with inverters")},
+    {CircuitStyle::AndOrInvertedInputs,
+     QT_TRANSLATE_NOOP("CircuitView", "AND-OR / OR-AND with inverted inputs")},
     {CircuitStyle::NandNand, "NAND-NAND"},
     {CircuitStyle::NorNor, "NOR-NOR"},
 };
@@ -39,11 +41,11 @@ const char *settingsKey = "circuit/style";
 
 CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Circuit"));
+    setWindowTitle(tr("Circuit"));
     styleBox = new QComboBox();
     styleBox->setObjectName(QStringLiteral("circuitStyleBox"));
     for (const StyleEntry &entry : styleEntries)
-        styleBox->addItem(QLatin1String(entry.text));
+        styleBox->addItem(tr(entry.text));
     CircuitStyle saved = CircuitStyle::AndOrInverters;
     circuitStyleFromKey(QSettings().value(QLatin1String(settingsKey)).toString().toStdString(),
                         saved);
@@ -55,8 +57,8 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     fanInBox->setObjectName(QStringLiteral("circuitFanInBox"));
     fanInBox->setRange(2, 8);
     fanInBox->setValue(NetlistBuilder::defaultFanIn);
-    fanInBox->setToolTip(QStringLiteral("The most inputs of one gate; larger gates become trees"));
-    countsLabel = new QLabel(QStringLiteral("Press Minimize! to see the circuit."));
+    fanInBox->setToolTip(tr("The most inputs of one gate; larger gates become trees"));
+    countsLabel = new QLabel(tr("Press Minimize! to see the circuit."));
     countsLabel->setObjectName(QStringLiteral("circuitCountsLabel"));
     functionLabel = new QLabel();
     functionLabel->setObjectName(QStringLiteral("circuitFunctionLabel"));
@@ -69,9 +71,9 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     scrollArea->setBackgroundRole(QPalette::Base);
 
     auto *top = new QHBoxLayout();
-    top->addWidget(new QLabel(QStringLiteral("Style:")));
+    top->addWidget(new QLabel(tr("Style:")));
     top->addWidget(styleBox);
-    top->addWidget(new QLabel(QStringLiteral("Fan-in:")));
+    top->addWidget(new QLabel(tr("Fan-in:")));
     top->addWidget(fanInBox);
     top->addStretch(1);
     top->addWidget(countsLabel);
@@ -116,7 +118,7 @@ void CircuitView::clearCircuit()
     cover = MinimizedCover();
     currentNetlist = Netlist();
     canvas->setCircuit(CircuitLayout());
-    countsLabel->setText(QStringLiteral("Press Minimize! to see the circuit."));
+    countsLabel->setText(tr("Press Minimize! to see the circuit."));
     functionLabel->clear();
     emit circuitAvailable(false);
 }
@@ -129,7 +131,7 @@ void CircuitView::rebuild()
     canvas->setCircuit(
         CircuitLayout::compute(currentNetlist, VerilogWriter::outputName(currentNetlist)));
     fitToWindow();
-    countsLabel->setText(QStringLiteral("Gates: %1    Gate inputs: %2")
+    countsLabel->setText(tr("Gates: %1    Gate inputs: %2")
                              .arg(currentNetlist.gateCount())
                              .arg(currentNetlist.gateInputCount()));
     functionLabel->setText(QStringLiteral("%1 = %2").arg(

@@ -18,8 +18,8 @@ constexpr int okRow = 7;
 } // namespace
 
 ChangeVarsPopup::ChangeVarsPopup(int rowCount, QWidget *parent)
-    : QDialog(parent), promptLabel(new QLabel(QStringLiteral("Enter the new variable names"))),
-      okButton(new QPushButton(QStringLiteral("Ok")))
+    : QDialog(parent), promptLabel(new QLabel(tr("Enter the new variable names"))),
+      okButton(new QPushButton(tr("Ok")))
 {
     connect(okButton, &QPushButton::clicked, this, &ChangeVarsPopup::slotEmitUpdateVariableNames);
     resizeNameRows(rowCount);
@@ -134,9 +134,9 @@ bool ChangeVarsPopup::validateNames()
     for (const NameRow &row : std::as_const(nameRows)) {
         QLineEdit *field = row.second;
         if (field && !field->hasAcceptableInput()) {
-            reportInvalidName(field, QStringLiteral("Invalid Variable Name"),
-                              QStringLiteral("A variable name can only contain numbers, "
-                                             "upper-case letters, and lower-case letters."));
+            reportInvalidName(field, tr("Invalid Variable Name"),
+                              tr("A variable name can only contain numbers, upper-case letters, "
+                                 "and lower-case letters."));
             return false;
         }
     }
@@ -145,9 +145,9 @@ bool ChangeVarsPopup::validateNames()
             QLineEdit *earlier = nameRows[b].second;
             QLineEdit *later = nameRows[j].second;
             if (earlier && later && earlier->text() == later->text()) {
-                reportInvalidName(later, QStringLiteral("Duplicate Variable Name"),
-                                  QStringLiteral("This variable name has already been used. A "
-                                                 "variable name must be unique."));
+                reportInvalidName(later, tr("Duplicate Variable Name"),
+                                  tr("This variable name has already been used. A variable "
+                                     "name must be unique."));
                 return false;
             }
         }

@@ -44,23 +44,24 @@ QString tableName(const std::string &section, int index)
 
 StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Steps"));
+    setWindowTitle(tr("Steps"));
     tabs = new QTabWidget();
     tabs->setObjectName(QStringLiteral("stepsTabs"));
-    for (const char *title : {"Tabulation", "Primes", "Chart", "Choices", "Solutions"}) {
+    for (const char *title : {QT_TR_NOOP("Tabulation"), QT_TR_NOOP("Primes"), QT_TR_NOOP("Chart"),
+                              QT_TR_NOOP("Choices"), QT_TR_NOOP("Solutions")}) {
         auto *page = new QWidget();
         new QVBoxLayout(page);
-        tabs->addTab(page, QLatin1String(title));
+        tabs->addTab(page, tr(title));
     }
     pageContents.assign(static_cast<std::size_t>(tabs->count()), nullptr);
     connect(tabs, &QTabWidget::currentChanged, this, &StepsWindow::buildPage);
-    status = new QLabel(QStringLiteral("Press Minimize! or change a cell to see the steps."));
+    status = new QLabel(tr("Press Minimize! or change a cell to see the steps."));
     status->setObjectName(QStringLiteral("stepsStatus"));
-    auto *save = new QPushButton(QStringLiteral("Save As…"));
+    auto *save = new QPushButton(tr("Save As…"));
     save->setObjectName(QStringLiteral("saveStepsButton"));
-    auto *copyButton = new QPushButton(QStringLiteral("Copy"));
+    auto *copyButton = new QPushButton(tr("Copy"));
     copyButton->setObjectName(QStringLiteral("copyStepsButton"));
-    auto *close = new QPushButton(QStringLiteral("Close"));
+    auto *close = new QPushButton(tr("Close"));
     close->setObjectName(QStringLiteral("closeStepsButton"));
 
     auto *buttons = new QHBoxLayout();
@@ -154,7 +155,7 @@ void StepsWindow::refresh()
     rebuildTabs();
     // The count starts once the new page is painted, so that the worker does
     // not compete with the painting for the processor.
-    status->setText(QStringLiteral("Counting minimum solutions…"));
+    status->setText(tr("Counting minimum solutions…"));
     extrasTimer.start();
     emit refreshed(false);
 }
@@ -176,7 +177,7 @@ void StepsWindow::rebuildTabs()
         content = nullptr;
     }
     buildPage(tabs->currentIndex());
-    setWindowTitle(QStringLiteral("Steps: ") + fromStd(current.windowCover.text));
+    setWindowTitle(tr("Steps: %1").arg(fromStd(current.windowCover.text)));
 }
 
 void StepsWindow::buildPage(int index)
@@ -370,9 +371,8 @@ void StepsWindow::startExtras()
     const std::shared_ptr<std::atomic<bool>> cancel = extrasCancel;
     const Explanation explanation = current;
     const bool withHazardFree = hazardFree;
-    status->setText(withHazardFree
-                        ? QStringLiteral("Counting minimum solutions, seeking a hazard-free cover…")
-                        : QStringLiteral("Counting minimum solutions…"));
+    status->setText(withHazardFree ? tr("Counting minimum solutions, seeking a hazard-free cover…")
+                                   : tr("Counting minimum solutions…"));
     extrasWatcher.setFuture(QtConcurrent::run([explanation, withHazardFree, cancel] {
         Extras extras;
         extras.solutions = Explainer::listSolutions(explanation, listLimit, countCap, cancel.get());
@@ -392,10 +392,10 @@ void StepsWindow::extrasDone()
     const Extras extras = extrasWatcher.result();
     current.solutions = extras.solutions;
     current.hazardFree = extras.hazardFree;
-    status->setText(extras.solutions.complete
-                        ? QString()
-                        : QStringLiteral("Stopped counting at %1 minimum solutions.")
-                              .arg(extras.solutions.count));
+    status->setText(
+        extras.solutions.complete
+            ? QString()
+            : tr("Stopped counting at %1 minimum solutions.").arg(extras.solutions.count));
     // Only the solutions page changes; the other pages keep their selection.
     document = explanationDocument(current);
     const int page = tabs->count() - 1;
@@ -451,7 +451,7 @@ void StepsWindow::saveAs()
 {
     QString filter;
     QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Steps"), QStringLiteral("./"),
+        this, tr("Save Steps"), QStringLiteral("./"),
         QStringLiteral("Markdown (*.md);;HTML (*.html);;PDF (*.pdf)"), &filter);
     if (fileName.isEmpty())
         return;
@@ -460,8 +460,7 @@ void StepsWindow::saveAs()
                     : filter.startsWith(QLatin1String("PDF")) ? QStringLiteral(".pdf")
                                                               : QStringLiteral(".md");
     if (!saveTo(fileName))
-        QMessageBox::warning(this, QStringLiteral("Save Steps"),
-                             QStringLiteral("Could not write %1.").arg(fileName));
+        QMessageBox::warning(this, tr("Save Steps"), tr("Could not write %1.").arg(fileName));
 }
 
 // Plain text for editors, Markdown and HTML for whatever takes them.

@@ -21,7 +21,7 @@ std::string toAscii(const QString &text)
 
 EquationManager::EquationManager(QWidget *parent) : QLineEdit(parent)
 {
-    setStatusTip(QStringLiteral("Enter an equation as input for the truth table and Karnaugh map"));
+    setStatusTip(tr("Enter an equation as input for the truth table and Karnaugh map"));
     setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[()^+&'0-9a-zA-Z]*")), this));
     slotResetEquation();
@@ -30,7 +30,7 @@ EquationManager::EquationManager(QWidget *parent) : QLineEdit(parent)
 void EquationManager::slotEvaluateEquation()
 {
     if (text().isEmpty()) {
-        warn(QStringLiteral("An empty expression cannot be evaluated."));
+        warn(tr("An empty expression cannot be evaluated."));
         return;
     }
     Set_Expression(toAscii(text()));
@@ -49,8 +49,8 @@ void EquationManager::slotEvaluateEquation()
     } catch (const ExpressionException &e) {
         const ExpressionToken token = e.Get_Token();
         setSelection(token.Get_Column(), static_cast<int>(token.Get_Text().size()));
-        warn(QStringLiteral("Error detected while parsing and evaluating the expression:\n\n") +
-             QString::fromStdString(e.Get_Message()));
+        warn(tr("Error detected while parsing and evaluating the expression:\n\n%1")
+                 .arg(QString::fromStdString(e.Get_Message())));
         return;
     }
     emit signalUpdateTruthTableValues(results);
@@ -104,6 +104,6 @@ void EquationManager::Apply_Variable_Names()
 void EquationManager::warn(const QString &text)
 {
     setFocus(Qt::OtherFocusReason);
-    QMessageBox::warning(this, QStringLiteral("Equation Syntax Error"), text, QMessageBox::Ok,
+    QMessageBox::warning(this, tr("Equation Syntax Error"), text, QMessageBox::Ok,
                          QMessageBox::NoButton);
 }

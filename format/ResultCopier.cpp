@@ -12,8 +12,7 @@ ResultCopier::ResultCopier(QObject *parent) : QObject(parent), names(Minimizatio
 QString ResultCopier::formatted(OutputFormat format, QString &error) const
 {
     if (!cover) {
-        error = QStringLiteral("There is no minimized function to copy yet: press "
-                               "\"Minimize!\" first.");
+        error = tr("There is no minimized function to copy yet: press \"Minimize!\" first.");
         return QString();
     }
     const ExpressionFormatter::Result result = ExpressionFormatter::format(*cover, names, format);

@@ -15,8 +15,16 @@
 
 namespace {
 
-const QString importTitle = QStringLiteral("Import File");
-const QString exportTitle = QStringLiteral("Export File");
+QString importTitle()
+{
+    return ImportExport::tr("Import File");
+}
+
+QString exportTitle()
+{
+    return ImportExport::tr("Export File");
+}
+
 const QString fileFilter = QStringLiteral("*.pla");
 
 // Text from a file or its name as a box shows it.
@@ -71,7 +79,7 @@ void ImportExport::setStartFolder(const QString &folder)
 void ImportExport::importFile()
 {
     const QString fileName =
-        QFileDialog::getOpenFileName(this, importTitle, dialogFolder, fileFilter);
+        QFileDialog::getOpenFileName(this, importTitle(), dialogFolder, fileFilter);
     if (fileName.isEmpty())
         return;
     importFrom(fileName);
@@ -80,7 +88,7 @@ void ImportExport::importFile()
 void ImportExport::exportFile()
 {
     const QString fileName =
-        QFileDialog::getSaveFileName(this, exportTitle, dialogFolder, fileFilter);
+        QFileDialog::getSaveFileName(this, exportTitle(), dialogFolder, fileFilter);
     if (fileName.isEmpty())
         return;
     exportTo(fileName);
@@ -94,9 +102,8 @@ bool ImportExport::importFrom(const QString &fileName)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        QMessageBox::warning(
-            this, importTitle,
-            QStringLiteral("Could not read %1: %2.").arg(shownName, file.errorString()));
+        QMessageBox::warning(this, importTitle(),
+                             tr("Could not read %1: %2.").arg(shownName, file.errorString()));
         return false;
     }
 
@@ -110,8 +117,8 @@ bool ImportExport::importFrom(const QString &fileName)
             result = PlaReader::read(text, numVars, output);
     }
     if (!result.ok()) {
-        QMessageBox::warning(this, importTitle,
-                             QStringLiteral("%1 was not imported.\nLine %2: %3")
+        QMessageBox::warning(this, importTitle(),
+                             tr("%1 was not imported.\nLine %2: %3")
                                  .arg(shownName)
                                  .arg(result.error.line)
                                  .arg(QString::fromStdString(result.error.message)));
@@ -121,9 +128,9 @@ bool ImportExport::importFrom(const QString &fileName)
     emit fileUsed(fileName);
     const std::string labelsNote = PlaReader::replacedLabelsNote(*result.function);
     if (!labelsNote.empty())
-        QMessageBox::information(this, importTitle,
-                                 QStringLiteral("%1 was imported.\n%2")
-                                     .arg(shownName, QString::fromStdString(labelsNote)));
+        QMessageBox::information(
+            this, importTitle(),
+            tr("%1 was imported.\n%2").arg(shownName, QString::fromStdString(labelsNote)));
     return true;
 }
 
@@ -135,11 +142,11 @@ int ImportExport::chooseOutput(const QString &shownName, const PlaFunction &func
         const QString number = QString::number(k + 1);
         outputs << (k < static_cast<int>(function.outputNames.size())
                         ? QStringLiteral("%1: %2").arg(number, safe(function.outputNames[k]))
-                        : QStringLiteral("%1: output %1").arg(number));
+                        : tr("%1: output %1").arg(number));
     }
     QInputDialog chooser(this);
-    chooser.setWindowTitle(importTitle);
-    chooser.setLabelText(QStringLiteral("%1 describes %2 outputs. Which one should be imported?")
+    chooser.setWindowTitle(importTitle());
+    chooser.setLabelText(tr("%1 describes %2 outputs. Which one should be imported?")
                              .arg(shownName)
                              .arg(function.outputCount));
     chooser.setOption(QInputDialog::UseListViewForComboBoxItems);
@@ -215,9 +222,8 @@ bool ImportExport::exportTo(const QString &fileName)
         QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pla") : fileName;
     QString reason;
     if (!AtomicFile::write(target, text, reason)) {
-        QMessageBox::warning(
-            this, exportTitle,
-            QStringLiteral("Could not write %1: %2.").arg(safeFileName(target), reason));
+        QMessageBox::warning(this, exportTitle(),
+                             tr("Could not write %1: %2.").arg(safeFileName(target), reason));
         return false;
     }
     emit fileUsed(target);

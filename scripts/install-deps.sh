@@ -18,6 +18,9 @@ packages="$packages libcli11-dev nlohmann-json3-dev"
 packages="$packages iverilog"
 # The documentation tests: manual pages, command examples, bash completion.
 packages="$packages python3 groff-base bash-completion pkg-config"
+# The translations: lupdate/lrelease with their CMake functions (LinguistTools),
+# and Qt's own German texts for the standard dialogs.
+packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 for option in "$@"; do
   case "$option" in
   --dev)

@@ -5,6 +5,7 @@
 #include "tables/kMap.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
@@ -38,7 +39,7 @@ QByteArray svgOf(QWidget &widget, QSize size)
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(QStringLiteral("Karnaugh map"));
+    generator.setTitle(QCoreApplication::translate("MapImage", "Karnaugh map"));
     QPainter painter(&generator);
     widget.render(&painter, QPoint(), QRegion(QRect(QPoint(0, 0), size)));
     painter.end();
@@ -62,7 +63,7 @@ bool MapImage::write(QWidget &widget, QSize size, const QString &fileName, QStri
 {
     const QByteArray bytes = isSvgName(fileName) ? svgOf(widget, size) : pngOf(widget, size);
     if (bytes.isEmpty()) {
-        error = QStringLiteral("the image could not be drawn");
+        error = QCoreApplication::translate("MapImage", "the image could not be drawn");
         return false;
     }
     return AtomicFile::write(fileName, bytes, error);
@@ -77,7 +78,8 @@ bool MapImage::writeShown(const kMap &shown, const QString &fileName, QString &e
             count = n;
     }
     if (count == 0) {
-        error = QStringLiteral("the map has no layout of two to six variables");
+        error = QCoreApplication::translate("MapImage",
+                                            "the map has no layout of two to six variables");
         return false;
     }
 

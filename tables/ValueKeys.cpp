@@ -2,6 +2,7 @@
 
 #include "edit/ValueColumn.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
@@ -54,8 +55,9 @@ QString advanced(const QString &value)
 
 void refusePaste(QWidget *parent, const QString &reason)
 {
-    QMessageBox::warning(parent, QStringLiteral("Paste Values"),
-                         QStringLiteral("The values were not pasted.\n%1").arg(reason));
+    QMessageBox::warning(
+        parent, QCoreApplication::translate("ValueKeys", "Paste Values"),
+        QCoreApplication::translate("ValueKeys", "The values were not pasted.\n%1").arg(reason));
 }
 
 } // namespace ValueKeys

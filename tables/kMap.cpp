@@ -317,12 +317,17 @@ void kMap::pasteValues()
                 targets.append({m, item(at.row, at.column)});
         }
     } else if (targets.size() < 2 || values.size() != targets.size()) {
-        QString reason = QStringLiteral("The clipboard holds %1 values; the map has %2 cells")
-                             .arg(values.size())
-                             .arg(minterms);
-        if (targets.size() > 1)
-            reason += QStringLiteral(" and %1 of them are marked").arg(targets.size());
-        ValueKeys::refusePaste(this, reason + QLatin1Char('.'));
+        const QString reason =
+            targets.size() > 1
+                ? tr("The clipboard holds %1 values; the map has %2 cells and %3 of them are "
+                     "marked.")
+                      .arg(values.size())
+                      .arg(minterms)
+                      .arg(targets.size())
+                : tr("The clipboard holds %1 values; the map has %2 cells.")
+                      .arg(values.size())
+                      .arg(minterms);
+        ValueKeys::refusePaste(this, reason);
         return;
     }
     bool changed = false;

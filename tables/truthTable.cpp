@@ -310,13 +310,17 @@ void truthTable::pasteValues()
         if (outputValues() != before)
             emit sendMintermList(numElements, minterms);
     } else {
-        QString reason =
-            QStringLiteral("The clipboard holds %1 values; the truth table has %2 rows")
-                .arg(values.size())
-                .arg(rowCountForVariables());
-        if (rows.size() > 1)
-            reason += QStringLiteral(" and %1 of them are marked").arg(rows.size());
-        ValueKeys::refusePaste(this, reason + QLatin1Char('.'));
+        const QString reason =
+            rows.size() > 1
+                ? tr("The clipboard holds %1 values; the truth table has %2 rows and %3 of them "
+                     "are marked.")
+                      .arg(values.size())
+                      .arg(rowCountForVariables())
+                      .arg(rows.size())
+                : tr("The clipboard holds %1 values; the truth table has %2 rows.")
+                      .arg(values.size())
+                      .arg(rowCountForVariables());
+        ValueKeys::refusePaste(this, reason);
         return;
     }
     if (outputValues() != before)

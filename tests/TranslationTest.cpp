@@ -1,0 +1,334 @@
+#include "app/HelpFiles.h"
+#include "app/HelpMenu.h"
+#include "app/MainWindow.h"
+#include "app/Translations.h"
+
+#include "ModalBoxAnswerer.h"
+#include "WidgetLookup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <set>
+
+namespace {
+
+struct TsMessage
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "vanished", ... or empty when done
+};
+
+QList<TsMessage> readTs(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QList<TsMessage> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            messages.append({context, QString(), QString(), QString()});
+        } else if (xml.name() == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    if (xml.hasError())
+        qFatal("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+    return messages;
+}
+
+// %1, %2, %n and %L1 as a sorted list, each as often as it occurs.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("%L?(\\d+|n)"));
+    QStringList found;
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        found << it.next().captured(0);
+    found.sort();
+    return found;
+}
+
+// The formulas of a help text in order: what <code> holds.
+QStringList formulas(const QString &helpFile)
+{
+    QFile file(QDir(QStringLiteral(TAVOLIN_HELP_SOURCE_DIR)).filePath(helpFile));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(helpFile));
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression code(QStringLiteral("<code>(.*?)</code>"));
+    QStringList found;
+    for (auto it = code.globalMatch(html); it.hasNext();)
+        found << it.next().captured(1);
+    return found;
+}
+
+QString withoutMnemonic(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+} // namespace
+
+class TranslationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everySourceHasAFinishedGermanTranslation();
+    void everyTextOfTheSourcesIsInTheTranslation();
+    void helpTextFollowsTheLanguage_data();
+    void helpTextFollowsTheLanguage();
+    void englishNeedsNoTranslation();
+    void windowShowsGerman_data();
+    void windowShowsGerman();
+    void menusKeepTheirOrderInGerman();
+    void errorBoxIsGerman();
+    void qtStandardButtonsAreGerman();
+    void helpWindowIsGerman();
+    void germanHelpKeepsTheFormulas_data();
+    void germanHelpKeepsTheFormulas();
+};
+
+void TranslationTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TranslationTest::cleanupTestCase()
+{
+    HelpFiles::setLanguage(QString());
+}
+
+void TranslationTest::everySourceHasAFinishedGermanTranslation()
+{
+    const QList<TsMessage> messages = readTs(QStringLiteral(TAVOLIN_GERMAN_TS));
+    QVERIFY2(messages.size() > 100, "the window has well over a hundred texts");
+    for (const TsMessage &message : messages) {
+        const QString where = message.context + QStringLiteral(": ") + message.source;
+        QVERIFY2(message.type.isEmpty(), qPrintable(where + QStringLiteral(" is ") + message.type));
+        QVERIFY2(!message.translation.trimmed().isEmpty(), qPrintable(where));
+        QVERIFY2(placeholders(message.source) == placeholders(message.translation),
+                 qPrintable(where + QStringLiteral(" -> ") + message.translation));
+    }
+}
+
+void TranslationTest::everyTextOfTheSourcesIsInTheTranslation()
+{
+    std::set<std::pair<QString, QString>> translated;
+    for (const TsMessage &message : readTs(QStringLiteral(TAVOLIN_GERMAN_TS)))
+        translated.insert({message.context, message.source});
+    const QList<TsMessage> extracted = readTs(QStringLiteral(TAVOLIN_EXTRACTED_TS));
+    QVERIFY2(extracted.size() > 100, "the sources hold well over a hundred texts");
+    for (const TsMessage &message : extracted) {
+        QVERIFY2(translated.count({message.context, message.source}) == 1,
+                 qPrintable(message.context + QStringLiteral(": ") + message.source +
+                            QStringLiteral(" is missing from the translation")));
+    }
+}
+
+// The working directory comes first among the help folders, so a temporary
+// one stands in for an installation with and without a German text.
+void TranslationTest::helpTextFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("germanFileExists");
+    QTest::addColumn<QString>("expectedText");
+
+    QTest::newRow("German with a German text") << "de" << true << "Deutsch";
+    QTest::newRow("German falls back to English") << "de" << false << "English";
+    QTest::newRow("no language keeps English") << "" << true << "English";
+    QTest::newRow("another language falls back to English") << "fr" << true << "English";
+}
+
+void TranslationTest::helpTextFollowsTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, germanFileExists);
+    QFETCH(QString, expectedText);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    auto write = [](const QString &path, const QByteArray &text) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    QVERIFY(write(QStringLiteral("ZzTopic.txt"), "\nEnglish"));
+    if (germanFileExists) {
+        QVERIFY(QDir().mkdir(QStringLiteral("de")));
+        QVERIFY(write(QStringLiteral("de/ZzTopic.txt"), "\nDeutsch"));
+    }
+    HelpFiles::setLanguage(language);
+    const QString text = HelpMenu::loadHelpText(QStringLiteral("ZzTopic.txt"));
+    HelpFiles::setLanguage(QString());
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(text, expectedText);
+}
+
+void TranslationTest::englishNeedsNoTranslation()
+{
+    QVERIFY(!Translations::install(*QCoreApplication::instance(), QLocale::c()));
+    QVERIFY(!Translations::install(*QCoreApplication::instance(), QLocale(QLocale::English)));
+    QCOMPARE(HelpFiles::language(), QString());
+    MainWindow window;
+    QCOMPARE(WidgetLookup::named<QPushButton>(window, "minimizeButton")->text(),
+             QStringLiteral("Minimize!"));
+
+    // From here on the program's own German translation, found in the build
+    // tree as an installation finds it, and Qt's.
+    QVERIFY2(Translations::install(*QCoreApplication::instance(), QLocale(QLocale::German)),
+             qPrintable(Translations::searchFolders().join(QLatin1Char(' '))));
+    QCOMPARE(HelpFiles::language(), QStringLiteral("de"));
+}
+
+void TranslationTest::windowShowsGerman_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("Minimize button") << "minimizeButton"
+                                     << "Minimieren!";
+    QTest::newRow("fill button") << "fillTableButton"
+                                 << "Tabelle füllen";
+    QTest::newRow("truth table heading") << "truthTableLabel"
+                                         << "Wahrheitstabelle";
+    QTest::newRow("map heading") << "kMapLabel"
+                                 << "KV-Diagramm";
+    QTest::newRow("sum of products") << "sopRadio"
+                                     << "DMF (disjunktiv)";
+    QTest::newRow("product of sums") << "posRadio"
+                                     << "KMF (konjunktiv)";
+    QTest::newRow("result label") << "resultLabel"
+                                  << "Minimierte Funktion = ";
+}
+
+void TranslationTest::windowShowsGerman()
+{
+    QFETCH(QString, widget);
+    QFETCH(QString, expected);
+
+    MainWindow window;
+    auto *shown = window.findChild<QWidget *>(widget);
+    QVERIFY(shown);
+    QString text;
+    if (auto *button = qobject_cast<QAbstractButton *>(shown))
+        text = button->text();
+    else if (auto *label = qobject_cast<QLabel *>(shown))
+        text = label->text();
+    QCOMPARE(text, expected);
+}
+
+// Menus added later are placed before Help, found by its (translated) title.
+void TranslationTest::menusKeepTheirOrderInGerman()
+{
+    MainWindow window;
+    QStringList titles;
+    for (QAction *entry : window.menuBar()->actions())
+        titles << entry->text();
+    QCOMPARE(titles, (QStringList{QStringLiteral("Datei"), QStringLiteral("Bearbeiten"),
+                                  QStringLiteral("Minimieren"), QStringLiteral("Schaltung"),
+                                  QStringLiteral("Hilfe")}));
+
+    QMenu *help = window.menuBar()->actions().constLast()->menu();
+    QVERIFY(help);
+    QStringList helpEntries;
+    for (QAction *entry : help->actions())
+        helpEntries << entry->text();
+    QVERIFY2(helpEntries.contains(QStringLiteral("Hilfe zum KV-Diagramm")),
+             qPrintable(helpEntries.join(QLatin1Char('|'))));
+    QVERIFY2(helpEntries.contains(QStringLiteral("Hilfe zum Menü Minimieren")),
+             qPrintable(helpEntries.join(QLatin1Char('|'))));
+    QVERIFY2(helpEntries.contains(QStringLiteral("Hilfe zur Schaltung")),
+             qPrintable(helpEntries.join(QLatin1Char('|'))));
+}
+
+// A message put together from a German frame and the parser's English
+// detail reads as one sentence with the detail in its place.
+void TranslationTest::errorBoxIsGerman()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    WidgetLookup::named<QLineEdit>(window, "equationManager")->setText(QStringLiteral("a+"));
+
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    WidgetLookup::named<QPushButton>(window, "fillTableButton")->click();
+
+    QCOMPARE(answerer.answeredTimes(), 1);
+    QCOMPARE(answerer.title(), QStringLiteral("Syntaxfehler in der Gleichung"));
+    QVERIFY2(answerer.text().startsWith(QStringLiteral(
+                 "Beim Lesen und Auswerten des Ausdrucks ist ein Fehler aufgetreten:\n\n")),
+             qPrintable(answerer.text()));
+    QVERIFY2(!answerer.text().contains(QLatin1String("%1")), qPrintable(answerer.text()));
+    QVERIFY2(answerer.text().size() > 70, "the parser's detail follows the frame");
+}
+
+void TranslationTest::qtStandardButtonsAreGerman()
+{
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+    QCOMPARE(withoutMnemonic(buttons.button(QDialogButtonBox::Cancel)->text()),
+             QStringLiteral("Abbrechen"));
+    QCOMPARE(withoutMnemonic(buttons.button(QDialogButtonBox::Close)->text()),
+             QStringLiteral("Schließen"));
+}
+
+void TranslationTest::helpWindowIsGerman()
+{
+    HelpMenu help(QStringLiteral("K-Map"));
+    QCOMPARE(help.windowTitle(), QStringLiteral("Hilfe zum KV-Diagramm"));
+    const QString text = help.toPlainText();
+    QVERIFY2(text.contains(QStringLiteral("KV-Diagramm")), qPrintable(text.left(300)));
+    QVERIFY2(!text.contains(QStringLiteral("Karnaugh map")), qPrintable(text.left(300)));
+    QCOMPARE(HelpFiles::locateLocalized(QStringLiteral("KMapHelp.txt")),
+             HelpFiles::locate(QStringLiteral("de/KMapHelp.txt")));
+}
+
+// The English texts' examples are checked against the minimizer; a German
+// text must show the same formulas, in the same order.
+void TranslationTest::germanHelpKeepsTheFormulas_data()
+{
+    QTest::addColumn<QString>("fileName");
+    const QDir german(QDir(QStringLiteral(TAVOLIN_HELP_SOURCE_DIR)).filePath(QStringLiteral("de")));
+    const QStringList files = german.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    QVERIFY(files.contains(QStringLiteral("KMapHelp.txt")));
+    for (const QString &file : files)
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void TranslationTest::germanHelpKeepsTheFormulas()
+{
+    QFETCH(QString, fileName);
+    QCOMPARE(formulas(QStringLiteral("de/") + fileName), formulas(fileName));
+}
+
+QTEST_MAIN(TranslationTest)
+#include "TranslationTest.moc"
