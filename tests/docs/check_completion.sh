@@ -78,11 +78,33 @@ expect "tavolin-cli map majority.pla -o map.s" "map.svg"
 expect "tavolin-cli minimize --names " ""
 expect "tavolin-cli eval --vars 3 " ""
 expect "tavolin-cli unknown " ""
-# Options with a fixed choice of values offer them.
-if "$program" --help | grep -q -- "--format text|"; then
-    expect "tavolin-cli explain majority.pla --format " "$("$program" --help |
-        grep -o -- "--format [a-z|]*" | head -n 1 | cut -d" " -f2 | tr "|" "\n" | sort | tr "\n" "|" | sed "s/|$//")"
-fi
+# Options with a fixed choice of values offer the choice of the command being
+# completed, as its usage line in --help lists it.
+choices()
+{
+    local command=$1 option=$2
+    "$program" --help | awk -v command="$command" '
+        /^  tavolin-cli / { inside = ($2 == command) }
+        /^$/ { inside = 0 }
+        inside { print }' |
+        grep -o -- "$option [a-z|-]*" | head -n 1 | cut -d" " -f2 | tr "|" "\n" | sort |
+        tr "\n" "|" | sed "s/|$//"
+}
+expect "tavolin-cli minimize majority.pla --format " "$(choices minimize --format)"
+expect "tavolin-cli explain majority.pla --format " "$(choices explain --format)"
+expect "tavolin-cli circuit majority.pla --format " "$(choices circuit --format)"
+expect "tavolin-cli circuit majority.pla --style " "$(choices circuit --style)"
+expect "tavolin-cli circuit majority.pla --style n" "nand|nor"
+expect "tavolin-cli explain majority.pla --format m" "markdown"
+expect "tavolin-cli explain majority.pla --ha" "--hazard-free"
+expect "tavolin-cli circuit --f" "--fan-in|--format"
+expect "tavolin-cli circuit majority.pla --fan-in " ""
+expect "tavolin-cli explain " "cyclic.pla|majority.pla|sub|two words.pla"
+# The choices differ by command, so a mix-up between commands shows.
+[[ $(choices minimize --format) != "$(choices explain --format)" ]] || {
+    echo "FAIL: minimize and explain list the same --format values"
+    failures=$((failures + 1))
+}
 
 if ((failures > 0)); then
     echo "$failures completion checks failed"

@@ -2,9 +2,13 @@
 """Runs the command examples of the README and the manual pages.
 
 An example is a line "$ tavolin-cli ..." followed by the lines it prints, at
-the same indentation, up to a blank line or the next "$" line. Each runs in a
+the same indentation or deeper (an indented line keeps its extra blanks), up
+to a blank line, a less indented line or the next "$" line. Each runs in a
 shell, in a fresh copy of the examples folder, with the built programs first
-on PATH; it must succeed and print exactly the lines shown.
+on PATH; it must succeed and print exactly the lines shown, as a terminal
+shows them: standard output and standard error each in their order, mixed as
+the example shows them. A line on standard error the example leaves out is a
+fault, as is one it shows that nothing printed.
 """
 import argparse
 import os
@@ -36,11 +40,29 @@ def examples(text):
         indent, output = prompt.group(1), []
         for following in lines[i + 1:]:
             if not following.strip() or PROMPT.match(following) \
-                    or not following.startswith(indent) or following[len(indent)] == " ":
+                    or not following.startswith(indent):
                 break
             output.append(following[len(indent):])
         found.append((prompt.group(2), output))
     return found
+
+
+def interleaves(expected, printed, errors):
+    """Whether the expected lines are the printed and the error lines, each
+    in its own order, mixed: what a terminal showing both may display."""
+    if len(expected) != len(printed) + len(errors):
+        return False
+    # reachable[j]: the first i + j expected lines can take i printed and j error lines.
+    reachable = [True] + [False] * len(errors)
+    for j in range(1, len(errors) + 1):
+        reachable[j] = reachable[j - 1] and expected[j - 1] == errors[j - 1]
+    for i in range(1, len(printed) + 1):
+        reachable[0] = reachable[0] and expected[i - 1] == printed[i - 1]
+        for j in range(1, len(errors) + 1):
+            line = expected[i + j - 1]
+            reachable[j] = (reachable[j] and line == printed[i - 1]) \
+                or (reachable[j - 1] and line == errors[j - 1])
+    return reachable[len(errors)]
 
 
 def image_written(command, folder):
@@ -86,10 +108,12 @@ def main():
                 result = subprocess.run(["bash", "-c", command], cwd=work, env=environment,
                                         capture_output=True, text=True, timeout=60)
                 written = image_written(command, work)
-            printed = result.stdout.splitlines()
-            if result.returncode != 0 or printed != expected or not written:
+            printed, errors = result.stdout.splitlines(), result.stderr.splitlines()
+            if result.returncode != 0 or not interleaves(expected, printed, errors) \
+                    or not written:
                 faults.append(f"{name}: $ {command}\n    status {result.returncode}, "
-                              f"expected {expected}\n    printed  {printed}\n    {result.stderr}")
+                              f"expected {expected}\n    printed  {printed}\n"
+                              f"    on standard error {errors}")
     if faults:
         sys.exit("\n".join(faults))
     print(f"{count} examples print what the documents show")
