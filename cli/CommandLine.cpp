@@ -552,15 +552,14 @@ std::string CommandLine::usage()
            "                 function lie in one term: no glitch on a single input change\n"
            "  --format F     minimize: the expression as text (the window's, the default),\n"
            "                 verilog, vhdl, latex, c or python;\n"
-           "                 explain: as text, markdown, html or json\n"
+           "                 explain: as text, markdown, html or json;\n"
+           "                 circuit: verilog, a structural Verilog module instead of an image\n"
            "  --output K     minimize: output K of files with several (1, the first, if\n"
            "                 not given)\n"
-           "  -o FILE        the image to write (.png or .svg)\n"
            "  -o FILE        the image to write (.png or .svg), or circuit's Verilog file\n"
            "  --style S      circuit gates: and-or (AND-OR/OR-AND with NOT gates, the\n"
            "                 default), inverted-inputs, nand (NAND-NAND) or nor (NOR-NOR)\n"
            "  --fan-in K     circuit: at most K inputs per gate (2 to 16, default 4)\n"
-           "  --format verilog  circuit: a structural Verilog module instead of an image\n"
            "\n"
            "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";
 }
