@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "circuit/CircuitView.h"
 #include "explain/StepsWindow.h"
+#include "pla/ImportExport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -210,6 +211,8 @@ void HelpImages::importFile()
     }
 
     freshWindow();
+    // The dialog opens where the user was last; for the picture, beside the file.
+    child<ImportExport>("importExport")->setStartFolder(folder.path());
     QTimer::singleShot(0, [this] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog)
