@@ -912,14 +912,33 @@ void RandomUseTest::reset()
     expect(child<QLineEdit>("resultEdit")->text().isEmpty(), QStringLiteral("reset kept a result"));
 }
 
+// An undo that a redo takes back and an undo makes again: both directions
+// restore exactly what was shown.
 void RandomUseTest::undo()
 {
+    const bool couldUndo = action("undoAction")->isEnabled();
+    const QString before = state();
     if (pick(2) == 0) {
         action("undoAction")->trigger();
     } else {
+        // Shortcuts reach only the active window; the dialogs may have been.
         window->activateWindow();
-        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+        expect(QTest::qWaitForWindowActive(window.get()), QStringLiteral("window not active"));
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
     }
+    QCoreApplication::processEvents();
+    if (!couldUndo)
+        return;
+    const QString undone = state();
+    expect(action("redoAction")->isEnabled(), QStringLiteral("nothing to redo after an undo"));
+    action("redoAction")->trigger();
+    QCoreApplication::processEvents();
+    expect(state() == before, QStringLiteral("undo and redo gave %1, not %2").arg(state(), before));
+    action("undoAction")->trigger();
+    QCoreApplication::processEvents();
+    expect(state() == undone,
+           QStringLiteral("the second undo gave %1, not %2").arg(state(), undone));
 }
 
 void RandomUseTest::redo()
