@@ -11,7 +11,7 @@ CMAKE_FLAGS  ?=
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps dev-deps web-deps build run test test-sanitize bench help-images format format-check clean \
+.PHONY: all deps dev-deps web-deps build run test test-sanitize soak bench help-images format format-check clean \
         web web-serve test-web package-deps package package-check
 
 all: build
@@ -45,6 +45,19 @@ test-sanitize: deps $(SAN_DIR)/CMakeCache.txt
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# `make soak SEED=7 ACTIONS=200000`: one long random-use run of the whole
+# window in the sanitizer build. The failure message names the seed and the
+# action to replay it with.
+SEED    ?= 1
+ACTIONS ?= 200000
+
+soak: deps $(SAN_DIR)/CMakeCache.txt
+	cmake --build $(SAN_DIR) -j $(JOBS) --target test_randomuse
+	cd $(SAN_DIR)/tests && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=604800000 \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  TAVOLIN_RANDOM_SEED=$(SEED) TAVOLIN_RANDOM_ACTIONS=$(ACTIONS) ./test_randomuse
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done; true
