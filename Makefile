@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Quick start: `make run` builds and starts Tavolin, `make test` runs every
 # test. Both install missing Debian packages first and rebuild only what changed.
 

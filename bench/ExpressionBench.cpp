@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the equation entry's work for six variables: an equation of 200
 // operators, evaluated alone and as the 64-row fill (one parse, then one
 // evaluation per row with fresh variable values).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times whole tavolin-cli processes, start to exit: one call over 200
 // six-variable PLA files, and one call over a single file. Prints the median
 // and the best of several runs of each.

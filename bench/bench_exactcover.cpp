@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the exact minimum cover on random six-variable functions, with and
 // without don't cares, in both forms: the cover search alone (primes already
 // generated), the whole minimization followed by the search, and the listing

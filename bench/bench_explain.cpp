@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the explanation of random six-variable functions (with and without
 // don't cares, both forms): the explanation as the steps window first shows
 // it (without listing the minimum solutions), its rendering as Markdown, the

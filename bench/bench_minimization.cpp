@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one minimization (primes, cover, groups and text, no Qt) on a fixed
 // set of six-variable functions and prints the median and the worst time per
 // function, overall and per kind of function.

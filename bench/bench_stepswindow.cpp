@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the steps window end to end at six variables: from the click on
 // "Minimize!" until the window shows the new explanation (tabs rebuilt), and
 // until the worker has counted the minimum solutions. For the function with

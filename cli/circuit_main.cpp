@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavolin-cli-circuit: the circuit images of tavolin-cli, kept in a program
 // of its own because drawing needs Qt.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavolin-cli: the window's minimization, equation evaluation, Karnaugh
 // map and circuit for scripts and pipelines.
 

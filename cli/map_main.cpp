@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavolin-cli-map: the map command of tavolin-cli, kept in a program of its
 // own because it needs the window's widgets.
 

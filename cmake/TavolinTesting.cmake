@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tavolin_add_test(<name> SOURCES <files...> LIBS <targets...>)
 #
 # One QtTest executable, registered with CTest. Tests never need a display:

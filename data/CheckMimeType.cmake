@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a MIME database from the file type alone and checks that it maps
 # *.pla to text/x-pla, a kind of text/plain.
 file(REMOVE_RECURSE ${WORK})

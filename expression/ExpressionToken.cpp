@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression/ExpressionToken.h"
 
 ExpressionToken::ExpressionToken() : ExpressionToken(TOKEN_UNDEFINED, 0, std::string(), 0) {}

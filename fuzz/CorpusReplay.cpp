@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every file of the given folders once through a fuzz target, so the
 // checked-in corpus is part of the ordinary test suite without libFuzzer.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte string, read as an expression over variable names taken from its
 // first bytes, must end in a value or an ExpressionException. Anything else
 // (another exception, a crash, a sanitizer report, a value or an acceptance

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the PLA reader. The first byte picks the count the
 // program would show and the output read; the rest is the file. Whatever the bytes, the reader
 // must return either a consistent function or a fault with a line number, and

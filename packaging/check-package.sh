@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built tavolin_<version>_<arch>.deb without installing it: lists
 # it, compares its files with what `cmake --install` puts under /usr, unpacks
 # it into a temporary folder and runs both programs from there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the pictures of the help windows from the program itself: it drives
 // the real main window, offscreen, into each situation the help texts
 // describe and saves the PNG files into the folder given on the command line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tables/MapImage.h"
 
 #include "files/AtomicFile.h"

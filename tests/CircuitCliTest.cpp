@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavolin-cli circuit: the Verilog it prints simulated with iverilog/vvp
 // over every row of the file's table, the images it draws read back, and
 // the calls it refuses.

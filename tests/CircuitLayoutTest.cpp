@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit drawing's geometry, checked on many random functions: bodies
 // apart, wires orthogonal, no wire through a body, every pin reached by the
 // wire of the signal it reads, inputs left and the output right.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gate netlists built from minimized covers: simulated on every row of
 // the table they come from, counted against hand counts, and shaped as the
 // styles promise (fan-in kept, inverted inputs shared).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The structural Verilog of the circuits, compiled with iverilog and
 // simulated with vvp over every row, compared with the table it came from.
 

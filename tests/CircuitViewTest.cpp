@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit window as a user reaches it: the Circuit menu, "Minimize!",
 // the style selector, hovering gates (the map's groups follow) and saving
 // the drawing.

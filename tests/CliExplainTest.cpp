@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavolin-cli explain, minimize --hazard-free and --limit, run as processes:
 // the hazard-free cover checked cell by cell, a limited list against the full
 // one, and explain's content against the other commands and the renderers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavolin-cli minimize --format: the same texts as the window's "Copy As",
 // from the same formatter, and "text" (the default) unchanged.
 

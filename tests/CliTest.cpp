@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tavolin-cli on generated PLA files and compares what it
 // prints with the minimization, exact cover and expression libraries.
 

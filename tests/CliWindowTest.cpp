@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavolin-cli against the window itself: the same file gives the same result
 // text as "Minimize!" shows, and the map command draws the window's map.
 

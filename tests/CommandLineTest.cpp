@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The argument parsing of tavolin-cli in-process: what each call asks for, and
 // the sentence a refused call gets.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/BulkEdit.h"
 #include "edit/TruthTableText.h"
 #include "edit/ValueColumn.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression/EquationManager.h"
 #include "ModalBoxAnswerer.h"
 #include "UserInput.h"

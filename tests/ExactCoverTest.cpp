@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact minimum cover against brute force: for every function of up to
 // three variables (don't cares included), every function of four variables,
 // and random functions of four, five and six variables, in both forms, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The explanation against the minimizer and against independent oracles:
 // its choices and their reasons must be "Minimize!"'s selection replayed on
 // the chart, its essentials those brute force finds, its hazard-free cover

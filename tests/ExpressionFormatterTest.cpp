@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formatter's notations checked by the tools that read them: every
 // expression is compiled or simulated and evaluated on every row of its
 // table, and must give each row's 0 or 1 (a don't care may give either).

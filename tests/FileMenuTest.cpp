@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File and Edit menus of the window: every way into an import behaves
 // as the "Import File" button, exports never destroy an earlier file, the
 // map is saved as tavolin-cli draws it, "Copy As" copies the last result with

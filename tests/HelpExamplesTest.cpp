@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every equation the help texts show is checked against the program: the
 // rows they claim, the equivalences, the error messages word for word and
 // the minimized results. A help text that drifts from the program fails here.

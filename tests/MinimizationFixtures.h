@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Compact fixtures for the minimizer tests: cells as "1X0X1100", primes and

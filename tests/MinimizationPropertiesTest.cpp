@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties of the minimizer over many functions: every function of four
 // variables, and random functions of five and six variables with don't cares,
 // in both forms. A plain string-and-chart version of the tabulation, written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Known answers of the minimizer: prime order, cover choice, group lists and
 // result texts for hand-worked functions.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minimizer as a user reaches it: cells clicked in the truth table,
 // "Minimize!", the form buttons and "Reset" of the main window.
 

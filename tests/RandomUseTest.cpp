@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random mixtures of everything a user does in the window, checking
 // after every action that the views still agree. A run is fixed by its seed:
 // TAVOLIN_RANDOM_SEED and TAVOLIN_RANDOM_ACTIONS replay it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Minimize menu and the steps window as a user reaches them: the
 // options (off at first, remembered), the cover "Minimize!" then shows and
 // shades, the steps window's content for worked examples, the shading of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's way into the cores: each function takes plain JavaScript values,
 // calls the same Qt-free code as the window and tavolin-cli, and answers with
 // a plain object. Nothing here decides a result on its own.

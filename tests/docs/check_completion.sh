@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the bash completion of tavolin-cli as bash-completion loads it:
 # from a completions folder, by the command's name, on first use.
 #   check_completion.sh COMPLETION_FILE TAVOLIN_CLI

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the command examples of the README and the manual pages.
 
 An example is a line "$ tavolin-cli ..." followed by the lines it prints, at

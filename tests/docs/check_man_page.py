@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders a manual page and compares it with the program's --help.
 
 The page must render without a groff warning; every command and option the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page: one function of 2 to 6 variables shown as a truth table and a
 // Karnaugh map, filled from an equation or a PLA file, minimized by the
 // same cores as the desktop window (compiled to WebAssembly in tavolin.js).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The truth table and the Karnaugh map as ARIA grids. Both show the same
 // values; a click or a key on either reports an edit through `onEdit`, and
 // the page redraws both. Keys: 0, 1 and X set the value, Space (or Enter)

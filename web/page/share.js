@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function, its names, the form and the cover choice as a URL fragment,
 // e.g. "#n=3&f=01X00110&names=A,B,C&form=pos". Only what differs from a
 // fresh page needs to be there; anything unreadable is left at its default.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked steps of the last Minimize!: the explanation core's document
 // (tabulation, primes, chart, choices, solutions) as tables, with buttons on
 // the rows that stand for a prime or a cover; pressing one hands its groups

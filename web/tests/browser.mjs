@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Headless Chromium for the page tests and measurements: Debian's browser,
 // a fresh profile, nothing that talks to the network on its own, and a small
 // static server on the loopback address for the built folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the page as served by `make web-serve` in headless Chromium and
 // takes the screenshots for a look: time to interactive, Minimize! at six
 // variables, file sizes. Not a test; run it by hand:

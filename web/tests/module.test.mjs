@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WebAssembly module against tavolin-cli: the same answers, byte for
 // byte, for every function the benchmarks use, every equation message and
 // the PLA reader's and writer's results.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page end to end in headless Chromium, driven as a user drives it:
 // clicks and keys in both views, the equation field, Minimize!, files, the
 // share link. Expected answers come from tavolin-cli.

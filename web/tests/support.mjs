@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the tests: where the builds are, the WebAssembly module loaded
 // under Node, tavolin-cli as a child process, and the benchmarks' functions.
 import { execFileSync, spawnSync } from 'node:child_process';
