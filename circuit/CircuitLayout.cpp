@@ -164,7 +164,7 @@ void LayoutBuilder::makeVertices()
     output.layer = lastLayer + 1;
     output.width = 8 + CircuitLayout::characterWidth * static_cast<double>(outputName.size());
     output.height = terminalHeight;
-    output.inputs = {netlist.output};
+    output.inputs.assign(1, netlist.output);
     outputVertex = static_cast<int>(vertices.size());
     vertices.push_back(output);
     columns.resize(at(lastLayer + 2));
@@ -192,7 +192,7 @@ void LayoutBuilder::addSlots()
             slot.slot = true;
             slot.node = static_cast<int>(source);
             slot.layer = layer;
-            slot.inputs = {carrier[layer - 1]};
+            slot.inputs.assign(1, carrier[layer - 1]);
             carrier[layer] = static_cast<int>(vertices.size());
             vertices.push_back(slot);
         }
