@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/ValueColumn.h"
 
+#include "messages/PhraseTemplate.h"
+
 #include <vector>
 
 namespace ValueColumn {
@@ -34,10 +36,13 @@ std::vector<std::string> lines(const std::string &text)
     return result;
 }
 
-std::string refusal(std::size_t line, const std::string &found)
+Parsed refusal(std::size_t line, const std::string &found)
 {
-    return "Line " + std::to_string(line) + " holds \"" + found +
-           "\"; each value must be 0, 1 or X (x and - mean X as well).";
+    Parsed parsed;
+    parsed.error = PhraseTemplate::filled(englishRefusal, {std::to_string(line), found});
+    parsed.errorLine = line;
+    parsed.errorText = found;
+    return parsed;
 }
 
 } // namespace
@@ -66,7 +71,7 @@ Parsed parse(const std::string &text)
         for (const char c : rows.front()) {
             const char value = valueOf(c);
             if (value == '\0')
-                return {std::string(), refusal(1, std::string(1, c))};
+                return refusal(1, std::string(1, c));
             parsed.values += value;
         }
         return parsed;
@@ -74,7 +79,7 @@ Parsed parse(const std::string &text)
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const char value = rows[i].size() == 1 ? valueOf(rows[i].front()) : '\0';
         if (value == '\0')
-            return {std::string(), refusal(i + 1, rows[i])};
+            return refusal(i + 1, rows[i]);
         parsed.values += value;
     }
     return parsed;

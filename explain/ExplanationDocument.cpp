@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explain/ExplanationDocument.h"
 
+#include "messages/PhraseTemplate.h"
+
 #include <algorithm>
 
 namespace {
@@ -18,15 +20,28 @@ std::string primeName(int number)
     return "P" + std::to_string(number);
 }
 
-std::string formName(const Explanation &e)
+std::string filled(const std::string &pattern, const std::vector<std::string> &values)
 {
-    return e.form == MinimizationForm::SumOfProducts ? "sum of products" : "product of sums";
+    return PhraseTemplate::filled(pattern, values);
 }
 
-std::string costText(const ExplainedCover &cover)
+std::string costText(const ExplainedCover &cover, const ExplanationPhrases &p)
 {
-    return std::to_string(cover.terms) + (cover.terms == 1 ? " term, " : " terms, ") +
-           std::to_string(cover.literals) + (cover.literals == 1 ? " literal" : " literals");
+    const std::string terms =
+        filled(cover.terms == 1 ? p.oneTerm : p.manyTerms, {std::to_string(cover.terms)});
+    const std::string literals = filled(cover.literals == 1 ? p.oneLiteral : p.manyLiterals,
+                                        {std::to_string(cover.literals)});
+    return filled(p.cost, {terms, literals});
+}
+
+std::string cellWords(const Explanation &e, const ExplanationPhrases &p)
+{
+    return e.form == MinimizationForm::SumOfProducts ? p.minterms : p.maxterms;
+}
+
+std::string valueText(const Explanation &e)
+{
+    return e.form == MinimizationForm::SumOfProducts ? "1" : "0";
 }
 
 DocumentBlock paragraph(std::string text)
@@ -44,61 +59,52 @@ DocumentBlock table(DocumentTable contents)
     return block;
 }
 
-DocumentSection tabulationSection(const Explanation &e)
+DocumentSection tabulationSection(const Explanation &e, const ExplanationPhrases &p)
 {
-    DocumentSection section{"tabulation", "Tabulation", {}};
-    section.blocks.push_back(paragraph(
-        "The cells that are " + std::string(e.form == MinimizationForm::SumOfProducts ? "1" : "0") +
-        " or don't care start the table, grouped by their number of ones. Each pass merges "
-        "cubes of neighbouring groups that differ in one variable; merged cubes are checked "
-        "(✓). Cubes never checked are the prime implicants."));
-    DocumentTable rows{{"Pass", "Ones", "Cube", "Covers", "Mark"}, {}};
+    DocumentSection section{"tabulation", p.tabulation, {}};
+    section.blocks.push_back(paragraph(filled(p.tabulationIntro, {valueText(e)})));
+    DocumentTable rows{p.tabulationHeader, {}};
     for (std::size_t pass = 0; pass < e.tabulation.size(); ++pass) {
         for (const TabulationGroup &group : e.tabulation[pass].groups) {
             for (const TabulationCube &cube : group.cubes) {
-                rows.rows.push_back({std::to_string(pass + 1), std::to_string(group.ones),
-                                     tabulationCubeText(cube, e.variableCount),
-                                     listText(tabulationCubeMinterms(cube)),
-                                     cube.checked ? "✓" : "prime " + primeName(cube.prime)});
+                rows.rows.push_back(
+                    {std::to_string(pass + 1), std::to_string(group.ones),
+                     tabulationCubeText(cube, e.variableCount),
+                     listText(tabulationCubeMinterms(cube)),
+                     cube.checked ? "✓" : filled(p.primeMark, {primeName(cube.prime)})});
             }
         }
     }
     if (rows.rows.empty())
-        section.blocks.push_back(paragraph("No cell takes part: there is nothing to merge."));
+        section.blocks.push_back(paragraph(p.nothingToMerge));
     else
         section.blocks.push_back(table(std::move(rows)));
     return section;
 }
 
-DocumentSection primesSection(const Explanation &e)
+DocumentSection primesSection(const Explanation &e, const ExplanationPhrases &p)
 {
-    DocumentSection section{"primes", "Prime implicants", {}};
-    DocumentTable rows{{"Prime", "Cube", "Term", "Literals", "Covers", "Essential"}, {}};
+    DocumentSection section{"primes", p.primes, {}};
+    DocumentTable rows{p.primesHeader, {}};
     for (const ExplainedPrime &prime : e.primes) {
         rows.rows.push_back({primeName(prime.number), prime.cube, prime.term,
                              std::to_string(prime.literals), listText(prime.minterms),
-                             prime.essential ? "yes" : ""});
+                             prime.essential ? p.yes : ""});
     }
     if (rows.rows.empty())
-        section.blocks.push_back(paragraph("There are no prime implicants."));
+        section.blocks.push_back(paragraph(p.noPrimes));
     else
         section.blocks.push_back(table(std::move(rows)));
     return section;
 }
 
-DocumentSection chartSection(const Explanation &e)
+DocumentSection chartSection(const Explanation &e, const ExplanationPhrases &p)
 {
-    DocumentSection section{"chart", "Prime implicant chart", {}};
-    const std::string word = cellWord(e);
-    section.blocks.push_back(paragraph(
-        "Rows: the " + word +
-        "s that must be covered (don't cares need no cover). Columns: the "
-        "prime implicants; X marks a " +
-        word +
-        " a prime covers, (X) the only prime on its row, "
-        "which makes that prime essential. The last row marks the primes \"Minimize!\" chose."));
+    DocumentSection section{"chart", p.chart, {}};
+    const std::string word = cellWord(e, p);
+    section.blocks.push_back(paragraph(filled(p.chartIntro, {cellWords(e, p), word})));
     if (e.chartMinterms.empty()) {
-        section.blocks.push_back(paragraph("No " + word + " needs covering."));
+        section.blocks.push_back(paragraph(filled(p.nothingToCover, {word})));
         return section;
     }
     DocumentTable chart;
@@ -116,7 +122,7 @@ DocumentSection chartSection(const Explanation &e)
         }
         chart.rows.push_back(std::move(row));
     }
-    std::vector<std::string> chosen{"chosen"};
+    std::vector<std::string> chosen{p.chosen};
     for (const ExplainedPrime &prime : e.primes) {
         const auto &selected = e.windowCover.primes;
         chosen.push_back(
@@ -125,62 +131,58 @@ DocumentSection chartSection(const Explanation &e)
     chart.rows.push_back(std::move(chosen));
     section.blocks.push_back(table(std::move(chart)));
     for (const EssentialPrime &essential : e.essentials) {
-        section.blocks.push_back(
-            paragraph(primeName(essential.prime) + " (" +
-                      e.primes[static_cast<std::size_t>(essential.prime - 1)].term +
-                      ") is essential: it is the only prime covering " + word + " " +
-                      std::to_string(essential.minterm) + "."));
+        section.blocks.push_back(paragraph(
+            filled(p.essentialPrime, {primeName(essential.prime),
+                                      e.primes[static_cast<std::size_t>(essential.prime - 1)].term,
+                                      word, std::to_string(essential.minterm)})));
     }
     if (e.essentials.empty())
-        section.blocks.push_back(paragraph("No prime is essential."));
+        section.blocks.push_back(paragraph(p.noEssentialPrime));
     return section;
 }
 
-DocumentSection choicesSection(const Explanation &e)
+DocumentSection choicesSection(const Explanation &e, const ExplanationPhrases &p)
 {
-    DocumentSection section{"choices", "Choices of \"Minimize!\"", {}};
-    DocumentTable rows{{"Step", "Prime", "Term", "Reason"}, {}};
+    DocumentSection section{"choices", p.choices, {}};
+    DocumentTable rows{p.choicesHeader, {}};
     for (std::size_t i = 0; i < e.choices.size(); ++i) {
         const CoverStep &step = e.choices[i];
         rows.rows.push_back({std::to_string(i + 1), primeName(step.prime),
                              e.primes[static_cast<std::size_t>(step.prime - 1)].term,
-                             choiceReason(e, step)});
+                             choiceReason(e, step, p)});
     }
     if (rows.rows.empty())
-        section.blocks.push_back(paragraph("Nothing needs covering, so nothing is chosen."));
+        section.blocks.push_back(paragraph(p.nothingChosen));
     else
         section.blocks.push_back(table(std::move(rows)));
     return section;
 }
 
-DocumentSection solutionsSection(const Explanation &e)
+DocumentSection solutionsSection(const Explanation &e, const ExplanationPhrases &p)
 {
-    DocumentSection section{"solutions", "Solutions", {}};
-    DocumentTable compare{{"Cover", "Primes", "Terms", "Literals", "Expression"}, {}};
-    const auto add = [&](const char *name, const ExplainedCover &cover) {
+    DocumentSection section{"solutions", p.solutions, {}};
+    DocumentTable compare{p.coversHeader, {}};
+    const auto add = [&](const std::string &name, const ExplainedCover &cover) {
         compare.rows.push_back({name, listText(cover.primes, "P"), std::to_string(cover.terms),
                                 std::to_string(cover.literals), cover.text});
     };
-    add("Minimize!", e.windowCover);
-    add("Minimum", e.minimum);
+    add(p.windowCover, e.windowCover);
+    add(p.minimumCover, e.minimum);
     section.blocks.push_back(table(std::move(compare)));
-    section.blocks.push_back(paragraph(e.windowIsMinimal
-                                           ? "The window's answer is minimal."
-                                           : "A shorter answer exists: " + e.minimum.text + " (" +
-                                                 costText(e.minimum) + " instead of " +
-                                                 costText(e.windowCover) + ")."));
+    section.blocks.push_back(paragraph(
+        e.windowIsMinimal ? p.windowIsMinimal
+                          : filled(p.shorterExists, {e.minimum.text, costText(e.minimum, p),
+                                                     costText(e.windowCover, p)})));
     const SolutionList &list = e.solutions;
     if (!list.searched) {
-        section.blocks.push_back(paragraph("The minimum solutions have not been counted."));
+        section.blocks.push_back(paragraph(p.notCounted));
         return section;
     }
     const std::string count = std::to_string(list.count);
     section.blocks.push_back(paragraph(
-        list.complete
-            ? (list.count == 1 ? "There is exactly one minimum solution."
-                               : "There are " + count + " minimum solutions.")
-            : "There are at least " + count + " minimum solutions (the count stopped there)."));
-    DocumentTable rows{{"Solution", "Primes", "Expression"}, {}};
+        list.complete ? (list.count == 1 ? p.oneSolution : filled(p.solutionCount, {count}))
+                      : filled(p.solutionCountStopped, {count})));
+    DocumentTable rows{p.solutionsHeader, {}};
     for (std::size_t i = 0; i < list.covers.size(); ++i)
         rows.rows.push_back(
             {std::to_string(i + 1), listText(list.covers[i].primes, "P"), list.covers[i].text});
@@ -188,34 +190,29 @@ DocumentSection solutionsSection(const Explanation &e)
         section.blocks.push_back(table(std::move(rows)));
     if (list.covers.size() < list.count)
         section.blocks.push_back(
-            paragraph("The first " + std::to_string(list.covers.size()) + " are listed."));
+            paragraph(filled(p.firstListed, {std::to_string(list.covers.size())})));
     return section;
 }
 
-DocumentSection hazardFreeSection(const Explanation &e)
+DocumentSection hazardFreeSection(const Explanation &e, const ExplanationPhrases &p)
 {
-    DocumentSection section{"hazard-free", "Hazard-free cover", {}};
-    const std::string value = e.form == MinimizationForm::SumOfProducts ? "1" : "0";
-    section.blocks.push_back(paragraph(
-        "The fewest terms, then literals, such that every two adjacent cells that are both " +
-        value +
-        " lie in one term: changing a single input between them cannot make the output "
-        "glitch."));
+    DocumentSection section{"hazard-free", p.hazardFree, {}};
+    section.blocks.push_back(paragraph(filled(p.hazardFreeIntro, {valueText(e)})));
     if (!e.hazardFree.found) {
-        section.blocks.push_back(paragraph("The search was stopped before it finished."));
+        section.blocks.push_back(paragraph(p.searchStopped));
         return section;
     }
     const ExplainedCover &cover = e.hazardFree.cover;
-    section.blocks.push_back(
-        paragraph(cover.text + " (" + listText(cover.primes, "P") + "; " + costText(cover) + ")."));
+    section.blocks.push_back(paragraph(cover.text + " (" + listText(cover.primes, "P") + "; " +
+                                       costText(cover, p) + ")."));
     return section;
 }
 
 } // namespace
 
-std::string cellWord(const Explanation &explanation)
+std::string cellWord(const Explanation &explanation, const ExplanationPhrases &phrases)
 {
-    return explanation.form == MinimizationForm::SumOfProducts ? "minterm" : "maxterm";
+    return explanation.form == MinimizationForm::SumOfProducts ? phrases.minterm : phrases.maxterm;
 }
 
 std::string tabulationCubeText(const TabulationCube &cube, int n)
@@ -238,28 +235,30 @@ std::vector<int> tabulationCubeMinterms(const TabulationCube &cube)
     return minterms;
 }
 
-std::string choiceReason(const Explanation &explanation, const CoverStep &step)
+std::string choiceReason(const Explanation &explanation, const CoverStep &step,
+                         const ExplanationPhrases &phrases)
 {
-    const std::string word = cellWord(explanation);
     if (step.minterm >= 0)
-        return "essential: the only prime covering " + word + " " + std::to_string(step.minterm);
-    std::string reason = "covers " + std::to_string(step.covered) + " of the " +
-                         std::to_string(step.remaining) + " remaining " + word + "s, the most";
-    if (step.ties > 0)
-        reason += "; leftmost of " + std::to_string(step.ties + 1) + " tied primes";
-    return reason;
+        return filled(phrases.essentialReason,
+                      {cellWord(explanation, phrases), std::to_string(step.minterm)});
+    return filled(step.ties > 0 ? phrases.mostTiedReason : phrases.mostReason,
+                  {std::to_string(step.covered), std::to_string(step.remaining),
+                   cellWords(explanation, phrases), std::to_string(step.ties + 1)});
 }
 
-ExplanationDocument explanationDocument(const Explanation &explanation)
+ExplanationDocument explanationDocument(const Explanation &explanation,
+                                        const ExplanationPhrases &phrases)
 {
+    const ExplanationPhrases &p = phrases;
     ExplanationDocument document;
-    document.title = "Minimizing a function of " + std::to_string(explanation.variableCount) +
-                     " variables as a " + formName(explanation) + ": " +
-                     explanation.windowCover.text;
-    document.sections = {tabulationSection(explanation), primesSection(explanation),
-                         chartSection(explanation), choicesSection(explanation),
-                         solutionsSection(explanation)};
+    document.title =
+        filled(explanation.form == MinimizationForm::SumOfProducts ? p.titleSumOfProducts
+                                                                   : p.titleProductOfSums,
+               {std::to_string(explanation.variableCount), explanation.windowCover.text});
+    document.sections = {tabulationSection(explanation, p), primesSection(explanation, p),
+                         chartSection(explanation, p), choicesSection(explanation, p),
+                         solutionsSection(explanation, p)};
     if (explanation.hazardFree.searched)
-        document.sections.push_back(hazardFreeSection(explanation));
+        document.sections.push_back(hazardFreeSection(explanation, p));
     return document;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "explain/Explanation.h"
+#include "explain/ExplanationPhrases.h"
 
 #include <string>
 #include <vector>
@@ -39,11 +40,14 @@ struct ExplanationDocument
     std::vector<DocumentSection> sections;
 };
 
-ExplanationDocument explanationDocument(const Explanation &explanation);
+ExplanationDocument explanationDocument(const Explanation &explanation,
+                                        const ExplanationPhrases &phrases = ExplanationPhrases());
 
 // Wording shared by the document and the windows.
 std::string tabulationCubeText(const TabulationCube &cube, int n);
 std::vector<int> tabulationCubeMinterms(const TabulationCube &cube);
-std::string choiceReason(const Explanation &explanation, const CoverStep &step);
+std::string choiceReason(const Explanation &explanation, const CoverStep &step,
+                         const ExplanationPhrases &phrases = ExplanationPhrases());
 // "minterm" in the sum-of-products form, "maxterm" in the product of sums.
-std::string cellWord(const Explanation &explanation);
+std::string cellWord(const Explanation &explanation,
+                     const ExplanationPhrases &phrases = ExplanationPhrases());

@@ -176,7 +176,8 @@ std::string renderDocument(const ExplanationDocument &document, ExplanationForma
     return renderText(document);
 }
 
-std::string renderExplanation(const Explanation &explanation, ExplanationFormat format)
+std::string renderExplanation(const Explanation &explanation, ExplanationFormat format,
+                              const ExplanationPhrases &phrases)
 {
-    return renderDocument(explanationDocument(explanation), format);
+    return renderDocument(explanationDocument(explanation, phrases), format);
 }

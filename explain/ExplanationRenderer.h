@@ -14,5 +14,6 @@ enum class ExplanationFormat
 
 // The whole explanation as one text: plain with aligned columns, Markdown
 // with pipe tables, or a complete HTML page.
-std::string renderExplanation(const Explanation &explanation, ExplanationFormat format);
+std::string renderExplanation(const Explanation &explanation, ExplanationFormat format,
+                              const ExplanationPhrases &phrases = ExplanationPhrases());
 std::string renderDocument(const ExplanationDocument &document, ExplanationFormat format);

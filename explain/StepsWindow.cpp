@@ -34,6 +34,11 @@ QString fromStd(const std::string &text)
     return QString::fromStdString(text);
 }
 
+std::string toStd(const QString &text)
+{
+    return text.toStdString();
+}
+
 QString tableName(const std::string &section, int index)
 {
     if (section == "solutions")
@@ -43,7 +48,7 @@ QString tableName(const std::string &section, int index)
 
 } // namespace
 
-StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window), wording(phrases())
 {
     setWindowTitle(tr("Steps"));
     tabs = new QTabWidget();
@@ -172,7 +177,7 @@ void StepsWindow::rebuildTabs()
         shading = false;
         emit shadeGroups(minimizeGroups);
     }
-    document = explanationDocument(current);
+    document = explanationDocument(current, wording);
     for (QWidget *&content : pageContents) {
         delete content;
         content = nullptr;
@@ -398,7 +403,7 @@ void StepsWindow::extrasDone()
             ? QString()
             : tr("Stopped counting at %1 minimum solutions.").arg(extras.solutions.count));
     // Only the solutions page changes; the other pages keep their selection.
-    document = explanationDocument(current);
+    document = explanationDocument(current, wording);
     const int page = tabs->count() - 1;
     QWidget *&content = pageContents[static_cast<std::size_t>(page)];
     if (content != nullptr) {
@@ -429,7 +434,7 @@ bool StepsWindow::saveTo(const QString &fileName)
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("pdf")) {
         QTextDocument document;
-        document.setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html)));
+        document.setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html, wording)));
         QPdfWriter writer(fileName);
         writer.setTitle(fromStd(current.windowCover.text));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -443,7 +448,7 @@ bool StepsWindow::saveTo(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const std::string text = renderExplanation(current, format);
+    const std::string text = renderExplanation(current, format, wording);
     return file.write(text.data(), static_cast<qint64>(text.size())) ==
            static_cast<qint64>(text.size());
 }
@@ -468,9 +473,86 @@ void StepsWindow::saveAs()
 void StepsWindow::copy()
 {
     auto *mime = new QMimeData();
-    mime->setText(fromStd(renderExplanation(current, ExplanationFormat::Text)));
-    mime->setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html)));
-    mime->setData(QStringLiteral("text/markdown"), QByteArray::fromStdString(renderExplanation(
-                                                       current, ExplanationFormat::Markdown)));
+    mime->setText(fromStd(renderExplanation(current, ExplanationFormat::Text, wording)));
+    mime->setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html, wording)));
+    mime->setData(QStringLiteral("text/markdown"),
+                  QByteArray::fromStdString(
+                      renderExplanation(current, ExplanationFormat::Markdown, wording)));
     QApplication::clipboard()->setMimeData(mime);
+}
+
+ExplanationPhrases StepsWindow::phrases()
+{
+    ExplanationPhrases p;
+    p.titleSumOfProducts =
+        toStd(tr("Minimizing a function of %1 variables as a sum of products: %2"));
+    p.titleProductOfSums =
+        toStd(tr("Minimizing a function of %1 variables as a product of sums: %2"));
+    p.minterm = toStd(tr("minterm"));
+    p.minterms = toStd(tr("minterms"));
+    p.maxterm = toStd(tr("maxterm"));
+    p.maxterms = toStd(tr("maxterms"));
+    p.oneTerm = toStd(tr("%1 term"));
+    p.manyTerms = toStd(tr("%1 terms"));
+    p.oneLiteral = toStd(tr("%1 literal"));
+    p.manyLiterals = toStd(tr("%1 literals"));
+    p.cost = toStd(tr("%1, %2", "number of terms, number of literals"));
+
+    p.tabulation = toStd(tr("Tabulation"));
+    p.tabulationIntro =
+        toStd(tr("The cells that are %1 or don't care start the table, grouped by their number of "
+                 "ones. Each pass merges cubes of neighbouring groups that differ in one variable; "
+                 "merged cubes are checked (✓). Cubes never checked are the prime implicants."));
+    p.tabulationHeader = {toStd(tr("Pass")), toStd(tr("Ones")), toStd(tr("Cube")),
+                          toStd(tr("Covers")), toStd(tr("Mark"))};
+    p.primeMark = toStd(tr("prime %1"));
+    p.nothingToMerge = toStd(tr("No cell takes part: there is nothing to merge."));
+
+    p.primes = toStd(tr("Prime implicants"));
+    p.primesHeader = {toStd(tr("Prime")),    toStd(tr("Cube")),   toStd(tr("Term")),
+                      toStd(tr("Literals")), toStd(tr("Covers")), toStd(tr("Essential"))};
+    p.yes = toStd(tr("yes"));
+    p.noPrimes = toStd(tr("There are no prime implicants."));
+
+    p.chart = toStd(tr("Prime implicant chart"));
+    p.chartIntro = toStd(
+        tr("Rows: the %1 that must be covered (don't cares need no cover). Columns: the prime "
+           "implicants; X marks a %2 a prime covers, (X) the only prime on its row, which makes "
+           "that prime essential. The last row marks the primes \"Minimize!\" chose."));
+    p.nothingToCover = toStd(tr("No %1 needs covering."));
+    p.chosen = toStd(tr("chosen"));
+    p.essentialPrime = toStd(tr("%1 (%2) is essential: it is the only prime covering %3 %4."));
+    p.noEssentialPrime = toStd(tr("No prime is essential."));
+
+    p.choices = toStd(tr("Choices of \"Minimize!\""));
+    p.choicesHeader = {toStd(tr("Step")), toStd(tr("Prime")), toStd(tr("Term")),
+                       toStd(tr("Reason"))};
+    p.nothingChosen = toStd(tr("Nothing needs covering, so nothing is chosen."));
+    p.essentialReason = toStd(tr("essential: the only prime covering %1 %2"));
+    p.mostReason = toStd(tr("covers %1 of the %2 remaining %3, the most"));
+    p.mostTiedReason =
+        toStd(tr("covers %1 of the %2 remaining %3, the most; leftmost of %4 tied primes"));
+
+    p.solutions = toStd(tr("Solutions"));
+    p.coversHeader = {toStd(tr("Cover")), toStd(tr("Primes")), toStd(tr("Terms")),
+                      toStd(tr("Literals")), toStd(tr("Expression"))};
+    p.windowCover = toStd(tr("Minimize!"));
+    p.minimumCover = toStd(tr("Minimum"));
+    p.windowIsMinimal = toStd(tr("The window's answer is minimal."));
+    p.shorterExists = toStd(tr("A shorter answer exists: %1 (%2 instead of %3)."));
+    p.notCounted = toStd(tr("The minimum solutions have not been counted."));
+    p.oneSolution = toStd(tr("There is exactly one minimum solution."));
+    p.solutionCount = toStd(tr("There are %1 minimum solutions."));
+    p.solutionCountStopped =
+        toStd(tr("There are at least %1 minimum solutions (the count stopped there)."));
+    p.solutionsHeader = {toStd(tr("Solution")), toStd(tr("Primes")), toStd(tr("Expression"))};
+    p.firstListed = toStd(tr("The first %1 are listed."));
+
+    p.hazardFree = toStd(tr("Hazard-free cover"));
+    p.hazardFreeIntro =
+        toStd(tr("The fewest terms, then literals, such that every two adjacent cells that are "
+                 "both %1 lie in one term: changing a single input between them cannot make the "
+                 "output glitch."));
+    p.searchStopped = toStd(tr("The search was stopped before it finished."));
+    return p;
 }

@@ -38,6 +38,9 @@ public:
     static constexpr std::size_t listLimit = 50;
 
     const Explanation &explanation() const { return current; }
+    // The words the pages, copies and saved files are written with, in the
+    // program's language.
+    static ExplanationPhrases phrases();
     // Markdown (.md), HTML (.html, .htm) or PDF (.pdf) by the file's suffix.
     bool saveTo(const QString &fileName);
 
@@ -80,6 +83,7 @@ private:
     // The primes a selected row stands for, or none.
     std::vector<int> primesOfRow(const QTableWidget *table, int row) const;
 
+    const ExplanationPhrases wording;
     Explainer explainer;
     Explanation current;
     int variableCount = 0;

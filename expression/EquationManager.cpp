@@ -2,6 +2,7 @@
 #include "expression/EquationManager.h"
 
 #include "expression/ExpressionException.h"
+#include "messages/PhraseTemplate.h"
 
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -51,10 +52,77 @@ void EquationManager::slotEvaluateEquation()
         const ExpressionToken token = e.Get_Token();
         setSelection(token.Get_Column(), static_cast<int>(token.Get_Text().size()));
         warn(tr("Error detected while parsing and evaluating the expression:\n\n%1")
-                 .arg(QString::fromStdString(e.Get_Message())));
+                 .arg(describe(e)));
         return;
     }
     emit signalUpdateTruthTableValues(results);
+}
+
+QString EquationManager::describe(const ExpressionException &error)
+{
+    QString pattern;
+    switch (error.Get_Sentence()) {
+    case ExpressionSentence::InvalidSymbol:
+        pattern = tr("Invalid symbol '%1' found starting at character position %2. Valid symbols "
+                     "are: lower-case letters [a-z], upper-case letters [A-Z], numbers [0-9], [(] "
+                     "(left parenthesis), [)] (right parenthesis), [+] (plus; logical or), [&] "
+                     "(ampersand; logical and), [^] (caret; logical xor), and ['] (apostrophe; "
+                     "logical not).");
+        break;
+    case ExpressionSentence::UnexpectedOperand:
+        pattern = tr("Unexpected operand '%1' found starting at character position %2. Did you "
+                     "forget its operator?");
+        break;
+    case ExpressionSentence::UnmatchedLeftParenthesis:
+        pattern = tr("Unmatched left-parenthesis found in boolean expression starting at "
+                     "character position %2. Parentheses come in pairs of left-right and must "
+                     "contain an operand between them.");
+        break;
+    case ExpressionSentence::UnmatchedRightParenthesis:
+        pattern = tr("Unmatched right-parenthesis found in boolean expression starting at "
+                     "character position %2. Parentheses come in pairs of left-right and must "
+                     "contain an operand between them.");
+        break;
+    case ExpressionSentence::BinaryOperatorMissingLhs:
+        pattern = tr("Binary infix operator '%1' starting at character position %2 expects two "
+                     "operands; The left-hand-side (LHS) operand is missing");
+        break;
+    case ExpressionSentence::BinaryOperatorMissingRhs:
+        pattern = tr("Binary infix operator '%1' starting at character position %2 expects two "
+                     "operands; The right-hand-side (RHS) operand is missing");
+        break;
+    case ExpressionSentence::SuffixOperatorMissingLhs:
+        pattern = tr("Unary suffix operator '%1' starting at character position %2 expects one "
+                     "operand; The left-hand-side (LHS) operand is missing");
+        break;
+    case ExpressionSentence::PrefixOperatorMissingRhs:
+        pattern = tr("Unary prefix operator '%1' starting at character position %2 expects one "
+                     "operand; The right-hand-side (RHS) operand is missing");
+        break;
+    case ExpressionSentence::MissingLhs:
+        pattern = tr("The left-hand-side (LHS) operand is missing");
+        break;
+    case ExpressionSentence::MissingRhs:
+        pattern = tr("The right-hand-side (RHS) operand is missing");
+        break;
+    case ExpressionSentence::UndefinedToken:
+        pattern = tr("Undefined token '%1' found starting at character position %2. Suitable "
+                     "action unknown.");
+        break;
+    case ExpressionSentence::UndefinedVariable:
+        pattern = tr("The variable name '%1' starting at character position %2 is undefined. Did "
+                     "you make a spelling mistake or forget to set your custom variable names?");
+        break;
+    case ExpressionSentence::UndefinedOperator:
+        pattern = tr("Undefined operator '%1' found starting at character position %2. Suitable "
+                     "action unknown.");
+        break;
+    case ExpressionSentence::Unknown:
+        pattern = tr("Undefined exception.");
+        break;
+    }
+    return QString::fromStdString(
+        PhraseTemplate::filled(pattern.toStdString(), error.Get_Values()));
 }
 
 void EquationManager::slotResetEquation()

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+class ExpressionException;
+
 // The equation field. On request it evaluates the typed expression for every
 // assignment of the variables, first name as the most significant bit, and
 // sends the results to the truth table in one emission. Syntax errors are
@@ -17,6 +19,10 @@ class EquationManager : public QLineEdit, public ExpressionEvaluator
     Q_OBJECT
 public:
     explicit EquationManager(QWidget *parent = nullptr);
+
+    // A syntax error's sentence in the window's language; in English the
+    // text tavolin-cli prints.
+    static QString describe(const ExpressionException &error);
 
 signals:
     void signalUpdateTruthTableValues(const QVector<bool> &minterms);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression/ExpressionException.h"
 
+#include "messages/PhraseTemplate.h"
 #include "messages/SafeText.h"
 
 ExpressionException::ExpressionException(int error_code, const ExpressionToken &token)
@@ -9,54 +10,93 @@ ExpressionException::ExpressionException(int error_code, const ExpressionToken &
 
 std::string ExpressionException::Get_Message() const
 {
+    return PhraseTemplate::filled(English_Pattern(Get_Sentence()), Get_Values());
+}
+
+std::vector<std::string> ExpressionException::Get_Values() const
+{
     // The token comes from the user's text, which may be a command line.
-    const std::string text = SafeText::shown(token_.Get_Text());
-    const std::string position = std::to_string(token_.Get_Column() + 1);
-    const std::string at = "' starting at character position " + position;
-    const std::string found_at = "' found starting at character position " + position;
+    return {SafeText::shown(token_.Get_Text()), std::to_string(token_.Get_Column() + 1)};
+}
 
-    std::string prefix;
-    if (token_.Is_Binary_Operator())
-        prefix = "Binary infix operator '" + text + at + " expects two operands; ";
-    else if (error_code_ == MISSING_LHS_OPERAND && token_.Is_Unary_Suffix_Operator())
-        prefix = "Unary suffix operator '" + text + at + " expects one operand; ";
-    else if (error_code_ == MISSING_RHS_OPERAND && token_.Is_Unary_Prefix_Operator())
-        prefix = "Unary prefix operator '" + text + at + " expects one operand; ";
-
+ExpressionSentence ExpressionException::Get_Sentence() const
+{
     switch (error_code_) {
     case INVALID_SYMBOL:
-        return "Invalid symbol '" + text + found_at +
-               ". Valid symbols are: lower-case letters [a-z], upper-case letters [A-Z], numbers "
-               "[0-9], [(] (left parenthesis), [)] (right parenthesis), [+] (plus; logical or), "
-               "[&] (ampersand; logical and), [^] (caret; logical xor), and ['] (apostrophe; "
-               "logical not).";
+        return ExpressionSentence::InvalidSymbol;
     case UNEXPECTED_OPERAND:
-        return "Unexpected operand '" + text + found_at + ". Did you forget its operator?";
+        return ExpressionSentence::UnexpectedOperand;
     case UNMATCHED_LEFT_PARENTHESIS:
-        return "Unmatched left-parenthesis found in boolean expression starting at character "
-               "position " +
-               position +
-               ". Parentheses come in pairs of left-right and must contain an operand between "
-               "them.";
+        return ExpressionSentence::UnmatchedLeftParenthesis;
     case UNMATCHED_RIGHT_PARENTHESIS:
-        return "Unmatched right-parenthesis found in boolean expression starting at character "
-               "position " +
-               position +
-               ". Parentheses come in pairs of left-right and must contain an operand between "
-               "them.";
+        return ExpressionSentence::UnmatchedRightParenthesis;
     case MISSING_LHS_OPERAND:
-        return prefix + "The left-hand-side (LHS) operand is missing";
+        if (token_.Is_Binary_Operator())
+            return ExpressionSentence::BinaryOperatorMissingLhs;
+        return token_.Is_Unary_Suffix_Operator() ? ExpressionSentence::SuffixOperatorMissingLhs
+                                                 : ExpressionSentence::MissingLhs;
     case MISSING_RHS_OPERAND:
-        return prefix + "The right-hand-side (RHS) operand is missing";
+        if (token_.Is_Binary_Operator())
+            return ExpressionSentence::BinaryOperatorMissingRhs;
+        return token_.Is_Unary_Prefix_Operator() ? ExpressionSentence::PrefixOperatorMissingRhs
+                                                 : ExpressionSentence::MissingRhs;
     case UNDEFINED_TOKEN:
-        return "Undefined token '" + text + found_at + ". Suitable action unknown.";
+        return ExpressionSentence::UndefinedToken;
     case UNDEFINED_VARIABLE:
-        return "The variable name '" + text + at +
-               " is undefined. Did you make a spelling mistake or forget to set your custom "
-               "variable names?";
+        return ExpressionSentence::UndefinedVariable;
     case UNDEFINED_OPERATOR:
-        return "Undefined operator '" + text + found_at + ". Suitable action unknown.";
+        return ExpressionSentence::UndefinedOperator;
     default:
-        return "Undefined exception.";
+        return ExpressionSentence::Unknown;
     }
+}
+
+std::string ExpressionException::English_Pattern(ExpressionSentence sentence)
+{
+    switch (sentence) {
+    case ExpressionSentence::InvalidSymbol:
+        return "Invalid symbol '%1' found starting at character position %2. Valid symbols are: "
+               "lower-case letters [a-z], upper-case letters [A-Z], numbers [0-9], [(] (left "
+               "parenthesis), [)] (right parenthesis), [+] (plus; logical or), [&] (ampersand; "
+               "logical and), [^] (caret; logical xor), and ['] (apostrophe; logical not).";
+    case ExpressionSentence::UnexpectedOperand:
+        return "Unexpected operand '%1' found starting at character position %2. Did you forget "
+               "its operator?";
+    case ExpressionSentence::UnmatchedLeftParenthesis:
+        return "Unmatched left-parenthesis found in boolean expression starting at character "
+               "position %2. Parentheses come in pairs of left-right and must contain an operand "
+               "between them.";
+    case ExpressionSentence::UnmatchedRightParenthesis:
+        return "Unmatched right-parenthesis found in boolean expression starting at character "
+               "position %2. Parentheses come in pairs of left-right and must contain an operand "
+               "between them.";
+    case ExpressionSentence::BinaryOperatorMissingLhs:
+        return "Binary infix operator '%1' starting at character position %2 expects two "
+               "operands; The left-hand-side (LHS) operand is missing";
+    case ExpressionSentence::BinaryOperatorMissingRhs:
+        return "Binary infix operator '%1' starting at character position %2 expects two "
+               "operands; The right-hand-side (RHS) operand is missing";
+    case ExpressionSentence::SuffixOperatorMissingLhs:
+        return "Unary suffix operator '%1' starting at character position %2 expects one "
+               "operand; The left-hand-side (LHS) operand is missing";
+    case ExpressionSentence::PrefixOperatorMissingRhs:
+        return "Unary prefix operator '%1' starting at character position %2 expects one "
+               "operand; The right-hand-side (RHS) operand is missing";
+    case ExpressionSentence::MissingLhs:
+        return "The left-hand-side (LHS) operand is missing";
+    case ExpressionSentence::MissingRhs:
+        return "The right-hand-side (RHS) operand is missing";
+    case ExpressionSentence::UndefinedToken:
+        return "Undefined token '%1' found starting at character position %2. Suitable action "
+               "unknown.";
+    case ExpressionSentence::UndefinedVariable:
+        return "The variable name '%1' starting at character position %2 is undefined. Did you "
+               "make a spelling mistake or forget to set your custom variable names?";
+    case ExpressionSentence::UndefinedOperator:
+        return "Undefined operator '%1' found starting at character position %2. Suitable action "
+               "unknown.";
+    case ExpressionSentence::Unknown:
+        break;
+    }
+    return "Undefined exception.";
 }

@@ -4,6 +4,7 @@
 #include "expression/ExpressionToken.h"
 
 #include <string>
+#include <vector>
 
 enum ExpressionErrorCode
 {
@@ -18,6 +19,26 @@ enum ExpressionErrorCode
     UNDEFINED_OPERATOR
 };
 
+// The sentences that tell a syntax error; in each, %1 is the token's text
+// and %2 its position.
+enum class ExpressionSentence
+{
+    InvalidSymbol,
+    UnexpectedOperand,
+    UnmatchedLeftParenthesis,
+    UnmatchedRightParenthesis,
+    BinaryOperatorMissingLhs,
+    BinaryOperatorMissingRhs,
+    SuffixOperatorMissingLhs,
+    PrefixOperatorMissingRhs,
+    MissingLhs,
+    MissingRhs,
+    UndefinedToken,
+    UndefinedVariable,
+    UndefinedOperator,
+    Unknown
+};
+
 // A syntax error in the expression text, thrown by value. The token locates
 // the error for the user: its column and its text.
 class ExpressionException
@@ -30,6 +51,13 @@ public:
 
     // The text shown to the user; positions in it count from 1.
     std::string Get_Message() const;
+
+    // The parts of that text, for a window that shows it in another language:
+    // the sentence and its values (the token's text made safe to show, and
+    // its position counted from 1).
+    ExpressionSentence Get_Sentence() const;
+    std::vector<std::string> Get_Values() const;
+    static std::string English_Pattern(ExpressionSentence sentence);
 
 private:
     ExpressionToken token_;

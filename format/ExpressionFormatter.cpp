@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format/ExpressionFormatter.h"
 
+#include "messages/PhraseTemplate.h"
+
 #include <algorithm>
 #include <cctype>
 #include <set>
@@ -114,28 +116,37 @@ bool isAsciiDigit(char ch)
     return ch >= '0' && ch <= '9';
 }
 
-// Why `name` is no identifier of the target, or an empty string.
-std::string identifierProblem(const Syntax &syntax, const std::string &name)
+using NameFault = ExpressionFormatter::NameFault;
+
+// A fault with its values: the quoted name, the target, the other quoted name.
+ExpressionFormatter::Result refused(NameFault fault, const Syntax &syntax, const std::string &name,
+                                    const std::string &other = std::string())
 {
-    const std::string quoted = "\"" + name + "\"";
+    ExpressionFormatter::Result result;
+    result.fault = fault;
+    result.values = {"\"" + name + "\"", syntax.title, "\"" + other + "\""};
+    result.error =
+        PhraseTemplate::filled(ExpressionFormatter::englishPattern(fault), result.values);
+    return result;
+}
+
+// Why `name` is no identifier of the target, or no fault.
+ExpressionFormatter::Result identifierProblem(const Syntax &syntax, const std::string &name)
+{
     if (name.empty())
-        return std::string("A variable has no name, which ") + syntax.title + " needs.";
+        return refused(NameFault::NoName, syntax, name);
     if (!isAsciiLetter(name.front()) && name.front() != '_')
-        return quoted + " is not a valid name in " + syntax.title +
-               ": a name there must start with a letter (A-Z, a-z). Rename the variable with "
-               "\"Variables\".";
+        return refused(NameFault::BadFirstCharacter, syntax, name);
     for (char ch : name) {
         if (!isAsciiLetter(ch) && !isAsciiDigit(ch) && ch != '_')
-            return quoted + " is not a valid name in " + syntax.title +
-                   ": only the letters A-Z, a-z and digits may be used there.";
+            return refused(NameFault::BadCharacter, syntax, name);
     }
     const std::string key = syntax.ignoresCase ? folded(name) : name;
     for (const char *word : syntax.reserved) {
         if (key == word)
-            return quoted + " is a reserved word in " + syntax.title +
-                   " and cannot name a variable. Rename the variable with \"Variables\".";
+            return refused(NameFault::ReservedWord, syntax, name);
     }
-    return std::string();
+    return ExpressionFormatter::Result();
 }
 
 struct Literal
@@ -227,18 +238,19 @@ std::string targetText(const Syntax &syntax, bool latex, const MinimizedCover &c
     return text;
 }
 
-// The first problem with the names the terms use, or an empty string.
-std::string namesProblem(const Syntax &syntax, const std::vector<std::vector<Literal>> &terms,
-                         const VariableNames &names)
+// The first problem with the names the terms use, or no fault.
+ExpressionFormatter::Result namesProblem(const Syntax &syntax,
+                                         const std::vector<std::vector<Literal>> &terms,
+                                         const VariableNames &names)
 {
     std::set<int> used;
     for (const std::vector<Literal> &term : terms)
         for (const Literal &literal : term)
             used.insert(literal.position);
     for (int position : used) {
-        const std::string problem =
+        ExpressionFormatter::Result problem =
             identifierProblem(syntax, names[static_cast<std::size_t>(position)]);
-        if (!problem.empty())
+        if (problem.fault != NameFault::None)
             return problem;
     }
     for (auto a = used.begin(); a != used.end(); ++a) {
@@ -248,11 +260,12 @@ std::string namesProblem(const Syntax &syntax, const std::vector<std::vector<Lit
             const bool same =
                 syntax.ignoresCase ? folded(first) == folded(second) : first == second;
             if (same)
-                return "\"" + first + "\" and \"" + second + "\" are the same name in " +
-                       syntax.title + (syntax.ignoresCase ? ", which ignores case." : ".");
+                return refused(syntax.ignoresCase ? NameFault::SameNameIgnoringCase
+                                                  : NameFault::SameName,
+                               syntax, first, second);
         }
     }
-    return std::string();
+    return ExpressionFormatter::Result();
 }
 
 // "f", unless a variable of the function is called so (the sixth default
@@ -270,6 +283,30 @@ std::string outputNameFor(const Syntax &syntax, int variableCount, const Variabl
 }
 
 } // namespace
+
+std::string ExpressionFormatter::englishPattern(NameFault fault)
+{
+    switch (fault) {
+    case NameFault::NoName:
+        return "A variable has no name, which %2 needs.";
+    case NameFault::BadFirstCharacter:
+        return "%1 is not a valid name in %2: a name there must start with a letter (A-Z, a-z). "
+               "Rename the variable with \"Variables\".";
+    case NameFault::BadCharacter:
+        return "%1 is not a valid name in %2: only the letters A-Z, a-z and digits may be used "
+               "there.";
+    case NameFault::ReservedWord:
+        return "%1 is a reserved word in %2 and cannot name a variable. Rename the variable with "
+               "\"Variables\".";
+    case NameFault::SameName:
+        return "%1 and %3 are the same name in %2.";
+    case NameFault::SameNameIgnoringCase:
+        return "%1 and %3 are the same name in %2, which ignores case.";
+    case NameFault::None:
+        break;
+    }
+    return std::string();
+}
 
 ExpressionFormatter::Result ExpressionFormatter::format(const MinimizedCover &cover,
                                                         OutputFormat format)
@@ -298,8 +335,8 @@ ExpressionFormatter::Result ExpressionFormatter::format(const MinimizedCover &co
     const Syntax &syntax = syntaxOf(format);
     // LaTeX prints any name; the others must read each as an identifier.
     if (!constant && format != OutputFormat::Latex) {
-        result.error = namesProblem(syntax, terms, names);
-        if (!result.error.empty())
+        result = namesProblem(syntax, terms, names);
+        if (result.fault != NameFault::None)
             return result;
     }
     const std::string expression =

@@ -5,6 +5,7 @@
 #include "minimize/MinimizedCover.h"
 
 #include <string>
+#include <vector>
 
 // Writes a minimized cover in another tool's notation, with the names given
 // (not necessarily those the cover was minimized with). A name the target
@@ -18,12 +19,31 @@ public:
     // variable of the function has that name.
     static constexpr const char *outputName = "f";
 
+    // Why a name cannot be written in the target.
+    enum class NameFault
+    {
+        None,
+        NoName,
+        BadFirstCharacter,
+        BadCharacter,
+        ReservedWord,
+        SameName,
+        SameNameIgnoringCase,
+    };
+
     struct Result
     {
         bool ok = false;
         std::string text;  // the formatted expression when ok
         std::string error; // why not, when not ok
+        NameFault fault = NameFault::None;
+        // The values of the fault's sentence: the quoted name, the target's
+        // name, the other quoted name (for the faults of two names).
+        std::vector<std::string> values;
     };
+
+    // The English sentence of a fault with its numbered places.
+    static std::string englishPattern(NameFault fault);
 
     static Result format(const MinimizedCover &cover, const VariableNames &names,
                          OutputFormat format);

@@ -2,6 +2,7 @@
 #include "format/ResultCopier.h"
 
 #include "format/ExpressionFormatter.h"
+#include "messages/PhraseTemplate.h"
 #include "minimize/Minimization.h"
 
 #include <QClipboard>
@@ -18,10 +19,42 @@ QString ResultCopier::formatted(OutputFormat format, QString &error) const
     }
     const ExpressionFormatter::Result result = ExpressionFormatter::format(*cover, names, format);
     if (!result.ok) {
-        error = QString::fromStdString(result.error);
+        error = refusal(result);
         return QString();
     }
     return QString::fromStdString(result.text);
+}
+
+QString ResultCopier::refusal(const ExpressionFormatter::Result &result)
+{
+    using Fault = ExpressionFormatter::NameFault;
+    QString pattern;
+    switch (result.fault) {
+    case Fault::NoName:
+        pattern = tr("A variable has no name, which %2 needs.");
+        break;
+    case Fault::BadFirstCharacter:
+        pattern = tr("%1 is not a valid name in %2: a name there must start with a letter (A-Z, "
+                     "a-z). Rename the variable with \"Variables\".");
+        break;
+    case Fault::BadCharacter:
+        pattern = tr("%1 is not a valid name in %2: only the letters A-Z, a-z and digits may be "
+                     "used there.");
+        break;
+    case Fault::ReservedWord:
+        pattern = tr("%1 is a reserved word in %2 and cannot name a variable. Rename the variable "
+                     "with \"Variables\".");
+        break;
+    case Fault::SameName:
+        pattern = tr("%1 and %3 are the same name in %2.");
+        break;
+    case Fault::SameNameIgnoringCase:
+        pattern = tr("%1 and %3 are the same name in %2, which ignores case.");
+        break;
+    case Fault::None:
+        return QString::fromStdString(result.error);
+    }
+    return QString::fromStdString(PhraseTemplate::filled(pattern.toStdString(), result.values));
 }
 
 void ResultCopier::copyAs(OutputFormat format)

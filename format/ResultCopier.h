@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "format/ExpressionFormatter.h"
 #include "format/OutputFormat.h"
 #include "minimize/MinimizedCover.h"
 
@@ -22,6 +23,8 @@ public:
     // The text copyAs() would put on the clipboard, or an empty string with
     // `error` set.
     QString formatted(OutputFormat format, QString &error) const;
+    // A formatter's refusal in the program's language.
+    static QString refusal(const ExpressionFormatter::Result &result);
 
 signals:
     void copied(const QString &text);

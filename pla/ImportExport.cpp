@@ -2,6 +2,7 @@
 #include "pla/ImportExport.h"
 
 #include "files/AtomicFile.h"
+#include "messages/PhraseTemplate.h"
 #include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
@@ -122,17 +123,75 @@ bool ImportExport::importFrom(const QString &fileName)
                              tr("%1 was not imported.\nLine %2: %3")
                                  .arg(shownName)
                                  .arg(result.error.line)
-                                 .arg(QString::fromStdString(result.error.message)));
+                                 .arg(describe(result.error)));
         return false;
     }
     announce(*result.function);
     emit fileUsed(fileName);
-    const std::string labelsNote = PlaReader::replacedLabelsNote(*result.function);
-    if (!labelsNote.empty())
-        QMessageBox::information(
-            this, importTitle(),
-            tr("%1 was imported.\n%2").arg(shownName, QString::fromStdString(labelsNote)));
+    const QString note = labelsNote(*result.function);
+    if (!note.isEmpty())
+        QMessageBox::information(this, importTitle(),
+                                 tr("%1 was imported.\n%2").arg(shownName, note));
     return true;
+}
+
+QString ImportExport::describe(const PlaError &error)
+{
+    QString pattern;
+    switch (error.fault) {
+    case PlaFault::UnsupportedKind:
+        pattern = tr("%1: multi-valued and state-machine files are not supported; only binary "
+                     "inputs with one or more outputs can be imported.");
+        break;
+    case PlaFault::CountOutOfRange:
+        pattern = tr(".i gives %1, but the number of variables must be 2 to 6.");
+        break;
+    case PlaFault::CountMissing:
+        pattern = tr(".i must be followed by the number of variables (2 to 6).");
+        break;
+    case PlaFault::CountDisagreesWithLabels:
+        pattern = tr(".i gives %1 variables, but .ilb named %2.");
+        break;
+    case PlaFault::OutputsMissing:
+        pattern = tr(".o must be followed by the number of outputs.");
+        break;
+    case PlaFault::TypeAfterProducts:
+        pattern = tr(".type must come before the first product line.");
+        break;
+    case PlaFault::TypeUnsupported:
+        pattern = tr(".type %1 is not supported; the type must be f, fd, fr or fdr.");
+        break;
+    case PlaFault::TooManyLabels:
+        pattern = tr(".ilb names more than the %1 variables.");
+        break;
+    case PlaFault::TooFewLabels:
+        pattern = tr(".ilb names %1 of the %2 variables.");
+        break;
+    case PlaFault::NoOutputPart:
+        pattern = tr("The product line %1 has no output part.");
+        break;
+    case PlaFault::BadInputPart:
+        pattern = tr("The input part %1 must be %2 characters of 0, 1 and -.");
+        break;
+    case PlaFault::None:
+        return QString::fromStdString(error.message);
+    }
+    return QString::fromStdString(PhraseTemplate::filled(pattern.toStdString(), error.values));
+}
+
+QString ImportExport::labelsNote(const PlaFunction &function)
+{
+    const PlaLabelsNote note = PlaReader::replacedLabels(function);
+    if (note.count == 0)
+        return QString();
+    const QString pattern =
+        note.count == 1
+            ? tr("The label %1 is not a valid variable name (1 to 3 letters or digits, all "
+                 "different), so the variables have the default names %2.")
+            : tr("The labels %1 are not valid variable names (1 to 3 letters or digits, all "
+                 "different), so the variables have the default names %2.");
+    return QString::fromStdString(
+        PhraseTemplate::filled(pattern.toStdString(), {note.labels, note.names}));
 }
 
 // Asks which output of a file of several to import: -1 when the user cancels.

@@ -9,6 +9,7 @@
 
 #include <string>
 
+struct PlaError;
 struct PlaFunction;
 
 // Saves the function the tables show as a PLA file and loads such files. It
@@ -28,6 +29,11 @@ public:
     // text is written, so a failed write leaves an earlier file as it was.
     bool importFrom(const QString &fileName);
     bool exportTo(const QString &fileName);
+
+    // A reader's fault and the note on replaced labels in the window's
+    // language; in English the same sentences tavolin-cli prints.
+    static QString describe(const PlaError &error);
+    static QString labelsNote(const PlaFunction &function);
 
     // The folder the file dialogs open in (the home folder until set).
     void setStartFolder(const QString &folder);

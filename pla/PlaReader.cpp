@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pla/PlaReader.h"
 
+#include "messages/PhraseTemplate.h"
 #include "messages/SafeText.h"
 
 #include <istream>
@@ -155,9 +156,7 @@ private:
         if (first == ".type")
             return typeLine(words);
         if (first == ".mv" || first == ".kiss" || first.compare(0, 9, ".symbolic") == 0)
-            return fail(SafeText::shown(first) +
-                        ": multi-valued and state-machine files are not supported; "
-                        "only binary inputs with one or more outputs can be imported.");
+            return fail(PlaFault::UnsupportedKind, {SafeText::shown(first)});
         if (first == ".e" || first == ".end")
             finished = true;
         // Any other directive (.p, .phase, ...) tells nothing about the values.
@@ -168,14 +167,12 @@ private:
     {
         const int value = words.size() > 1 ? numberOf(words[1]) : -1;
         if (value < minCount || value > maxCount) {
-            return fail(words.size() > 1
-                            ? ".i gives " + quoted(words[1]) +
-                                  ", but the number of variables must be 2 to 6."
-                            : ".i must be followed by the number of variables (2 to 6).");
+            return words.size() > 1 ? fail(PlaFault::CountOutOfRange, {quoted(words[1])})
+                                    : fail(PlaFault::CountMissing, {});
         }
         if (!function.names.empty() && static_cast<int>(function.names.size()) != value)
-            return fail(".i gives " + std::to_string(value) + " variables, but .ilb named " +
-                        std::to_string(function.names.size()) + ".");
+            return fail(PlaFault::CountDisagreesWithLabels,
+                        {std::to_string(value), std::to_string(function.names.size())});
         count = value;
         function.countGiven = true;
         clearValues();
@@ -186,7 +183,7 @@ private:
     {
         const int value = words.size() > 1 ? numberOf(words[1]) : -1;
         if (value < 1)
-            return fail(".o must be followed by the number of outputs.");
+            return fail(PlaFault::OutputsMissing, {});
         declaredOutputs = value;
         return true;
     }
@@ -194,12 +191,10 @@ private:
     bool typeLine(const std::vector<std::string> &words)
     {
         if (productLineSeen)
-            return fail(".type must come before the first product line.");
+            return fail(PlaFault::TypeAfterProducts, {});
         const std::string type = words.size() > 1 ? words[1] : std::string();
         if (type != "f" && type != "fd" && type != "fr" && type != "fdr")
-            return fail(".type " + quoted(type) +
-                        " is not supported; the type must be f, fd, fr "
-                        "or fdr.");
+            return fail(PlaFault::TypeUnsupported, {quoted(type)});
         offSetGiven = type.back() == 'r';
         return true;
     }
@@ -213,15 +208,15 @@ private:
             --namesMissing;
         }
         if (next < words.size())
-            return fail(".ilb names more than the " + std::to_string(count) + " variables.");
+            return fail(PlaFault::TooManyLabels, {std::to_string(count)});
         return true;
     }
 
     bool namesIncomplete()
     {
-        errorLine = namesLine;
-        errorMessage = ".ilb names " + std::to_string(function.names.size()) + " of the " +
-                       std::to_string(count) + " variables.";
+        fail(PlaFault::TooFewLabels,
+             {std::to_string(function.names.size()), std::to_string(count)});
+        error.line = namesLine;
         return false;
     }
 
@@ -247,7 +242,7 @@ private:
         if (firstWord.size() > width || (characters.size() <= width && firstWord.size() != width))
             return inputPartFault(firstWord);
         if (characters.size() == width)
-            return fail("The product line " + quoted(firstWord) + " has no output part.");
+            return fail(PlaFault::NoOutputPart, {quoted(firstWord)});
 
         unsigned care = 0;
         unsigned ones = 0;
@@ -282,8 +277,7 @@ private:
 
     bool inputPartFault(const std::string &input)
     {
-        return fail("The input part " + quoted(input) + " must be " + std::to_string(count) +
-                    " characters of 0, 1 and -.");
+        return fail(PlaFault::BadInputPart, {quoted(input), std::to_string(count)});
     }
 
     void clearValues() { marks.assign(std::size_t{1} << count, Unnamed); }
@@ -333,17 +327,19 @@ private:
             names[j] = defaultName(static_cast<int>(j));
     }
 
-    bool fail(const std::string &message)
+    bool fail(PlaFault fault, std::vector<std::string> values)
     {
-        errorLine = lineNumber;
-        errorMessage = message;
+        error.line = lineNumber;
+        error.fault = fault;
+        error.message = PhraseTemplate::filled(PlaReader::englishPattern(fault), values);
+        error.values = std::move(values);
         return false;
     }
 
     PlaReadResult failure() const
     {
         PlaReadResult result;
-        result.error = PlaError{errorLine, errorMessage};
+        result.error = error;
         return result;
     }
 
@@ -359,8 +355,7 @@ private:
     int namesMissing = 0;
     int namesLine = 0;
     bool finished = false;
-    int errorLine = 1;
-    std::string errorMessage;
+    PlaError error;
 };
 
 } // namespace
@@ -384,18 +379,54 @@ bool PlaReader::isVariableName(const std::string &name)
     return valid;
 }
 
+std::string PlaReader::englishPattern(PlaFault fault)
+{
+    switch (fault) {
+    case PlaFault::UnsupportedKind:
+        return "%1: multi-valued and state-machine files are not supported; only binary inputs "
+               "with one or more outputs can be imported.";
+    case PlaFault::CountOutOfRange:
+        return ".i gives %1, but the number of variables must be 2 to 6.";
+    case PlaFault::CountMissing:
+        return ".i must be followed by the number of variables (2 to 6).";
+    case PlaFault::CountDisagreesWithLabels:
+        return ".i gives %1 variables, but .ilb named %2.";
+    case PlaFault::OutputsMissing:
+        return ".o must be followed by the number of outputs.";
+    case PlaFault::TypeAfterProducts:
+        return ".type must come before the first product line.";
+    case PlaFault::TypeUnsupported:
+        return ".type %1 is not supported; the type must be f, fd, fr or fdr.";
+    case PlaFault::TooManyLabels:
+        return ".ilb names more than the %1 variables.";
+    case PlaFault::TooFewLabels:
+        return ".ilb names %1 of the %2 variables.";
+    case PlaFault::NoOutputPart:
+        return "The product line %1 has no output part.";
+    case PlaFault::BadInputPart:
+        return "The input part %1 must be %2 characters of 0, 1 and -.";
+    case PlaFault::None:
+        break;
+    }
+    return std::string();
+}
+
+PlaLabelsNote PlaReader::replacedLabels(const PlaFunction &function)
+{
+    PlaLabelsNote note;
+    for (const std::string &label : function.replacedLabels)
+        note.labels += (note.labels.empty() ? "" : ", ") + quoted(label);
+    for (const std::string &name : function.names)
+        note.names += (note.names.empty() ? "" : ", ") + name;
+    note.count = function.replacedLabels.size();
+    return note;
+}
+
 std::string PlaReader::replacedLabelsNote(const PlaFunction &function)
 {
-    const std::vector<std::string> &labels = function.replacedLabels;
-    if (labels.empty())
+    const PlaLabelsNote note = replacedLabels(function);
+    if (note.count == 0)
         return std::string();
-    std::string note = labels.size() == 1 ? "The label " : "The labels ";
-    for (std::size_t j = 0; j < labels.size(); ++j)
-        note += (j == 0 ? "" : ", ") + quoted(labels[j]);
-    note += labels.size() == 1 ? " is not a valid variable name" : " are not valid variable names";
-    note += " (1 to 3 letters or digits, all different), so the variables have the default "
-            "names ";
-    for (std::size_t j = 0; j < function.names.size(); ++j)
-        note += (j == 0 ? "" : ", ") + function.names[j];
-    return note + ".";
+    return PhraseTemplate::filled(note.count == 1 ? englishOneLabelNote : englishLabelsNote,
+                                  {note.labels, note.names});
 }

@@ -6,12 +6,42 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
-// What went wrong in a PLA file: the 1-based line and a sentence for the user.
+// The faults a PLA file can have; each has a sentence with numbered places.
+enum class PlaFault
+{
+    None,
+    UnsupportedKind,          // %1 the directive
+    CountOutOfRange,          // %1 the quoted word after ".i"
+    CountMissing,             //
+    CountDisagreesWithLabels, // %1 the count, %2 the labels named
+    OutputsMissing,           //
+    TypeAfterProducts,        //
+    TypeUnsupported,          // %1 the quoted type
+    TooManyLabels,            // %1 the count
+    TooFewLabels,             // %1 the labels named, %2 the count
+    NoOutputPart,             // %1 the quoted product line
+    BadInputPart,             // %1 the quoted input part, %2 the count
+};
+
+// What went wrong in a PLA file: the 1-based line, the fault with the values
+// of its places (already made safe to show), and the English sentence.
 struct PlaError
 {
     int line = 1;
+    PlaFault fault = PlaFault::None;
+    std::vector<std::string> values;
     std::string message;
+};
+
+// The ".ilb" labels that could not serve as names: the quoted labels and the
+// default names taken instead, each as a list separated by ", ".
+struct PlaLabelsNote
+{
+    std::size_t count = 0;
+    std::string labels;
+    std::string names;
 };
 
 struct PlaReadResult
@@ -52,6 +82,16 @@ public:
     // A sentence saying which ".ilb" labels were replaced by which default
     // names; empty when the file's labels serve as they are.
     static std::string replacedLabelsNote(const PlaFunction &function);
+    static PlaLabelsNote replacedLabels(const PlaFunction &function);
+
+    // The English sentence of a fault, with its numbered places.
+    static std::string englishPattern(PlaFault fault);
+    static constexpr const char *englishOneLabelNote =
+        "The label %1 is not a valid variable name (1 to 3 letters or digits, all different), "
+        "so the variables have the default names %2.";
+    static constexpr const char *englishLabelsNote =
+        "The labels %1 are not valid variable names (1 to 3 letters or digits, all different), "
+        "so the variables have the default names %2.";
 
     // 1 to 3 letters or digits: the names the names dialog accepts.
     static bool isVariableName(const std::string &name);

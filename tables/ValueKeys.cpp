@@ -54,6 +54,14 @@ QString advanced(const QString &value)
     return value;
 }
 
+QString pasteRefusal(const ValueColumn::Parsed &parsed)
+{
+    return QCoreApplication::translate(
+               "ValueKeys",
+               "Line %1 holds \"%2\"; each value must be 0, 1 or X (x and - mean X as well).")
+        .arg(QString::number(parsed.errorLine), QString::fromStdString(parsed.errorText));
+}
+
 void refusePaste(QWidget *parent, const QString &reason)
 {
     QMessageBox::warning(

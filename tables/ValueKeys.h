@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "edit/ValueColumn.h"
+
 #include <QString>
 
 class QKeyEvent;
@@ -23,6 +25,9 @@ bool isViewShortcut(const QKeyEvent &event);
 
 // The click cycle 0 -> 1 -> X -> 0.
 QString advanced(const QString &value);
+
+// Why a pasted column was refused, in the program's language.
+QString pasteRefusal(const ValueColumn::Parsed &parsed);
 
 // Shows why a paste was refused.
 void refusePaste(QWidget *parent, const QString &reason);

@@ -295,7 +295,7 @@ void truthTable::pasteValues()
     const ValueColumn::Parsed pasted =
         ValueColumn::parse(QApplication::clipboard()->text().toStdString());
     if (!pasted.error.empty()) {
-        ValueKeys::refusePaste(this, QString::fromStdString(pasted.error));
+        ValueKeys::refusePaste(this, ValueKeys::pasteRefusal(pasted));
         return;
     }
     const QString values = QString::fromStdString(pasted.values);

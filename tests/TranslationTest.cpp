@@ -3,8 +3,12 @@
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
 #include "app/Translations.h"
+#include "explain/StepsWindow.h"
+#include "pla/ImportExport.h"
+#include "tables/truthTable.h"
 
 #include "ModalBoxAnswerer.h"
+#include "UserInput.h"
 #include "WidgetLookup.h"
 
 #include <QAbstractButton>
@@ -19,7 +23,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -113,6 +120,9 @@ private slots:
     void errorBoxIsGerman();
     void qtStandardButtonsAreGerman();
     void helpWindowIsGerman();
+    void coreMessagesAreGerman_data();
+    void coreMessagesAreGerman();
+    void stepsWindowIsGerman();
     void germanHelpKeepsTheFormulas_data();
     void germanHelpKeepsTheFormulas();
 };
@@ -311,6 +321,124 @@ void TranslationTest::helpWindowIsGerman()
     QVERIFY2(!text.contains(QStringLiteral("Karnaugh map")), qPrintable(text.left(300)));
     QCOMPARE(HelpFiles::locateLocalized(QStringLiteral("KMapHelp.txt")),
              HelpFiles::locate(QStringLiteral("de/KMapHelp.txt")));
+}
+
+// A detail from a core stands in the German frame as a German sentence with
+// the values from the input in its places.
+void TranslationTest::coreMessagesAreGerman_data()
+{
+    QTest::addColumn<QString>("equation");
+    QTest::addColumn<QString>("plaText");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("operand missing in the equation")
+        << "A+" << QString()
+        << "Beim Lesen und Auswerten des Ausdrucks ist ein Fehler aufgetreten:\n\nDer "
+           "zweistellige Operator '+' ab Zeichenposition 2 erwartet zwei Operanden; der rechte "
+           "Operand fehlt";
+    QTest::newRow("undefined variable in the equation")
+        << "A&Q" << QString()
+        << "Beim Lesen und Auswerten des Ausdrucks ist ein Fehler aufgetreten:\n\nDer "
+           "Variablenname 'Q' ab Zeichenposition 3 ist nicht definiert. Ist er falsch "
+           "geschrieben, oder wurden die eigenen Variablennamen noch nicht gesetzt?";
+    QTest::newRow("PLA input part") << QString() << ".i 3\n.o 1\n1-1 1\n10 1\n"
+                                    << "faulty.pla wurde nicht importiert.\nZeile 4: Der "
+                                       "Eingangsteil \"10\" muss aus 3 Zeichen 0, 1 oder - "
+                                       "bestehen.";
+    QTest::newRow("PLA labels") << QString() << ".i 2\n.ilb a b c\n"
+                                << "faulty.pla wurde nicht importiert.\nZeile 2: .ilb nennt "
+                                   "mehr als die 2 Variablen.";
+}
+
+void TranslationTest::coreMessagesAreGerman()
+{
+    QFETCH(QString, equation);
+    QFETCH(QString, plaText);
+    QFETCH(QString, expected);
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    if (!equation.isEmpty()) {
+        WidgetLookup::named<QLineEdit>(window, "equationManager")->setText(equation);
+        WidgetLookup::named<QPushButton>(window, "fillTableButton")->click();
+    } else {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("faulty.pla")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(plaText.toUtf8());
+        file.close();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        const bool imported = WidgetLookup::named<ImportExport>(window, "importExport")
+                                  ->importFrom(QStringLiteral("faulty.pla"));
+        QDir::setCurrent(previous);
+        QVERIFY(!imported);
+    }
+    QCOMPARE(answerer.answeredTimes(), 1);
+    QCOMPARE(answerer.text(), expected);
+}
+
+// The steps window's pages: headings, table captions and sentences German,
+// the numbers and terms as the minimizer gave them.
+void TranslationTest::stepsWindowIsGerman()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The majority of B, C and D where A is 0: three essential primes.
+    auto *table = WidgetLookup::named<truthTable>(window, "truthTableWidget");
+    for (int m : {3, 5, 6, 7})
+        UserInput::clickCell(table, m, table->columnCount() - 1);
+    QTest::mouseClick(WidgetLookup::named<QPushButton>(window, "minimizeButton"), Qt::LeftButton);
+
+    auto *steps = WidgetLookup::named<StepsWindow>(window, "stepsWindow");
+    QSignalSpy refreshed(steps, &StepsWindow::refreshed);
+    WidgetLookup::named<QAction>(window, "showStepsAction")->trigger();
+    while (refreshed.isEmpty() || !refreshed.last().at(0).toBool())
+        QVERIFY(refreshed.wait(60000));
+
+    QVERIFY2(steps->windowTitle().startsWith(QStringLiteral("Schritte: A'&")),
+             qPrintable(steps->windowTitle()));
+    auto *tabs = steps->findChild<QTabWidget *>(QStringLiteral("stepsTabs"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Überdeckungstabelle"));
+
+    tabs->setCurrentIndex(1);
+    auto *primes = steps->findChild<QTableWidget *>(QStringLiteral("primesTable"));
+    QVERIFY(primes);
+    QStringList header;
+    for (int c = 0; c < primes->columnCount(); ++c)
+        header << primes->horizontalHeaderItem(c)->text();
+    QCOMPARE(header, (QStringList{"Primimplikant", "Würfel", "Term", "Literale", "Überdeckt",
+                                  "Wesentlich"}));
+    QCOMPARE(primes->item(0, 5)->text(), QStringLiteral("ja"));
+
+    tabs->setCurrentIndex(2);
+    QStringList sentences;
+    for (const QLabel *label : tabs->widget(2)->findChildren<QLabel *>())
+        sentences << label->text();
+    const QRegularExpression essential(
+        QStringLiteral("^P\\d \\(A'&.*\\) ist ein Kernprimimplikant: Er ist der einzige "
+                       "Primimplikant, der Minterm [3567] überdeckt\\.$"));
+    QCOMPARE(sentences.filter(essential).size(), 3);
+
+    tabs->setCurrentIndex(3);
+    auto *choices = steps->findChild<QTableWidget *>(QStringLiteral("choicesTable"));
+    QVERIFY(choices);
+    QCOMPARE(choices->horizontalHeaderItem(3)->text(), QStringLiteral("Grund"));
+    QVERIFY2(choices->item(0, 3)->text().startsWith(
+                 QStringLiteral("Kernprimimplikant: der einzige, der Minterm ")),
+             qPrintable(choices->item(0, 3)->text()));
+
+    tabs->setCurrentIndex(4);
+    sentences.clear();
+    for (const QLabel *label : tabs->widget(4)->findChildren<QLabel *>())
+        sentences << label->text();
+    QVERIFY2(sentences.contains(QStringLiteral("Es gibt genau eine Minimallösung.")),
+             qPrintable(sentences.join(QLatin1Char('|'))));
 }
 
 // The English texts' examples are checked against the minimizer; a German

@@ -85,6 +85,62 @@
         <source>Equation Syntax Error</source>
         <translation>Syntaxfehler in der Gleichung</translation>
     </message>
+    <message>
+        <source>Invalid symbol &apos;%1&apos; found starting at character position %2. Valid symbols are: lower-case letters [a-z], upper-case letters [A-Z], numbers [0-9], [(] (left parenthesis), [)] (right parenthesis), [+] (plus; logical or), [&amp;] (ampersand; logical and), [^] (caret; logical xor), and [&apos;] (apostrophe; logical not).</source>
+        <translation>Ungültiges Zeichen &apos;%1&apos; ab Zeichenposition %2. Gültige Zeichen sind: Kleinbuchstaben [a-z], Großbuchstaben [A-Z], Ziffern [0-9], [(] (öffnende Klammer), [)] (schließende Klammer), [+] (Plus; logisches ODER), [&amp;] (Und-Zeichen; logisches UND), [^] (Zirkumflex; logisches XOR) und [&apos;] (Apostroph; logisches NICHT).</translation>
+    </message>
+    <message>
+        <source>Unexpected operand &apos;%1&apos; found starting at character position %2. Did you forget its operator?</source>
+        <translation>Unerwarteter Operand &apos;%1&apos; ab Zeichenposition %2. Fehlt davor ein Operator?</translation>
+    </message>
+    <message>
+        <source>Unmatched left-parenthesis found in boolean expression starting at character position %2. Parentheses come in pairs of left-right and must contain an operand between them.</source>
+        <translation>Öffnende Klammer ohne schließendes Gegenstück im booleschen Ausdruck ab Zeichenposition %2. Klammern stehen paarweise (öffnend und schließend) und müssen einen Operanden einschließen.</translation>
+    </message>
+    <message>
+        <source>Unmatched right-parenthesis found in boolean expression starting at character position %2. Parentheses come in pairs of left-right and must contain an operand between them.</source>
+        <translation>Schließende Klammer ohne öffnendes Gegenstück im booleschen Ausdruck ab Zeichenposition %2. Klammern stehen paarweise (öffnend und schließend) und müssen einen Operanden einschließen.</translation>
+    </message>
+    <message>
+        <source>Binary infix operator &apos;%1&apos; starting at character position %2 expects two operands; The left-hand-side (LHS) operand is missing</source>
+        <translation>Der zweistellige Operator &apos;%1&apos; ab Zeichenposition %2 erwartet zwei Operanden; der linke Operand fehlt</translation>
+    </message>
+    <message>
+        <source>Binary infix operator &apos;%1&apos; starting at character position %2 expects two operands; The right-hand-side (RHS) operand is missing</source>
+        <translation>Der zweistellige Operator &apos;%1&apos; ab Zeichenposition %2 erwartet zwei Operanden; der rechte Operand fehlt</translation>
+    </message>
+    <message>
+        <source>Unary suffix operator &apos;%1&apos; starting at character position %2 expects one operand; The left-hand-side (LHS) operand is missing</source>
+        <translation>Der nachgestellte einstellige Operator &apos;%1&apos; ab Zeichenposition %2 erwartet einen Operanden; der linke Operand fehlt</translation>
+    </message>
+    <message>
+        <source>Unary prefix operator &apos;%1&apos; starting at character position %2 expects one operand; The right-hand-side (RHS) operand is missing</source>
+        <translation>Der vorangestellte einstellige Operator &apos;%1&apos; ab Zeichenposition %2 erwartet einen Operanden; der rechte Operand fehlt</translation>
+    </message>
+    <message>
+        <source>The left-hand-side (LHS) operand is missing</source>
+        <translation>Der linke Operand fehlt</translation>
+    </message>
+    <message>
+        <source>The right-hand-side (RHS) operand is missing</source>
+        <translation>Der rechte Operand fehlt</translation>
+    </message>
+    <message>
+        <source>Undefined token &apos;%1&apos; found starting at character position %2. Suitable action unknown.</source>
+        <translation>Unbekanntes Symbol &apos;%1&apos; ab Zeichenposition %2. Es ist keine passende Behandlung bekannt.</translation>
+    </message>
+    <message>
+        <source>The variable name &apos;%1&apos; starting at character position %2 is undefined. Did you make a spelling mistake or forget to set your custom variable names?</source>
+        <translation>Der Variablenname &apos;%1&apos; ab Zeichenposition %2 ist nicht definiert. Ist er falsch geschrieben, oder wurden die eigenen Variablennamen noch nicht gesetzt?</translation>
+    </message>
+    <message>
+        <source>Undefined operator &apos;%1&apos; found starting at character position %2. Suitable action unknown.</source>
+        <translation>Unbekannter Operator &apos;%1&apos; ab Zeichenposition %2. Es ist keine passende Behandlung bekannt.</translation>
+    </message>
+    <message>
+        <source>Undefined exception.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
 </context>
 <context>
     <name>HelpMenu</name>
@@ -170,6 +226,58 @@ Zeile %2: %3</translation>
     <message>
         <source>Could not write %1: %2.</source>
         <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1: multi-valued and state-machine files are not supported; only binary inputs with one or more outputs can be imported.</source>
+        <translation>%1: Mehrwertige Dateien und Zustandsautomaten werden nicht unterstützt; importiert werden können nur binäre Eingänge mit einem oder mehreren Ausgängen.</translation>
+    </message>
+    <message>
+        <source>.i gives %1, but the number of variables must be 2 to 6.</source>
+        <translation>.i gibt %1 an, die Anzahl der Variablen muss aber 2 bis 6 sein.</translation>
+    </message>
+    <message>
+        <source>.i must be followed by the number of variables (2 to 6).</source>
+        <translation>Auf .i muss die Anzahl der Variablen (2 bis 6) folgen.</translation>
+    </message>
+    <message>
+        <source>.i gives %1 variables, but .ilb named %2.</source>
+        <translation>.i gibt %1 Variablen an, .ilb hat aber %2 benannt.</translation>
+    </message>
+    <message>
+        <source>.o must be followed by the number of outputs.</source>
+        <translation>Auf .o muss die Anzahl der Ausgänge folgen.</translation>
+    </message>
+    <message>
+        <source>.type must come before the first product line.</source>
+        <translation>.type muss vor der ersten Produktzeile stehen.</translation>
+    </message>
+    <message>
+        <source>.type %1 is not supported; the type must be f, fd, fr or fdr.</source>
+        <translation>.type %1 wird nicht unterstützt; der Typ muss f, fd, fr oder fdr sein.</translation>
+    </message>
+    <message>
+        <source>.ilb names more than the %1 variables.</source>
+        <translation>.ilb nennt mehr als die %1 Variablen.</translation>
+    </message>
+    <message>
+        <source>.ilb names %1 of the %2 variables.</source>
+        <translation>.ilb nennt nur %1 der %2 Variablen.</translation>
+    </message>
+    <message>
+        <source>The product line %1 has no output part.</source>
+        <translation>Die Produktzeile %1 hat keinen Ausgangsteil.</translation>
+    </message>
+    <message>
+        <source>The input part %1 must be %2 characters of 0, 1 and -.</source>
+        <translation>Der Eingangsteil %1 muss aus %2 Zeichen 0, 1 oder - bestehen.</translation>
+    </message>
+    <message>
+        <source>The label %1 is not a valid variable name (1 to 3 letters or digits, all different), so the variables have the default names %2.</source>
+        <translation>Die Bezeichnung %1 ist kein gültiger Variablenname (1 bis 3 Buchstaben oder Ziffern, alle verschieden), daher tragen die Variablen die Standardnamen %2.</translation>
+    </message>
+    <message>
+        <source>The labels %1 are not valid variable names (1 to 3 letters or digits, all different), so the variables have the default names %2.</source>
+        <translation>Die Bezeichnungen %1 sind keine gültigen Variablennamen (1 bis 3 Buchstaben oder Ziffern, alle verschieden), daher tragen die Variablen die Standardnamen %2.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +584,30 @@ Zeile %2: %3</translation>
         <source>There is no minimized function to copy yet: press &quot;Minimize!&quot; first.</source>
         <translation>Es gibt noch keine minimierte Funktion zum Kopieren: Bitte zuerst „Minimieren!“ drücken.</translation>
     </message>
+    <message>
+        <source>A variable has no name, which %2 needs.</source>
+        <translation>Eine Variable hat keinen Namen, den %2 aber braucht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid name in %2: a name there must start with a letter (A-Z, a-z). Rename the variable with &quot;Variables&quot;.</source>
+        <translation>%1 ist in %2 kein gültiger Name: Ein Name muss dort mit einem Buchstaben (A-Z, a-z) beginnen. Benennen Sie die Variable mit „Variablen“ um.</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid name in %2: only the letters A-Z, a-z and digits may be used there.</source>
+        <translation>%1 ist in %2 kein gültiger Name: Dort sind nur die Buchstaben A-Z, a-z und Ziffern erlaubt.</translation>
+    </message>
+    <message>
+        <source>%1 is a reserved word in %2 and cannot name a variable. Rename the variable with &quot;Variables&quot;.</source>
+        <translation>%1 ist in %2 ein reserviertes Wort und kann keine Variable benennen. Benennen Sie die Variable mit „Variablen“ um.</translation>
+    </message>
+    <message>
+        <source>%1 and %3 are the same name in %2.</source>
+        <translation>%1 und %3 sind in %2 derselbe Name.</translation>
+    </message>
+    <message>
+        <source>%1 and %3 are the same name in %2, which ignores case.</source>
+        <translation>%1 und %3 sind in %2 derselbe Name, da dort Groß- und Kleinschreibung nicht unterschieden werden.</translation>
+    </message>
 </context>
 <context>
     <name>StepsWindow</name>
@@ -543,6 +675,227 @@ Zeile %2: %3</translation>
         <source>Could not write %1.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Minimizing a function of %1 variables as a sum of products: %2</source>
+        <translation>Minimierung einer Funktion mit %1 Variablen zur disjunktiven Minimalform: %2</translation>
+    </message>
+    <message>
+        <source>Minimizing a function of %1 variables as a product of sums: %2</source>
+        <translation>Minimierung einer Funktion mit %1 Variablen zur konjunktiven Minimalform: %2</translation>
+    </message>
+    <message>
+        <source>minterm</source>
+        <translation>Minterm</translation>
+    </message>
+    <message>
+        <source>minterms</source>
+        <translation>Minterme</translation>
+    </message>
+    <message>
+        <source>maxterm</source>
+        <translation>Maxterm</translation>
+    </message>
+    <message>
+        <source>maxterms</source>
+        <translation>Maxterme</translation>
+    </message>
+    <message>
+        <source>%1 term</source>
+        <translation>%1 Term</translation>
+    </message>
+    <message>
+        <source>%1 terms</source>
+        <translation>%1 Terme</translation>
+    </message>
+    <message>
+        <source>%1 literal</source>
+        <translation>%1 Literal</translation>
+    </message>
+    <message>
+        <source>%1 literals</source>
+        <translation>%1 Literale</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>number of terms, number of literals</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The cells that are %1 or don&apos;t care start the table, grouped by their number of ones. Each pass merges cubes of neighbouring groups that differ in one variable; merged cubes are checked (✓). Cubes never checked are the prime implicants.</source>
+        <translation>Die Zellen mit dem Wert %1 oder Don&apos;t-Care bilden den Anfang der Tabelle, gruppiert nach der Anzahl ihrer Einsen. Jeder Durchgang fasst Würfel benachbarter Gruppen zusammen, die sich in genau einer Variablen unterscheiden; zusammengefasste Würfel werden abgehakt (✓). Die nie abgehakten Würfel sind die Primimplikanten.</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Durchgang</translation>
+    </message>
+    <message>
+        <source>Ones</source>
+        <translation>Einsen</translation>
+    </message>
+    <message>
+        <source>Cube</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Covers</source>
+        <translation>Überdeckt</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>prime %1</source>
+        <translation>Primimplikant %1</translation>
+    </message>
+    <message>
+        <source>No cell takes part: there is nothing to merge.</source>
+        <translation>Keine Zelle nimmt teil: Es gibt nichts zusammenzufassen.</translation>
+    </message>
+    <message>
+        <source>Prime implicants</source>
+        <translation>Primimplikanten</translation>
+    </message>
+    <message>
+        <source>Prime</source>
+        <translation>Primimplikant</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Term</translation>
+    </message>
+    <message>
+        <source>Literals</source>
+        <translation>Literale</translation>
+    </message>
+    <message>
+        <source>Essential</source>
+        <translation>Wesentlich</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>There are no prime implicants.</source>
+        <translation>Es gibt keine Primimplikanten.</translation>
+    </message>
+    <message>
+        <source>Prime implicant chart</source>
+        <translation>Primimplikantentafel</translation>
+    </message>
+    <message>
+        <source>Rows: the %1 that must be covered (don&apos;t cares need no cover). Columns: the prime implicants; X marks a %2 a prime covers, (X) the only prime on its row, which makes that prime essential. The last row marks the primes &quot;Minimize!&quot; chose.</source>
+        <translation>Zeilen: die %1, die überdeckt werden müssen (Don&apos;t-Cares brauchen keine Überdeckung). Spalten: die Primimplikanten; X markiert einen %2, den ein Primimplikant überdeckt, (X) den einzigen Primimplikanten seiner Zeile, der damit ein Kernprimimplikant (wesentlicher Primimplikant) ist. Die letzte Zeile markiert die Primimplikanten, die „Minimieren!“ gewählt hat.</translation>
+    </message>
+    <message>
+        <source>No %1 needs covering.</source>
+        <translation>Kein %1 muss überdeckt werden.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is essential: it is the only prime covering %3 %4.</source>
+        <translation>%1 (%2) ist ein Kernprimimplikant: Er ist der einzige Primimplikant, der %3 %4 überdeckt.</translation>
+    </message>
+    <message>
+        <source>No prime is essential.</source>
+        <translation>Es gibt keinen Kernprimimplikanten.</translation>
+    </message>
+    <message>
+        <source>Choices of &quot;Minimize!&quot;</source>
+        <translation>Auswahl von „Minimieren!“</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Nothing needs covering, so nothing is chosen.</source>
+        <translation>Nichts muss überdeckt werden, daher wird nichts gewählt.</translation>
+    </message>
+    <message>
+        <source>essential: the only prime covering %1 %2</source>
+        <translation>Kernprimimplikant: der einzige, der %1 %2 überdeckt</translation>
+    </message>
+    <message>
+        <source>covers %1 of the %2 remaining %3, the most</source>
+        <translation>überdeckt %1 der %2 verbleibenden %3, die meisten</translation>
+    </message>
+    <message>
+        <source>covers %1 of the %2 remaining %3, the most; leftmost of %4 tied primes</source>
+        <translation>überdeckt %1 der %2 verbleibenden %3, die meisten; der am weitesten links stehende von %4 gleichwertigen Primimplikanten</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Überdeckung</translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation>Terme</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Ausdruck</translation>
+    </message>
+    <message>
+        <source>Minimize!</source>
+        <translation>Minimieren!</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>The window&apos;s answer is minimal.</source>
+        <translation>Die Antwort des Fensters ist minimal.</translation>
+    </message>
+    <message>
+        <source>A shorter answer exists: %1 (%2 instead of %3).</source>
+        <translation>Es gibt eine kürzere Antwort: %1 (%2 statt %3).</translation>
+    </message>
+    <message>
+        <source>The minimum solutions have not been counted.</source>
+        <translation>Die Minimallösungen wurden nicht gezählt.</translation>
+    </message>
+    <message>
+        <source>There is exactly one minimum solution.</source>
+        <translation>Es gibt genau eine Minimallösung.</translation>
+    </message>
+    <message>
+        <source>There are %1 minimum solutions.</source>
+        <translation>Es gibt %1 Minimallösungen.</translation>
+    </message>
+    <message>
+        <source>There are at least %1 minimum solutions (the count stopped there).</source>
+        <translation>Es gibt mindestens %1 Minimallösungen (die Zählung wurde dort beendet).</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>The first %1 are listed.</source>
+        <translation>Die ersten %1 sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Hazard-free cover</source>
+        <translation>Hazardfreie Überdeckung</translation>
+    </message>
+    <message>
+        <source>The fewest terms, then literals, such that every two adjacent cells that are both %1 lie in one term: changing a single input between them cannot make the output glitch.</source>
+        <translation>Die wenigsten Terme, dann Literale, so dass je zwei benachbarte Zellen, die beide %1 sind, in einem gemeinsamen Term liegen: Wechselt ein einzelner Eingang zwischen ihnen, kann am Ausgang kein Störimpuls entstehen.</translation>
+    </message>
+    <message>
+        <source>The search was stopped before it finished.</source>
+        <translation>Die Suche wurde abgebrochen, bevor sie fertig war.</translation>
+    </message>
 </context>
 <context>
     <name>ValueKeys</name>
@@ -555,6 +908,10 @@ Zeile %2: %3</translation>
 %1</source>
         <translation>Die Werte wurden nicht eingefügt.
 %1</translation>
+    </message>
+    <message>
+        <source>Line %1 holds &quot;%2&quot;; each value must be 0, 1 or X (x and - mean X as well).</source>
+        <translation>Zeile %1 enthält „%2“; jeder Wert muss 0, 1 oder X sein (x und - bedeuten ebenfalls X).</translation>
     </message>
 </context>
 <context>
