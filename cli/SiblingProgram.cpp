@@ -6,6 +6,12 @@
 #include <cstring>
 #include <unistd.h>
 
+#ifndef TAVOLIN_HELPER_FOLDER
+#define TAVOLIN_HELPER_FOLDER "../libexec/tavolin/"
+#endif
+
+const char *const SiblingProgram::helperFolder = TAVOLIN_HELPER_FOLDER;
+
 std::string SiblingProgram::ownFolder(const char *argv0)
 {
     std::string path;
@@ -26,7 +32,11 @@ void SiblingProgram::exec(const std::string &name, char **argv, std::string &err
         error = "cannot find the folder of tavolin-cli to run " + name + ".";
         return;
     }
-    const std::string program = folder + name;
+    std::string program = folder + name;
     execv(program.c_str(), argv);
+    if (errno == ENOENT) {
+        program = folder + helperFolder + name;
+        execv(program.c_str(), argv);
+    }
     error = "cannot run " + program + ": " + std::strerror(errno);
 }

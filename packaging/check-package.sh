@@ -36,7 +36,12 @@ for desktop in "$root"/share/applications/*.desktop; do
     desktop-file-validate "$desktop" || fail "$desktop is not valid"
 done
 
-# tavolin-cli from the unpacked tree, its sibling programs beside it.
+# tavolin-cli from the unpacked tree; its helper programs live off PATH, in
+# the private program folder it finds relative to its own.
+for helper in tavolin-cli-map tavolin-cli-circuit; do
+    [[ -x "$root/libexec/tavolin/$helper" && ! -e "$root/bin/$helper" ]] ||
+        fail "$helper is not in usr/libexec/tavolin alone"
+done
 examples=$root/share/doc/tavolin/examples
 mkdir "$work/run"
 cd "$work/run"
@@ -44,9 +49,11 @@ cd "$work/run"
 [[ $("$root/bin/tavolin-cli" minimize "$examples/majority.pla") == "Q&R+P&R+P&Q" ]] ||
     fail "tavolin-cli minimize gives a wrong answer"
 "$root/bin/tavolin-cli" minimize --json "$examples/cyclic.pla" | grep -q '"text"' ||
-    fail "tavolin-cli --json does not find tavolin-cli-json"
+    fail "tavolin-cli --json fails"
 "$root/bin/tavolin-cli" map "$examples/majority.pla" -o "$work/run/majority.svg"
-grep -q '<svg' "$work/run/majority.svg" || fail "tavolin-cli map does not find tavolin-cli-map"
+grep -q '<svg' "$work/run/majority.svg" || fail "tavolin-cli map does not find tavolin-cli-map in libexec"
+"$root/bin/tavolin-cli" circuit "$examples/majority.pla" -o "$work/run/circuit.svg"
+grep -q '<svg' "$work/run/circuit.svg" || fail "tavolin-cli circuit does not find tavolin-cli-circuit"
 
 # The window, offscreen, still running after one second.
 status=0
