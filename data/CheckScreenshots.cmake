@@ -1,0 +1,25 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# AppStream accepts only web addresses for screenshots, which no test here
+# can fetch. What can be checked is that each address names a picture the
+# repository holds under help/ (made by `make help-images`), as a PNG.
+file(READ ${METAINFO} metainfo)
+string(REGEX MATCHALL "<image>[^<]*</image>" images "${metainfo}")
+list(LENGTH images count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "${METAINFO} lists no screenshot")
+endif()
+foreach(image IN LISTS images)
+  string(REGEX REPLACE "^<image>(.*)</image>$" "\\1" url "${image}")
+  if(NOT url MATCHES "^https://[^/]+/.*/help/([^/]+\\.png)$")
+    message(FATAL_ERROR "not a web address of a help picture: ${url}")
+  endif()
+  string(REPLACE "%26" "&" name "${CMAKE_MATCH_1}")
+  set(picture ${HELP_DIR}/${name})
+  if(NOT EXISTS ${picture})
+    message(FATAL_ERROR "${url} names ${name}, which help/ does not hold")
+  endif()
+  file(READ ${picture} signature LIMIT 8 HEX)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${picture} is not a PNG picture")
+  endif()
+endforeach()
