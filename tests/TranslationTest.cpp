@@ -343,8 +343,8 @@ void TranslationTest::coreMessagesAreGerman_data()
            "geschrieben, oder wurden die eigenen Variablennamen noch nicht gesetzt?";
     QTest::newRow("PLA input part") << QString() << ".i 3\n.o 1\n1-1 1\n10 1\n"
                                     << "faulty.pla wurde nicht importiert.\nZeile 4: Der "
-                                       "Eingangsteil \"10\" muss aus 3 Zeichen 0, 1 oder - "
-                                       "bestehen.";
+                                       "Eingangsteil \"10\" muss 3 Zeichen lang sein, jedes "
+                                       "davon 0, 1 oder -.";
     QTest::newRow("PLA labels") << QString() << ".i 2\n.ilb a b c\n"
                                 << "faulty.pla wurde nicht importiert.\nZeile 2: .ilb nennt "
                                    "mehr als die 2 Variablen.";

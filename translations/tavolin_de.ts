@@ -269,7 +269,7 @@ Zeile %2: %3</translation>
     </message>
     <message>
         <source>The input part %1 must be %2 characters of 0, 1 and -.</source>
-        <translation>Der Eingangsteil %1 muss aus %2 Zeichen 0, 1 oder - bestehen.</translation>
+        <translation>Der Eingangsteil %1 muss %2 Zeichen lang sein, jedes davon 0, 1 oder -.</translation>
     </message>
     <message>
         <source>The label %1 is not a valid variable name (1 to 3 letters or digits, all different), so the variables have the default names %2.</source>
