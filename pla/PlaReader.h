@@ -52,7 +52,4 @@ public:
     // A sentence saying which ".ilb" labels were replaced by which default
     // names; empty when the file's labels serve as they are.
     static std::string replacedLabelsNote(const PlaFunction &function);
-
-    // 1 to 3 letters or digits: the names the names dialog accepts.
-    static bool isVariableName(const std::string &name);
 };

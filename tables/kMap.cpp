@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int sectionSize = 40;
-const std::array<QString, 6> defaultNames{"A", "B", "C", "D", "E", "F"};
 constexpr int shadeStep = 50;
 
 QStringList toStringList(const std::vector<std::string> &labels)
@@ -32,10 +31,18 @@ QStringList toStringList(const std::vector<std::string> &labels)
     return list;
 }
 
+std::array<QString, VariableRules::maxCount> defaultNames()
+{
+    std::array<QString, VariableRules::maxCount> names;
+    for (int p = 0; p < VariableRules::maxCount; ++p)
+        names[p] = QString::fromStdString(VariableRules::defaultName(p));
+    return names;
+}
+
 } // namespace
 
 kMap::kMap(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), varNames(defaultNames)
+    : QTableWidget(rows, columns, parent), varNames(defaultNames())
 {
     setSortingEnabled(false);
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -132,7 +139,7 @@ void kMap::updateCircles(const QVector<QVector<int>> &implicantes)
 void kMap::resetMap()
 {
     numElements = 4;
-    varNames = defaultNames;
+    varNames = defaultNames();
     buildMap();
 }
 

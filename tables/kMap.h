@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "domain/VariableRules.h"
+
 #include <QString>
 #include <QTableWidget>
 #include <QVector>
@@ -62,7 +64,7 @@ private:
     void putCell(int row, int column, const QString &text);
 
     int numElements = 4;
-    std::array<QString, 6> varNames;
+    std::array<QString, VariableRules::maxCount> varNames;
     int anchorRow = -1;
     int anchorColumn = -1;
     bool everyCellMarked = false;

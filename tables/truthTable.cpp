@@ -13,18 +13,20 @@
 
 namespace {
 
-const std::array<QString, 6> defaultNames{"A", "B", "C", "D", "E", "F"};
 constexpr int sectionSize = 30;
 
-bool isVariableCount(int count)
+std::array<QString, VariableRules::maxCount> defaultNames()
 {
-    return count >= 2 && count <= 6;
+    std::array<QString, VariableRules::maxCount> names;
+    for (int p = 0; p < VariableRules::maxCount; ++p)
+        names[p] = QString::fromStdString(VariableRules::defaultName(p));
+    return names;
 }
 
 } // namespace
 
 truthTable::truthTable(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), varNames(defaultNames)
+    : QTableWidget(rows, columns, parent), varNames(defaultNames())
 {
     setSortingEnabled(false);
     for (QTableWidgetItem &item : mintermItems) {
@@ -164,7 +166,7 @@ void truthTable::changeNumberElements(int numElements)
 {
     // The variable-count selector passes through a count of 1 while it is
     // reset; any count the table cannot show leaves it as it is.
-    if (!isVariableCount(numElements))
+    if (!VariableRules::isCount(numElements))
         return;
     this->numElements = numElements;
     rebuild();
@@ -172,7 +174,7 @@ void truthTable::changeNumberElements(int numElements)
 
 void truthTable::resetTable()
 {
-    varNames = defaultNames;
+    varNames = defaultNames();
     numElements = 4;
     rebuild();
 }

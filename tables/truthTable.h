@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "domain/VariableRules.h"
+
 #include <QList>
 #include <QString>
 #include <QTableWidget>
@@ -74,7 +76,7 @@ private:
     bool isMinterm(int row) const { return row >= 0 && row < rowCountForVariables(); }
     static QTableWidgetItem *newCellItem(const QString &text);
 
-    std::array<QString, 6> varNames;
+    std::array<QString, VariableRules::maxCount> varNames;
     QVector<QString> rowValues;
     int numElements = 4;
     std::array<QTableWidgetItem, maxMinterms> mintermItems;
