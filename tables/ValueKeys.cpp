@@ -2,6 +2,7 @@
 #include "tables/ValueKeys.h"
 
 #include "edit/ValueColumn.h"
+#include "tables/ValueKeyTarget.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -52,6 +53,38 @@ QString advanced(const QString &value)
     if (value == QLatin1String("X"))
         return QStringLiteral("0");
     return value;
+}
+
+void handleKey(ValueKeyTarget &view, QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::SelectAll)) {
+        view.markAll();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        view.copyMarked();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        view.pasteValues();
+        return;
+    }
+    const QString value = valueFor(*event);
+    if (!value.isEmpty()) {
+        view.setMarked(value);
+        return;
+    }
+    if (advances(*event)) {
+        view.advanceMarked();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        view.moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
+        return;
+    }
+    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
+                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
+    view.moveCursorBy(event, extend);
 }
 
 void refusePaste(QWidget *parent, const QString &reason)

@@ -5,6 +5,7 @@
 
 class QKeyEvent;
 class QWidget;
+class ValueKeyTarget;
 
 // The keys that edit values in the truth table and the map, shared so both
 // views read a key press the same way.
@@ -23,6 +24,10 @@ bool isViewShortcut(const QKeyEvent &event);
 
 // The click cycle 0 -> 1 -> X -> 0.
 QString advanced(const QString &value);
+
+// Reads a key press on a value view and asks `view` for what the key does:
+// mark all, copy, paste, set or advance the marked values, move the cursor.
+void handleKey(ValueKeyTarget &view, QKeyEvent *event);
 
 // Shows why a paste was refused.
 void refusePaste(QWidget *parent, const QString &reason);

@@ -273,7 +273,7 @@ void kMap::setValue(const MarkedCell &cell, const QString &value)
     emit cellModified(cell.minterm, cell.item);
 }
 
-void kMap::setMarkedCells(const QString &value)
+void kMap::setMarked(const QString &value)
 {
     bool changed = false;
     for (const MarkedCell &cell : markedCells()) {
@@ -286,7 +286,7 @@ void kMap::setMarkedCells(const QString &value)
         emit valuesEdited();
 }
 
-void kMap::advanceMarkedCells()
+void kMap::advanceMarked()
 {
     const QVector<MarkedCell> cells = markedCells();
     for (const MarkedCell &cell : cells)
@@ -295,7 +295,7 @@ void kMap::advanceMarkedCells()
         emit valuesEdited();
 }
 
-void kMap::copyMarkedCells() const
+void kMap::copyMarked() const
 {
     QString text;
     for (const MarkedCell &cell : markedCells())
@@ -362,35 +362,13 @@ bool kMap::event(QEvent *event)
 
 void kMap::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::SelectAll)) {
-        everyCellMarked = true;
-        viewport()->update();
-        return;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        copyMarkedCells();
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        pasteValues();
-        return;
-    }
-    const QString value = ValueKeys::valueFor(*event);
-    if (!value.isEmpty()) {
-        setMarkedCells(value);
-        return;
-    }
-    if (ValueKeys::advances(*event)) {
-        advanceMarkedCells();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
-        return;
-    }
-    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
-                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
-    moveCursorBy(event, extend);
+    ValueKeys::handleKey(*this, event);
+}
+
+void kMap::markAll()
+{
+    everyCellMarked = true;
+    viewport()->update();
 }
 
 void kMap::moveVertically(int step)

@@ -256,7 +256,7 @@ void truthTable::clearMarks()
     everyRowMarked = false;
 }
 
-void truthTable::setMarkedRows(const QString &value)
+void truthTable::setMarked(const QString &value)
 {
     bool changed = false;
     for (const int r : markedRows()) {
@@ -271,7 +271,7 @@ void truthTable::setMarkedRows(const QString &value)
     emit valuesEdited();
 }
 
-void truthTable::advanceMarkedRows()
+void truthTable::advanceMarked()
 {
     const QVector<int> rows = markedRows();
     if (rows.isEmpty())
@@ -282,7 +282,7 @@ void truthTable::advanceMarkedRows()
     emit valuesEdited();
 }
 
-void truthTable::copyMarkedRows() const
+void truthTable::copyMarked() const
 {
     QString text;
     for (const int r : markedRows())
@@ -342,35 +342,13 @@ bool truthTable::event(QEvent *event)
 
 void truthTable::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::SelectAll)) {
-        everyRowMarked = true;
-        viewport()->update();
-        return;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        copyMarkedRows();
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        pasteValues();
-        return;
-    }
-    const QString value = ValueKeys::valueFor(*event);
-    if (!value.isEmpty()) {
-        setMarkedRows(value);
-        return;
-    }
-    if (ValueKeys::advances(*event)) {
-        advanceMarkedRows();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
-        return;
-    }
-    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
-                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
-    moveCursorBy(event, extend);
+    ValueKeys::handleKey(*this, event);
+}
+
+void truthTable::markAll()
+{
+    everyRowMarked = true;
+    viewport()->update();
 }
 
 // Shift stretches the marks from where the cursor was; any other move of
