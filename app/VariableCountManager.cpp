@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/VariableCountManager.h"
 
+#include "domain/VariableRules.h"
+
 namespace {
-constexpr int smallestCount = 2;
-constexpr int largestCount = 6;
+constexpr int smallestCount = VariableRules::minCount;
+constexpr int largestCount = VariableRules::maxCount;
 constexpr int startIndex = 2;
 } // namespace
 
@@ -36,7 +38,7 @@ void VariableCountManager::slotReset()
 
 void VariableCountManager::slotUpdateVariableCount(int variableCount)
 {
-    if (variableCount < smallestCount || variableCount > largestCount)
+    if (!VariableRules::isCount(variableCount))
         return;
     setCurrentIndex(variableCount - smallestCount);
 }

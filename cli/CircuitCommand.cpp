@@ -6,6 +6,7 @@
 #include "circuit/VerilogWriter.h"
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
+#include "domain/VariableRules.h"
 
 #include <cctype>
 #include <fstream>
@@ -15,7 +16,8 @@ bool CircuitCommand::netlistFor(const CliOptions &options, Netlist &netlist, std
     const std::string &file = options.files.front();
     PlaFunction function;
     VariableNames names;
-    const int startCount = options.names.size() >= 2 ? static_cast<int>(options.names.size()) : 4;
+    const int named = static_cast<int>(options.names.size());
+    const int startCount = VariableRules::isCount(named) ? named : 4;
     if (!PlaInput::load(file, startCount, function, error))
         return false;
     if (!SolutionFinder::namesFor(function, options.names, names, error)) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandLine.h"
 
+#include "domain/VariableRules.h"
 #include "messages/SafeText.h"
-#include "pla/PlaReader.h"
 
 #include <CLI/CLI.hpp>
 
@@ -178,9 +178,16 @@ std::string parseFailure(const CLI::ParseError &failure)
     return message + ".";
 }
 
+// The messages and the usage text spell these rules out in words.
+static_assert(VariableRules::minCount == 2 && VariableRules::maxCount == 6,
+              "the messages say \"2 to 6\"");
+static_assert(VariableRules::maxNameLength == 3, "the messages say \"1 to 3 letters or digits\"");
+
+// One digit, since every count fits in one.
 bool parseCount(const std::string &text, int &count)
 {
-    if (text.size() != 1 || text[0] < '2' || text[0] > '6')
+    if (text.size() != 1 || text[0] < '0' || text[0] > '9' ||
+        !VariableRules::isCount(text[0] - '0'))
         return false;
     count = text[0] - '0';
     return true;
@@ -378,7 +385,7 @@ bool checkCombination(CliOptions &options, std::string &error)
             error = "eval needs --vars N or --names A,B,C.";
             return false;
         }
-        if (!options.names.empty() && options.names.size() < 2) {
+        if (!options.names.empty() && options.names.size() < std::size_t{VariableRules::minCount}) {
             error = "eval needs 2 to 6 names.";
             return false;
         }
@@ -487,7 +494,7 @@ bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &
         const std::size_t comma = list.find(',', start);
         const std::string name =
             list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        if (!PlaReader::isVariableName(name)) {
+        if (!VariableRules::isName(name)) {
             error =
                 "--names: the variable name " + quoted(name) + " must be 1 to 3 letters or digits.";
             return false;
@@ -503,7 +510,7 @@ bool CommandLine::parseNames(const std::string &list, std::vector<std::string> &
             break;
         start = comma + 1;
     }
-    if (names.size() > 6) {
+    if (names.size() > std::size_t{VariableRules::maxCount}) {
         error = "--names: at most 6 variables.";
         return false;
     }

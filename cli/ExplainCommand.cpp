@@ -4,13 +4,15 @@
 #include "cli/ExplanationJson.h"
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
+#include "domain/VariableRules.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationRenderer.h"
 
 int ExplainCommand::run(const CliOptions &options, std::string &out, std::string &err)
 {
     const std::string &file = options.files.front();
-    const int startCount = options.names.size() >= 2 ? static_cast<int>(options.names.size()) : 4;
+    const int named = static_cast<int>(options.names.size());
+    const int startCount = VariableRules::isCount(named) ? named : 4;
     PlaFunction function;
     VariableNames names;
     std::string error;

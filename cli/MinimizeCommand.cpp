@@ -2,6 +2,7 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/PlaInput.h"
+#include "domain/VariableRules.h"
 #include "format/ExpressionFormatter.h"
 #include "pla/PlaReader.h"
 
@@ -12,7 +13,7 @@ namespace {
 int countBeforeImport(const CliOptions &options)
 {
     const int named = static_cast<int>(options.names.size());
-    return named >= 2 ? named : 4;
+    return VariableRules::isCount(named) ? named : 4;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "cli/MapRenderer.h"
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
+#include "domain/VariableRules.h"
 #include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 
@@ -59,7 +60,8 @@ int main(int argc, char **argv)
     std::string error;
     PlaFunction function;
     VariableNames names;
-    const int startCount = options.names.size() >= 2 ? static_cast<int>(options.names.size()) : 4;
+    const int named = static_cast<int>(options.names.size());
+    const int startCount = VariableRules::isCount(named) ? named : 4;
     if (!PlaInput::load(file, startCount, function, error))
         return fail(error);
     if (!SolutionFinder::namesFor(function, options.names, names, error))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/ChangeVarsPopup.h"
 
+#include "domain/VariableRules.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,10 +13,17 @@
 
 namespace {
 
-constexpr int maxRows = 6;
-constexpr int nameLength = 3;
+constexpr int maxRows = VariableRules::maxCount;
 // Ok sits below the last possible name row, whatever the number of rows.
 constexpr int okRow = 7;
+
+// What a field accepts as typed: no other character, not longer.
+QRegularExpression nameExpression()
+{
+    return QRegularExpression(QStringLiteral("[%1]{1,%2}")
+                                  .arg(QLatin1String(VariableRules::nameCharacterClass))
+                                  .arg(VariableRules::maxNameLength));
+}
 
 } // namespace
 
@@ -32,7 +41,7 @@ ChangeVarsPopup::ChangeVarsPopup(int rowCount, QWidget *parent)
 
 QString ChangeVarsPopup::defaultName(int position)
 {
-    return QString(QChar(u'A' + position));
+    return QString::fromStdString(VariableRules::defaultName(position));
 }
 
 QString ChangeVarsPopup::rowCaption(int position)
@@ -53,9 +62,8 @@ void ChangeVarsPopup::resizeNameRows(int count)
         auto *field = new QLineEdit(defaultName(firstFreeLetter()));
         auto *caption = new QLabel(rowCaption(nameRows.size()));
         nameRows.append(NameRow(caption, field));
-        field->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9a-zA-Z]+")), this));
-        field->setMaxLength(nameLength);
+        field->setValidator(new QRegularExpressionValidator(nameExpression(), this));
+        field->setMaxLength(static_cast<int>(VariableRules::maxNameLength));
     }
     rebuildLayout();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit/EditHistory.h"
 
+#include "domain/VariableRules.h"
 #include "edit/EditStep.h"
 
 #include <QTableWidgetItem>
@@ -13,7 +14,7 @@ EditHistory::EditHistory(const FunctionState &start, QObject *parent)
 
 void EditHistory::noteValues(int count, const QList<QTableWidgetItem *> &minterms)
 {
-    if (count < 2 || count > 6)
+    if (!VariableRules::isCount(count))
         return;
     shown.variableCount = count;
     shown.values.clear();

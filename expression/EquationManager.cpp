@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression/EquationManager.h"
 
+#include "domain/VariableRules.h"
 #include "expression/ExpressionException.h"
 #include "messages/PhraseTemplate.h"
 
@@ -25,7 +26,9 @@ EquationManager::EquationManager(QWidget *parent) : QLineEdit(parent)
 {
     setStatusTip(tr("Enter an equation as input for the truth table and Karnaugh map"));
     setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[()^+&'0-9a-zA-Z]*")), this));
+        QRegularExpression(
+            QStringLiteral("[()^+&'%1]*").arg(QLatin1String(VariableRules::nameCharacterClass))),
+        this));
     slotResetEquation();
 }
 
@@ -128,8 +131,9 @@ QString EquationManager::describe(const ExpressionException &error)
 void EquationManager::slotResetEquation()
 {
     variable_count_ = 4;
-    stored_names_ = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                     QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F")};
+    stored_names_.clear();
+    for (const std::string &name : VariableRules::defaultNames())
+        stored_names_.append(QString::fromStdString(name));
     clear();
     Apply_Variable_Names();
 }

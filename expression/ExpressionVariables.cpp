@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression/ExpressionVariables.h"
 
+#include "domain/VariableRules.h"
 #include "expression/ExpressionInternalError.h"
 
 #include <set>
@@ -18,18 +19,12 @@ bool ExpressionVariables::Is_Valid_Variable_Index(int index) const
 
 bool ExpressionVariables::Is_Name_Character(char ch)
 {
-    return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+    return VariableRules::isNameCharacter(ch);
 }
 
 bool ExpressionVariables::Is_Valid_Variable_Name(const std::string &name)
 {
-    if (name.empty())
-        return false;
-    for (char ch : name) {
-        if (!Is_Name_Character(ch))
-            return false;
-    }
-    return true;
+    return VariableRules::isName(name);
 }
 
 int ExpressionVariables::Find_Variable(const std::string &name) const

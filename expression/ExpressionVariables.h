@@ -11,6 +11,8 @@ class ExpressionVariables
 public:
     int Variable_Count() const;
     bool Is_Valid_Variable_Index(int index) const;
+    // The shared variable rules. The tokenizer reads any run of name
+    // characters as one word, so a word longer than a name names no variable.
     static bool Is_Name_Character(char ch);
     static bool Is_Valid_Variable_Name(const std::string &name);
     // The number of names when there is no such name.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format/ExpressionFormatter.h"
 
+#include "domain/VariableRules.h"
 #include "messages/PhraseTemplate.h"
 
 #include <algorithm>
@@ -163,7 +164,7 @@ std::vector<std::vector<Literal>> termsOf(const MinimizedCover &cover)
     std::vector<std::vector<Literal>> terms;
     for (const std::string &cube : cover.cubes) {
         std::vector<Literal> term;
-        const std::size_t width = std::min(cube.size(), std::size_t{6});
+        const std::size_t width = std::min(cube.size(), std::size_t{VariableRules::maxCount});
         for (std::size_t j = 0; j < width; ++j) {
             if (cube[j] == '0' || cube[j] == '1')
                 term.push_back({static_cast<int>(j), (cube[j] == '0') == sumOfProducts});

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Minimization.h"
 
+#include "domain/VariableRules.h"
+
 #include <stdexcept>
 
 int Minimization::cellCode(const std::string &text)
@@ -14,7 +16,7 @@ int Minimization::cellCode(const std::string &text)
 
 VariableNames Minimization::defaultNames()
 {
-    return {"A", "B", "C", "D", "E", "F"};
+    return VariableRules::defaultNames();
 }
 
 MinimizationResult Minimization::run(int n, const std::vector<int> &cellCodes,

@@ -3,12 +3,13 @@
 
 #include "MinimizationForm.h"
 #include "PrimeImplicant.h"
+#include "domain/VariableRules.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
-using VariableNames = std::array<std::string, 6>;
+using VariableNames = std::array<std::string, VariableRules::maxCount>;
 
 // The minimized expression without blanks: "A'&B+A&B'" for a sum of
 // products, "(A+B)&(A'+B')" for a product of sums, whose primes describe the

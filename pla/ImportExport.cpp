@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pla/ImportExport.h"
 
+#include "domain/VariableRules.h"
 #include "files/AtomicFile.h"
 #include "messages/PhraseTemplate.h"
 #include "messages/SafeText.h"
@@ -40,20 +41,15 @@ QString safeFileName(const QString &fileName)
     return safe(QDir::toNativeSeparators(fileName).toStdString(), SafeText::nameLimit);
 }
 
-bool isVariableCount(int count)
-{
-    return count >= 2 && count <= 6;
-}
-
 QString defaultName(int position)
 {
-    return QString(QChar(u'A' + position));
+    return QString::fromStdString(VariableRules::defaultName(position));
 }
 
 QVector<QString> defaultNames()
 {
     QVector<QString> names;
-    for (int p = 0; p < 6; ++p)
+    for (int p = 0; p < VariableRules::maxCount; ++p)
         names << defaultName(p);
     return names;
 }
@@ -230,7 +226,7 @@ void ImportExport::announce(const PlaFunction &function)
         for (const std::string &name : function.names)
             read << QString::fromStdString(name);
         QVector<QString> six = read;
-        while (six.size() < 6)
+        while (six.size() < VariableRules::maxCount)
             six << defaultName(six.size());
         emit changeNames(six[0], six[1], six[2], six[3], six[4], six[5]);
         emit variableNames(read);
@@ -292,7 +288,7 @@ bool ImportExport::exportTo(const QString &fileName)
 
 void ImportExport::getMinterms(int count, QList<QTableWidgetItem *> minterms)
 {
-    if (!isVariableCount(count))
+    if (!VariableRules::isCount(count))
         return;
     numVars = count;
     values.clear();
@@ -304,7 +300,7 @@ void ImportExport::getMinterms(int count, QList<QTableWidgetItem *> minterms)
 void ImportExport::getVariableNames(QVector<QString> variableNames)
 {
     names = variableNames;
-    if (isVariableCount(names.size()))
+    if (VariableRules::isCount(names.size()))
         numVars = names.size();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pla/PlaReader.h"
 
+#include "domain/VariableRules.h"
 #include "messages/PhraseTemplate.h"
 #include "messages/SafeText.h"
 
@@ -10,9 +11,10 @@
 
 namespace {
 
-constexpr int minCount = 2;
-constexpr int maxCount = 6;
-constexpr std::size_t maxNameLength = 3;
+// The messages below spell these rules out in words.
+static_assert(VariableRules::minCount == 2 && VariableRules::maxCount == 6,
+              "the messages say \"2 to 6\"");
+static_assert(VariableRules::maxNameLength == 3, "the messages say \"1 to 3 letters or digits\"");
 
 // What the product lines said about one cell of the output read.
 enum CellMark : unsigned char
@@ -26,11 +28,6 @@ enum CellMark : unsigned char
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
-bool isNameCharacter(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 // The words of one line, up to a word that starts a comment.
@@ -72,11 +69,6 @@ std::string quoted(const std::string &word)
     return "\"" + SafeText::shown(word) + "\"";
 }
 
-std::string defaultName(int position)
-{
-    return std::string(1, static_cast<char>('A' + position));
-}
-
 // The mark an output-plane character gives the cells its line covers.
 unsigned char markOf(char c, bool offSetGiven)
 {
@@ -99,7 +91,7 @@ class Parser
 public:
     Parser(int currentCount, int output) : chosenOutput(output)
     {
-        count = (currentCount >= minCount && currentCount <= maxCount) ? currentCount : 4;
+        count = VariableRules::isCount(currentCount) ? currentCount : 4;
         clearValues();
     }
 
@@ -166,7 +158,7 @@ private:
     bool countLine(const std::vector<std::string> &words)
     {
         const int value = words.size() > 1 ? numberOf(words[1]) : -1;
-        if (value < minCount || value > maxCount) {
+        if (!VariableRules::isCount(value)) {
             return words.size() > 1 ? fail(PlaFault::CountOutOfRange, {quoted(words[1])})
                                     : fail(PlaFault::CountMissing, {});
         }
@@ -315,7 +307,7 @@ private:
     {
         std::vector<std::string> &names = function.names;
         for (std::size_t j = 0; j < names.size(); ++j) {
-            bool valid = PlaReader::isVariableName(names[j]);
+            bool valid = VariableRules::isName(names[j]);
             for (std::size_t k = 0; valid && k < j; ++k)
                 valid = names[k] != names[j];
             if (!valid)
@@ -324,7 +316,7 @@ private:
         if (function.replacedLabels.empty())
             return;
         for (std::size_t j = 0; j < names.size(); ++j)
-            names[j] = defaultName(static_cast<int>(j));
+            names[j] = VariableRules::defaultName(static_cast<int>(j));
     }
 
     bool fail(PlaFault fault, std::vector<std::string> values)
@@ -369,14 +361,6 @@ PlaReadResult PlaReader::read(std::istream &in, int currentCount, int output)
 {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return read(text, currentCount, output);
-}
-
-bool PlaReader::isVariableName(const std::string &name)
-{
-    bool valid = !name.empty() && name.size() <= maxNameLength;
-    for (const char c : name)
-        valid = valid && isNameCharacter(c);
-    return valid;
 }
 
 std::string PlaReader::englishPattern(PlaFault fault)

@@ -92,7 +92,4 @@ public:
     static constexpr const char *englishLabelsNote =
         "The labels %1 are not valid variable names (1 to 3 letters or digits, all different), "
         "so the variables have the default names %2.";
-
-    // 1 to 3 letters or digits: the names the names dialog accepts.
-    static bool isVariableName(const std::string &name);
 };

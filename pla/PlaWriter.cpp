@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pla/PlaWriter.h"
 
+#include "domain/VariableRules.h"
+
 namespace {
 
 std::string binarySpelling(std::size_t value, int width)
@@ -23,7 +25,7 @@ std::string PlaWriter::write(const PlaFunction &function)
         if (j < static_cast<int>(function.names.size()))
             text += function.names[j];
         else
-            text += static_cast<char>('A' + j);
+            text += VariableRules::defaultName(j);
         text += ' ';
     }
     text += '\n';

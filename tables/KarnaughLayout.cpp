@@ -98,7 +98,7 @@ std::vector<std::string> labelsOf(const Axis &axis, int variables,
 
 bool KarnaughLayout::supports(int variables)
 {
-    return variables >= minVariables && variables <= maxVariables;
+    return VariableRules::isCount(variables);
 }
 
 KarnaughLayout::Shape KarnaughLayout::shape(int variables)
@@ -149,5 +149,5 @@ std::vector<std::string> KarnaughLayout::columnLabels(int variables, const Names
 
 KarnaughLayout::Names KarnaughLayout::defaultNames()
 {
-    return {"A", "B", "C", "D", "E", "F"};
+    return VariableRules::defaultNames();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "domain/VariableRules.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -14,8 +16,8 @@
 class KarnaughLayout
 {
 public:
-    static constexpr int minVariables = 2;
-    static constexpr int maxVariables = 6;
+    static constexpr int minVariables = VariableRules::minCount;
+    static constexpr int maxVariables = VariableRules::maxCount;
     static constexpr int noSeparator = -1;
 
     struct Cell

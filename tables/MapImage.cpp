@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tables/MapImage.h"
 
+#include "domain/VariableRules.h"
 #include "files/AtomicFile.h"
 #include "tables/KarnaughLayout.h"
 #include "tables/kMap.h"
@@ -73,7 +74,7 @@ bool MapImage::write(QWidget &widget, QSize size, const QString &fileName, QStri
 bool MapImage::writeShown(const kMap &shown, const QString &fileName, QString &error)
 {
     int count = 0;
-    for (int n = 2; n <= 6 && count == 0; ++n) {
+    for (int n = VariableRules::minCount; n <= VariableRules::maxCount && count == 0; ++n) {
         const KarnaughLayout::Shape shape = KarnaughLayout::shape(n);
         if (shape.rows == shown.rowCount() && shape.columns == shown.columnCount())
             count = n;

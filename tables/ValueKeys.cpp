@@ -2,6 +2,7 @@
 #include "tables/ValueKeys.h"
 
 #include "edit/ValueColumn.h"
+#include "tables/ValueKeyTarget.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -60,6 +61,38 @@ QString pasteRefusal(const ValueColumn::Parsed &parsed)
                "ValueKeys",
                "Line %1 holds \"%2\"; each value must be 0, 1 or X (x and - mean X as well).")
         .arg(QString::number(parsed.errorLine), QString::fromStdString(parsed.errorText));
+}
+
+void handleKey(ValueKeyTarget &view, QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::SelectAll)) {
+        view.markAll();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        view.copyMarked();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        view.pasteValues();
+        return;
+    }
+    const QString value = valueFor(*event);
+    if (!value.isEmpty()) {
+        view.setMarked(value);
+        return;
+    }
+    if (advances(*event)) {
+        view.advanceMarked();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        view.moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
+        return;
+    }
+    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
+                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
+    view.moveCursorBy(event, extend);
 }
 
 void refusePaste(QWidget *parent, const QString &reason)

@@ -7,6 +7,7 @@
 
 class QKeyEvent;
 class QWidget;
+class ValueKeyTarget;
 
 // The keys that edit values in the truth table and the map, shared so both
 // views read a key press the same way.
@@ -28,6 +29,10 @@ QString advanced(const QString &value);
 
 // Why a pasted column was refused, in the program's language.
 QString pasteRefusal(const ValueColumn::Parsed &parsed);
+
+// Reads a key press on a value view and asks `view` for what the key does:
+// mark all, copy, paste, set or advance the marked values, move the cursor.
+void handleKey(ValueKeyTarget &view, QKeyEvent *event);
 
 // Shows why a paste was refused.
 void refusePaste(QWidget *parent, const QString &reason);

@@ -20,7 +20,6 @@
 namespace {
 
 constexpr int sectionSize = 40;
-const std::array<QString, 6> defaultNames{"A", "B", "C", "D", "E", "F"};
 constexpr int shadeStep = 50;
 
 QStringList toStringList(const std::vector<std::string> &labels)
@@ -32,10 +31,18 @@ QStringList toStringList(const std::vector<std::string> &labels)
     return list;
 }
 
+std::array<QString, VariableRules::maxCount> defaultNames()
+{
+    std::array<QString, VariableRules::maxCount> names;
+    for (int p = 0; p < VariableRules::maxCount; ++p)
+        names[p] = QString::fromStdString(VariableRules::defaultName(p));
+    return names;
+}
+
 } // namespace
 
 kMap::kMap(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), varNames(defaultNames)
+    : QTableWidget(rows, columns, parent), varNames(defaultNames())
 {
     setSortingEnabled(false);
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -132,7 +139,7 @@ void kMap::updateCircles(const QVector<QVector<int>> &implicantes)
 void kMap::resetMap()
 {
     numElements = 4;
-    varNames = defaultNames;
+    varNames = defaultNames();
     buildMap();
 }
 
@@ -266,7 +273,7 @@ void kMap::setValue(const MarkedCell &cell, const QString &value)
     emit cellModified(cell.minterm, cell.item);
 }
 
-void kMap::setMarkedCells(const QString &value)
+void kMap::setMarked(const QString &value)
 {
     bool changed = false;
     for (const MarkedCell &cell : markedCells()) {
@@ -279,7 +286,7 @@ void kMap::setMarkedCells(const QString &value)
         emit valuesEdited();
 }
 
-void kMap::advanceMarkedCells()
+void kMap::advanceMarked()
 {
     const QVector<MarkedCell> cells = markedCells();
     for (const MarkedCell &cell : cells)
@@ -288,7 +295,7 @@ void kMap::advanceMarkedCells()
         emit valuesEdited();
 }
 
-void kMap::copyMarkedCells() const
+void kMap::copyMarked() const
 {
     QString text;
     for (const MarkedCell &cell : markedCells())
@@ -355,35 +362,13 @@ bool kMap::event(QEvent *event)
 
 void kMap::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::SelectAll)) {
-        everyCellMarked = true;
-        viewport()->update();
-        return;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        copyMarkedCells();
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        pasteValues();
-        return;
-    }
-    const QString value = ValueKeys::valueFor(*event);
-    if (!value.isEmpty()) {
-        setMarkedCells(value);
-        return;
-    }
-    if (ValueKeys::advances(*event)) {
-        advanceMarkedCells();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
-        return;
-    }
-    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
-                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
-    moveCursorBy(event, extend);
+    ValueKeys::handleKey(*this, event);
+}
+
+void kMap::markAll()
+{
+    everyCellMarked = true;
+    viewport()->update();
 }
 
 void kMap::moveVertically(int step)

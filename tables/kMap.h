@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "domain/VariableRules.h"
+#include "tables/ValueKeyTarget.h"
+
 #include <QString>
 #include <QTableWidget>
 #include <QVector>
@@ -9,7 +12,7 @@
 
 // The Karnaugh map of a function of 2..6 variables. The map keeps no copy of
 // the function besides its cell texts; the truth table holds the reference.
-class kMap : public QTableWidget
+class kMap : public QTableWidget, private ValueKeyTarget
 {
     Q_OBJECT
 public:
@@ -29,7 +32,7 @@ public slots:
     void getCellChanged(int row, int column);
     void updateCircles(const QVector<QVector<int>> &implicantes);
     void resetMap();
-    void pasteValues();
+    void pasteValues() override;
 
 protected:
     bool event(QEvent *event) override;
@@ -39,7 +42,8 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
-    void moveCursorBy(QEvent *event, bool extend);
+    void markAll() override;
+    void moveCursorBy(QEvent *event, bool extend) override;
     struct MarkedCell
     {
         int minterm;
@@ -51,10 +55,10 @@ private:
     bool isMarked(const QModelIndex &index) const;
     void clearMarks();
     void setValue(const MarkedCell &cell, const QString &value);
-    void setMarkedCells(const QString &value);
-    void advanceMarkedCells();
-    void copyMarkedCells() const;
-    void moveVertically(int step);
+    void setMarked(const QString &value) override;
+    void advanceMarked() override;
+    void copyMarked() const override;
+    void moveVertically(int step) override;
 
     void buildMap();
     void applyLabels();
@@ -62,7 +66,7 @@ private:
     void putCell(int row, int column, const QString &text);
 
     int numElements = 4;
-    std::array<QString, 6> varNames;
+    std::array<QString, VariableRules::maxCount> varNames;
     int anchorRow = -1;
     int anchorColumn = -1;
     bool everyCellMarked = false;

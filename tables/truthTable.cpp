@@ -13,18 +13,20 @@
 
 namespace {
 
-const std::array<QString, 6> defaultNames{"A", "B", "C", "D", "E", "F"};
 constexpr int sectionSize = 30;
 
-bool isVariableCount(int count)
+std::array<QString, VariableRules::maxCount> defaultNames()
 {
-    return count >= 2 && count <= 6;
+    std::array<QString, VariableRules::maxCount> names;
+    for (int p = 0; p < VariableRules::maxCount; ++p)
+        names[p] = QString::fromStdString(VariableRules::defaultName(p));
+    return names;
 }
 
 } // namespace
 
 truthTable::truthTable(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), varNames(defaultNames)
+    : QTableWidget(rows, columns, parent), varNames(defaultNames())
 {
     setSortingEnabled(false);
     for (QTableWidgetItem &item : mintermItems) {
@@ -164,7 +166,7 @@ void truthTable::changeNumberElements(int numElements)
 {
     // The variable-count selector passes through a count of 1 while it is
     // reset; any count the table cannot show leaves it as it is.
-    if (!isVariableCount(numElements))
+    if (!VariableRules::isCount(numElements))
         return;
     this->numElements = numElements;
     rebuild();
@@ -172,7 +174,7 @@ void truthTable::changeNumberElements(int numElements)
 
 void truthTable::resetTable()
 {
-    varNames = defaultNames;
+    varNames = defaultNames();
     numElements = 4;
     rebuild();
 }
@@ -254,7 +256,7 @@ void truthTable::clearMarks()
     everyRowMarked = false;
 }
 
-void truthTable::setMarkedRows(const QString &value)
+void truthTable::setMarked(const QString &value)
 {
     bool changed = false;
     for (const int r : markedRows()) {
@@ -269,7 +271,7 @@ void truthTable::setMarkedRows(const QString &value)
     emit valuesEdited();
 }
 
-void truthTable::advanceMarkedRows()
+void truthTable::advanceMarked()
 {
     const QVector<int> rows = markedRows();
     if (rows.isEmpty())
@@ -280,7 +282,7 @@ void truthTable::advanceMarkedRows()
     emit valuesEdited();
 }
 
-void truthTable::copyMarkedRows() const
+void truthTable::copyMarked() const
 {
     QString text;
     for (const int r : markedRows())
@@ -340,35 +342,13 @@ bool truthTable::event(QEvent *event)
 
 void truthTable::keyPressEvent(QKeyEvent *event)
 {
-    if (event->matches(QKeySequence::SelectAll)) {
-        everyRowMarked = true;
-        viewport()->update();
-        return;
-    }
-    if (event->matches(QKeySequence::Copy)) {
-        copyMarkedRows();
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        pasteValues();
-        return;
-    }
-    const QString value = ValueKeys::valueFor(*event);
-    if (!value.isEmpty()) {
-        setMarkedRows(value);
-        return;
-    }
-    if (ValueKeys::advances(*event)) {
-        advanceMarkedRows();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        moveVertically((event->modifiers() & Qt::ShiftModifier) ? -1 : 1);
-        return;
-    }
-    const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0 &&
-                        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab;
-    moveCursorBy(event, extend);
+    ValueKeys::handleKey(*this, event);
+}
+
+void truthTable::markAll()
+{
+    everyRowMarked = true;
+    viewport()->update();
 }
 
 // Shift stretches the marks from where the cursor was; any other move of

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "domain/VariableRules.h"
+#include "tables/ValueKeyTarget.h"
+
 #include <QList>
 #include <QString>
 #include <QTableWidget>
@@ -11,7 +14,7 @@
 // The truth table: one row per minterm, one column per variable, a blank
 // spacer column and the output column "f". It is the reference copy of the
 // function; the other widgets learn of its values through its signals.
-class truthTable : public QTableWidget
+class truthTable : public QTableWidget, private ValueKeyTarget
 {
     Q_OBJECT
 public:
@@ -44,7 +47,7 @@ public slots:
     // Sets every row whose value differs from `values` (one character per
     // row): one cellModified per changed row, then one minterm list.
     void setOutputValues(const QString &values);
-    void pasteValues();
+    void pasteValues() override;
 
 protected:
     bool event(QEvent *event) override;
@@ -54,15 +57,16 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
-    void moveCursorBy(QEvent *event, bool extend);
+    void markAll() override;
+    void moveCursorBy(QEvent *event, bool extend) override;
     QVector<int> markedRows() const;
     bool isMarked(const QModelIndex &index) const;
     void clearMarks();
     void assignOutput(int row, const QString &value);
-    void setMarkedRows(const QString &value);
-    void advanceMarkedRows();
-    void copyMarkedRows() const;
-    void moveVertically(int step);
+    void setMarked(const QString &value) override;
+    void advanceMarked() override;
+    void copyMarked() const override;
+    void moveVertically(int step) override;
 
     static constexpr int maxMinterms = 64;
 
@@ -74,7 +78,7 @@ private:
     bool isMinterm(int row) const { return row >= 0 && row < rowCountForVariables(); }
     static QTableWidgetItem *newCellItem(const QString &text);
 
-    std::array<QString, 6> varNames;
+    std::array<QString, VariableRules::maxCount> varNames;
     QVector<QString> rowValues;
     int numElements = 4;
     std::array<QTableWidgetItem, maxMinterms> mintermItems;

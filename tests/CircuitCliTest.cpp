@@ -3,6 +3,7 @@
 // over every row of the file's table, the images it draws read back, and
 // the calls it refuses.
 
+#include "CliRun.h"
 #include "circuit/CircuitCover.h"
 #include "circuit/NetlistBuilder.h"
 #include "minimize/Minimization.h"
@@ -19,25 +20,6 @@
 #include <QXmlStreamReader>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
-    process.waitForFinished(-1);
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QString writePla(const QTemporaryDir &folder, const QString &name, int n, const QString &values,
                  const QStringList &names)
@@ -130,7 +112,7 @@ void CircuitCliTest::verilogComputesTheFile()
     QTemporaryDir folder;
     const int n = static_cast<int>(names.size());
     const QString pla = writePla(folder, QStringLiteral("my function.pla"), n, values, names);
-    const Run run = runCli(QStringList{"circuit", pla, "--format", "verilog"} + options);
+    const CliRun run = runCli(QStringList{"circuit", pla, "--format", "verilog"} + options);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.startsWith(QLatin1String("module my_function(")));
@@ -172,9 +154,9 @@ void CircuitCliTest::verilogGoesToTheOutputFile()
     QTemporaryDir folder;
     const QString pla = writePla(folder, QStringLiteral("xor.pla"), 2, QStringLiteral("0110"),
                                  {QStringLiteral("a"), QStringLiteral("b")});
-    const Run printed = runCli({"circuit", pla, "--format", "verilog"});
+    const CliRun printed = runCli({"circuit", pla, "--format", "verilog"});
     const QString output = folder.filePath(QStringLiteral("xor.v"));
-    const Run written = runCli({"circuit", pla, "--format", "verilog", "-o", output});
+    const CliRun written = runCli({"circuit", pla, "--format", "verilog", "-o", output});
     QCOMPARE(written.status, 0);
     QCOMPARE(written.out, QString());
     QFile file(output);
@@ -199,7 +181,7 @@ void CircuitCliTest::imagesAreWritten()
     const QString pla = writePla(folder, QStringLiteral("majority.pla"), 3,
                                  QStringLiteral("00010111"), {"P", "Q", "R"});
     const QString output = folder.filePath(file);
-    const Run run = runCli(QStringList{"circuit", pla, "-o", output} + options);
+    const CliRun run = runCli(QStringList{"circuit", pla, "-o", output} + options);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
     QFile image(output);
@@ -252,7 +234,7 @@ void CircuitCliTest::refusedCalls()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 2);
     QCOMPARE(run.err.section(QLatin1Char('\n'), 0, 0), QStringLiteral("tavolin-cli: ") + message);
 }

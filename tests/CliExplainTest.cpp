@@ -3,6 +3,7 @@
 // the hazard-free cover checked cell by cell, a limited list against the full
 // one, and explain's content against the other commands and the renderers.
 
+#include "CliRun.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationRenderer.h"
 #include "expression/ExpressionEvaluator.h"
@@ -14,35 +15,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
-    if (!process.waitForStarted())
-        qFatal("cannot start %s", TAVOLIN_CLI);
-    process.closeWriteChannel();
-    process.waitForFinished(-1);
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // 2^n cells over '0', '1' and, with don't cares, 'X'.
 std::string randomValues(int n, bool dontCares, unsigned seed)
@@ -200,12 +178,12 @@ void CliExplainTest::hazardFreeCover()
     QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--hazard-free"), path};
     if (pos)
         arguments << QStringLiteral("--pos");
-    const Run plain = runCli(arguments);
-    const Run json = runCli(arguments << QStringLiteral("--json"));
+    const CliRun plain = runCli(arguments);
+    const CliRun json = runCli(arguments << QStringLiteral("--json"));
     QCOMPARE(plain.status, 0);
     QCOMPARE(json.status, 0);
-    const QJsonObject object = QJsonDocument::fromJson(json.out).object();
-    QCOMPARE(QString::fromUtf8(plain.out), object.value("text").toString() + '\n');
+    const QJsonObject object = QJsonDocument::fromJson(json.outBytes).object();
+    QCOMPARE(QString::fromUtf8(plain.outBytes), object.value("text").toString() + '\n');
 
     const char covered = pos ? '0' : '1';
     std::vector<std::vector<int>> groups;
@@ -247,7 +225,7 @@ void CliExplainTest::hazardFreeCover()
     QJsonObject window =
         QJsonDocument::fromJson(runCli(QStringList{"minimize", "--json", path}
                                        << (pos ? QStringList{"--pos"} : QStringList{}))
-                                    .out)
+                                    .outBytes)
             .object();
     QCOMPARE(compact(object.value("primes")), compact(window.value("primes")));
     window.insert("text", object.value("text"));
@@ -288,24 +266,24 @@ void CliExplainTest::limitCapsTheList()
                           QStringLiteral("--all"), path};
     if (pos)
         arguments << QStringLiteral("--pos");
-    const Run full = runCli(arguments);
+    const CliRun full = runCli(arguments);
     QCOMPARE(full.status, 0);
-    const QStringList every = lines(full.out);
+    const QStringList every = lines(full.outBytes);
 
     arguments << QStringLiteral("--limit") << QString::number(limit);
-    const Run capped = runCli(arguments);
+    const CliRun capped = runCli(arguments);
     QCOMPARE(capped.status, 0);
-    QCOMPARE(lines(capped.out), every.mid(0, limit));
+    QCOMPARE(lines(capped.outBytes), every.mid(0, limit));
     QCOMPARE(capped.err, QStringLiteral("%1: %2 minimum solution%3, %4 listed.\n")
                              .arg(path)
                              .arg(every.size())
                              .arg(every.size() == 1 ? "" : "s")
                              .arg(std::min<qsizetype>(limit, every.size())));
 
-    const Run json = runCli(arguments << QStringLiteral("--json"));
+    const CliRun json = runCli(arguments << QStringLiteral("--json"));
     QCOMPARE(json.status, 0);
     QCOMPARE(json.err, QString());
-    const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+    const QJsonObject object = QJsonDocument::fromJson(json.outBytes).object();
     QCOMPARE(object.value("count").toInt(), every.size());
     QStringList listed;
     for (const QJsonValue &solution : object.value("solutions").toArray())
@@ -343,15 +321,15 @@ void CliExplainTest::explainAgreesWithMinimize()
 
     const QString path = writeFile(QStringLiteral("x.pla"), plaText(n, values.toStdString()));
     const QStringList form = pos ? QStringList{"--pos"} : QStringList{};
-    const Run explained =
+    const CliRun explained =
         runCli(QStringList{"explain", path, "--format", "json", "--hazard-free"} << form);
     QCOMPARE(explained.status, 0);
     QJsonParseError error;
-    const QJsonObject object = QJsonDocument::fromJson(explained.out, &error).object();
+    const QJsonObject object = QJsonDocument::fromJson(explained.outBytes, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
 
     const auto textOf = [&](const QStringList &flags) {
-        return QString::fromUtf8(runCli(QStringList{"minimize", path} << flags << form).out);
+        return QString::fromUtf8(runCli(QStringList{"minimize", path} << flags << form).outBytes);
     };
     QCOMPARE(object.value("window").toObject().value("text").toString() + '\n', textOf({}));
     QCOMPARE(object.value("minimum").toObject().value("text").toString() + '\n',
@@ -370,7 +348,7 @@ void CliExplainTest::explainAgreesWithMinimize()
 
     // The window's groups as minimize --json gives them.
     const QJsonObject window =
-        QJsonDocument::fromJson(runCli(QStringList{"minimize", "--json", path} << form).out)
+        QJsonDocument::fromJson(runCli(QStringList{"minimize", "--json", path} << form).outBytes)
             .object();
     QCOMPARE(compact(object.value("window").toObject().value("groups")),
              compact(window.value("groups")));
@@ -431,7 +409,7 @@ void CliExplainTest::explainRendersTheCore()
         arguments << QStringLiteral("--hazard-free");
     if (limit != 0)
         arguments << QStringLiteral("--limit") << QString::number(limit);
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
 
@@ -450,9 +428,9 @@ void CliExplainTest::explainRendersTheCore()
     const ExplanationFormat chosen = format == "markdown" ? ExplanationFormat::Markdown
                                      : format == "html"   ? ExplanationFormat::Html
                                                           : ExplanationFormat::Text;
-    QCOMPARE(QString::fromUtf8(run.out),
+    QCOMPARE(QString::fromUtf8(run.outBytes),
              QString::fromStdString(renderExplanation(explanation, chosen)));
-    QVERIFY(run.out.contains("x1"));
+    QVERIFY(run.outBytes.contains("x1"));
 }
 
 void CliExplainTest::jsonKeepsUnreadableFileNames_data()
@@ -482,10 +460,10 @@ void CliExplainTest::jsonKeepsUnreadableFileNames()
     command.replaceInStrings(QStringLiteral("SECOND"), second);
     command.insert(1, dir->filePath(files.front()));
 
-    const Run run = runCli(command);
+    const CliRun run = runCli(command);
     QCOMPARE(run.status, 0);
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
+    const QJsonDocument document = QJsonDocument::fromJson(run.outBytes, &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
     const QJsonObject object =
         document.isArray() ? document.array().first().toObject() : document.object();
@@ -496,13 +474,13 @@ void CliExplainTest::jsonKeepsUnreadableFileNames()
 void CliExplainTest::explainRefusesBadFiles()
 {
     const QString missing = dir->filePath(QStringLiteral("missing.pla"));
-    const Run run = runCli({QStringLiteral("explain"), missing});
+    const CliRun run = runCli({QStringLiteral("explain"), missing});
     QCOMPARE(run.status, 2);
-    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.outBytes, QByteArray());
     QVERIFY2(run.err.startsWith(missing + QStringLiteral(": cannot read")), qPrintable(run.err));
 
     const QString wide = writeFile(QStringLiteral("wide.pla"), ".i 3\n.o 1\n0101 1\n");
-    const Run malformed = runCli({QStringLiteral("explain"), wide});
+    const CliRun malformed = runCli({QStringLiteral("explain"), wide});
     QCOMPARE(malformed.status, 2);
     QVERIFY2(malformed.err.startsWith(wide + QStringLiteral(":3: ")), qPrintable(malformed.err));
 }

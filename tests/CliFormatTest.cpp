@@ -2,35 +2,12 @@
 // tavolin-cli minimize --format: the same texts as the window's "Copy As",
 // from the same formatter, and "text" (the default) unchanged.
 
+#include "CliRun.h"
 #include "format/ExpressionFormatter.h"
 #include "minimize/Minimization.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
-    process.waitForFinished(60000);
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-} // namespace
 
 class CliFormatTest : public QObject
 {
@@ -96,7 +73,7 @@ void CliFormatTest::formats()
     QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--format"), format, file};
     if (pos)
         arguments << QStringLiteral("--pos");
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QVERIFY2(run.status == 0, qPrintable(run.err));
 
     std::vector<int> codes;
@@ -155,7 +132,7 @@ void CliFormatTest::refusals()
     QFETCH(QString, message);
     const QString file = write(QStringLiteral("r.pla"), ".i 2\n.o 1\n10 1\n11 1\n");
     arguments.replaceInStrings(QStringLiteral("FILE"), file);
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.out, QString());

@@ -2,6 +2,7 @@
 // Runs the built tavolin-cli on generated PLA files and compares what it
 // prints with the minimization, exact cover and expression libraries.
 
+#include "CliRun.h"
 #include "expression/ExpressionEvaluator.h"
 #include "expression/ExpressionException.h"
 #include "minimize/ExactCover.h"
@@ -12,36 +13,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <random>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &arguments, const QByteArray &input = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
-    if (!process.waitForStarted())
-        qFatal("cannot start %s", TAVOLIN_CLI);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(-1);
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // n cells of '0', '1' and (with don't cares) 'X'.
 std::string randomValues(int n, bool dontCares, unsigned seed)
@@ -228,7 +205,7 @@ void CliTest::minimizeMatchesLibrary()
         arguments << QStringLiteral("--pos");
     if (!optionNames.isEmpty())
         arguments << QStringLiteral("--names") << optionNames.join(',');
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
 
     Minimization minimization;
     const MinimizationResult expected =
@@ -255,7 +232,7 @@ void CliTest::severalFilesArePrefixed()
                 minimization.run(n, codesOf(values), MinimizationForm::SumOfProducts).text) +
             '\n';
     }
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, expected);
 }
@@ -263,7 +240,7 @@ void CliTest::severalFilesArePrefixed()
 void CliTest::standardInput()
 {
     const std::string values = randomValues(5, true, 31);
-    const Run run =
+    const CliRun run =
         runCli({QStringLiteral("minimize"), QStringLiteral("-"), QStringLiteral("--pos")},
                plaText(5, values, {}));
     Minimization minimization;
@@ -297,7 +274,7 @@ void CliTest::jsonParsesBack()
         values.push_back(randomValues(5, true, 40u + i));
         arguments << writeFile(QStringLiteral("j%1.pla").arg(i), plaText(5, values.back(), names));
     }
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 0);
 
     QJsonParseError error;
@@ -362,7 +339,7 @@ void CliTest::exactMatchesExactCover()
             arguments << QStringLiteral("--all");
         if (pos)
             arguments << QStringLiteral("--pos");
-        const Run run = runCli(arguments);
+        const CliRun run = runCli(arguments);
         QCOMPARE(run.status, 0);
         QString expected;
         for (const std::string &text : exactTexts(n, values.toStdString(), pos, names, all))
@@ -395,7 +372,7 @@ void CliTest::jsonExactSolutions()
                           QStringLiteral("--exact"), QStringLiteral("--all"), path};
     if (pos)
         arguments << QStringLiteral("--pos");
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 0);
     const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
 
@@ -440,7 +417,7 @@ void CliTest::evalPrintsTruthTable()
     QFETCH(QStringList, variables);
     QFETCH(QString, expression);
 
-    const Run run = runCli(QStringList{QStringLiteral("eval")} << variables << expression);
+    const CliRun run = runCli(QStringList{QStringLiteral("eval")} << variables << expression);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
 
@@ -487,7 +464,7 @@ void CliTest::evalMinimize()
 
     // Ones at 0, 1, 2, 5, 6, 7: the cyclic function without essential primes.
     const QString expression = QStringLiteral("A'&B'+A'&C'+B&C'+A&C");
-    const Run run = runCli(QStringList{"eval", "--names", "A,B,C", expression} << flags);
+    const CliRun run = runCli(QStringList{"eval", "--names", "A,B,C", expression} << flags);
     QCOMPARE(run.status, 0);
     const std::string values = "11100111";
     const VariableNames names = Minimization::defaultNames();
@@ -509,7 +486,7 @@ void CliTest::evalError_data()
 void CliTest::evalError()
 {
     QFETCH(QString, expression);
-    const Run run =
+    const CliRun run =
         runCli({QStringLiteral("eval"), QStringLiteral("--vars"), QStringLiteral("3"), expression});
 
     std::string message;
@@ -577,7 +554,7 @@ void CliTest::refusesBadInput()
         argument.replace(QLatin1String("FILE"), path);
     expectedError.replace(QLatin1String("FILE"), path);
 
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 2);
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
@@ -637,7 +614,7 @@ void CliTest::readsOtherToolsFiles()
         argument.replace(QLatin1String("FILE"), path);
     expectedError.replace(QLatin1String("FILE"), path);
 
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 0);
     QVERIFY2(run.out.contains(expectedOut), qPrintable(run.out));
     if (expectedError.isEmpty())
@@ -697,7 +674,7 @@ void CliTest::messagesShowNoControlCharacters()
         argument.replace(QLatin1String("FILE"), path);
     expectedError.replace(QLatin1String("FILE"), path);
 
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QTEST(run.status, "status");
     QVERIFY2(run.err.contains(expectedError), qPrintable(run.err));
     QVERIFY2(run.err.size() < 1000, qPrintable(run.err.left(1000)));
@@ -713,12 +690,12 @@ void CliTest::messagesShowNoControlCharacters()
 
 void CliTest::helpAndVersion()
 {
-    const Run help = runCli({QStringLiteral("--help")});
+    const CliRun help = runCli({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
     for (const char *command : {"minimize", "eval", "map"})
         QVERIFY(help.out.contains(QLatin1String("tavolin-cli ") + command));
 
-    const Run version = runCli({QStringLiteral("--version")});
+    const CliRun version = runCli({QStringLiteral("--version")});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, QStringLiteral("tavolin-cli " TAVOLIN_VERSION "\n"));
 }

@@ -2,6 +2,7 @@
 // tavolin-cli against the window itself: the same file gives the same result
 // text as "Minimize!" shows, and the map command draws the window's map.
 
+#include "CliRun.h"
 #include "ModalBoxAnswerer.h"
 #include "app/MainWindow.h"
 #include "minimize/Minimization.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -21,28 +21,6 @@
 #include <random>
 
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TAVOLIN_CLI), arguments);
-    if (!process.waitForStarted())
-        qFatal("cannot start %s", TAVOLIN_CLI);
-    process.closeWriteChannel();
-    process.waitForFinished(-1);
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 std::string randomValues(int n, unsigned seed)
 {
@@ -129,7 +107,7 @@ void CliWindowTest::sameResultAsTheWindow()
     QStringList arguments{QStringLiteral("minimize"), path};
     if (pos)
         arguments << QStringLiteral("--pos");
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 0);
 
     // The window's own import, the file chosen in its file dialog.
@@ -147,7 +125,7 @@ void CliWindowTest::sameResultAsTheWindow()
 
     const QString shown = window.findChild<QLineEdit *>(QStringLiteral("resultEdit"))->text();
     QVERIFY(!shown.isEmpty());
-    QCOMPARE(QString::fromUtf8(run.out), shown + '\n');
+    QCOMPARE(QString::fromUtf8(run.outBytes), shown + '\n');
 }
 
 void CliWindowTest::mapIsTheWindowsMap_data()
@@ -174,7 +152,7 @@ void CliWindowTest::mapIsTheWindowsMap()
     QStringList arguments{QStringLiteral("map"), path, QStringLiteral("-o"), image};
     if (pos)
         arguments << QStringLiteral("--pos");
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QVERIFY2(run.status == 0, qPrintable(run.err));
 
     // The window's map after the same import and "Minimize!".
@@ -225,8 +203,8 @@ void CliWindowTest::mapIsTheWindowsMap()
 void CliWindowTest::mapRefusesUnwritableImage()
 {
     const QString path = writeFile(QStringLiteral("m.pla"), plaText(3, "01101001", {}));
-    const Run run = runCli({QStringLiteral("map"), path, QStringLiteral("-o"),
-                            dir->filePath(QStringLiteral("missing/map.png"))});
+    const CliRun run = runCli({QStringLiteral("map"), path, QStringLiteral("-o"),
+                               dir->filePath(QStringLiteral("missing/map.png"))});
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(QLatin1String("missing/map.png: cannot write")), qPrintable(run.err));
 }

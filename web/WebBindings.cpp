@@ -2,6 +2,7 @@
 // The page's way into the cores: each function takes plain JavaScript values,
 // calls the same Qt-free code as the window and tavolin-cli, and answers with
 // a plain object. Nothing here decides a result on its own.
+#include "domain/VariableRules.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationDocument.h"
 #include "expression/ExpressionEvaluator.h"
@@ -332,7 +333,20 @@ val explain(int n, const std::string &values, bool productOfSums, const val &nam
 
 bool isVariableName(const std::string &name)
 {
-    return PlaReader::isVariableName(name);
+    return VariableRules::isName(name);
+}
+
+// The page's copy of the variable rules, so that it shares the window's.
+val variableRules()
+{
+    const auto defaults = VariableRules::defaultNames();
+    val out = val::object();
+    out.set("minCount", VariableRules::minCount);
+    out.set("maxCount", VariableRules::maxCount);
+    out.set("maxNameLength", static_cast<int>(VariableRules::maxNameLength));
+    out.set("nameCharacters", std::string(VariableRules::nameCharacterClass));
+    out.set("defaultNames", arrayOf(std::vector<std::string>(defaults.begin(), defaults.end())));
+    return out;
 }
 
 } // namespace
@@ -346,4 +360,5 @@ EMSCRIPTEN_BINDINGS(tavolin)
     emscripten::function("writePla", &writePla);
     emscripten::function("mapLayout", &mapLayout);
     emscripten::function("isVariableName", &isVariableName);
+    emscripten::function("variableRules", &variableRules);
 }

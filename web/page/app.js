@@ -7,27 +7,29 @@ import { KarnaughMap, TruthTable } from './grids.js';
 import { decodeState, encodeState } from './share.js';
 import { StepsView } from './steps.js';
 
-const DEFAULT_NAMES = ['A', 'B', 'C', 'D', 'E', 'F'];
 const SOLUTION_LIMIT = 100;
 // The steps list as many covers as tavolin-cli explain does by default; the
 // count stops earlier than there, since the page waits for it.
 const STEPS_LIMIT = 50;
 const STEPS_COUNT_CAP = 10000;
 const COVER_CHOICE = { window: 0, exact: 1, all: 2 };
-const EQUATION_SYMBOLS = /^[()^+&'0-9a-zA-Z]*$/;
-const NAME_SYMBOLS = /^[0-9a-zA-Z]*$/;
 
 const $ = (id) => document.getElementById(id);
 
 const state = {
   n: 4,
-  names: DEFAULT_NAMES.slice(0, 4),
+  names: [], // the default names, once the core has told them
   values: new Array(16).fill('0'),
   form: 'sop',
   cover: 'window',
 };
 
 let core;
+// The variable rules the core keeps for the window and tavolin-cli as well:
+// the default names, the longest name and the characters a name may use.
+let rules;
+let nameSymbols;
+let equationSymbols;
 let table;
 let map;
 let steps;
@@ -39,7 +41,7 @@ export const timings = {};
 
 // A new row of the names dialog takes the first letter no row uses yet.
 function firstFreeLetter(names) {
-  return DEFAULT_NAMES.concat([...'GHIJKL']).find((letter) => !names.includes(letter));
+  return rules.defaultNames.concat([...'GHIJKL']).find((letter) => !names.includes(letter));
 }
 
 function namesAfterCountChange(names, count) {
@@ -107,7 +109,7 @@ function setCount(n) {
 }
 
 function reset() {
-  Object.assign(state, { n: 4, names: DEFAULT_NAMES.slice(0, 4), form: 'sop', cover: 'window' });
+  Object.assign(state, { n: 4, names: rules.defaultNames.slice(0, 4), form: 'sop', cover: 'window' });
   state.values = new Array(16).fill('0');
   $('equation').value = '';
   $('equation-error').hidden = true;
@@ -315,11 +317,11 @@ function openNamesDialog() {
     const label = document.createElement('label');
     const input = document.createElement('input');
     input.type = 'text';
-    input.maxLength = 3;
+    input.maxLength = rules.maxNameLength;
     input.value = name;
     input.autocomplete = 'off';
     input.spellcheck = false;
-    refuseOutside(input, NAME_SYMBOLS);
+    refuseOutside(input, nameSymbols);
     label.append(`${position + 1}: `, input);
     fields.append(label);
   });
@@ -358,7 +360,7 @@ function applyFragment() {
   const shared = decodeState(location.hash);
   if (shared.n !== undefined) {
     state.n = shared.n;
-    state.names = namesAfterCountChange(DEFAULT_NAMES, shared.n);
+    state.names = namesAfterCountChange(rules.defaultNames, shared.n);
     state.values = new Array(1 << shared.n).fill('0');
   }
   if (shared.values) state.values = shared.values;
@@ -376,7 +378,7 @@ function wire() {
   $('names-ok').addEventListener('click', acceptNames);
   $('names-cancel').addEventListener('click', () => $('names-dialog').close());
   $('reset').addEventListener('click', reset);
-  refuseOutside($('equation'), EQUATION_SYMBOLS);
+  refuseOutside($('equation'), equationSymbols);
   $('equation').addEventListener('keydown', (event) => {
     if (event.key === 'Enter') $('fill').click();
   });
@@ -408,6 +410,10 @@ function wire() {
 
 async function start() {
   core = await createTavolin();
+  rules = core.variableRules();
+  nameSymbols = new RegExp(`^[${rules.nameCharacters}]*$`);
+  equationSymbols = new RegExp(`^[()^+&'${rules.nameCharacters}]*$`);
+  state.names = rules.defaultNames.slice(0, state.n);
   wire();
   applyFragment();
   rebuildViews();
