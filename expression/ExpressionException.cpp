@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression/ExpressionException.h"
 
+#include <utility>
+
 #include "messages/SafeText.h"
 
-ExpressionException::ExpressionException(int error_code, const ExpressionToken &token)
-    : token_(token), error_code_(error_code)
+ExpressionException::ExpressionException(int error_code, ExpressionToken token)
+    : token_(std::move(token)), error_code_(error_code)
 {}
 
 std::string ExpressionException::Get_Message() const

@@ -236,8 +236,7 @@ std::string namesProblem(const Syntax &syntax, const std::vector<std::vector<Lit
         for (const Literal &literal : term)
             used.insert(literal.position);
     for (int position : used) {
-        const std::string problem =
-            identifierProblem(syntax, names[static_cast<std::size_t>(position)]);
+        std::string problem = identifierProblem(syntax, names[static_cast<std::size_t>(position)]);
         if (!problem.empty())
             return problem;
     }
@@ -260,7 +259,7 @@ std::string namesProblem(const Syntax &syntax, const std::vector<std::vector<Lit
 // digits, so "f_out" is never a variable's.
 std::string outputNameFor(const Syntax &syntax, int variableCount, const VariableNames &names)
 {
-    const std::string plain = ExpressionFormatter::outputName;
+    std::string plain = ExpressionFormatter::outputName;
     const std::size_t count = std::min(static_cast<std::size_t>(variableCount), names.size());
     for (std::size_t j = 0; j < count; ++j) {
         if ((syntax.ignoresCase ? folded(names[j]) : names[j]) == plain)
