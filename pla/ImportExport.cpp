@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
+#include <utility>
+
 namespace {
 
 QString importTitle()
@@ -172,7 +174,7 @@ void ImportExport::announce(const PlaFunction &function)
             read << QString::fromStdString(name);
         QVector<QString> six = read;
         while (six.size() < 6)
-            six << defaultName(six.size());
+            six << defaultName(static_cast<int>(six.size()));
         emit changeNames(six[0], six[1], six[2], six[3], six[4], six[5]);
         emit variableNames(read);
     } else if (function.countGiven) {
@@ -200,7 +202,7 @@ QVector<QString> ImportExport::namesForCount(int count) const
 {
     QVector<QString> result = names.mid(0, qMin(count, int(names.size())));
     while (result.size() < count) {
-        QString name = defaultName(result.size());
+        QString name = defaultName(static_cast<int>(result.size()));
         for (int letter = 0; result.contains(name); ++letter)
             name = defaultName(letter);
         result << name;
@@ -244,9 +246,9 @@ void ImportExport::getMinterms(int count, QList<QTableWidgetItem *> minterms)
 
 void ImportExport::getVariableNames(QVector<QString> variableNames)
 {
-    names = variableNames;
-    if (isVariableCount(names.size()))
-        numVars = names.size();
+    names = std::move(variableNames);
+    if (isVariableCount(static_cast<int>(names.size())))
+        numVars = static_cast<int>(names.size());
 }
 
 void ImportExport::resetIO()

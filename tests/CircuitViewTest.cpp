@@ -152,6 +152,7 @@ void CircuitViewTest::circuitMenuStandsBeforeHelp()
     QVERIFY(help->shortcut().isEmpty());
     // The new help entry comes after the six older ones (and the steps').
     QMenu *helpMenu = window->menuBar()->actions().last()->menu();
+    QVERIFY(helpMenu);
     QVERIFY(helpMenu->actions().indexOf(help) >= 6);
     QCOMPARE(helpMenu->actions().last(), help);
     QVERIFY(!save->isEnabled());
