@@ -149,6 +149,7 @@ int main(int argc, char *argv[])
         inputs.push_back(cells);
     }
     bench.showSteps(false);
+    alone.reserve(inputs.size());
     for (const auto &cells : inputs)
         alone.push_back(bench.minimizeAlone(cells));
     bench.showSteps(true);
