@@ -58,7 +58,7 @@ QString HelpFiles::locateLocalized(const QString &fileName)
     const QString language = helpLanguage();
     if (!language.isEmpty()) {
         const QString translated = QDir(language).filePath(fileName);
-        const QString found = locate(translated);
+        QString found = locate(translated);
         if (found != translated)
             return found;
     }

@@ -39,6 +39,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 
@@ -93,7 +94,7 @@ void MainWindow::createMenus()
         QKeySequence shortcut;
         void (MainWindow::*slot)();
     };
-    const Entry entries[] = {
+    const std::array<Entry, 6> entries{{
         {truthTableHelpAction, QT_TR_NOOP("Truthtable Help"), QKeySequence(QKeySequence::AddTab),
          &MainWindow::truthTableHelp},
         {kmapHelpAction, QT_TR_NOOP("K-Map Help"), QKeySequence(QStringLiteral("Ctrl+K")),
@@ -106,7 +107,7 @@ void MainWindow::createMenus()
          &MainWindow::SOPHelp},
         {importHelpAction, QT_TR_NOOP("Import/Export Help"), QKeySequence(QStringLiteral("Ctrl+I")),
          &MainWindow::importHelp},
-    };
+    }};
     for (const Entry &entry : entries) {
         entry.action = new QAction(tr(entry.text), this);
         entry.action->setShortcut(entry.shortcut);
@@ -584,7 +585,7 @@ QString pathOfDroppedPla(const QMimeData *data)
     if (data == nullptr || !data->hasUrls())
         return QString();
     for (const QUrl &url : data->urls()) {
-        const QString path = url.toLocalFile();
+        QString path = url.toLocalFile();
         if (!path.isEmpty() && path.endsWith(QLatin1String(".pla"), Qt::CaseInsensitive))
             return path;
     }

@@ -23,7 +23,7 @@ void VariableCountManager::slotEmitUpdateVariableCount()
     emit signalUpdateVariableCount(currentIndex() + smallestCount);
 }
 
-void VariableCountManager::slotEmitUpdateVariableCount(int)
+void VariableCountManager::slotEmitUpdateVariableCount(int /*index*/)
 {
     slotEmitUpdateVariableCount();
 }

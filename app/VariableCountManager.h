@@ -16,7 +16,7 @@ signals:
 
 public slots:
     void slotEmitUpdateVariableCount();
-    void slotEmitUpdateVariableCount(int);
+    void slotEmitUpdateVariableCount(int /*index*/);
     void slotReset();
     void slotUpdateVariableCount(int variableCount);
     void slotSilentUpdateVariableCount(int variableCount);

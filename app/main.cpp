@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     window->show();
     if (!arguments.positionalArguments().isEmpty())
         window->openFile(arguments.positionalArguments().constFirst());
-    const int status = app.exec();
+    const int status = QApplication::exec();
     delete window;
     return status;
 }

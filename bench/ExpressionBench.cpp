@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -19,7 +20,7 @@ const std::vector<std::string> names{"A", "B", "C", "D", "E", "F"};
 std::string equation()
 {
     std::mt19937 random(6);
-    const char binary[] = {'&', '+', '^', '&'};
+    constexpr std::string_view binary = "&+^&";
     std::string text = "A";
     int operators = 0;
     while (operators < 200) {
@@ -38,6 +39,7 @@ std::string equation()
 std::vector<bool> assignment(int row)
 {
     std::vector<bool> values;
+    values.reserve(6);
     for (int i = 0; i < 6; ++i)
         values.push_back((row >> (5 - i)) & 1);
     return values;

@@ -21,8 +21,6 @@
 #include <string>
 #include <vector>
 
-extern char **environ;
-
 namespace {
 
 // Runs the program with its output sent to /dev/null; milliseconds from
@@ -30,6 +28,7 @@ namespace {
 double runOnce(const std::vector<std::string> &arguments)
 {
     std::vector<char *> argv;
+    argv.reserve(arguments.size() + 1);
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
@@ -57,7 +56,7 @@ bool report(const char *what, const std::vector<std::string> &arguments, int run
     for (int i = 0; i < runs; ++i) {
         const double ms = runOnce(arguments);
         if (ms < 0) {
-            std::fprintf(stderr, "%s: tavolin-cli failed\n", what);
+            (void)std::fprintf(stderr, "%s: tavolin-cli failed\n", what);
             return false;
         }
         times.push_back(ms);
@@ -65,7 +64,7 @@ bool report(const char *what, const std::vector<std::string> &arguments, int run
     std::sort(times.begin(), times.end());
     std::printf("%-44s median %7.2f ms   best %7.2f ms   (%d runs)\n", what,
                 times[times.size() / 2], times.front(), runs);
-    std::fflush(stdout);
+    (void)std::fflush(stdout);
     return true;
 }
 
@@ -99,9 +98,9 @@ int main()
     std::vector<std::string> many{cli, "minimize"};
     many.insert(many.end(), files.begin(), files.end());
     std::vector<std::string> manyExact = many;
-    manyExact.push_back("--exact");
+    manyExact.emplace_back("--exact");
     std::vector<std::string> manyJson = many;
-    manyJson.push_back("--json");
+    manyJson.emplace_back("--json");
 
     std::printf("tavolin-cli, whole process (start to exit)\n");
     // What starting any process costs on this machine now, for comparison.
@@ -111,7 +110,7 @@ int main()
                         "minimize --pos, 200 six-variable files",
                         [&] {
                             auto a = many;
-                            a.push_back("--pos");
+                            a.emplace_back("--pos");
                             return a;
                         }(),
                         21) &&

@@ -43,7 +43,7 @@ void report(const char *label, std::vector<double> times)
     std::sort(times.begin(), times.end());
     std::printf("    %-34s median %8.2f us  worst %9.2f us\n", label, times[times.size() / 2],
                 times.back());
-    std::fflush(stdout);
+    (void)std::fflush(stdout);
 }
 
 } // namespace
@@ -65,6 +65,7 @@ int main()
             std::size_t primeTotal = 0;
             for (int f = 0; f < functionsPerKind; ++f) {
                 std::vector<int> cells;
+                cells.reserve(64);
                 for (int m = 0; m < 64; ++m)
                     cells.push_back(
                         static_cast<int>(random() % static_cast<unsigned>(kind.outcomes)));

@@ -40,7 +40,7 @@ void report(const char *label, std::vector<double> times)
     std::sort(times.begin(), times.end());
     std::printf("    %-34s median %9.2f us  worst %10.2f us\n", label, times[times.size() / 2],
                 times.back());
-    std::fflush(stdout);
+    (void)std::fflush(stdout);
 }
 
 double once(const std::function<std::size_t()> &work, std::size_t &sink)
@@ -67,7 +67,10 @@ int main()
              {MinimizationForm::SumOfProducts, MinimizationForm::ProductOfSums}) {
             std::printf("  %s, %s\n", outcomes == 2 ? "without don't cares" : "with don't cares",
                         form == MinimizationForm::SumOfProducts ? "SOP" : "POS");
-            std::vector<double> explain, render, hazard, count;
+            std::vector<double> explain;
+            std::vector<double> render;
+            std::vector<double> hazard;
+            std::vector<double> count;
             for (int f = 0; f < functionsPerKind; ++f) {
                 std::vector<int> cells(64);
                 for (int &cell : cells)

@@ -66,7 +66,7 @@ public:
         clock.start();
         QTest::mouseClick(button, Qt::LeftButton);
         QApplication::processEvents();
-        return clock.nsecsElapsed() / 1e6;
+        return static_cast<double>(clock.nsecsElapsed()) / 1e6;
     }
 
     Timing run(const std::vector<int> &cells)
@@ -84,7 +84,8 @@ public:
         ticker.setInterval(1);
         QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] {
             const qint64 now = clock.nsecsElapsed();
-            timing.longestStall = std::max(timing.longestStall, (now - lastTurn) / 1e6);
+            timing.longestStall =
+                std::max(timing.longestStall, static_cast<double>(now - lastTurn) / 1e6);
             lastTurn = now;
         });
         clock.start();
@@ -93,11 +94,11 @@ public:
         while (refreshed.isEmpty())
             refreshed.wait(10000);
         QApplication::processEvents();
-        timing.shown = clock.nsecsElapsed() / 1e6;
+        timing.shown = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         lastTurn = clock.nsecsElapsed();
         while (!refreshed.last().at(0).toBool())
             refreshed.wait(30000);
-        timing.complete = clock.nsecsElapsed() / 1e6;
+        timing.complete = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         return timing;
     }
 
@@ -134,7 +135,9 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     Bench bench;
     std::mt19937 random(20261209);
-    std::vector<double> alone, shown, complete;
+    std::vector<double> alone;
+    std::vector<double> shown;
+    std::vector<double> complete;
     std::printf("bench_stepswindow, six variables, %d random functions "
                 "(target: the window shows the explanation in < 30 ms)\n",
                 functions);
@@ -146,6 +149,7 @@ int main(int argc, char *argv[])
         inputs.push_back(cells);
     }
     bench.showSteps(false);
+    alone.reserve(inputs.size());
     for (const auto &cells : inputs)
         alone.push_back(bench.minimizeAlone(cells));
     bench.showSteps(true);

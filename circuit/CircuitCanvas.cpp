@@ -48,7 +48,7 @@ QSize CircuitCanvas::sizeHint() const
             static_cast<int>(std::ceil(layout.height * zoomFactor))};
 }
 
-void CircuitCanvas::paintEvent(QPaintEvent *)
+void CircuitCanvas::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.scale(zoomFactor, zoomFactor);
@@ -64,7 +64,7 @@ void CircuitCanvas::mouseMoveEvent(QMouseEvent *event)
     hover(gate ? layout.items[static_cast<std::size_t>(index)].node : -1);
 }
 
-void CircuitCanvas::leaveEvent(QEvent *)
+void CircuitCanvas::leaveEvent(QEvent * /*event*/)
 {
     hover(-1);
 }

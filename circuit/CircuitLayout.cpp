@@ -7,6 +7,7 @@
 #include <limits>
 #include <map>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -92,8 +93,8 @@ void placeInOrder(std::vector<Vertex> &vertices, const std::vector<int> &column,
 class LayoutBuilder
 {
 public:
-    LayoutBuilder(const Netlist &netlist, const std::string &outputName)
-        : netlist(netlist), outputName(outputName)
+    LayoutBuilder(const Netlist &netlist, std::string outputName)
+        : netlist(netlist), outputName(std::move(outputName))
     {}
 
     CircuitLayout run()
@@ -262,8 +263,7 @@ void LayoutBuilder::orderColumns()
 
 void LayoutBuilder::placeVertically()
 {
-    for (std::size_t layer = 0; layer < columns.size(); ++layer) {
-        const std::vector<int> &column = columns[layer];
+    for (const std::vector<int> &column : columns) {
         std::vector<double> wishes;
         for (int v : column) {
             Vertex &vertex = vertices[at(v)];
@@ -321,8 +321,7 @@ void LayoutBuilder::placeHorizontally()
 
 void LayoutBuilder::makeItems()
 {
-    for (std::size_t v = 0; v < vertices.size(); ++v) {
-        const Vertex &vertex = vertices[v];
+    for (const Vertex &vertex : vertices) {
         if (vertex.slot)
             continue;
         LayoutItem item;
@@ -453,7 +452,7 @@ void LayoutBuilder::routeChannel(int layer)
                 continue;
             }
             double detour = pin;
-            for (double step = 4; same(detour, pin); step += 2) {
+            for (int step = 4; same(detour, pin); step += 2) {
                 for (double candidate : {pin + step, pin - step}) {
                     const bool free = std::none_of(taken.begin(), taken.end(), [&](double used) {
                         return std::fabs(used - candidate) < 2;

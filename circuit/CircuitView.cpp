@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <set>
 
@@ -27,14 +28,14 @@ struct StyleEntry
     const char *text;
 };
 
-const StyleEntry styleEntries[] = {
+const std::array<StyleEntry, 4> styleEntries{{
     {CircuitStyle::AndOrInverters,
      QT_TRANSLATE_NOOP("CircuitView", "AND-OR / OR-AND with inverters")},
     {CircuitStyle::AndOrInvertedInputs,
      QT_TRANSLATE_NOOP("CircuitView", "AND-OR / OR-AND with inverted inputs")},
     {CircuitStyle::NandNand, "NAND-NAND"},
     {CircuitStyle::NorNor, "NOR-NOR"},
-};
+}};
 
 const char *settingsKey = "circuit/style";
 

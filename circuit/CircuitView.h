@@ -39,7 +39,7 @@ signals:
     void circuitAvailable(bool available);
 
 public slots:
-    void showCover(const MinimizedCover &cover);
+    void showCover(const MinimizedCover &minimized);
     // Forgets the circuit, for a table that no longer matches it.
     void clearCircuit();
 

@@ -52,16 +52,16 @@ bool Netlist::evaluate(unsigned row) const
         const bool bit = node.variable >= 0 && ((row >> (variableCount - 1 - node.variable)) & 1u);
         switch (node.kind) {
         case NetlistNode::Kind::Input:
-            values[i] = bit;
+            values[i] = static_cast<char>(bit);
             break;
         case NetlistNode::Kind::InvertedInput:
-            values[i] = !bit;
+            values[i] = static_cast<char>(!bit);
             break;
         case NetlistNode::Kind::Constant:
-            values[i] = node.value;
+            values[i] = static_cast<char>(node.value);
             break;
         case NetlistNode::Kind::Gate:
-            values[i] = gateValue(node.type, node.inputs, values);
+            values[i] = static_cast<char>(gateValue(node.type, node.inputs, values));
             break;
         }
     }

@@ -132,6 +132,7 @@ void NetlistBuilder::buildTwoLevels()
             continue;
         }
         std::vector<int> inputs;
+        inputs.reserve(literals.size());
         for (const auto &[variable, positive] : literals)
             inputs.push_back(literal(variable, positive != recipe.firstComplemented, term));
         termSignals.push_back(

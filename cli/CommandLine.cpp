@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
 
@@ -96,13 +97,13 @@ struct CommandEntry
     Declaration declare;
 };
 
-const CommandEntry commands[] = {
+const std::array<CommandEntry, 5> commands{{
     {"minimize", CliOptions::Command::Minimize, declareMinimize},
     {"eval", CliOptions::Command::Eval, declareEval},
     {"map", CliOptions::Command::Map, declareMap},
     {"explain", CliOptions::Command::Explain, declareExplain},
     {"circuit", CliOptions::Command::Circuit, declareCircuit},
-};
+}};
 
 // "a", "a or b", "a, b or c" (with "and" as the last word when asked).
 std::string listed(const std::vector<std::string> &words, const char *last = " or ")
@@ -120,7 +121,7 @@ std::string commandList()
 {
     std::vector<std::string> names;
     for (const CommandEntry &entry : commands)
-        names.push_back(entry.name);
+        names.emplace_back(entry.name);
     return listed(names);
 }
 
@@ -153,7 +154,7 @@ std::string unknownOption(const std::string &argument)
         RawValues raw;
         declareCommand(app, entry, options, raw);
         if (app.get_option_no_throw(name) != nullptr)
-            owners.push_back(entry.name);
+            owners.emplace_back(entry.name);
     }
     if (owners.empty())
         return "unknown option " + quoted(argument) + ".";
@@ -579,6 +580,6 @@ bool CommandLine::parseProgramArguments(int argc, char **argv, CliOptions &optio
     if (parse(arguments, options, error))
         return true;
     const std::string message = "tavolin-cli: " + error + "\nTry 'tavolin-cli --help'.\n";
-    std::fputs(message.c_str(), stderr);
+    (void)std::fputs(message.c_str(), stderr);
     return false;
 }

@@ -92,7 +92,7 @@ Json solutionsObject(const Explanation &explanation)
 
 std::string ExplanationJson::text(const std::string &file, const Explanation &explanation)
 {
-    const std::size_t n = static_cast<std::size_t>(explanation.variableCount);
+    const auto n = static_cast<std::size_t>(explanation.variableCount);
     Json object = {
         {"file", file},
         {"n", explanation.variableCount},

@@ -4,6 +4,7 @@
 #include "messages/SafeText.h"
 #include "pla/PlaReader.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,10 +13,10 @@ namespace {
 
 bool readAll(std::FILE *file, std::string &text)
 {
-    char buffer[8192];
+    std::array<char, 8192> buffer{};
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, got);
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), file)) > 0)
+        text.append(buffer.data(), got);
     return !std::ferror(file);
 }
 
@@ -44,7 +45,7 @@ bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &func
         }
         const bool read = readAll(file, text);
         const int readError = errno;
-        std::fclose(file);
+        (void)std::fclose(file); // read only: nothing is lost if closing fails
         if (!read) {
             error = name + ": cannot read: " + std::strerror(readError);
             return false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/SiblingProgram.h"
 
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -15,10 +16,10 @@ const char *const SiblingProgram::helperFolder = TAVOLIN_HELPER_FOLDER;
 std::string SiblingProgram::ownFolder(const char *argv0)
 {
     std::string path;
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    std::array<char, PATH_MAX> buffer{};
+    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
     if (length > 0)
-        path.assign(buffer, static_cast<std::size_t>(length));
+        path.assign(buffer.data(), static_cast<std::size_t>(length));
     else if (argv0 != nullptr && std::strchr(argv0, '/') != nullptr)
         path = argv0;
     const std::size_t slash = path.rfind('/');

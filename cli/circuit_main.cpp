@@ -17,15 +17,15 @@ namespace {
 
 // Start-up notes of the toolkit are no concern of someone who asked for an
 // image; only real errors are shown.
-void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
+        (void)std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
 }
 
 int fail(const std::string &message)
 {
-    std::fputs(("tavolin-cli: " + message + "\n").c_str(), stderr);
+    (void)std::fputs(("tavolin-cli: " + message + "\n").c_str(), stderr);
     return 2;
 }
 
@@ -45,8 +45,12 @@ int main(int argc, char **argv)
         std::string out;
         std::string err;
         const int status = CircuitCommand::writeVerilog(options, out, err);
-        std::fputs(out.c_str(), stdout);
-        std::fputs(err.c_str(), stderr);
+        (void)std::fputs(err.c_str(), stderr);
+        // A full disk or a closed pipe must not pass for a written file.
+        if (std::fputs(out.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
+            std::perror("tavolin-cli: standard output");
+            return 2;
+        }
         return status;
     }
 

@@ -19,7 +19,8 @@ namespace {
 void write(const std::string &text, std::FILE *stream)
 {
     if (!text.empty())
-        std::fwrite(text.data(), 1, text.size(), stream);
+        // A failed write shows in the flush of stdout at the end.
+        (void)std::fwrite(text.data(), 1, text.size(), stream);
 }
 
 int runSibling(const char *name, char **argv)

@@ -22,12 +22,12 @@ namespace {
 
 // The toolkit's messages as the tool's own: warnings and errors (a painter
 // or an image that fails) are shown, escaped, since they may quote a path.
-void toolMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+void toolMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
     const std::string text = SafeText::shown(message.toStdString(), SafeText::nameLimit);
-    std::fprintf(stderr, "tavolin-cli: %s\n", text.c_str());
+    (void)std::fprintf(stderr, "tavolin-cli: %s\n", text.c_str());
 }
 
 // While the application starts, the toolkit notes things that are no concern
@@ -41,8 +41,8 @@ void startUpMessages(QtMsgType type, const QMessageLogContext &context, const QS
 
 int fail(const std::string &message)
 {
-    std::fputs(message.c_str(), stderr);
-    std::fputc('\n', stderr);
+    (void)std::fputs(message.c_str(), stderr);
+    (void)std::fputc('\n', stderr);
     return 2;
 }
 
@@ -68,7 +68,8 @@ int main(int argc, char **argv)
         return fail(PlaInput::shownName(file) + ": " + error);
     const std::string labelsNote = PlaReader::replacedLabelsNote(function);
     if (!labelsNote.empty())
-        std::fprintf(stderr, "%s: %s\n", PlaInput::shownName(file).c_str(), labelsNote.c_str());
+        (void)std::fprintf(stderr, "%s: %s\n", PlaInput::shownName(file).c_str(),
+                           labelsNote.c_str());
 
     SolutionFinder finder;
     const SolvedFunction solved = finder.solve(

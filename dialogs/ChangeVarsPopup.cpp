@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <array>
 
 namespace {
 
@@ -60,7 +61,7 @@ void ChangeVarsPopup::resizeNameRows(int count)
     }
     while (nameRows.size() < count) {
         auto *field = new QLineEdit(defaultName(firstFreeLetter()));
-        auto *caption = new QLabel(rowCaption(nameRows.size()));
+        auto *caption = new QLabel(rowCaption(static_cast<int>(nameRows.size())));
         nameRows.append(NameRow(caption, field));
         field->setValidator(new QRegularExpressionValidator(nameExpression(), this));
         field->setMaxLength(static_cast<int>(VariableRules::maxNameLength));
@@ -166,7 +167,7 @@ bool ChangeVarsPopup::validateNames()
 
 void ChangeVarsPopup::complete()
 {
-    QString names[maxRows];
+    std::array<QString, maxRows> names;
     for (int p = 0; p < maxRows; ++p) {
         const QLineEdit *field = p < nameRows.size() ? nameRows[p].second.data() : nullptr;
         names[p] = p < nameRows.size() ? (field ? field->text() : QString()) : defaultName(p);
@@ -219,7 +220,7 @@ void ChangeVarsPopup::slotUpdateVariableCount(int variableCount)
 
 void ChangeVarsPopup::slotUpdateVariableNames(QVector<QString> variableNames)
 {
-    resizeNameRows(variableNames.size());
+    resizeNameRows(static_cast<int>(variableNames.size()));
     for (int p = 0; p < nameRows.size() && p < variableNames.size(); ++p) {
         if (nameRows[p].second)
             nameRows[p].second->setText(variableNames[p]);

@@ -36,7 +36,7 @@ std::vector<TabulationPass> tabulate(int n, const std::vector<int> &cellCodes)
         for (std::size_t k = 0; k + 1 < byOnes.size(); ++k) {
             for (TabulationCube &low : byOnes[k]) {
                 for (TabulationCube &high : byOnes[k + 1]) {
-                    const unsigned diff = static_cast<unsigned>(low.value ^ high.value);
+                    const auto diff = static_cast<unsigned>(low.value ^ high.value);
                     if (low.dashes != high.dashes || onesOf(diff) != 1 || (high.value & diff) == 0)
                         continue;
                     low.checked = true;
@@ -113,7 +113,7 @@ Explanation Explainer::explain(int n, const std::vector<int> &cellCodes, Minimiz
     e.tabulation = tabulate(n, e.cellCodes);
 
     // Each tabulation survivor is told its prime number.
-    std::array<int, 64 * 64> numberOf{};
+    std::array<int, std::size_t{64} * 64> numberOf{};
     e.primes.resize(primes_.size());
     for (std::size_t p = 0; p < primes_.size(); ++p) {
         ExplainedPrime &prime = e.primes[p];
@@ -229,6 +229,7 @@ std::vector<std::vector<int>> Explainer::groupsOf(const Explanation &explanation
                                                   const std::vector<int> &primes)
 {
     std::vector<std::vector<int>> groups;
+    groups.reserve(primes.size());
     for (const int number : primes)
         groups.push_back(explanation.primes.at(static_cast<std::size_t>(number - 1)).groupOrder);
     return groups;

@@ -118,14 +118,14 @@ DocumentSection chartSection(const Explanation &e, const ExplanationPhrases &p)
             count += std::binary_search(prime.minterms.begin(), prime.minterms.end(), m);
         for (const ExplainedPrime &prime : e.primes) {
             const bool covers = std::binary_search(prime.minterms.begin(), prime.minterms.end(), m);
-            row.push_back(!covers ? "" : count == 1 ? "(X)" : "X");
+            row.emplace_back(!covers ? "" : count == 1 ? "(X)" : "X");
         }
         chart.rows.push_back(std::move(row));
     }
     std::vector<std::string> chosen{p.chosen};
     for (const ExplainedPrime &prime : e.primes) {
         const auto &selected = e.windowCover.primes;
-        chosen.push_back(
+        chosen.emplace_back(
             std::find(selected.begin(), selected.end(), prime.number) != selected.end() ? "✓" : "");
     }
     chart.rows.push_back(std::move(chosen));

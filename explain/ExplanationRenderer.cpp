@@ -41,7 +41,7 @@ std::string textTable(const DocumentTable &table)
     std::string text = line(table.header);
     std::vector<std::string> rule;
     for (const std::size_t width : widths)
-        rule.push_back(std::string(width, '-'));
+        rule.emplace_back(width, '-');
     text += line(rule);
     for (const auto &row : table.rows)
         text += line(row);

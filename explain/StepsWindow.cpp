@@ -23,6 +23,7 @@
 #include <QtConcurrent>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -191,13 +192,16 @@ void StepsWindow::buildPage(int index)
     if (index < 0 || index >= static_cast<int>(pageContents.size()) ||
         pageContents[static_cast<std::size_t>(index)] != nullptr || document.sections.empty())
         return;
-    static const char *const pageSections[][2] = {
-        {"tabulation", nullptr}, {"primes", nullptr},          {"chart", nullptr},
-        {"choices", nullptr},    {"solutions", "hazard-free"},
-    };
+    static const std::array<std::array<const char *, 2>, 5> pageSections{{
+        {"tabulation", nullptr},
+        {"primes", nullptr},
+        {"chart", nullptr},
+        {"choices", nullptr},
+        {"solutions", "hazard-free"},
+    }};
     std::vector<const DocumentSection *> sections;
     for (const DocumentSection &section : document.sections) {
-        for (const char *id : pageSections[index]) {
+        for (const char *id : pageSections[static_cast<std::size_t>(index)]) {
             if (id != nullptr && section.id == id)
                 sections.push_back(&section);
         }

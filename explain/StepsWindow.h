@@ -51,7 +51,7 @@ signals:
     void refreshed(bool complete);
 
 public slots:
-    void setFunction(int size, const QList<QTableWidgetItem *> &cells);
+    void setFunction(int size, const QList<QTableWidgetItem *> &items);
     void setCover(const MinimizedCover &cover);
     void setHazardFree(bool on);
     void saveAs();

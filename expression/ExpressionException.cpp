@@ -4,8 +4,10 @@
 #include "messages/PhraseTemplate.h"
 #include "messages/SafeText.h"
 
-ExpressionException::ExpressionException(int error_code, const ExpressionToken &token)
-    : token_(token), error_code_(error_code)
+#include <utility>
+
+ExpressionException::ExpressionException(int error_code, ExpressionToken token)
+    : token_(std::move(token)), error_code_(error_code)
 {}
 
 std::string ExpressionException::Get_Message() const

@@ -44,7 +44,7 @@ enum class ExpressionSentence
 class ExpressionException
 {
 public:
-    ExpressionException(int error_code, const ExpressionToken &token);
+    ExpressionException(int error_code, ExpressionToken token);
 
     ExpressionToken Get_Token() const { return token_; }
     int Get_Error_Code() const { return error_code_; }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expression/ExpressionToken.h"
 
+#include <utility>
+
 ExpressionToken::ExpressionToken() : ExpressionToken(TOKEN_UNDEFINED, 0, std::string(), 0) {}
 
-ExpressionToken::ExpressionToken(int type, int column, const std::string &text, int value)
-    : column_(column), text_(text), value_(value), type_(type)
+ExpressionToken::ExpressionToken(int type, int column, std::string text, int value)
+    : column_(column), text_(std::move(text)), value_(value), type_(type)
 {}
 
 const char *ExpressionToken::Get_Type_Name() const

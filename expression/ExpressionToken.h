@@ -24,7 +24,7 @@ class ExpressionToken
 public:
     // An undefined token at column 0 with empty text.
     ExpressionToken();
-    ExpressionToken(int type, int column, const std::string &text, int value);
+    ExpressionToken(int type, int column, std::string text, int value);
 
     int Get_Type() const { return type_; }
     int Get_Column() const { return column_; }

@@ -274,7 +274,7 @@ ExpressionFormatter::Result namesProblem(const Syntax &syntax,
 // digits, so "f_out" is never a variable's.
 std::string outputNameFor(const Syntax &syntax, int variableCount, const VariableNames &names)
 {
-    const std::string plain = ExpressionFormatter::outputName;
+    std::string plain = ExpressionFormatter::outputName;
     const std::size_t count = std::min(static_cast<std::size_t>(variableCount), names.size());
     for (std::size_t j = 0; j < count; ++j) {
         if ((syntax.ignoresCase ? folded(names[j]) : names[j]) == plain)

@@ -32,7 +32,7 @@ signals:
 
 public slots:
     void copyAs(OutputFormat format);
-    void setCover(const MinimizedCover &cover);
+    void setCover(const MinimizedCover &minimized);
     void setNames(const QString &one, const QString &two, const QString &three, const QString &four,
                   const QString &five, const QString &six);
     // Back to the default names, with no cover to copy (after "Reset").

@@ -12,13 +12,14 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 [[noreturn]] void fail(const char *what, const std::string &text)
 {
-    std::fprintf(stderr, "fuzz_expression: %s for \"%s\"\n", what, text.c_str());
+    (void)std::fprintf(stderr, "fuzz_expression: %s for \"%s\"\n", what, text.c_str());
     std::abort();
 }
 
@@ -27,7 +28,7 @@ namespace {
 // names often collide with the text and sometimes with each other.
 std::vector<std::string> takeNames(const uint8_t *&data, size_t &size)
 {
-    static const char alphabet[] = "ABCab01Z";
+    constexpr std::string_view alphabet = "ABCab01Z";
     std::vector<std::string> names;
     if (size == 0)
         return names;
@@ -61,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     for (int row = 0; row < (1 << n); ++row) {
         std::vector<bool> values;
+        values.reserve(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
             values.push_back((row >> (n - 1 - i)) & 1);
         evaluator.Set_Variable_Values(values);

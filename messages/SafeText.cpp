@@ -52,7 +52,7 @@ bool isUnsafe(char32_t c)
 
 void appendEscaped(std::string &out, std::string_view bytes)
 {
-    static const char digits[] = "0123456789abcdef";
+    constexpr std::string_view digits = "0123456789abcdef";
     for (const char b : bytes) {
         const auto value = static_cast<unsigned char>(b);
         out += "\\x";

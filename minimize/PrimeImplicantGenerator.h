@@ -42,7 +42,7 @@ private:
     };
 
     bool runPass();
-    int *writeMinterms(std::int32_t node, int *out) const;
+    int *writeMinterms(std::int32_t id, int *out) const;
     void writeCube(const Node &node, int n, std::string &text) const;
 
     std::vector<Node> nodes_;
@@ -52,5 +52,5 @@ private:
     // each open cube (dashes, value). Entries whose value is not in the set
     // are stale and never read.
     std::array<std::uint64_t, 64> openValues_;
-    std::array<std::int32_t, 64 * 64> openNode_;
+    std::array<std::int32_t, std::size_t{64} * 64> openNode_;
 };

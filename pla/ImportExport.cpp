@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
+#include <utility>
+
 namespace {
 
 QString importTitle()
@@ -227,7 +229,7 @@ void ImportExport::announce(const PlaFunction &function)
             read << QString::fromStdString(name);
         QVector<QString> six = read;
         while (six.size() < VariableRules::maxCount)
-            six << defaultName(six.size());
+            six << defaultName(static_cast<int>(six.size()));
         emit changeNames(six[0], six[1], six[2], six[3], six[4], six[5]);
         emit variableNames(read);
     } else if (function.countGiven) {
@@ -255,7 +257,7 @@ QVector<QString> ImportExport::namesForCount(int count) const
 {
     QVector<QString> result = names.mid(0, qMin(count, int(names.size())));
     while (result.size() < count) {
-        QString name = defaultName(result.size());
+        QString name = defaultName(static_cast<int>(result.size()));
         for (int letter = 0; result.contains(name); ++letter)
             name = defaultName(letter);
         result << name;
@@ -299,9 +301,9 @@ void ImportExport::getMinterms(int count, QList<QTableWidgetItem *> minterms)
 
 void ImportExport::getVariableNames(QVector<QString> variableNames)
 {
-    names = variableNames;
-    if (VariableRules::isCount(names.size()))
-        numVars = names.size();
+    names = std::move(variableNames);
+    if (VariableRules::isCount(static_cast<int>(names.size())))
+        numVars = static_cast<int>(names.size());
 }
 
 void ImportExport::resetIO()

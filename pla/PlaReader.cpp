@@ -228,7 +228,7 @@ private:
             if (firstWord.empty())
                 firstWord = characters;
         }
-        const std::size_t width = static_cast<std::size_t>(count);
+        const auto width = static_cast<std::size_t>(count);
         // A first word longer than the input plane is far more often a wrong
         // ".i" than inputs glued to outputs.
         if (firstWord.size() > width || (characters.size() <= width && firstWord.size() != width))
@@ -283,12 +283,11 @@ private:
         for (std::size_t m = 0; m < marks.size(); ++m) {
             const unsigned char mark = marks[m];
             char value = '0';
-            if (mark & MarkedDontCare)
+            // With an off-set given, a row no plane names is a don't care.
+            if ((mark & MarkedDontCare) || (mark == Unnamed && offSetGiven))
                 value = 'X';
             else if (mark & MarkedOn)
                 value = '1';
-            else if (mark == Unnamed && offSetGiven)
-                value = 'X';
             else if (mark == Unnamed)
                 continue;
             function.values[m] = value;

@@ -91,7 +91,7 @@ void HelpImages::save(QWidget *widget, const char *file)
     QApplication::processEvents();
     const QString path = output.filePath(QLatin1String(file));
     if (!widget || !fitHelpWindow(widget->grab()).save(path, "PNG")) {
-        std::fprintf(stderr, "help_images: could not make %s\n", file);
+        (void)std::fprintf(stderr, "help_images: could not make %s\n", file);
         ok = false;
         return;
     }
@@ -171,7 +171,7 @@ void HelpImages::variableNames()
         if (widget->objectName() == QLatin1String("changeVarsPopup") && widget->isVisible())
             dialog = qobject_cast<QDialog *>(widget);
     if (!dialog) {
-        std::fprintf(stderr, "help_images: the names dialog did not open\n");
+        (void)std::fprintf(stderr, "help_images: the names dialog did not open\n");
         ok = false;
         return;
     }
@@ -241,7 +241,7 @@ void HelpImages::steps()
     child<QAction>("showStepsAction")->trigger();
     while (refreshed.isEmpty() || !refreshed.last().at(0).toBool()) {
         if (!refreshed.wait(10000)) {
-            std::fprintf(stderr, "help_images: the steps window was not refreshed\n");
+            (void)std::fprintf(stderr, "help_images: the steps window was not refreshed\n");
             ok = false;
             return;
         }
@@ -295,7 +295,7 @@ int main(int argc, char *argv[])
     // The pictures show the options as a first start has them.
     QStandardPaths::setTestModeEnabled(true);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: help_images <output folder>\n");
+        (void)std::fprintf(stderr, "usage: help_images <output folder>\n");
         return 2;
     }
     HelpImages images(QString::fromLocal8Bit(argv[1]));

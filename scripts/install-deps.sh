@@ -25,7 +25,7 @@ packages="$packages qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 for option in "$@"; do
   case "$option" in
   --dev)
-    packages="$packages ccache clang clang-format libclang-rt-14-dev desktop-file-utils appstream"
+    packages="$packages ccache clang clang-format clang-tidy libclang-rt-14-dev desktop-file-utils appstream"
     # The tools that read the text of "Copy As" in the tests: a VHDL simulator
     # and Python (iverilog is in the base list, the C compiler too).
     packages="$packages ghdl python3"

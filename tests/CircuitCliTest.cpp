@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -29,7 +30,7 @@ QString writePla(const QTemporaryDir &folder, const QString &name, int n, const 
     function.values = values.toStdString();
     for (const QString &variable : names)
         function.names.push_back(variable.toStdString());
-    const QString path = folder.filePath(name);
+    QString path = folder.filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray::fromStdString(PlaWriter::write(function)));
@@ -76,6 +77,8 @@ private slots:
     void verilogComputesTheFile_data();
     void verilogComputesTheFile();
     void verilogGoesToTheOutputFile();
+    void verilogToAFullOutputFails_data();
+    void verilogToAFullOutputFails();
     void imagesAreWritten_data();
     void imagesAreWritten();
     void refusedCalls_data();
@@ -162,6 +165,32 @@ void CircuitCliTest::verilogGoesToTheOutputFile()
     QFile file(output);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(file.readAll()), printed.out);
+}
+
+void CircuitCliTest::verilogToAFullOutputFails_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("tavolin-cli") << QStringLiteral("tavolin-cli");
+    // The drawing program, called directly, prints Verilog too.
+    QTest::newRow("tavolin-cli-circuit") << QStringLiteral("tavolin-cli-circuit");
+}
+
+void CircuitCliTest::verilogToAFullOutputFails()
+{
+    QFETCH(QString, program);
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this system");
+    QTemporaryDir folder;
+    const QString pla = writePla(folder, QStringLiteral("xor.pla"), 2, QStringLiteral("0110"),
+                                 {QStringLiteral("a"), QStringLiteral("b")});
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QFileInfo(QStringLiteral(TAVOLIN_CLI)).dir().filePath(program),
+                  {"circuit", pla, "--format", "verilog"});
+    QVERIFY(process.waitForFinished(-1));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("standard output"));
 }
 
 void CircuitCliTest::imagesAreWritten_data()

@@ -10,6 +10,7 @@
 
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <map>
 #include <random>
@@ -163,11 +164,13 @@ void CircuitLayoutTest::randomCircuitsKeepTheRules()
     QFETCH(int, count);
     std::mt19937 random(static_cast<unsigned>(n));
     std::discrete_distribution<int> cell({45, 45, 10});
-    const CircuitStyle styles[] = {CircuitStyle::AndOrInverters, CircuitStyle::AndOrInvertedInputs,
-                                   CircuitStyle::NandNand, CircuitStyle::NorNor};
+    const std::array<CircuitStyle, 4> styles{CircuitStyle::AndOrInverters,
+                                             CircuitStyle::AndOrInvertedInputs,
+                                             CircuitStyle::NandNand, CircuitStyle::NorNor};
     Minimization minimization;
     for (int i = 0; i < count; ++i) {
         std::vector<int> cells;
+        cells.reserve(std::size_t{1} << n);
         for (int m = 0; m < (1 << n); ++m)
             cells.push_back(cell(random));
         const MinimizationForm form =

@@ -9,13 +9,16 @@
 
 #include <QTest>
 
+#include <array>
+
 #include <random>
 #include <set>
 
 namespace {
 
-const CircuitStyle allStyles[] = {CircuitStyle::AndOrInverters, CircuitStyle::AndOrInvertedInputs,
-                                  CircuitStyle::NandNand, CircuitStyle::NorNor};
+const std::array<CircuitStyle, 4> allStyles{CircuitStyle::AndOrInverters,
+                                            CircuitStyle::AndOrInvertedInputs,
+                                            CircuitStyle::NandNand, CircuitStyle::NorNor};
 
 MinimizedCover coverOf(int n, const std::vector<int> &cells, MinimizationForm form)
 {
@@ -153,6 +156,7 @@ void CircuitNetlistTest::randomFunctionsAreComputed()
     std::discrete_distribution<int> sparse({85, 10, 5});
     for (int i = 0; i < count; ++i) {
         std::vector<int> cells;
+        cells.reserve(std::size_t{1} << n);
         for (int m = 0; m < (1 << n); ++m)
             cells.push_back(i % 4 == 3 ? sparse(random) : dense(random));
         checkFunction(n, cells, fanIn);

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <random>
 
 namespace {
@@ -87,8 +88,9 @@ bool agrees(const QString &bits, const std::string &cells)
     return true;
 }
 
-const CircuitStyle allStyles[] = {CircuitStyle::AndOrInverters, CircuitStyle::AndOrInvertedInputs,
-                                  CircuitStyle::NandNand, CircuitStyle::NorNor};
+const std::array<CircuitStyle, 4> allStyles{CircuitStyle::AndOrInverters,
+                                            CircuitStyle::AndOrInvertedInputs,
+                                            CircuitStyle::NandNand, CircuitStyle::NorNor};
 
 } // namespace
 

@@ -89,6 +89,7 @@ bool valueAt(const std::string &text, int n, int m)
     evaluator.Set_Variable_Names(std::vector<std::string>(all.begin(), all.begin() + n));
     evaluator.Set_Expression(text);
     std::vector<bool> values;
+    values.reserve(static_cast<std::size_t>(n));
     for (int j = 0; j < n; ++j)
         values.push_back((m >> (n - 1 - j)) & 1);
     evaluator.Set_Variable_Values(values);
@@ -137,7 +138,7 @@ void CliExplainTest::init()
 
 QString CliExplainTest::writeFile(const QString &name, const QByteArray &text)
 {
-    const QString path = dir->filePath(name);
+    QString path = dir->filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         qFatal("cannot write %s", qPrintable(path));
@@ -187,9 +188,9 @@ void CliExplainTest::hazardFreeCover()
 
     const char covered = pos ? '0' : '1';
     std::vector<std::vector<int>> groups;
-    for (const QJsonValue &group : object.value("groups").toArray()) {
+    for (const QJsonValue group : object.value("groups").toArray()) {
         groups.emplace_back();
-        for (const QJsonValue &m : group.toArray())
+        for (const QJsonValue m : group.toArray())
             groups.back().push_back(m.toInt());
     }
     const auto inOneGroup = [&](int a, int b) {
@@ -286,7 +287,7 @@ void CliExplainTest::limitCapsTheList()
     const QJsonObject object = QJsonDocument::fromJson(json.outBytes).object();
     QCOMPARE(object.value("count").toInt(), every.size());
     QStringList listed;
-    for (const QJsonValue &solution : object.value("solutions").toArray())
+    for (const QJsonValue solution : object.value("solutions").toArray())
         listed << solution.toObject().value("text").toString();
     QCOMPARE(listed, every.mid(0, limit));
     QCOMPARE(object.value("text").toString(), every.front());
@@ -342,7 +343,7 @@ void CliExplainTest::explainAgreesWithMinimize()
     QCOMPARE(solutions.value("count").toInt(), every.size());
     QVERIFY(solutions.value("complete").toBool());
     QStringList listed;
-    for (const QJsonValue &cover : solutions.value("covers").toArray())
+    for (const QJsonValue cover : solutions.value("covers").toArray())
         listed << cover.toObject().value("text").toString();
     QCOMPARE(listed, every.mid(0, 50));
 
@@ -356,9 +357,9 @@ void CliExplainTest::explainAgreesWithMinimize()
     // Essentials: the primes alone on some chart row, each named with such a row.
     const QJsonArray primes = object.value("primes").toArray();
     QSet<int> alone;
-    for (const QJsonValue &row : object.value("chart").toObject().value("minterms").toArray()) {
+    for (const QJsonValue row : object.value("chart").toObject().value("minterms").toArray()) {
         QList<int> on;
-        for (const QJsonValue &prime : primes) {
+        for (const QJsonValue prime : primes) {
             if (prime.toObject().value("minterms").toArray().contains(row))
                 on << prime.toObject().value("number").toInt();
         }
@@ -367,7 +368,7 @@ void CliExplainTest::explainAgreesWithMinimize()
             alone.insert(on.front());
     }
     QSet<int> essentials;
-    for (const QJsonValue &prime : primes) {
+    for (const QJsonValue prime : primes) {
         if (prime.toObject().value("essential").toBool())
             essentials.insert(prime.toObject().value("number").toInt());
     }

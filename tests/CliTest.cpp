@@ -96,6 +96,7 @@ std::vector<std::string> exactTexts(int n, const std::string &values, bool pos,
     if (selections.empty())
         selections.emplace_back();
     std::vector<std::string> texts;
+    texts.reserve(selections.size());
     for (const std::vector<int> &selection : selections)
         texts.push_back(resultText(result.cellCodes, result.primes, selection, formOf(pos), names));
     return texts;
@@ -148,7 +149,7 @@ void CliTest::init()
 
 QString CliTest::writeFile(const QString &name, const QByteArray &text)
 {
-    const QString path = dir->filePath(name);
+    QString path = dir->filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         qFatal("cannot write %s", qPrintable(path));
@@ -424,7 +425,7 @@ void CliTest::evalPrintsTruthTable()
     std::vector<std::string> names;
     if (variables[0] == QLatin1String("--vars")) {
         for (int j = 0; j < variables[1].toInt(); ++j)
-            names.push_back(std::string(1, static_cast<char>('A' + j)));
+            names.emplace_back(1, static_cast<char>('A' + j));
     } else {
         for (const QString &name : variables[1].split(','))
             names.push_back(name.toStdString());
@@ -436,6 +437,7 @@ void CliTest::evalPrintsTruthTable()
     QString expected;
     for (int row = 0; row < (1 << n); ++row) {
         std::vector<bool> values;
+        values.reserve(static_cast<std::size_t>(n));
         for (int j = 0; j < n; ++j)
             values.push_back((row >> (n - 1 - j)) & 1);
         evaluator.Set_Variable_Values(values);
@@ -639,7 +641,7 @@ void CliTest::messagesShowNoControlCharacters_data()
         << QStringList{"minimize", "FILE"} << "bad.pla"
         << QByteArray(".i 2\n.ilb a\0b \xff\xfe\n11 1\n", 22) << 0 << "\"a\\x00b\", \"\\xff\\xfe\"";
     QByteArray megabyte(".i 2\n");
-    while (megabyte.size() < 1024 * 1024)
+    while (megabyte.size() < qsizetype{1024} * 1024)
         megabyte += "\x1b[2J\xc3";
     megabyte += " 1\n";
     QTest::newRow("1 MB line") << QStringList{"minimize", "FILE"} << "bad.pla" << megabyte << 2

@@ -75,7 +75,7 @@ void CliWindowTest::init()
 
 QString CliWindowTest::writeFile(const QString &name, const QByteArray &text)
 {
-    const QString path = dir->filePath(name);
+    QString path = dir->filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         qFatal("cannot write %s", qPrintable(path));

@@ -18,6 +18,7 @@ QString truthTable(ExpressionEvaluator &evaluator)
     QString table;
     for (int row = 0; row < (1 << n); ++row) {
         std::vector<bool> values;
+        values.reserve(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
             values.push_back((row >> (n - 1 - i)) & 1);
         evaluator.Set_Variable_Values(values);

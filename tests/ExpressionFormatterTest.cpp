@@ -164,6 +164,7 @@ std::vector<std::string> namesOf(const FunctionCase &c)
 std::vector<std::string> rowBits(const FunctionCase &c, const std::string &row)
 {
     std::vector<std::string> bits;
+    bits.reserve(static_cast<std::size_t>(c.n));
     for (int j = 0; j < c.n; ++j)
         bits.push_back("(" + row + " >> " + std::to_string(c.n - 1 - j) + ") & 1");
     return bits;

@@ -6,9 +6,11 @@
 
 #include <QTest>
 
+#include <array>
 #include <memory>
 #include <random>
 #include <set>
+#include <string_view>
 
 namespace {
 
@@ -71,7 +73,7 @@ public:
 
     std::vector<std::string> names(int count)
     {
-        static const char alphabet[] =
+        constexpr std::string_view alphabet =
             "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
         std::set<std::string> taken;
         std::vector<std::string> result;
@@ -136,6 +138,7 @@ private:
 std::vector<bool> assignment(int row, int n)
 {
     std::vector<bool> values;
+    values.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         values.push_back((row >> (n - 1 - i)) & 1);
     return values;
@@ -206,8 +209,9 @@ void ExpressionPropertyTest::tokenSoupsOnlyThrowSyntaxErrors_data()
 void ExpressionPropertyTest::tokenSoupsOnlyThrowSyntaxErrors()
 {
     QFETCH(int, maxTokens);
-    static const char *const pieces[] = {"A", "B", "C", "(",  ")", "'", "&", "+", "^",
-                                         "(", ")", "'", "AB", "a", "1", " ", "*", "\x80"};
+    static const std::array<const char *, 18> pieces{"A",  "B", "C", "(", ")", "'",
+                                                     "&",  "+", "^", "(", ")", "'",
+                                                     "AB", "a", "1", " ", "*", "\x80"};
     const std::vector<std::string> names{"A", "B", "C"};
     Generator generator(static_cast<unsigned>(maxTokens));
     ExpressionEvaluator evaluator;

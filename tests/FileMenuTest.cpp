@@ -158,7 +158,7 @@ void FileMenuTest::menusInTheAgreedOrder()
         entries << action->text();
     QCOMPARE(entries,
              (QStringList{"Import…", "Export…", "Open Recent", "", "Save Map Image…", "", "Quit"}));
-    QMenu *copyAs = named<QMenu>(window, "copyAsMenu");
+    auto *copyAs = named<QMenu>(window, "copyAsMenu");
     entries.clear();
     for (QAction *action : copyAs->actions())
         entries << action->text();
@@ -251,7 +251,7 @@ void FileMenuTest::everyPathImportsAsTheButton()
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     } else if (way == QLatin1String("recent")) {
-        QMenu *recent = named<QMenu>(window, "recentMenu");
+        auto *recent = named<QMenu>(window, "recentMenu");
         QCOMPARE(recent->actions().first()->text(), QDir::toNativeSeparators(file));
         recent->actions().first()->trigger();
     } else if (way == QLatin1String("drop")) {
@@ -395,7 +395,7 @@ void FileMenuTest::failedExportKeepsEarlierFile()
         setrlimit(RLIMIT_FSIZE, &small);
         written = pla->exportTo(target);
         setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previous);
+        (void)std::signal(SIGXFSZ, previous);
     } else {
         written = pla->exportTo(target);
     }

@@ -79,7 +79,7 @@ void showFunction(ImportExport &pla, const QStringList &names, const QString &va
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
 {
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         return QString();
@@ -287,7 +287,7 @@ void ImportExportTest::malformedFileChangesNothing_data()
     QTest::newRow("NUL and invalid UTF-8 in an input part")
         << QByteArray(".i 2\n\0\xff 1\n", 10) << 2;
     QByteArray megabyte(".i 2\n");
-    while (megabyte.size() < 1024 * 1024)
+    while (megabyte.size() < qsizetype{1024} * 1024)
         megabyte += "\x1b[2J\xc3";
     QTest::newRow("1 MB line") << megabyte + " 1\n" << 2;
 }

@@ -8,10 +8,11 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <array>
 
 namespace {
 
-const QString sixNames[] = {"P", "Q", "R", "S", "T", "U"};
+const std::array<QString, 6> sixNames{"P", "Q", "R", "S", "T", "U"};
 
 // "none" for a cell that never got a background, "clear" for the transparent
 // brush left by an earlier shading, "black" for a separator, "red <alpha>" and

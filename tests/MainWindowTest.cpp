@@ -132,7 +132,7 @@ void MainWindowTest::widgetTextsAndStatusTips()
     QFETCH(QString, text);
     QFETCH(QString, statusTip);
 
-    QWidget *widget = child<QWidget>(name.toLatin1().constData());
+    auto *widget = child<QWidget>(name.toLatin1().constData());
     QString shown;
     if (auto *label = qobject_cast<QLabel *>(widget))
         shown = label->text();

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <random>
@@ -113,7 +114,7 @@ std::string checkProperties(int n, const std::vector<int> &codes, MinimizationFo
         MintermSet list = 0;
         for (const int m : prime.minterms)
             list |= bitOf(m);
-        if (prime.cube.size() != static_cast<std::size_t>(n + 1) || prime.cube.back() != '*')
+        if (prime.cube.size() != static_cast<std::size_t>(n) + 1 || prime.cube.back() != '*')
             return "malformed prime " + prime.cube;
         if (list != mintermsOfCube(prime.cube, n) ||
             prime.minterms.size() != static_cast<std::size_t>(std::bitset<64>(list).count()))
@@ -251,7 +252,7 @@ MinimizationResult run(int n, const std::vector<int> &cells, MinimizationForm fo
         chart[0].push_back(p);
     for (int m = 0; m < cellCount; ++m) {
         if (result.cellCodes[m] == 1) {
-            chart.push_back(std::vector<int>(primeCount + 1, 0));
+            chart.emplace_back(primeCount + 1, 0);
             chart.back()[0] = m;
         }
     }
@@ -323,7 +324,7 @@ MinimizationResult run(int n, const std::vector<int> &cells, MinimizationForm fo
 // function so that sparse and dense tables both occur.
 std::vector<int> randomCells(std::mt19937 &random, int n)
 {
-    static const int dontCarePercent[] = {0, 10, 30, 60, 90};
+    static const std::array<int, 5> dontCarePercent{0, 10, 30, 60, 90};
     const int percent = dontCarePercent[random() % 5];
     std::vector<int> cells;
     for (int m = 0; m < (1 << n); ++m) {

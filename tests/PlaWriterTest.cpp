@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 namespace {
@@ -78,7 +79,7 @@ void PlaWriterTest::writesText()
 void PlaWriterTest::roundTripKeepsEveryFunction()
 {
     std::mt19937 random(20261208);
-    const char cellValues[] = {'0', '1', 'X'};
+    const std::array<char, 3> cellValues{'0', '1', 'X'};
     for (int round = 0; round < 600; ++round) {
         PlaFunction original;
         original.variableCount = 2 + round % 5;
@@ -95,13 +96,13 @@ void PlaWriterTest::roundTripKeepsEveryFunction()
             original.values += cellValues[random() % 3];
 
         const std::string text = PlaWriter::write(original);
-        const PlaReadResult result = PlaReader::read(text, 2 + random() % 5);
+        const PlaReadResult result = PlaReader::read(text, 2 + static_cast<int>(random() % 5));
         QVERIFY2(result.ok(), (text + "\n" + result.error.message).c_str());
         const PlaFunction &read = *result.function;
 
         std::vector<std::string> expectedNames = original.names;
         for (int j = static_cast<int>(expectedNames.size()); j < count; ++j)
-            expectedNames.push_back(std::string(1, static_cast<char>('A' + j)));
+            expectedNames.emplace_back(1, static_cast<char>('A' + j));
         QCOMPARE(read.variableCount, count);
         QVERIFY(read.countGiven);
         QVERIFY(read.names == expectedNames);

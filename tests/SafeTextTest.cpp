@@ -106,7 +106,7 @@ void SafeTextTest::shown()
 void SafeTextTest::megabyteLineIsCutAndEscaped()
 {
     std::string line;
-    for (int i = 0; line.size() < 1024 * 1024; ++i)
+    for (int i = 0; line.size() < std::size_t{1024} * 1024; ++i)
         line += i % 7 == 0 ? std::string("\x1b[2J\0\xff", 6) : std::string("word ");
     const std::string result = SafeText::shown(line);
     QVERIFY(isShowable(result));

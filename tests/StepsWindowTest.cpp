@@ -284,6 +284,7 @@ void StepsWindowTest::optionChangesTheCoverShownAndShaded()
     else if (option == "hazardFreeAction")
         chosen = ExactCover::hazardFree(run.cellCodes, run.primes).solutions.front();
     std::vector<std::vector<int>> groups;
+    groups.reserve(chosen.size());
     for (const int prime : chosen)
         groups.push_back(run.primes[static_cast<std::size_t>(prime - 1)].minterms);
     const QString text = QString::fromStdString(
