@@ -21,8 +21,10 @@ inline void check(bool condition, const char *target, const char *what)
         fail(target, what);
 }
 
-// Valid UTF-8 without a control character (C0, DEL or C1); newline and tab
-// count as layout when `layout` allows them.
+// Valid UTF-8 without a control character (C0, DEL or C1) and without a
+// character that reorders or breaks a line (bidirectional controls, line and
+// paragraph separators); newline and tab count as layout when `layout`
+// allows them.
 inline bool isCleanText(const std::string &text, bool layout)
 {
     std::size_t at = 0;
@@ -62,8 +64,11 @@ inline bool isCleanText(const std::string &text, bool layout)
             codePoint = (codePoint << 6) | (next & 0x3fu);
         }
         const bool surrogate = codePoint >= 0xd800 && codePoint <= 0xdfff;
-        if (codePoint < minimum || surrogate || codePoint > 0x10ffff ||
-            (codePoint >= 0x80 && codePoint <= 0x9f))
+        const bool steering = (codePoint >= 0x80 && codePoint <= 0x9f) || codePoint == 0x061c ||
+                              codePoint == 0x200e || codePoint == 0x200f ||
+                              (codePoint >= 0x2028 && codePoint <= 0x202e) ||
+                              (codePoint >= 0x2066 && codePoint <= 0x2069);
+        if (codePoint < minimum || surrogate || codePoint > 0x10ffff || steering)
             return false;
         at += length;
     }
