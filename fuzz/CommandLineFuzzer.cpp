@@ -6,8 +6,8 @@
 // be clean as well.
 #include "cli/CommandLine.h"
 #include "cli/EvalCommand.h"
+#include "domain/VariableRules.h"
 #include "fuzz/FuzzChecks.h"
-#include "pla/PlaReader.h"
 
 #include <cstdint>
 #include <set>
@@ -59,7 +59,7 @@ void checkAccepted(const CliOptions &options)
     const std::set<std::string> distinct(options.names.begin(), options.names.end());
     check(distinct.size() == options.names.size(), "a name given twice");
     for (const std::string &name : options.names)
-        check(PlaReader::isVariableName(name), "an invalid name accepted");
+        check(VariableRules::isName(name), "an invalid name accepted");
     check(options.variableCount == 0 || (options.variableCount >= 2 && options.variableCount <= 6),
           "variable count out of range");
     check(options.fanIn >= 2 && options.fanIn <= 16, "fan-in out of range");
