@@ -40,6 +40,7 @@ std::string textTable(const DocumentTable &table)
     };
     std::string text = line(table.header);
     std::vector<std::string> rule;
+    rule.reserve(widths.size());
     for (const std::size_t width : widths)
         rule.emplace_back(width, '-');
     text += line(rule);

@@ -19,9 +19,11 @@
 #include "fuzz/FuzzChecks.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -44,8 +46,8 @@ struct Input
 // of a result; later characters may be digits and names may collide.
 std::string nameFrom(unsigned byte)
 {
-    static const char first[] = "ABCabZ";
-    static const char later[] = "ABab01";
+    static constexpr std::string_view first = "ABCabZ";
+    static constexpr std::string_view later = "ABab01";
     std::string name(1, first[byte % 6]);
     if (byte & 0x40)
         name += later[(byte >> 3) & 3];
@@ -77,7 +79,7 @@ Input readInput(const uint8_t *data, size_t size)
         if (distinct.size() == static_cast<std::size_t>(input.n))
             input.names = names;
     }
-    static const int codeOf[] = {0, 1, 2, -1};
+    static constexpr std::array<int, 4> codeOf{0, 1, 2, -1};
     const int cells = 1 << input.n;
     for (int m = 0; m < cells; m += 4) {
         const unsigned byte = next();
@@ -113,6 +115,7 @@ std::vector<bool> valuesOf(const std::string &text, const Input &input)
     try {
         for (int m = 0; m < cells; ++m) {
             std::vector<bool> values;
+            values.reserve(static_cast<std::size_t>(input.n));
             for (int j = 0; j < input.n; ++j)
                 values.push_back((m >> (input.n - 1 - j)) & 1);
             evaluator.Set_Variable_Values(values);

@@ -11,7 +11,8 @@ namespace FuzzChecks {
 
 [[noreturn]] inline void fail(const char *target, const char *what)
 {
-    std::fprintf(stderr, "fuzz_%s: %s\n", target, what);
+    // Nothing useful can follow a failed write: the process aborts next.
+    (void)std::fprintf(stderr, "fuzz_%s: %s\n", target, what);
     std::abort();
 }
 

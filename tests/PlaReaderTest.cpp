@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <sstream>
 
@@ -427,7 +428,8 @@ void PlaReaderTest::replacesInvalidLabels()
 // function, and each cell is what the lines covering it define.
 void PlaReaderTest::lineOrderDoesNotMatter()
 {
-    static const char *const types[] = {"", ".type f\n", ".type fd\n", ".type fr\n", ".type fdr\n"};
+    static const std::array<const char *, 5> types{"", ".type f\n", ".type fd\n", ".type fr\n",
+                                                   ".type fdr\n"};
     std::mt19937 random(16);
     for (int round = 0; round < 300; ++round) {
         const int count = 2 + round % 5;

@@ -202,7 +202,7 @@ void UndoHistoryTest::perform(const QString &action)
     } else if (action == u"bulk edit") {
         const QStringList entries{"Set All to 0",          "Set All to 1", "Set All to X",
                                   "Invert (Swap 0 and 1)", "Every X to 0", "Every X to 1"};
-        const QString entry = entries.at(random.bounded(entries.size()));
+        const QString &entry = entries.at(random.bounded(entries.size()));
         for (QAction *candidate : window->findChildren<QAction *>()) {
             if (candidate->text() == entry)
                 candidate->trigger();
@@ -344,7 +344,7 @@ void UndoHistoryTest::randomSequencesRoundTrip()
 
     WidgetLookup::named<QPushButton>(*window, "minimizeButton")->click();
     const QString result = WidgetLookup::named<QLineEdit>(*window, "resultEdit")->text();
-    for (int i = states.size() - 2; i >= 0; --i) {
+    for (auto i = states.size() - 2; i >= 0; --i) {
         undo();
         QCOMPARE(shown(), states.at(i));
     }
