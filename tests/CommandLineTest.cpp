@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QtTest>
+#include <array>
 
 namespace {
 
@@ -44,11 +45,14 @@ QString joined(const std::vector<std::string> &items)
 QString summary(const CliOptions &options)
 {
     QStringList parts{QString::fromLatin1(commandName(options.command))};
-    const std::pair<bool, const char *> flags[] = {
-        {options.productOfSums, "pos"}, {options.json, "json"},
-        {options.exact, "exact"},       {options.all, "all"},
-        {options.minimize, "minimize"}, {options.hazardFree, "hazard-free"},
-    };
+    const std::array<std::pair<bool, const char *>, 6> flags{{
+        {options.productOfSums, "pos"},
+        {options.json, "json"},
+        {options.exact, "exact"},
+        {options.all, "all"},
+        {options.minimize, "minimize"},
+        {options.hazardFree, "hazard-free"},
+    }};
     for (const auto &[set, name] : flags) {
         if (set)
             parts << QString::fromLatin1(name);

@@ -39,6 +39,7 @@
 #include <memory>
 #include <random>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -108,7 +109,7 @@ private:
         Action action;
         int weight;
     };
-    static const Entry actions[];
+    static const std::vector<Entry> actions;
 
     // Actions, each as a user performs it.
     void clickTable();
@@ -150,7 +151,10 @@ private:
     void checkMinimized(const QString &values, const QSignalSpy &circles);
     void expect(bool condition, const QString &what);
 
-    int pick(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random); }
+    int pick(qsizetype bound)
+    {
+        return std::uniform_int_distribution<int>(0, static_cast<int>(bound) - 1)(random);
+    }
     QString randomValues(int length);
     QString randomPla(int variables, int outputs);
     QString nextPath(const char *suffix);
@@ -187,7 +191,7 @@ private:
 
 // Edits come most often, as they do in use; files, windows and options now
 // and then.
-const RandomUseTest::Entry RandomUseTest::actions[] = {
+const std::vector<RandomUseTest::Entry> RandomUseTest::actions = {
     {"click table", &RandomUseTest::clickTable, 14},
     {"click map", &RandomUseTest::clickMap, 12},
     {"keys in table", &RandomUseTest::keysInTable, 12},
@@ -274,7 +278,7 @@ void RandomUseTest::randomUse()
         total += entry.weight;
     for (index = 0; index < actionCount; ++index) {
         int drawn = pick(total);
-        const Entry *entry = actions;
+        const Entry *entry = actions.data();
         while (drawn >= entry->weight)
             drawn -= (entry++)->weight;
         current = QLatin1String(entry->name);
@@ -416,7 +420,7 @@ void RandomUseTest::checkMinimized(const QString &values, const QSignalSpy &circ
     expect(circles.size() == 1, QStringLiteral("%1 group lists sent").arg(circles.size()));
     if (circles.size() != 1)
         return;
-    const Groups groups = circles.first().at(0).value<Groups>();
+    const auto groups = circles.first().at(0).value<Groups>();
     kMap reference(4, 4);
     reference.changeNumberElements(n);
     reference.updateCircles(groups);
@@ -738,7 +742,7 @@ void RandomUseTest::equationInvalid()
                                 name + QStringLiteral("+)"),
                                 QStringLiteral("9") + name,
                                 QStringLiteral("\x1b[31m")};
-    const QString equation = equations.at(pick(equations.size()));
+    const QString &equation = equations.at(pick(equations.size()));
     auto *field = child<EquationManager>("equationManager");
     field->setText(equation);
     const QString before = state();
@@ -967,7 +971,7 @@ void RandomUseTest::bulkEdit()
     const QStringList entries{"Set All to 0",          "Set All to 1", "Set All to X",
                               "Invert (Swap 0 and 1)", "Every X to 0", "Every X to 1"};
     const QString before = tableValues();
-    const QString entry = entries.at(pick(entries.size()));
+    const QString &entry = entries.at(pick(entries.size()));
     actionByText(entry)->trigger();
     QString expected = before;
     for (QChar &c : expected) {
