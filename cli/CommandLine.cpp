@@ -120,6 +120,7 @@ std::string listed(const std::vector<std::string> &words, const char *last = " o
 std::string commandList()
 {
     std::vector<std::string> names;
+    names.reserve(commands.size());
     for (const CommandEntry &entry : commands)
         names.emplace_back(entry.name);
     return listed(names);
