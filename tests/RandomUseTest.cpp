@@ -3,6 +3,7 @@
 // after every action that the views still agree. A run is fixed by its seed:
 // TAVOLIN_RANDOM_SEED and TAVOLIN_RANDOM_ACTIONS replay it.
 
+#include "MapShades.h"
 #include "MinimizationFixtures.h"
 #include "ModalBoxAnswerer.h"
 #include "UserInput.h"
@@ -50,21 +51,6 @@ int environmentNumber(const char *name, int fallback)
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
-}
-
-QStringList shades(const kMap &map)
-{
-    QStringList list;
-    for (int row = 0; row < map.rowCount(); ++row) {
-        for (int column = 0; column < map.columnCount(); ++column) {
-            const QTableWidgetItem *cell = map.item(row, column);
-            const QBrush brush = cell ? cell->background() : QBrush();
-            const bool none = brush.style() == Qt::NoBrush || brush.color().alpha() == 0 ||
-                              brush.color() == QColor(Qt::black);
-            list << (none ? QString() : brush.color().name(QColor::HexArgb));
-        }
-    }
-    return list;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -424,7 +410,8 @@ void RandomUseTest::checkMinimized(const QString &values, const QSignalSpy &circ
     kMap reference(4, 4);
     reference.changeNumberElements(n);
     reference.updateCircles(groups);
-    expect(shades(*map) == shades(reference), QStringLiteral("the map shades other groups"));
+    expect(MapShades::of(*map) == MapShades::of(reference),
+           QStringLiteral("the map shades other groups"));
 
     if (text == u"0" || text == u"1")
         return;

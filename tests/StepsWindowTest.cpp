@@ -5,6 +5,7 @@
 // selected prime or solution and its restore, saving and copying.
 
 #include "explain/StepsWindow.h"
+#include "MapShades.h"
 #include "ModalBoxAnswerer.h"
 #include "UserInput.h"
 #include "WidgetLookup.h"
@@ -40,29 +41,12 @@ using Groups = QVector<QVector<int>>;
 
 namespace {
 
-// Each map cell's shade, "" where none: the same picture whatever the cell
-// went through before.
-QStringList shades(const kMap &map)
-{
-    QStringList list;
-    for (int row = 0; row < map.rowCount(); ++row) {
-        for (int column = 0; column < map.columnCount(); ++column) {
-            const QTableWidgetItem *cell = map.item(row, column);
-            const QBrush brush = cell ? cell->background() : QBrush();
-            const bool none = brush.style() == Qt::NoBrush || brush.color().alpha() == 0 ||
-                              brush.color() == QColor(Qt::black);
-            list << (none ? QString() : brush.color().name(QColor::HexArgb));
-        }
-    }
-    return list;
-}
-
 // What a fresh map of four variables shows for these groups.
 QStringList shadesOf(const Groups &groups)
 {
     kMap reference(4, 4);
     reference.updateCircles(groups);
-    return shades(reference);
+    return MapShades::of(reference);
 }
 
 Groups groupsOf(const std::vector<std::vector<int>> &groups)
@@ -294,7 +278,7 @@ void StepsWindowTest::optionChangesTheCoverShownAndShaded()
     QCOMPARE(circles.size(), 1);
     QCOMPARE(circles.first().at(0).value<Groups>(), groupsOf(groups));
     QCOMPARE(covers.first().at(0).value<MinimizedCover>().groups, groups);
-    QCOMPARE(shades(*child<kMap>("kMapWidget")), shadesOf(groupsOf(groups)));
+    QCOMPARE(MapShades::of(*child<kMap>("kMapWidget")), shadesOf(groupsOf(groups)));
     if (option.isEmpty())
         QCOMPARE(text.toStdString(), run.text);
 }
@@ -353,28 +337,28 @@ void StepsWindowTest::selectionShadesAndRestores()
     enter(QStringLiteral("000010001X1110X1"));
     auto *map = child<kMap>("kMapWidget");
     minimize();
-    const QStringList afterMinimize = shades(*map);
+    const QStringList afterMinimize = MapShades::of(*map);
     StepsWindow *steps = openSteps();
     const Explanation &e = steps->explanation();
 
     auto *tabs = WidgetLookup::named<QTabWidget>(*steps, "stepsTabs");
     tabs->setCurrentIndex(1);
     selectRow(stepsTable("primesTable"), 2);
-    QCOMPARE(shades(*map), shadesOf(groupsOf(Explainer::groupsOf(e, {3}))));
+    QCOMPARE(MapShades::of(*map), shadesOf(groupsOf(Explainer::groupsOf(e, {3}))));
 
     tabs->setCurrentIndex(4);
     selectRow(stepsTable("solutionsTable"), 1);
-    QCOMPARE(shades(*map),
+    QCOMPARE(MapShades::of(*map),
              shadesOf(groupsOf(Explainer::groupsOf(e, e.solutions.covers[1].primes))));
     QVERIFY(stepsTable("primesTable")->selectedItems().isEmpty());
 
     stepsTable("solutionsTable")->clearSelection();
-    QCOMPARE(shades(*map), afterMinimize);
+    QCOMPARE(MapShades::of(*map), afterMinimize);
 
     selectRow(stepsTable("solutionsTable"), 1);
-    QVERIFY(shades(*map) != afterMinimize);
+    QVERIFY(MapShades::of(*map) != afterMinimize);
     minimize();
-    QCOMPARE(shades(*map), afterMinimize);
+    QCOMPARE(MapShades::of(*map), afterMinimize);
 }
 
 void StepsWindowTest::editEndsTheSelectionShading()
@@ -382,14 +366,14 @@ void StepsWindowTest::editEndsTheSelectionShading()
     enter(QStringLiteral("1101101111000000"));
     auto *map = child<kMap>("kMapWidget");
     minimize();
-    const QStringList afterMinimize = shades(*map);
+    const QStringList afterMinimize = MapShades::of(*map);
     StepsWindow *steps = openSteps();
     WidgetLookup::named<QTabWidget>(*steps, "stepsTabs")->setCurrentIndex(1);
     selectRow(stepsTable("primesTable"), 0);
-    QVERIFY(shades(*map) != afterMinimize);
+    QVERIFY(MapShades::of(*map) != afterMinimize);
 
     enter(QStringLiteral("0000000000000001"));
-    QCOMPARE(shades(*map), afterMinimize);
+    QCOMPARE(MapShades::of(*map), afterMinimize);
     QSignalSpy refreshed(steps, &StepsWindow::refreshed);
     QVERIFY(refreshed.wait(30000));
     QCOMPARE(steps->explanation().chartMinterms, (std::vector<int>{0, 1, 3, 4, 6, 7, 8, 9, 15}));
