@@ -62,11 +62,7 @@ SolvedFunction SolutionFinder::solve(int n, const std::vector<int> &cellCodes,
 
 std::vector<int> SolutionFinder::cellCodes(const PlaFunction &function)
 {
-    std::vector<int> codes;
-    codes.reserve(function.values.size());
-    for (const char value : function.values)
-        codes.push_back(Minimization::cellCode(std::string(1, value)));
-    return codes;
+    return Minimization::cellCodes(function.values);
 }
 
 bool SolutionFinder::namesFor(const PlaFunction &function, const std::vector<std::string> &given,

@@ -14,6 +14,15 @@ int Minimization::cellCode(const std::string &text)
     return 2;
 }
 
+std::vector<int> Minimization::cellCodes(std::string_view values)
+{
+    std::vector<int> codes;
+    codes.reserve(values.size());
+    for (const char value : values)
+        codes.push_back(value == '1' ? 1 : value == '0' ? 0 : 2);
+    return codes;
+}
+
 VariableNames Minimization::defaultNames()
 {
     return VariableRules::defaultNames();

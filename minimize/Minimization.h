@@ -8,6 +8,7 @@
 #include "ResultText.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Everything one minimization produces.
@@ -37,6 +38,9 @@ public:
     // Cell code of an output text: "1" is 1, "0" is 0, anything else (the
     // don't-care mark "X", an empty text) is a don't care, 2.
     static int cellCode(const std::string &text);
+    // One code per character of `values` ('0', '1', 'X' as the truth table
+    // and PLA files write cells), by the rule of cellCode().
+    static std::vector<int> cellCodes(std::string_view values);
 
     // cellCodes holds at least 2^n codes, code m for minterm m (the first
     // variable is the most significant bit); codes other than 0 and 1 are

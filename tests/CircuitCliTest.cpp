@@ -130,9 +130,7 @@ void CircuitCliTest::verilogComputesTheFile()
     const bool pos = options.contains(QStringLiteral("--pos"));
     const MinimizationForm form =
         pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
-    std::vector<int> cells;
-    for (QChar value : values)
-        cells.push_back(Minimization::cellCode(QString(value).toStdString()));
+    const std::vector<int> cells = Minimization::cellCodes(values.toStdString());
     VariableNames variableNames = Minimization::defaultNames();
     for (int j = 0; j < n; ++j)
         variableNames[static_cast<std::size_t>(j)] = names.at(j).toStdString();

@@ -47,10 +47,7 @@ std::string symmetricValues(int n, std::initializer_list<int> weights)
 
 std::vector<int> codesOf(const std::string &values)
 {
-    std::vector<int> codes;
-    for (const char c : values)
-        codes.push_back(Minimization::cellCode(std::string(1, c)));
-    return codes;
+    return Minimization::cellCodes(values);
 }
 
 MinimizationForm formOf(bool pos)

@@ -76,9 +76,7 @@ void CliFormatTest::formats()
     const CliRun run = runCli(arguments);
     QVERIFY2(run.status == 0, qPrintable(run.err));
 
-    std::vector<int> codes;
-    for (QChar c : cells)
-        codes.push_back(Minimization::cellCode(std::string(1, c.toLatin1())));
+    const std::vector<int> codes = Minimization::cellCodes(cells.toStdString());
     const MinimizationForm form =
         pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
     Minimization minimization;

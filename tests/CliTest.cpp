@@ -34,10 +34,7 @@ std::string randomValues(int n, bool dontCares, unsigned seed)
 
 std::vector<int> codesOf(const std::string &values)
 {
-    std::vector<int> codes;
-    for (const char c : values)
-        codes.push_back(Minimization::cellCode(std::string(1, c)));
-    return codes;
+    return Minimization::cellCodes(values);
 }
 
 VariableNames namesOf(const QStringList &list)

@@ -26,10 +26,7 @@ namespace {
 
 std::vector<int> codesOf(const std::string &cells)
 {
-    std::vector<int> codes;
-    for (char c : cells)
-        codes.push_back(Minimization::cellCode(std::string(1, c)));
-    return codes;
+    return Minimization::cellCodes(cells);
 }
 
 MinimizedCover coverOf(int n, const std::string &cells)

@@ -28,9 +28,7 @@ struct FunctionCase
 MinimizedCover coverOf(int n, const std::string &cells, MinimizationForm form,
                        const VariableNames &names)
 {
-    std::vector<int> codes;
-    for (char c : cells)
-        codes.push_back(Minimization::cellCode(std::string(1, c)));
+    const std::vector<int> codes = Minimization::cellCodes(cells);
     Minimization minimization;
     const MinimizationResult result = minimization.run(n, codes, form, names);
     MinimizedCover cover;

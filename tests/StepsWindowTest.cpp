@@ -256,9 +256,7 @@ void StepsWindowTest::optionChangesTheCoverShownAndShaded()
     if (covers.isEmpty())
         QVERIFY(covers.wait(30000));
 
-    std::vector<int> codes;
-    for (const QChar c : cells)
-        codes.push_back(Minimization::cellCode(QString(c).toStdString()));
+    const std::vector<int> codes = Minimization::cellCodes(cells.toStdString());
     const MinimizationForm form =
         pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
     const MinimizationResult run = Minimization().run(4, codes, form);

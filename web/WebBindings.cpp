@@ -78,10 +78,7 @@ val solutionOf(const std::string &text, const std::vector<std::vector<int>> &gro
 val minimize(int n, const std::string &values, bool productOfSums, const val &names, int choice,
              int limit)
 {
-    std::vector<int> codes;
-    codes.reserve(values.size());
-    for (const char value : values)
-        codes.push_back(Minimization::cellCode(std::string(1, value)));
+    const std::vector<int> codes = Minimization::cellCodes(values);
     const MinimizationForm form =
         productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
     const VariableNames six = sixNames(names);
@@ -289,10 +286,7 @@ val sectionsOf(const ExplanationDocument &document)
 val explain(int n, const std::string &values, bool productOfSums, const val &names, int limit,
             double countCap)
 {
-    std::vector<int> codes;
-    codes.reserve(values.size());
-    for (const char value : values)
-        codes.push_back(Minimization::cellCode(std::string(1, value)));
+    const std::vector<int> codes = Minimization::cellCodes(values);
     ExplainOptions options;
     options.listSolutions = true;
     options.solutionLimit = static_cast<std::size_t>(limit);
