@@ -84,13 +84,21 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
-// The formulas of a help text in order: what <code> holds.
-QStringList formulas(const QString &helpFile)
+QString helpSource(const QString &helpFile)
 {
     QFile file(QDir(QStringLiteral(TAVOLIN_HELP_SOURCE_DIR)).filePath(helpFile));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(helpFile));
-    const QString html = QString::fromUtf8(file.readAll());
+    QString html = QString::fromUtf8(file.readAll());
+    html.replace(QLatin1String("&#8220;"), QStringLiteral("\u201C"));
+    html.replace(QLatin1String("&#8221;"), QStringLiteral("\u201D"));
+    return html;
+}
+
+// The formulas of a help text in order: what <code> holds.
+QStringList formulas(const QString &helpFile)
+{
+    const QString html = helpSource(helpFile);
     static const QRegularExpression code(QStringLiteral("<code>(.*?)</code>"));
     QStringList found;
     for (auto it = code.globalMatch(html); it.hasNext();)
@@ -129,6 +137,8 @@ private slots:
     void stepsWindowIsGerman();
     void germanHelpKeepsTheFormulas_data();
     void germanHelpKeepsTheFormulas();
+    void germanHelpQuotesTheWindowInGerman_data();
+    void germanHelpQuotesTheWindowInGerman();
 };
 
 void TranslationTest::initTestCase()
@@ -488,10 +498,36 @@ void TranslationTest::germanHelpKeepsTheFormulas_data()
         QTest::newRow(qPrintable(file)) << file;
 }
 
+void TranslationTest::germanHelpQuotesTheWindowInGerman_data()
+{
+    germanHelpKeepsTheFormulas_data();
+}
+
 void TranslationTest::germanHelpKeepsTheFormulas()
 {
     QFETCH(QString, fileName);
     QCOMPARE(formulas(QStringLiteral("de/") + fileName), formulas(fileName));
+}
+
+// The window speaks German, so a German help text that quotes what the
+// English text quotes must quote the German word, unless it introduces the
+// English term as such ("englisch SOP, „sum of products“").
+void TranslationTest::germanHelpQuotesTheWindowInGerman()
+{
+    QFETCH(QString, fileName);
+    static const QRegularExpression englishQuote(QStringLiteral("\u201C([^\u201D]*)\u201D"));
+    static const QRegularExpression germanQuote(QStringLiteral("\u201E([^\u201C]*)\u201C"));
+    QSet<QString> englishQuotes;
+    for (const auto &match : englishQuote.globalMatch(helpSource(fileName)))
+        englishQuotes.insert(match.captured(1));
+    const QString german = helpSource(QStringLiteral("de/") + fileName);
+    for (const auto &match : germanQuote.globalMatch(german)) {
+        if (!englishQuotes.contains(match.captured(1)))
+            continue;
+        const QString before =
+            german.mid(qMax(0, match.capturedStart() - 40), qMin(40, match.capturedStart()));
+        QVERIFY2(before.contains(QLatin1String("englisch")), qPrintable(match.captured(0)));
+    }
 }
 
 QTEST_MAIN(TranslationTest)
