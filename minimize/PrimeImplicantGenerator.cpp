@@ -55,8 +55,8 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
 
     // Node m is minterm m; the start list holds those that are not 0.
     nodeCount_ = 0;
-    CubeList *current = &lists_[0];
-    CubeList *next = &lists_[1];
+    CubeList *current = lists_.data();
+    CubeList *next = current + 1;
     current->size = 0;
     openValues_.fill(0);
     for (int m = 0; m < cellCount; ++m) {
