@@ -654,6 +654,16 @@ void CliTest::messagesShowNoControlCharacters_data()
     QTest::newRow("escape sequence in --names")
         << QStringList{"minimize", "--names", "a,\x1b[2J", "FILE"} << "good.pla" << good << 2
         << "\"\\x1b[2J\"";
+    // The drawing programs report an unwritable output in their own words,
+    // its name escaped as any other.
+    for (const char *command : {"map", "circuit"}) {
+        QTest::addRow("escape sequence in the %s output name", command)
+            << QStringList{command, "FILE", "-o", "/no/folder/\x1b]0;x\x07.svg"} << "good.pla"
+            << good << 2 << "/no/folder/\\x1b]0;x\\x07.svg: cannot write";
+    }
+    QTest::newRow("escape sequence in the Verilog output name")
+        << QStringList{"circuit", "FILE", "--format", "verilog", "-o", "/no/folder/\x1b[2J.v"}
+        << "good.pla" << good << 2 << "/no/folder/\\x1b[2J.v: cannot write";
     QTest::newRow("escape sequence in an expression")
         << QStringList{"eval", "--vars", "2", "A+\x1b"} << "good.pla" << good << 1
         << "Invalid symbol '\\x1b'";
