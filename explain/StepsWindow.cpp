@@ -2,6 +2,7 @@
 #include "explain/StepsWindow.h"
 
 #include "explain/ExplanationRenderer.h"
+#include "minimize/Minimize.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -105,12 +106,7 @@ void StepsWindow::setFunction(int size, const QList<QTableWidgetItem *> &items)
     if (size < 1 || size > 6 || items.size() < (1 << size))
         return;
     variableCount = size;
-    cells.assign(std::size_t{1} << size, 0);
-    for (int m = 0; m < (1 << size); ++m) {
-        const QTableWidgetItem *item = items.at(m);
-        cells[static_cast<std::size_t>(m)] =
-            Minimization::cellCode(item ? item->text().toStdString() : std::string());
-    }
+    cells = Minimize::cellCodesOf(size, items);
     // An edit ends a selection's shading: the map gets back what
     // "Minimize!" left.
     if (shading) {

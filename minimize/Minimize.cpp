@@ -41,15 +41,8 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
     if (size < 1 || size > 6 || minterms.size() < (1 << size))
         return;
 
-    std::vector<int> cells;
-    cells.reserve(std::size_t{1} << size);
-    for (int m = 0; m < (1 << size); ++m) {
-        const QTableWidgetItem *item = minterms.at(m);
-        cells.push_back(Minimization::cellCode(item ? item->text().toStdString() : std::string()));
-    }
-
     const MinimizationResult result = minimization.run(
-        size, cells,
+        size, cellCodesOf(size, minterms),
         sumOfProducts ? MinimizationForm::SumOfProducts : MinimizationForm::ProductOfSums,
         varNames);
 
@@ -81,6 +74,17 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
     emit sendCircles(groups);
     emit sendResult(QString::fromStdString(result.text));
     emit sendCover(coverOf(size, result));
+}
+
+std::vector<int> Minimize::cellCodesOf(int size, const QList<QTableWidgetItem *> &minterms)
+{
+    std::vector<int> cells;
+    cells.reserve(std::size_t{1} << size);
+    for (int m = 0; m < (1 << size); ++m) {
+        const QTableWidgetItem *item = minterms.at(m);
+        cells.push_back(Minimization::cellCode(item ? item->text().toStdString() : std::string()));
+    }
+    return cells;
 }
 
 void Minimize::sendChosen(int size, const MinimizationResult &result,

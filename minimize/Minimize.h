@@ -35,6 +35,10 @@ public:
     // instead.
     static constexpr int hazardFreeCapMilliseconds = 20000;
 
+    // The cell codes of the first 2^size items' texts, as Minimization
+    // reads them; a missing item is a don't care.
+    static std::vector<int> cellCodesOf(int size, const QList<QTableWidgetItem *> &minterms);
+
 signals:
     void sendResult(const QString &result);
     void sendCircles(const QVector<QVector<int>> &groups);
