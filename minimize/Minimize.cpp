@@ -112,7 +112,7 @@ void Minimize::startHazardFree(int size, const MinimizationResult &result)
 {
     job.size = size;
     job.result = result;
-    job.cancel = std::make_shared<std::atomic<bool>>(false);
+    job.cancel = std::make_shared<std::atomic<bool>>(hazardFreeCap <= 0);
     const std::shared_ptr<std::atomic<bool>> cancel = job.cancel;
     const std::vector<int> cells = result.cellCodes;
     const std::vector<PrimeImplicant> primes = result.primes;
@@ -122,7 +122,7 @@ void Minimize::startHazardFree(int size, const MinimizationResult &result)
         const ExactCoverResult cover = ExactCover::hazardFree(cells, primes, limits);
         return cover.solutions.empty() ? std::vector<int>() : cover.solutions.front();
     }));
-    QTimer::singleShot(hazardFreeCapMilliseconds, &hazardWatcher, [cancel] { *cancel = true; });
+    QTimer::singleShot(hazardFreeCap, &hazardWatcher, [cancel] { *cancel = true; });
 }
 
 void Minimize::hazardFreeDone()

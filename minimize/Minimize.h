@@ -34,6 +34,8 @@ public:
     // Longest a hazard-free search may take before the exact minimum is sent
     // instead.
     static constexpr int hazardFreeCapMilliseconds = 20000;
+    // For the next searches; 0 gives up before a search starts.
+    void setHazardFreeCap(int milliseconds) { hazardFreeCap = milliseconds; }
 
     // The cell codes of the first 2^size items' texts, as Minimization
     // reads them; a missing item is a don't care.
@@ -70,6 +72,7 @@ private:
 
     bool exactMinimum = false;
     bool hazardFree = false;
+    int hazardFreeCap = hazardFreeCapMilliseconds;
     struct HazardFreeJob
     {
         int size = 0;
