@@ -2,6 +2,7 @@
 #include "JointMinimization.h"
 
 #include "ExactCover.h"
+#include "JointIlp.h"
 #include "JointSearch.h"
 #include "PrimeImplicant.h"
 
@@ -213,6 +214,22 @@ private:
     int bestSize_ = 0;
 };
 
+bool coversEveryOutput(const Outputs &outputs, const std::vector<Prime> &primes,
+                       const std::vector<int> &chosen)
+{
+    for (std::size_t j = 0; j < outputs.ones.size(); ++j) {
+        CellSet covered = 0;
+        for (const int c : chosen) {
+            const Prime &p = primes[static_cast<std::size_t>(c)];
+            if (((p.outputs >> j) & 1) != 0)
+                covered |= p.cells;
+        }
+        if ((outputs.ones[j] & ~covered) != 0)
+            return false;
+    }
+    return true;
+}
+
 // Connects each output to the fewest chosen products that cover its ones:
 // per product the outputs it feeds, and their total.
 struct Connections
@@ -311,7 +328,14 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
         }
     }
 
-    JointSearch search(rowCount, std::move(columnRows), costs, deadline, limits.cancel);
+    // The hand-written search settles the small and the easy cases; where
+    // the solver is built in, it gets the hard ones after a short try.
+    const auto handDeadline =
+        JointIlp::available()
+            ? std::min(deadline, std::chrono::steady_clock::now() +
+                                     std::chrono::milliseconds(limits.searchMilliseconds))
+            : deadline;
+    JointSearch search(rowCount, std::move(columnRows), costs, handDeadline, limits.cancel);
     std::vector<int> chosen = search.greedy();
     bool proven = search.minimize(chosen);
     Connections connections = connect(outputs, primes, chosen);
@@ -333,13 +357,41 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
             proven = proven || atFloor;
         }
     }
+    bool cancelled = search.cancelled();
+    if (!proven && !cancelled && JointIlp::available()) {
+        std::vector<JointIlp::Column> columns;
+        for (const Prime &p : primes) {
+            JointIlp::Column column;
+            column.literals = p.literals;
+            column.outputs = p.outputs;
+            for (OutputSet rest = p.outputs; rest != 0; rest &= rest - 1) {
+                const auto j = static_cast<std::size_t>(__builtin_ctzll(rest));
+                std::vector<int> rows;
+                for (CellSet cells = p.cells & outputs.ones[j]; cells != 0; cells &= cells - 1)
+                    rows.push_back(rowOf[j * static_cast<std::size_t>(cellCount) +
+                                         static_cast<std::size_t>(__builtin_ctzll(cells))]);
+                column.rows.push_back(std::move(rows));
+            }
+            columns.push_back(std::move(column));
+        }
+        const JointIlp::Result ilp =
+            JointIlp::solve(rowCount, columns, chosen, connections.feeds, deadline, limits.cancel);
+        // The solver works in floating point: its cover is checked before use.
+        const bool covers = ilp.improved && coversEveryOutput(outputs, primes, ilp.chosen);
+        if (covers) {
+            chosen = ilp.chosen;
+            connections = connect(outputs, primes, chosen);
+        }
+        proven = ilp.solved && (covers || !ilp.improved);
+        cancelled = ilp.cancelled;
+    }
 
     JointCover cover;
     cover.variableCount = n;
     cover.outputCount = static_cast<int>(outputs.ones.size());
     cover.form = form;
     cover.proven = proven;
-    cover.cancelled = search.cancelled();
+    cover.cancelled = cancelled;
     for (std::size_t c = 0; c < chosen.size(); ++c) {
         const Prime &p = primes[static_cast<std::size_t>(chosen[c])];
         if (connections.feeds[c] == 0)

@@ -16,6 +16,11 @@ struct JointLimits
     // Polled during the search; once true the best cover found so far is
     // returned, marked cancelled.
     const std::atomic<bool> *cancel = nullptr;
+    // How long the branch and bound may try alone before the integer
+    // programming solver, where the build has it, takes over the rest of the
+    // time; it settles small functions in microseconds, the solver the hard
+    // ones. 0 hands every function to the solver at once.
+    int searchMilliseconds = 20;
 };
 
 // Minimizes several outputs over the same inputs together: products that

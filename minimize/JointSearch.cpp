@@ -140,7 +140,7 @@ bool JointSearch::shouldStop()
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
         cancelled_ = true;
         stopped_ = true;
-    } else if ((++nodes_ & 63) == 0 && std::chrono::steady_clock::now() >= deadline_) {
+    } else if ((nodes_++ & 63) == 0 && std::chrono::steady_clock::now() >= deadline_) {
         stopped_ = true;
     }
     return stopped_;

@@ -248,9 +248,10 @@ QString tripleText(const Triple &t)
 }
 
 // A full check of one function against the reference.
-QString compareWithReference(int n, const Codes &codes, MinimizationForm form)
+QString compareWithReference(int n, const Codes &codes, MinimizationForm form,
+                             const JointLimits &limits = {})
 {
-    const JointCover cover = JointMinimization::minimize(n, codes, form);
+    const JointCover cover = JointMinimization::minimize(n, codes, form, limits);
     QString fault = faultOf(n, codes, cover);
     const Triple found{static_cast<int>(cover.products.size()), cover.literals, cover.connections};
     const Triple least = referenceMinimum(n, codes, form);
@@ -304,10 +305,15 @@ void JointMinimizationTest::everyTwoInputTwoOutputFunctionIsLeast()
 
 void JointMinimizationTest::randomThreeInputFunctionsAreLeast()
 {
+    // Every fourth function goes straight to the solver, where the build has
+    // one; the others are settled by the branch and bound.
     std::mt19937 random(20261209);
+    JointLimits solverAtOnce;
+    solverAtOnce.searchMilliseconds = 0;
     for (int round = 0; round < 2400; ++round) {
         const Codes codes = randomCodes(random, 3, 1 + round % 3, 2 + round % 2);
-        const QString fault = compareWithReference(3, codes, bothForms[round / 3 % 2]);
+        const QString fault = compareWithReference(3, codes, bothForms[round / 3 % 2],
+                                                   round % 4 == 0 ? solverAtOnce : JointLimits{});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 }
