@@ -7,15 +7,18 @@
 #include "minimize/JointMinimization.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
 
 // Segments a..g per hexadecimal digit, segment a first.
-constexpr const char *segments[16] = {
+constexpr std::array<const char *, 16> segments = {
     "1111110", "0110000", "1101101", "1111001", "0110011", "1011011", "1011111", "1110000",
     "1111111", "1111011", "1110111", "0011111", "1001110", "0111101", "1001111", "1000111"};
 
@@ -24,7 +27,8 @@ std::vector<std::vector<int>> decoder(int digits)
     std::vector<std::vector<int>> outputs(7, std::vector<int>(16, 2));
     for (int d = 0; d < digits; ++d) {
         for (std::size_t s = 0; s < 7; ++s)
-            outputs[s][static_cast<std::size_t>(d)] = segments[d][s] == '1' ? 1 : 0;
+            outputs[s][static_cast<std::size_t>(d)] =
+                segments[static_cast<std::size_t>(d)][s] == '1' ? 1 : 0;
     }
     return outputs;
 }
@@ -64,7 +68,8 @@ void print(const char *label, const Timed &t)
 
 int main(int argc, char **argv)
 {
-    const int seeds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const int seeds =
+        argc > 1 ? std::max(1, static_cast<int>(std::strtol(argv[1], nullptr, 10))) : 20;
     std::printf("bench_joint: joint minimization of several outputs\n");
     std::printf(" 7-segment decoders (target: BCD <= 5 ms)\n");
     print("BCD, SOP", timed(4, decoder(10), MinimizationForm::SumOfProducts, 20));
@@ -84,9 +89,8 @@ int main(int argc, char **argv)
                 code = static_cast<int>(random() & 1);
         }
         const Timed t = timed(6, outputs, MinimizationForm::SumOfProducts, 1);
-        char label[32];
-        (void)std::snprintf(label, sizeof label, "seed %d", seed);
-        print(label, t);
+        const std::string label = "seed " + std::to_string(seed);
+        print(label.c_str(), t);
         times.push_back(t.milliseconds);
         proven += t.cover.proven ? 1 : 0;
     }

@@ -22,7 +22,7 @@ public:
         : deadline_(deadline), cancel_(cancel)
     {}
 
-    CbcAction event(CbcEvent) override
+    CbcAction event(CbcEvent /*whichEvent*/) override
     {
         const bool cancelled = cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
         return cancelled || std::chrono::steady_clock::now() >= deadline_ ? stop : noAction;

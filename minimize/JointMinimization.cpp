@@ -85,10 +85,11 @@ std::vector<Prime> primesOf(const Outputs &outputs)
     // Every cube by dash mask, each from the two halves of one dash, so the
     // outputs a cube is an implicant of come from those of its halves.
     const auto at = [](int dashes, int value) {
-        return static_cast<std::size_t>(dashes * 64 + value);
+        return static_cast<std::size_t>(dashes) * 64 + static_cast<std::size_t>(value);
     };
-    std::vector<OutputSet> implicantOf(64 * 64, 0);
-    std::vector<CellSet> cellsOf(64 * 64, 0);
+    constexpr std::size_t cubeSlots = std::size_t{64} * 64;
+    std::vector<OutputSet> implicantOf(cubeSlots, 0);
+    std::vector<CellSet> cellsOf(cubeSlots, 0);
     for (int dashes = 0; dashes <= full; ++dashes) {
         const int bit = dashes & -dashes;
         for (int value = 0; value <= full; ++value) {
@@ -358,7 +359,8 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
         }
     }
     bool cancelled = search.cancelled();
-    if (!proven && !cancelled && JointIlp::available()) {
+    if (!proven && !cancelled && JointIlp::available() &&
+        std::chrono::steady_clock::now() < deadline) {
         std::vector<JointIlp::Column> columns;
         for (const Prime &p : primes) {
             JointIlp::Column column;

@@ -64,10 +64,7 @@ JointSearch::JointSearch(int rowCount, std::vector<Word> columnRows, std::vector
     : rowCount_(rowCount), words_(static_cast<std::size_t>((rowCount + 63) / 64)),
       columnRows_(std::move(columnRows)), costs_(std::move(costs)), deadline_(deadline),
       cancel_(cancel), levels_(static_cast<std::size_t>(rowCount) + 2),
-      forbidden_(costs_.size(), 0), coverers_(static_cast<std::size_t>(rowCount), 0),
-      cheapest_(static_cast<std::size_t>(rowCount), 0),
-      share_(static_cast<std::size_t>(rowCount), 0.0),
-      rowStart_(static_cast<std::size_t>(rowCount) + 1, 0)
+      forbidden_(costs_.size(), 0), offers_(static_cast<std::size_t>(rowCount))
 {}
 
 Cost JointSearch::costOf(const std::vector<int> &columns) const
@@ -151,13 +148,7 @@ bool JointSearch::minimize(std::vector<int> &best)
     enumerating_ = false;
     best_ = costOf(best);
     bestColumns_ = best;
-    Word *all = level(0);
-    std::fill(all, all + words_, 0);
-    for (int r = 0; r < rowCount_; ++r)
-        all[r / 64] |= Word{1} << (r % 64);
-    std::vector<int> columns(costs_.size());
-    std::iota(columns.begin(), columns.end(), 0);
-    search(0, 0, columns);
+    searchFromRoot();
     best = bestColumns_;
     return !stopped_;
 }
@@ -167,6 +158,13 @@ bool JointSearch::enumerate(Cost target, const std::function<bool(const std::vec
     enumerating_ = true;
     best_ = target;
     visit_ = &visit;
+    searchFromRoot();
+    visit_ = nullptr;
+    return !stopped_;
+}
+
+void JointSearch::searchFromRoot()
+{
     Word *all = level(0);
     std::fill(all, all + words_, 0);
     for (int r = 0; r < rowCount_; ++r)
@@ -174,8 +172,6 @@ bool JointSearch::enumerate(Cost target, const std::function<bool(const std::vec
     std::vector<int> columns(costs_.size());
     std::iota(columns.begin(), columns.end(), 0);
     search(0, 0, columns);
-    visit_ = nullptr;
-    return !stopped_;
 }
 
 void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
@@ -249,19 +245,19 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
     // Per uncovered row: its columns, the cheapest of them, and the least
     // share of a column's cost per row it covers.
     forEachRow(uncovered, words_, [&](int r) {
-        coverers_[static_cast<std::size_t>(r)] = 0;
-        cheapest_[static_cast<std::size_t>(r)] = -1;
-        share_[static_cast<std::size_t>(r)] = 0.0;
+        offers_[static_cast<std::size_t>(r)].coverers = 0;
+        offers_[static_cast<std::size_t>(r)].cheapest = -1;
+        offers_[static_cast<std::size_t>(r)].share = 0.0;
     });
     for (std::size_t a = 0; a < useful.size(); ++a) {
         const Cost c = costs_[static_cast<std::size_t>(useful[a])];
         const double share = static_cast<double>(c) / useCount[a];
         forEachRow(useRows.data() + a * words_, words_, [&](int r) {
             const auto row = static_cast<std::size_t>(r);
-            if (coverers_[row]++ == 0 || c < cheapest_[row])
-                cheapest_[row] = c;
-            if (coverers_[row] == 1 || share < share_[row])
-                share_[row] = share;
+            if (offers_[row].coverers++ == 0 || c < offers_[row].cheapest)
+                offers_[row].cheapest = c;
+            if (offers_[row].coverers == 1 || share < offers_[row].share)
+                offers_[row].share = share;
         });
     }
     bool coverable = true;
@@ -270,25 +266,28 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
     int branchRow = -1;
     forEachRow(uncovered, words_, [&](int r) {
         const auto row = static_cast<std::size_t>(r);
-        coverable = coverable && coverers_[row] > 0;
-        shareSum += share_[row];
-        rowStart_[row] = start;
-        start += coverers_[row];
-        if (branchRow < 0 || coverers_[row] < coverers_[static_cast<std::size_t>(branchRow)])
+        coverable = coverable && offers_[row].coverers > 0;
+        shareSum += offers_[row].share;
+        offers_[row].start = start;
+        start += offers_[row].coverers;
+        if (branchRow < 0 ||
+            offers_[row].coverers < offers_[static_cast<std::size_t>(branchRow)].coverers)
             branchRow = r;
     });
     if (!coverable)
         return;
+    // Each row's start serves as the place of its next column, then moves back.
     rowColumns_.resize(static_cast<std::size_t>(start));
-    {
-        std::vector<int> fill(rowStart_);
-        for (std::size_t a = 0; a < useful.size(); ++a) {
-            forEachRow(useRows.data() + a * words_, words_, [&](int r) {
-                rowColumns_[static_cast<std::size_t>(fill[static_cast<std::size_t>(r)]++)] =
-                    static_cast<int>(a);
-            });
-        }
+    for (std::size_t a = 0; a < useful.size(); ++a) {
+        forEachRow(useRows.data() + a * words_, words_, [&](int r) {
+            RowOffer &offer = offers_[static_cast<std::size_t>(r)];
+            rowColumns_[static_cast<std::size_t>(offer.start++)] = static_cast<int>(a);
+        });
     }
+    forEachRow(uncovered, words_, [&](int r) {
+        RowOffer &offer = offers_[static_cast<std::size_t>(r)];
+        offer.start -= offer.coverers;
+    });
 
     // Two lower bounds, the larger counts: rows no two of which share a
     // column need one column each (picked greedily, rows with few columns
@@ -299,15 +298,15 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
     while (!empty(open, words_)) {
         int pick = -1;
         forEachRow(open, words_, [&](int r) {
-            if (pick < 0 ||
-                coverers_[static_cast<std::size_t>(r)] < coverers_[static_cast<std::size_t>(pick)])
+            if (pick < 0 || offers_[static_cast<std::size_t>(r)].coverers <
+                                offers_[static_cast<std::size_t>(pick)].coverers)
                 pick = r;
         });
-        independent += cheapest_[static_cast<std::size_t>(pick)];
+        independent += offers_[static_cast<std::size_t>(pick)].cheapest;
         const auto row = static_cast<std::size_t>(pick);
-        for (int k = 0; k < coverers_[row]; ++k) {
-            const auto a =
-                static_cast<std::size_t>(rowColumns_[static_cast<std::size_t>(rowStart_[row] + k)]);
+        const auto first = static_cast<std::size_t>(offers_[row].start);
+        for (std::size_t k = 0; k < static_cast<std::size_t>(offers_[row].coverers); ++k) {
+            const auto a = static_cast<std::size_t>(rowColumns_[first + k]);
             const Word *rows = useRows.data() + a * words_;
             for (std::size_t i = 0; i < words_; ++i)
                 open[i] &= ~rows[i];
@@ -320,8 +319,8 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
 
     // Wide and cheap columns first, so that good covers come early.
     const auto row = static_cast<std::size_t>(branchRow);
-    std::vector<int> branches(rowColumns_.begin() + rowStart_[row],
-                              rowColumns_.begin() + rowStart_[row] + coverers_[row]);
+    std::vector<int> branches(rowColumns_.begin() + offers_[row].start,
+                              rowColumns_.begin() + offers_[row].start + offers_[row].coverers);
     std::sort(branches.begin(), branches.end(), [&](int x, int y) {
         const auto a = static_cast<std::size_t>(x);
         const auto b = static_cast<std::size_t>(y);

@@ -41,6 +41,7 @@ public:
     bool cancelled() const { return cancelled_; }
 
 private:
+    void searchFromRoot();
     void search(int depth, Cost cost, const std::vector<int> &allowed);
     bool shouldStop();
     const Word *rowsOf(int column) const
@@ -64,11 +65,16 @@ private:
     std::vector<std::vector<Word>> levels_; // uncovered rows per depth
     std::vector<int> chosen_;
     std::vector<char> forbidden_;
-    // Per row, refilled at every node for the uncovered rows only.
-    std::vector<int> coverers_;
-    std::vector<Cost> cheapest_;
-    std::vector<double> share_;
-    std::vector<int> rowStart_;
+    // What the columns still of use offer a row, refilled at every node for
+    // the uncovered rows only.
+    struct RowOffer
+    {
+        int coverers = 0;   // columns on the row
+        Cost cheapest = 0;  // the least cost of one
+        double share = 0.0; // the least cost of one per row it covers
+        int start = 0;      // where its columns begin in rowColumns_
+    };
+    std::vector<RowOffer> offers_;
     std::vector<int> rowColumns_;
     std::uint64_t nodes_ = 0;
     bool stopped_ = false;
