@@ -287,6 +287,7 @@ private slots:
     void randomThreeInputFunctionsAreLeast();
     void primesAreTheReferencePrimes();
     void oneOutputCostsWhatTheExactCoverCosts();
+    void searchAndSolverAgree();
     void plaTextReadsBackToEveryOutput();
     void searchCutShortStillCovers();
     void refusesBadArguments();
@@ -356,6 +357,37 @@ void JointMinimizationTest::oneOutputCostsWhatTheExactCoverCosts()
         QCOMPARE(cover.literals, exact.literals);
         QCOMPARE(cover.connections, exact.terms);
     }
+}
+
+// Beyond the reach of brute force, the branch and bound given all the time
+// and the solver given it at once (where the build has one) must agree
+// whenever both prove their cover minimal; without a solver both runs are
+// the same search and the test only checks the covers.
+void JointMinimizationTest::searchAndSolverAgree()
+{
+    std::mt19937 random(17);
+    JointLimits searchOnly;
+    searchOnly.searchMilliseconds = searchOnly.milliseconds;
+    JointLimits solverAtOnce;
+    solverAtOnce.searchMilliseconds = 0;
+    int compared = 0;
+    for (int round = 0; round < 60; ++round) {
+        const int n = 4 + round % 2;
+        const Codes codes = randomCodes(random, n, 2 + round % 5, 2 + round % 2);
+        const MinimizationForm form = bothForms[static_cast<std::size_t>(round / 2 % 2)];
+        const JointCover searched = JointMinimization::minimize(n, codes, form, searchOnly);
+        const JointCover solved = JointMinimization::minimize(n, codes, form, solverAtOnce);
+        const QString context = describe(codes, form);
+        QVERIFY2(faultOf(n, codes, searched).isEmpty(), qPrintable(context));
+        QVERIFY2(faultOf(n, codes, solved).isEmpty(), qPrintable(context));
+        if (!searched.proven || !solved.proven)
+            continue;
+        ++compared;
+        QCOMPARE(solved.products.size(), searched.products.size());
+        QCOMPARE(solved.literals, searched.literals);
+        QCOMPARE(solved.connections, searched.connections);
+    }
+    QVERIFY(compared > 0);
 }
 
 void JointMinimizationTest::plaTextReadsBackToEveryOutput()
