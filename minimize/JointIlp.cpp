@@ -5,8 +5,9 @@
 
 #include <CbcEventHandler.hpp>
 #include <CbcModel.hpp>
+#include <ClpEventHandler.hpp>
+#include <ClpSimplex.hpp>
 #include <CoinPackedMatrix.hpp>
-#include <CoinPackedVector.hpp>
 #include <OsiClpSolverInterface.hpp>
 
 #include <algorithm>
@@ -14,25 +15,49 @@
 
 namespace {
 
-// Ends the solver's search once the caller cancels or the time is up.
-class StopHandler : public CbcEventHandler
+// When to stop; `fired` records that a handler stopped the solver, which
+// may then report a cut-short search as finished.
+struct Stop
+{
+    std::chrono::steady_clock::time_point deadline;
+    const std::atomic<bool> *cancel;
+    bool *fired;
+
+    bool now() const
+    {
+        const bool due = (cancel != nullptr && cancel->load(std::memory_order_relaxed)) ||
+                         std::chrono::steady_clock::now() >= deadline;
+        *fired = *fired || due;
+        return due;
+    }
+};
+
+// Ends the search between nodes once the caller cancels or the time is up.
+class TreeStop : public CbcEventHandler
 {
 public:
-    StopHandler(std::chrono::steady_clock::time_point deadline, const std::atomic<bool> *cancel)
-        : deadline_(deadline), cancel_(cancel)
-    {}
-
-    CbcAction event(CbcEvent /*whichEvent*/) override
-    {
-        const bool cancelled = cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
-        return cancelled || std::chrono::steady_clock::now() >= deadline_ ? stop : noAction;
-    }
-
-    CbcEventHandler *clone() const override { return new StopHandler(*this); }
+    explicit TreeStop(Stop stop) : stop_(stop) {}
+    CbcAction event(CbcEvent /*whichEvent*/) override { return stop_.now() ? stop : noAction; }
+    CbcEventHandler *clone() const override { return new TreeStop(*this); }
 
 private:
-    std::chrono::steady_clock::time_point deadline_;
-    const std::atomic<bool> *cancel_;
+    Stop stop_;
+};
+
+// The same between the iterations of a linear program: the first one of a
+// large chart alone can take seconds.
+class SimplexStop : public ClpEventHandler
+{
+public:
+    explicit SimplexStop(Stop stop) : stop_(stop) {}
+    int event(Event whichEvent) override
+    {
+        return whichEvent == endOfIteration && stop_.now() ? 0 : -1;
+    }
+    ClpEventHandler *clone() const override { return new SimplexStop(*this); }
+
+private:
+    Stop stop_;
 };
 
 } // namespace
@@ -82,31 +107,41 @@ JointIlp::Result JointIlp::solve(int rowCount, const std::vector<Column> &column
     }
     const auto variableCount = static_cast<int>(objective.size());
 
-    CoinPackedMatrix matrix(false, 0, 0);
-    matrix.setDimensions(0, variableCount);
+    // The matrix from (row, column, 1 or -1) triples, built in one go.
+    std::vector<int> tripleRows;
+    std::vector<int> tripleColumns;
+    std::vector<double> tripleValues;
     std::vector<double> rowLower;
     std::vector<double> rowUpper;
+    const auto add = [&](int variable, double value) {
+        tripleRows.push_back(static_cast<int>(rowLower.size()));
+        tripleColumns.push_back(variable);
+        tripleValues.push_back(value);
+    };
     for (const std::vector<int> &variables : rowVariables) {
-        CoinPackedVector row;
         for (const int v : variables)
-            row.insert(v, 1.0);
-        matrix.appendRow(row);
+            add(v, 1.0);
         rowLower.push_back(1.0);
         rowUpper.push_back(COIN_DBL_MAX);
     }
     for (const auto &[y, x] : links) {
-        CoinPackedVector row;
-        row.insert(y, 1.0);
-        row.insert(x, -1.0);
-        matrix.appendRow(row);
+        add(y, 1.0);
+        add(x, -1.0);
         rowLower.push_back(-COIN_DBL_MAX);
         rowUpper.push_back(0.0);
     }
+    const CoinPackedMatrix matrix(true, tripleRows.data(), tripleColumns.data(),
+                                  tripleValues.data(),
+                                  static_cast<CoinBigIndex>(tripleValues.size()));
     const std::vector<double> lower(static_cast<std::size_t>(variableCount), 0.0);
     const std::vector<double> upper(static_cast<std::size_t>(variableCount), 1.0);
 
+    bool fired = false;
+    const Stop stop{deadline, cancel, &fired};
     OsiClpSolverInterface solver;
     solver.messageHandler()->setLogLevel(0);
+    const SimplexStop simplexStop(stop);
+    solver.getModelPtr()->passInEventHandler(&simplexStop);
     solver.loadProblem(matrix, lower.data(), upper.data(), objective.data(), rowLower.data(),
                        rowUpper.data());
     for (int v = 0; v < variableCount; ++v)
@@ -130,8 +165,8 @@ JointIlp::Result JointIlp::solve(int rowCount, const std::vector<Column> &column
     model.setLogLevel(0);
     model.messageHandler()->setLogLevel(0);
     model.solver()->messageHandler()->setLogLevel(0);
-    const StopHandler stopper(deadline, cancel);
-    model.passInEventHandler(&stopper);
+    const TreeStop treeStop(stop);
+    model.passInEventHandler(&treeStop);
     const std::chrono::duration<double> left = deadline - std::chrono::steady_clock::now();
     model.setMaximumSeconds(std::max(0.0, left.count()));
     model.setAllowableGap(0.5);
@@ -139,11 +174,12 @@ JointIlp::Result JointIlp::solve(int rowCount, const std::vector<Column> &column
     model.setAllowablePercentageGap(0.0);
     model.setBestSolution(start.data(), variableCount, startCost, true);
     model.initialSolve();
-    model.branchAndBound();
+    if (!stop.now())
+        model.branchAndBound();
 
     Result result;
     result.cancelled = cancel != nullptr && cancel->load(std::memory_order_relaxed);
-    result.solved = model.status() == 0 && !result.cancelled;
+    result.solved = model.status() == 0 && !fired;
     const double *best = model.bestSolution();
     if (best == nullptr || model.getObjValue() > startCost - 0.5)
         return result;
