@@ -283,6 +283,72 @@ int connectionFloor(const Outputs &outputs, const std::vector<Prime> &primes)
     return floor;
 }
 
+// The rows of the cover chart: every (output, cell) pair of code 1,
+// numbered output by output.
+class Chart
+{
+public:
+    explicit Chart(const Outputs &outputs) : cellCount_(std::size_t{1} << outputs.n)
+    {
+        rowOf_.assign(outputs.ones.size() * cellCount_, -1);
+        for (std::size_t j = 0; j < outputs.ones.size(); ++j) {
+            for (const int m : mintermsOf(outputs.ones[j]))
+                rowOf_[j * cellCount_ + static_cast<std::size_t>(m)] = rowCount_++;
+        }
+    }
+
+    int rowCount() const { return rowCount_; }
+
+    // Calls f(k, row) for every row the prime covers, k counting its outputs.
+    template <typename F> void forEachRow(const Prime &p, const Outputs &outputs, F &&f) const
+    {
+        std::size_t k = 0;
+        for (OutputSet rest = p.outputs; rest != 0; rest &= rest - 1, ++k) {
+            const auto j = static_cast<std::size_t>(__builtin_ctzll(rest));
+            for (const int m : mintermsOf(p.cells & outputs.ones[j]))
+                f(k, rowOf_[j * cellCount_ + static_cast<std::size_t>(m)]);
+        }
+    }
+
+private:
+    std::size_t cellCount_;
+    std::vector<int> rowOf_;
+    int rowCount_ = 0;
+};
+
+JointSearch searchOf(const Chart &chart, const Outputs &outputs, const std::vector<Prime> &primes,
+                     std::chrono::steady_clock::time_point deadline,
+                     const std::atomic<bool> *cancel)
+{
+    const auto words = static_cast<std::size_t>((chart.rowCount() + 63) / 64);
+    std::vector<JointSearch::Word> columnRows(primes.size() * words, 0);
+    std::vector<JointSearch::Cost> costs;
+    for (std::size_t c = 0; c < primes.size(); ++c) {
+        costs.push_back(productWeight + primes[c].literals);
+        chart.forEachRow(primes[c], outputs, [&](std::size_t, int row) {
+            columnRows[c * words + static_cast<std::size_t>(row / 64)] |= JointSearch::Word{1}
+                                                                          << (row % 64);
+        });
+    }
+    return {chart.rowCount(), std::move(columnRows), std::move(costs), deadline, cancel};
+}
+
+std::vector<JointIlp::Column> solverColumns(const Chart &chart, const Outputs &outputs,
+                                            const std::vector<Prime> &primes)
+{
+    std::vector<JointIlp::Column> columns;
+    for (const Prime &p : primes) {
+        JointIlp::Column column;
+        column.literals = p.literals;
+        column.outputs = p.outputs;
+        column.rows.resize(static_cast<std::size_t>(__builtin_popcountll(p.outputs)));
+        chart.forEachRow(p, outputs,
+                         [&](std::size_t k, int row) { column.rows[k].push_back(row); });
+        columns.push_back(std::move(column));
+    }
+    return columns;
+}
+
 } // namespace
 
 std::vector<JointProduct> JointMinimization::primes(int n,
@@ -303,31 +369,7 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
     const Outputs outputs = outputsOf(n, cellCodes, form);
     const std::vector<Prime> primes = primesOf(outputs);
 
-    // Rows: every (output, cell) pair of code 1, numbered output by output.
-    const int cellCount = 1 << n;
-    std::vector<int> rowOf(outputs.ones.size() * static_cast<std::size_t>(cellCount), -1);
-    int rowCount = 0;
-    for (std::size_t j = 0; j < outputs.ones.size(); ++j) {
-        for (CellSet rest = outputs.ones[j]; rest != 0; rest &= rest - 1)
-            rowOf[j * static_cast<std::size_t>(cellCount) +
-                  static_cast<std::size_t>(__builtin_ctzll(rest))] = rowCount++;
-    }
-    const auto words = static_cast<std::size_t>((rowCount + 63) / 64);
-    std::vector<JointSearch::Word> columnRows(primes.size() * words, 0);
-    std::vector<JointSearch::Cost> costs;
-    for (std::size_t c = 0; c < primes.size(); ++c) {
-        const Prime &p = primes[c];
-        costs.push_back(productWeight + p.literals);
-        for (OutputSet rest = p.outputs; rest != 0; rest &= rest - 1) {
-            const auto j = static_cast<std::size_t>(__builtin_ctzll(rest));
-            for (CellSet cells = p.cells & outputs.ones[j]; cells != 0; cells &= cells - 1) {
-                const int row = rowOf[j * static_cast<std::size_t>(cellCount) +
-                                      static_cast<std::size_t>(__builtin_ctzll(cells))];
-                columnRows[c * words + static_cast<std::size_t>(row / 64)] |= JointSearch::Word{1}
-                                                                              << (row % 64);
-            }
-        }
-    }
+    const Chart chart(outputs);
 
     // The hand-written search settles the small and the easy cases; where
     // the solver is built in, it gets the hard ones after a short try.
@@ -336,7 +378,7 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
             ? std::min(deadline, std::chrono::steady_clock::now() +
                                      std::chrono::milliseconds(limits.searchMilliseconds))
             : deadline;
-    JointSearch search(rowCount, std::move(columnRows), costs, handDeadline, limits.cancel);
+    JointSearch search = searchOf(chart, outputs, primes, handDeadline, limits.cancel);
     std::vector<int> chosen = search.greedy();
     bool proven = search.minimize(chosen);
     Connections connections = connect(outputs, primes, chosen);
@@ -361,23 +403,9 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
     bool cancelled = search.cancelled();
     if (!proven && !cancelled && JointIlp::available() &&
         std::chrono::steady_clock::now() < deadline) {
-        std::vector<JointIlp::Column> columns;
-        for (const Prime &p : primes) {
-            JointIlp::Column column;
-            column.literals = p.literals;
-            column.outputs = p.outputs;
-            for (OutputSet rest = p.outputs; rest != 0; rest &= rest - 1) {
-                const auto j = static_cast<std::size_t>(__builtin_ctzll(rest));
-                std::vector<int> rows;
-                for (CellSet cells = p.cells & outputs.ones[j]; cells != 0; cells &= cells - 1)
-                    rows.push_back(rowOf[j * static_cast<std::size_t>(cellCount) +
-                                         static_cast<std::size_t>(__builtin_ctzll(cells))]);
-                column.rows.push_back(std::move(rows));
-            }
-            columns.push_back(std::move(column));
-        }
         const JointIlp::Result ilp =
-            JointIlp::solve(rowCount, columns, chosen, connections.feeds, deadline, limits.cancel);
+            JointIlp::solve(chart.rowCount(), solverColumns(chart, outputs, primes), chosen,
+                            connections.feeds, deadline, limits.cancel);
         // The solver works in floating point: its cover is checked before use.
         const bool covers = ilp.improved && coversEveryOutput(outputs, primes, ilp.chosen);
         if (covers) {
