@@ -22,6 +22,7 @@
 #include <array>
 #include <random>
 #include <set>
+#include <sstream>
 #include <tuple>
 
 namespace {
@@ -402,6 +403,20 @@ void JointMinimizationTest::plaTextReadsBackToEveryOutput()
         const MinimizationForm form = bothForms[static_cast<std::size_t>(round % 2)];
         const JointCover cover = JointMinimization::minimize(n, codes, form, {0, nullptr, 0});
         const std::string text = PlaWriter::write(cover, inputs, {"s", "t"});
+        // ".p" counts the product lines; in the sum of products they are the
+        // cover's products.
+        std::istringstream lines(text);
+        int productLines = 0;
+        int declared = -1;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind(".p ", 0) == 0)
+                declared = std::stoi(line.substr(3));
+            else if (!line.empty() && line[0] != '.')
+                ++productLines;
+        }
+        QCOMPARE(declared, productLines);
+        if (form == MinimizationForm::SumOfProducts)
+            QCOMPARE(static_cast<std::size_t>(productLines), cover.products.size());
         for (int j = 0; j < k; ++j) {
             const PlaReadResult read = PlaReader::read(text, 4, j);
             QVERIFY2(read.ok(), read.error.message.c_str());
