@@ -266,7 +266,8 @@ void CliExplainTest::limitCapsTheList()
 // where explain's does and says so, and the listed covers are explain's.
 void CliExplainTest::limitStopsCountingLikeExplain()
 {
-    const QString path = writeFile(QStringLiteral("t.pla"), plaText(6, symmetricValues(6, {2, 3})));
+    const QString path =
+        writeFileIn(*dir, QStringLiteral("t.pla"), plaText(6, symmetricValues(6, {2, 3})));
     const int limit = 3;
     const QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--exact"),
                                 QStringLiteral("--all"),    QStringLiteral("--limit"),
