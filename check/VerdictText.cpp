@@ -197,11 +197,11 @@ std::string VerdictText::englishPattern(VerdictPhrase phrase)
     case VerdictPhrase::SumNotImplicate:
         return "The sum %1 is not an implicate: it is 0 at %2, where the function is 1.";
     case VerdictPhrase::ProductNotPrime:
-        return "The term %1 is not prime: without %2 it is still 1 only where the function is 1 "
-               "or don't care.";
+        return "The term %1 is not prime: without %2 it still covers no cell where the function "
+               "is 0.";
     case VerdictPhrase::SumNotPrime:
-        return "The sum %1 is not prime: without %2 it is still 0 only where the function is 0 "
-               "or don't care.";
+        return "The sum %1 is not prime: without %2 it is still 0 on no cell where the function "
+               "is 1.";
     case VerdictPhrase::ProductRedundant:
         return "The term %1 is redundant: the other terms alone equal the function.";
     case VerdictPhrase::SumRedundant:
