@@ -3,13 +3,13 @@
 
 #include "check/AnswerChecker.h"
 #include "check/VerdictText.h"
+#include "cli/CommandInput.h"
 #include "cli/CsvReader.h"
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
 #include "cli/VerdictJson.h"
 #include "domain/VariableRules.h"
 #include "expression/ExpressionVariables.h"
-#include "pla/PlaReader.h"
 
 #include <cerrno>
 #include <cstring>
@@ -220,27 +220,10 @@ std::string CheckCommand::verdictWord(const AnswerVerdict &verdict)
 
 int CheckCommand::run(const CliOptions &options, std::string &out, std::string &err)
 {
-    const std::string &file = options.files.front();
-    const int named = static_cast<int>(options.names.size());
-    const int startCount = VariableRules::isCount(named) ? named : 4;
     PlaFunction function;
     VariableNames names;
-    std::string error;
-    const int output = options.plaOutput > 0 ? options.plaOutput - 1 : 0;
-    if (!PlaInput::load(file, startCount, function, error, output)) {
-        err += error + "\n";
+    if (!CommandInput::load(options, options.files.front(), function, names, err))
         return unreadable;
-    }
-    if (!SolutionFinder::namesFor(function, options.names, names, error)) {
-        err += PlaInput::shownName(file) + ": " + error + "\n";
-        return unreadable;
-    }
-    const std::string labelsNote = PlaReader::replacedLabelsNote(function);
-    if (!labelsNote.empty())
-        err += PlaInput::shownName(file) + ": " + labelsNote + "\n";
-    if (function.severalOutputs && options.plaOutput == 0)
-        err += PlaInput::shownName(file) +
-               ": describes several outputs; only the first output was read.\n";
 
     const int n = function.variableCount;
     const AnswerChecker checker(n, SolutionFinder::cellCodes(function),

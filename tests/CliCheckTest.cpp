@@ -7,6 +7,7 @@
 #include "check/AnswerChecker.h"
 #include "cli/CsvReader.h"
 #include "minimize/Minimization.h"
+#include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
 
 #include <QJsonArray>
@@ -110,13 +111,10 @@ std::string spreadsheetField(const std::string &text, std::mt19937 &random)
     const bool needed = text.find_first_of(",\"\r\n") != std::string::npos;
     if (!needed && random() % 3 != 0)
         return text;
-    std::string field = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            field += '"';
-        field += c;
-    }
-    return field + "\"";
+    std::string field = text;
+    for (std::size_t at = field.find('"'); at != std::string::npos; at = field.find('"', at + 2))
+        field.insert(at, 1, '"');
+    return '"' + field + '"';
 }
 
 } // namespace
@@ -185,6 +183,24 @@ private slots:
         }
         // An empty answer is the answer's fault, not the call's.
         QCOMPARE(runCli({"check", pla, "--answer", ""}).status, 1);
+    }
+
+    // A file whose labels cannot serve as names gets the same note from
+    // every command that reads it, as the window shows it in a box.
+    void labelsNoteFromEveryReader()
+    {
+        const QByteArray text = ".i 3\n.o 1\n.ilb P Q long\n111 1\n.e\n";
+        const PlaReadResult read = PlaReader::read(text.toStdString(), 4);
+        const QString note = QString::fromStdString(PlaReader::replacedLabelsNote(*read.function));
+        QVERIFY(!note.isEmpty());
+        const QString pla = writeFile("labels.pla", text);
+        for (const QStringList &call :
+             {QStringList{"check", pla, "--answer", "A&B&C"}, QStringList{"explain", pla},
+              QStringList{"minimize", pla}}) {
+            const CliRun run = runCli(call);
+            QCOMPARE(run.status, 0);
+            QVERIFY2(run.err.contains(note), qPrintable(call.join(' ') + ": " + run.err));
+        }
     }
 
     // Forty answers in one CSV, as a spreadsheet saves them: a header, quoted
