@@ -50,20 +50,43 @@ Mask variableOnes(int n, int variable)
     return mask;
 }
 
-// The cells a term stands for, with the literal at `skip` left out: where
-// its product is 1, or where its sum is 0, which is where the product of the
-// complemented literals is 1.
-Mask termCells(int n, const std::vector<AnswerLiteral> &literals, bool sum,
-               std::size_t skip = noLiteral)
+// The cells each literal of a term leaves to it: where the literal is 1 in a
+// product, where it is 0 in a sum. The term stands for the cells all of them
+// leave: where its product is 1, or where its sum is 0.
+std::vector<Mask> literalCells(int n, const std::vector<AnswerLiteral> &literals, bool sum)
+{
+    std::vector<Mask> cells;
+    cells.reserve(literals.size());
+    for (const AnswerLiteral &literal : literals) {
+        const Mask ones = variableOnes(n, literal.variable);
+        cells.push_back(((literal.complemented != sum) ? ~ones : ones) & allCells(n));
+    }
+    return cells;
+}
+
+Mask termCells(int n, const std::vector<Mask> &literals)
 {
     Mask cells = allCells(n);
+    for (const Mask literal : literals)
+        cells &= literal;
+    return cells;
+}
+
+// The first literal the term can do without and still stand for no
+// forbidden cell, or noLiteral. The literals before and after each one are
+// combined once, so that a long term costs linear time.
+std::size_t droppable(int n, const std::vector<Mask> &literals, Mask forbidden)
+{
+    std::vector<Mask> after(literals.size() + 1, allCells(n));
+    for (std::size_t k = literals.size(); k > 0; --k)
+        after[k - 1] = after[k] & literals[k - 1];
+    Mask before = allCells(n);
     for (std::size_t k = 0; k < literals.size(); ++k) {
-        if (k == skip)
-            continue;
-        const Mask ones = variableOnes(n, literals[k].variable);
-        cells &= (literals[k].complemented != sum) ? ~ones : ones;
+        if ((before & after[k + 1] & forbidden) == 0)
+            return k;
+        before &= literals[k];
     }
-    return cells & allCells(n);
+    return noLiteral;
 }
 
 } // namespace
@@ -157,7 +180,7 @@ AnswerVerdict AnswerChecker::check(const std::string &answer) const
         if (sum && literals.size() > 1)
             term.text = "(" + term.text + ")";
         term.literals = static_cast<int>(literals.size());
-        masks.push_back(termCells(n_, literals, sum));
+        masks.push_back(termCells(n_, literalCells(n_, literals, sum)));
         term.cells = cellsOf(masks.back());
         verdict.answer.terms += 1;
         verdict.answer.literals += term.literals;
@@ -174,12 +197,11 @@ AnswerVerdict AnswerChecker::check(const std::string &answer) const
         if (!term.implicant)
             continue;
         const std::vector<AnswerLiteral> &literals = list.terms[t];
-        for (std::size_t drop = 0; drop < literals.size() && term.drop.empty(); ++drop) {
-            if ((termCells(n_, literals, sum, drop) & forbidden) == 0)
-                term.drop = names_[static_cast<std::size_t>(literals[drop].variable)] +
-                            (literals[drop].complemented ? "'" : "");
-        }
-        term.prime = term.drop.empty();
+        const std::size_t drop = droppable(n_, literalCells(n_, literals, sum), forbidden);
+        term.prime = drop == noLiteral;
+        if (!term.prime)
+            term.drop = names_[static_cast<std::size_t>(literals[drop].variable)] +
+                        (literals[drop].complemented ? "'" : "");
     }
     gradeTerms(verdict, masks);
     return verdict;
@@ -192,12 +214,14 @@ void AnswerChecker::gradeTerms(AnswerVerdict &verdict, const std::vector<Mask> &
     // The cells the terms must stand for together: the ones of a sum of
     // products, the zeros of a product of sums.
     const Mask needed = form_ == MinimizationForm::ProductOfSums ? zeros_ : ones_;
+    // The other terms' cells from the terms before and after each one, so
+    // that a long answer costs linear time.
+    std::vector<Mask> after(masks.size() + 1, 0);
+    for (std::size_t t = masks.size(); t > 0; --t)
+        after[t - 1] = after[t] | masks[t - 1];
+    Mask before = 0;
     for (std::size_t t = 0; t < masks.size(); ++t) {
-        Mask others = 0;
-        for (std::size_t k = 0; k < masks.size(); ++k) {
-            if (k != t)
-                others |= masks[k];
-        }
-        verdict.terms[t].redundant = (needed & ~others) == 0;
+        verdict.terms[t].redundant = (needed & ~(before | after[t + 1])) == 0;
+        before |= masks[t];
     }
 }

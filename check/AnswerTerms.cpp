@@ -89,35 +89,46 @@ private:
             result_.fault = fault;
     }
 
-    void collectTerms(int index)
+    // Both walks keep their own stack, so that an answer of a great many
+    // terms cannot exhaust the call stack; operands are visited left first,
+    // in the order written.
+    void collectTerms(int root)
     {
-        if (node(index).token.Get_Type() == outer_) {
-            collectTerms(node(index).left);
-            collectTerms(node(index).right);
-            return;
+        std::vector<int> pending{root};
+        while (!pending.empty()) {
+            const int index = pending.back();
+            pending.pop_back();
+            if (node(index).token.Get_Type() == outer_) {
+                pending.push_back(node(index).right);
+                pending.push_back(node(index).left);
+                continue;
+            }
+            result_.terms.emplace_back();
+            collectLiterals(index, result_.terms.back());
         }
-        result_.terms.emplace_back();
-        collectLiterals(index, result_.terms.back());
     }
 
-    void collectLiterals(int index, std::vector<AnswerLiteral> &term)
+    void collectLiterals(int root, std::vector<AnswerLiteral> &term)
     {
-        const Node &here = node(index);
-        const int type = here.token.Get_Type();
-        if (type == inner_) {
-            collectLiterals(here.left, term);
-            collectLiterals(here.right, term);
-        } else if (type == TOKEN_VAR) {
-            term.push_back({here.token.Get_Value(), false});
-        } else if (type == TOKEN_NOT) {
-            // Only a negated variable is left after the fault search.
-            term.push_back({node(here.left).token.Get_Value(), true});
-        } else if (type == outer_) {
-            // Looked into further so that the fault named is the first one
-            // written; the terms are dropped anyway.
-            misplace(here.token.Get_Column());
-            collectLiterals(here.left, term);
-            collectLiterals(here.right, term);
+        std::vector<int> pending{root};
+        while (!pending.empty()) {
+            const Node &here = node(pending.back());
+            pending.pop_back();
+            const int type = here.token.Get_Type();
+            if (type == TOKEN_VAR) {
+                term.push_back({here.token.Get_Value(), false});
+            } else if (type == TOKEN_NOT) {
+                // Only a negated variable is left after the fault search.
+                term.push_back({node(here.left).token.Get_Value(), true});
+            } else {
+                // The form's inner operator, or its outer one out of place:
+                // that is looked into further so that the fault named is
+                // the first one written; the terms are dropped anyway.
+                if (type == outer_)
+                    misplace(here.token.Get_Column());
+                pending.push_back(here.right);
+                pending.push_back(here.left);
+            }
         }
     }
 

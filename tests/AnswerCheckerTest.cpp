@@ -465,6 +465,24 @@ private slots:
         }
     }
 
+    // An answer of a great many terms, or a term of a great many literals,
+    // is graded whole (no walk of its terms may exhaust the stack).
+    void longAnswers()
+    {
+        const AnswerChecker checker(3, Minimization::cellCodes("00010111"),
+                                    MinimizationForm::SumOfProducts, {"A", "B", "C"});
+        std::string terms;
+        for (int t = 0; t < 30000; ++t)
+            terms += "A&B+";
+        const AnswerVerdict many = checker.check(terms + "A&C+B&C");
+        QVERIFY(many.equivalent && many.terms.size() == 30002 && many.terms.front().redundant);
+        std::string literals;
+        for (int k = 0; k < 30000; ++k)
+            literals += "A&";
+        const AnswerVerdict longTerm = checker.check(literals + "B+A&C+B&C");
+        QVERIFY(longTerm.equivalent && longTerm.terms.front().drop == "A");
+    }
+
     // A syntax error is the engine's own, as the equation field reports it.
     void syntaxErrorsAreTheEngines()
     {
