@@ -11,13 +11,6 @@
 #include "domain/VariableRules.h"
 #include "expression/ExpressionVariables.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <memory>
-
 namespace {
 
 const char *const errorIntro = "Error detected while parsing and evaluating the expression:";
@@ -89,24 +82,6 @@ bool blank(const CsvRecord &record)
            !record.unterminated;
 }
 
-bool readText(const std::string &path, std::string &text, std::string &error)
-{
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        if (!std::cin.bad())
-            return true;
-    } else {
-        std::ifstream file(path, std::ios::binary);
-        if (file) {
-            text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-            if (!file.bad())
-                return true;
-        }
-    }
-    error = PlaInput::shownName(path) + ": cannot read: " + std::strerror(errno);
-    return false;
-}
-
 // The rows of a class, in CSV or as JSON lines.
 class ClassReport
 {
@@ -168,7 +143,7 @@ int gradeClass(const CliOptions &options, const AnswerChecker &checker, std::str
 {
     std::string text;
     std::string error;
-    if (!readText(options.answersFile, text, error)) {
+    if (!PlaInput::readText(options.answersFile, text, error)) {
         err += error + "\n";
         return CheckCommand::unreadable;
     }

@@ -149,6 +149,7 @@ private slots:
                                        {"check", "--answer", "A"},
                                        {"check", dir->filePath("missing.pla"), "--answer", "A"},
                                        {"check", pla, "--answers", dir->filePath("missing.csv")},
+                                       {"check", pla, "--answers", dir->path()},
                                        {"check", pla, "--answer", "A", "--output", "2"},
                                        {"check", pla, "--answer", "A", "--vars", "3"}};
         for (const QStringList &call : calls) {
