@@ -440,18 +440,18 @@ private slots:
                      at = text.find(mark))
                     text.replace(at, 2, names[random() % names.size()]);
             }
-            std::vector<int> codes;
-            for (int m = 0; m < 16; ++m)
-                codes.push_back(static_cast<int>(random() % 3));
+            std::vector<int> codes(16);
+            for (int &code : codes)
+                code = static_cast<int>(random() % 3);
             for (const MinimizationForm form :
                  {MinimizationForm::SumOfProducts, MinimizationForm::ProductOfSums}) {
                 const AnswerVerdict verdict = AnswerChecker(4, codes, form, names).check(text);
                 QVERIFY2(verdict.status == AnswerStatus::Checked, text.c_str());
                 const Task task{4, codes, form, names};
                 compareCells(task, verdict, [&](int cell) {
-                    std::vector<bool> values;
+                    std::vector<bool> values(4);
                     for (int j = 0; j < 4; ++j)
-                        values.push_back(task.value(cell, j));
+                        values[static_cast<std::size_t>(j)] = task.value(cell, j);
                     return ExpressionReference::Reader(text, names, values).read().value();
                 });
                 QVERIFY2(!verdict.inForm && !verdict.minimal && verdict.terms.empty(),

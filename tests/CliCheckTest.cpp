@@ -294,7 +294,7 @@ private slots:
 private:
     QString writeFile(const char *name, const QByteArray &text)
     {
-        const QString path = dir->filePath(QString::fromUtf8(name));
+        QString path = dir->filePath(QString::fromUtf8(name));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
             qFatal("cannot write %s", qPrintable(path));
