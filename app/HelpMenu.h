@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QTextEdit>
 
 // A read-only help window for one topic: a heading, the topic's help text
@@ -10,6 +12,17 @@ class HelpMenu : public QTextEdit
     Q_OBJECT
 public:
     explicit HelpMenu(const QString &topic, QWidget *parent = nullptr);
+
+    // An entry of the Help menu. The window is opened with `topic`, which
+    // stays untranslated whatever language the entry's text is in.
+    struct MenuEntry
+    {
+        QString topic;
+        QString text;
+        QKeySequence keys;
+    };
+    // One entry per topic, in the menu's order.
+    static QList<MenuEntry> menuEntries();
 
     // The text of a help file minus its first character, which every help
     // file spends on a leading line break; empty when it cannot be read.

@@ -39,7 +39,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <array>
 
 namespace {
 
@@ -50,23 +49,50 @@ template <typename Widget> Widget *named(Widget *widget, const char *name)
     return widget;
 }
 
+QMenu *addMenu(QMenuBar &bar, const QString &title, const char *name = nullptr)
+{
+    QMenu *menu = bar.addMenu(title);
+    if (name != nullptr)
+        menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+// One menu entry: its text, its keys (none when empty), the object name
+// tests and scripts find it by, and the hint the status bar shows.
+QAction *addEntry(QMenu &menu, const QString &text, const QKeySequence &keys,
+                  const char *name = nullptr, const QString &statusTip = QString())
+{
+    QAction *action = menu.addAction(text);
+    action->setShortcut(keys);
+    if (name != nullptr)
+        action->setObjectName(QLatin1String(name));
+    if (!statusTip.isEmpty())
+        action->setStatusTip(statusTip);
+    return action;
+}
+
+// A switch that starts as the user left it last time.
+QAction *remembered(QAction *action, const char *settingsKey)
+{
+    action->setCheckable(true);
+    action->setChecked(QSettings().value(QLatin1String(settingsKey), false).toBool());
+    return action;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
-    createMenus();
     createWidgets();
     QBoxLayout *rows = createLayout();
     connectWidgets();
-    createEditMenu();
+    createMenus();
     connectEditing();
-    createMinimizeMenu();
     connectSteps();
-    createCircuitMenu();
     connectCircuit();
-    createFileAndEditMenus();
     connectFileAndEditMenus();
     setAcceptDrops(true);
+    equationManager->installEventFilter(this);
 
     auto *centralWidget = new QWidget();
     centralWidget->setLayout(rows);
@@ -85,91 +111,85 @@ MainWindow::~MainWindow()
     delete changeVarsPopup;
 }
 
+// Every menu of the window, in the menu bar's order. An entry takes one line
+// here; what it does is connected after the window's own connections.
 void MainWindow::createMenus()
 {
-    struct Entry
-    {
-        QAction *&action;
-        const char *text;
-        QKeySequence shortcut;
-        void (MainWindow::*slot)();
-    };
-    const std::array<Entry, 6> entries{{
-        {truthTableHelpAction, QT_TR_NOOP("Truthtable Help"), QKeySequence(QKeySequence::AddTab),
-         &MainWindow::truthTableHelp},
-        {kmapHelpAction, QT_TR_NOOP("K-Map Help"), QKeySequence(QStringLiteral("Ctrl+K")),
-         &MainWindow::kmapHelp},
-        {equationHelpAction, QT_TR_NOOP("Equation Help"), QKeySequence(QStringLiteral("Ctrl+E")),
-         &MainWindow::equationHelp},
-        {variableHelpAction, QT_TR_NOOP("Variable Help"), QKeySequence(QKeySequence::SelectAll),
-         &MainWindow::variableHelp},
-        {SOPHelpAction, QT_TR_NOOP("POS/SOP Help"), QKeySequence(QStringLiteral("Ctrl+V")),
-         &MainWindow::SOPHelp},
-        {importHelpAction, QT_TR_NOOP("Import/Export Help"), QKeySequence(QStringLiteral("Ctrl+I")),
-         &MainWindow::importHelp},
-    }};
-    for (const Entry &entry : entries) {
-        entry.action = new QAction(tr(entry.text), this);
-        entry.action->setShortcut(entry.shortcut);
-        connect(entry.action, &QAction::triggered, this, entry.slot);
+    fileMenu = addMenu(*menuBar(), tr("File"), "fileMenu");
+    importAction = addEntry(*fileMenu, tr("Import…"), QStringLiteral("Ctrl+O"));
+    exportAction = addEntry(*fileMenu, tr("Export…"), QStringLiteral("Ctrl+S"));
+    recentMenu = named(fileMenu->addMenu(tr("Open Recent")), "recentMenu");
+    fileMenu->addSeparator();
+    saveMapImageAction = addEntry(*fileMenu, tr("Save Map Image…"), QStringLiteral("Ctrl+Shift+M"));
+    fileMenu->addSeparator();
+    quitAction = addEntry(*fileMenu, tr("Quit"), QStringLiteral("Ctrl+Q"));
+    showRecentFiles(QStringList());
+
+    editMenu = addMenu(*menuBar(), tr("Edit"), "editMenu");
+    QAction *undo = editHistory->stack()->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QAction *redo = editHistory->stack()->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+    editMenu->addSeparator();
+    addBulkEdit(*editMenu, tr("Set All to 0"), BulkEdit::Kind::AllZero);
+    addBulkEdit(*editMenu, tr("Set All to 1"), BulkEdit::Kind::AllOne);
+    addBulkEdit(*editMenu, tr("Set All to X"), BulkEdit::Kind::AllDontCare);
+    addBulkEdit(*editMenu, tr("Invert (Swap 0 and 1)"), BulkEdit::Kind::Invert);
+    addBulkEdit(*editMenu, tr("Every X to 0"), BulkEdit::Kind::DontCareToZero);
+    addBulkEdit(*editMenu, tr("Every X to 1"), BulkEdit::Kind::DontCareToOne);
+    editMenu->addSeparator();
+    copyTruthTableAction = addEntry(*editMenu, tr("Copy Truth Table"),
+                                    QStringLiteral("Ctrl+Shift+T"), "copyTruthTableAction");
+    pasteValuesAction =
+        addEntry(*editMenu, tr("Paste Values"), QKeySequence(), "pasteValuesAction");
+    editMenu->addSeparator();
+    copyResultAction = addEntry(*editMenu, tr("Copy Result"), QStringLiteral("Ctrl+Shift+C"));
+    copyAsMenu = named(editMenu->addMenu(tr("Copy As")), "copyAsMenu");
+
+    QMenu *minimizeMenu = addMenu(*menuBar(), tr("Minimize"), "minimizeMenu");
+    exactMinimumAction = remembered(
+        addEntry(*minimizeMenu, tr("Exact Minimum"), QStringLiteral("Ctrl+Shift+E"),
+                 "exactMinimumAction",
+                 tr("Minimize! gives a cover with the fewest terms, then the fewest literals")),
+        "minimize/exact");
+    hazardFreeAction = remembered(
+        addEntry(*minimizeMenu, tr("Hazard-Free Cover"), QStringLiteral("Ctrl+Shift+H"),
+                 "hazardFreeAction",
+                 tr("Minimize! covers every two adjacent cells of the same value by one term")),
+        "minimize/hazardFree");
+    minimizeMenu->addSeparator();
+    showStepsAction = addEntry(*minimizeMenu, tr("Show Steps…"), QStringLiteral("Ctrl+Shift+P"),
+                               "showStepsAction", tr("How the minimized function was found"));
+
+    QMenu *circuitMenu = addMenu(*menuBar(), tr("Circuit"));
+    showCircuitAction = addEntry(*circuitMenu, tr("Show Circuit…"), QStringLiteral("Ctrl+Shift+G"),
+                                 nullptr, tr("Show the minimized function as logic gates"));
+    saveCircuitImageAction = addEntry(*circuitMenu, tr("Save Circuit Image…"), QKeySequence(),
+                                      nullptr, tr("Save the circuit as an SVG or PNG image"));
+    saveCircuitImageAction->setEnabled(false);
+
+    // The help window's own topic table gives the entries, so the topic a
+    // window opens is never a translated text.
+    QMenu *helpMenu = addMenu(*menuBar(), tr("Help"));
+    for (const HelpMenu::MenuEntry &entry : HelpMenu::menuEntries()) {
+        QAction *action = addEntry(*helpMenu, entry.text, entry.keys);
+        connect(action, &QAction::triggered, this,
+                [this, topic = entry.topic] { openHelp(topic); });
     }
-    QMenu *help = menuBar()->addMenu(tr("Help"));
-    for (const Entry &entry : entries)
-        help->addAction(entry.action);
 }
 
-// File, Edit, Minimize, Circuit, Help: the Minimize menu goes before Help.
-void MainWindow::createMinimizeMenu()
+// After the 46 connections of connectWidgets(), whose order stays as it is:
+// the remembered choices first, then every later toggle.
+void MainWindow::connectSteps()
 {
-    QSettings settings;
-    exactMinimumAction = new QAction(tr("Exact Minimum"), this);
-    exactMinimumAction->setObjectName(QStringLiteral("exactMinimumAction"));
-    exactMinimumAction->setCheckable(true);
-    exactMinimumAction->setChecked(
-        settings.value(QStringLiteral("minimize/exact"), false).toBool());
-    exactMinimumAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
-    exactMinimumAction->setStatusTip(
-        tr("Minimize! gives a cover with the fewest terms, then the fewest literals"));
-    hazardFreeAction = new QAction(tr("Hazard-Free Cover"), this);
-    hazardFreeAction->setObjectName(QStringLiteral("hazardFreeAction"));
-    hazardFreeAction->setCheckable(true);
-    hazardFreeAction->setChecked(
-        settings.value(QStringLiteral("minimize/hazardFree"), false).toBool());
-    hazardFreeAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+H")));
-    hazardFreeAction->setStatusTip(
-        tr("Minimize! covers every two adjacent cells of the same value by one term"));
-    showStepsAction = new QAction(tr("Show Steps…"), this);
-    showStepsAction->setObjectName(QStringLiteral("showStepsAction"));
-    showStepsAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    showStepsAction->setStatusTip(tr("How the minimized function was found"));
-
-    auto *menu = new QMenu(tr("Minimize"), this);
-    menu->setObjectName(QStringLiteral("minimizeMenu"));
-    menu->addAction(exactMinimumAction);
-    menu->addAction(hazardFreeAction);
-    menu->addSeparator();
-    menu->addAction(showStepsAction);
-    QAction *before = nullptr;
-    for (QAction *action : menuBar()->actions()) {
-        if (action->text() == tr("Help"))
-            before = action;
-    }
-    menuBar()->insertMenu(before, menu);
-
-    stepsHelpAction = new QAction(tr("Minimize Menu Help"), this);
-    connect(stepsHelpAction, &QAction::triggered, this, &MainWindow::stepsHelp);
-    if (before != nullptr && before->menu() != nullptr)
-        before->menu()->addAction(stepsHelpAction);
-
-    stepsWindow = named(new StepsWindow(this), "stepsWindow");
     minimizer->setExactMinimum(exactMinimumAction->isChecked());
     minimizer->setHazardFree(hazardFreeAction->isChecked());
     stepsWindow->setHazardFree(hazardFreeAction->isChecked());
-}
-
-// After the 46 connections of connectWidgets(), whose order stays as it is.
-void MainWindow::connectSteps()
-{
     connect(exactMinimumAction, &QAction::toggled, minimizer, &Minimize::setExactMinimum);
     connect(exactMinimumAction, &QAction::toggled, this,
             [](bool on) { QSettings().setValue(QStringLiteral("minimize/exact"), on); });
@@ -189,11 +209,6 @@ void MainWindow::showSteps()
     stepsWindow->show();
     stepsWindow->raise();
     stepsWindow->activateWindow();
-}
-
-void MainWindow::stepsHelp()
-{
-    openHelp(QStringLiteral("Steps"));
 }
 
 void MainWindow::openHelp(const QString &topic)
@@ -234,36 +249,6 @@ void MainWindow::importHelp()
     openHelp(QStringLiteral("Import"));
 }
 
-void MainWindow::circuitHelp()
-{
-    openHelp(tr("Circuit"));
-}
-
-void MainWindow::createCircuitMenu()
-{
-    circuitView = named(new CircuitView(this), "circuitView");
-    showCircuitAction = new QAction(tr("Show Circuit…"), this);
-    showCircuitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
-    showCircuitAction->setStatusTip(tr("Show the minimized function as logic gates"));
-    saveCircuitImageAction = new QAction(tr("Save Circuit Image…"), this);
-    saveCircuitImageAction->setStatusTip(tr("Save the circuit as an SVG or PNG image"));
-    saveCircuitImageAction->setEnabled(false);
-    circuitHelpAction = new QAction(tr("Circuit Help"), this);
-
-    auto *circuitMenu = new QMenu(tr("Circuit"), menuBar());
-    circuitMenu->addAction(showCircuitAction);
-    circuitMenu->addAction(saveCircuitImageAction);
-    // Before Help, whatever menus stand before it.
-    QAction *helpEntry = nullptr;
-    for (QAction *entry : menuBar()->actions()) {
-        if (entry->menu() && entry->text() == tr("Help"))
-            helpEntry = entry;
-    }
-    menuBar()->insertMenu(helpEntry, circuitMenu);
-    if (helpEntry)
-        helpEntry->menu()->addAction(circuitHelpAction);
-}
-
 void MainWindow::connectCircuit()
 {
     connect(minimizer, &Minimize::sendCover, circuitView, &CircuitView::showCover);
@@ -276,7 +261,6 @@ void MainWindow::connectCircuit()
     connect(importExport, &ImportExport::numVariables, circuitView, &CircuitView::clearCircuit);
     connect(showCircuitAction, &QAction::triggered, this, &MainWindow::showCircuit);
     connect(saveCircuitImageAction, &QAction::triggered, this, &MainWindow::saveCircuitImage);
-    connect(circuitHelpAction, &QAction::triggered, this, &MainWindow::circuitHelp);
 }
 
 void MainWindow::showCircuit()
@@ -346,6 +330,18 @@ void MainWindow::createWidgets()
     importButton->setStatusTip(tr("Import data to the truth table and k-map from a .pla file"));
     exportButton = named(new QPushButton(tr("Export File")), "exportButton");
     exportButton->setStatusTip(tr("Export truth table and k-map data to a .pla file"));
+
+    // The windows and helpers the menus reach. The undo history starts from
+    // the function the table shows now.
+    FunctionState start;
+    start.variableCount = truthTableWidget->variableCount();
+    start.names = truthTableWidget->variableNames();
+    start.values = truthTableWidget->outputValues();
+    editHistory = named(new EditHistory(start, this), "editHistory");
+    stepsWindow = named(new StepsWindow(this), "stepsWindow");
+    circuitView = named(new CircuitView(this), "circuitView");
+    recentFiles = new RecentFiles(this);
+    resultCopier = named(new ResultCopier(this), "resultCopier");
 }
 
 QBoxLayout *MainWindow::createLayout()
@@ -467,55 +463,14 @@ void MainWindow::connectWidgets()
     connect(variablesButton, &QPushButton::clicked, changeVarsPopup, &ChangeVarsPopup::show);
 }
 
-// The Edit menu sits before Help. Its undo history starts from the function
-// the widgets show now.
-void MainWindow::createEditMenu()
-{
-    FunctionState start;
-    start.variableCount = truthTableWidget->variableCount();
-    start.names = truthTableWidget->variableNames();
-    start.values = truthTableWidget->outputValues();
-    editHistory = named(new EditHistory(start, this), "editHistory");
-
-    editMenu = new QMenu(tr("Edit"), this);
-    QAction *help = menuBar()->actions().isEmpty() ? nullptr : menuBar()->actions().constLast();
-    menuBar()->insertMenu(help, editMenu);
-
-    QAction *undo = editHistory->stack()->createUndoAction(this, tr("Undo"));
-    undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    QAction *redo = editHistory->stack()->createRedoAction(this, tr("Redo"));
-    redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcuts(
-        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
-    editMenu->addAction(undo);
-    editMenu->addAction(redo);
-    editMenu->addSeparator();
-
-    addBulkEdit(editMenu, tr("Set All to 0"), int(BulkEdit::Kind::AllZero));
-    addBulkEdit(editMenu, tr("Set All to 1"), int(BulkEdit::Kind::AllOne));
-    addBulkEdit(editMenu, tr("Set All to X"), int(BulkEdit::Kind::AllDontCare));
-    addBulkEdit(editMenu, tr("Invert (Swap 0 and 1)"), int(BulkEdit::Kind::Invert));
-    addBulkEdit(editMenu, tr("Every X to 0"), int(BulkEdit::Kind::DontCareToZero));
-    addBulkEdit(editMenu, tr("Every X to 1"), int(BulkEdit::Kind::DontCareToOne));
-    editMenu->addSeparator();
-
-    copyTruthTableAction = editMenu->addAction(tr("Copy Truth Table"));
-    copyTruthTableAction->setObjectName(QStringLiteral("copyTruthTableAction"));
-    copyTruthTableAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
-    pasteValuesAction = editMenu->addAction(tr("Paste Values"));
-    pasteValuesAction->setObjectName(QStringLiteral("pasteValuesAction"));
-}
-
 // A bulk edit is one user action: the table sets the changed rows, the map
 // and the export follow as for any edit, and the history closes one step.
-void MainWindow::addBulkEdit(QMenu *menu, const QString &text, int kind)
+void MainWindow::addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind kind)
 {
-    QAction *action = menu->addAction(text);
+    QAction *action = menu.addAction(text);
     connect(action, &QAction::triggered, this, [this, kind] {
         const std::string values = truthTableWidget->outputValues().toStdString();
-        truthTableWidget->setOutputValues(
-            QString::fromStdString(BulkEdit::apply(static_cast<BulkEdit::Kind>(kind), values)));
+        truthTableWidget->setOutputValues(QString::fromStdString(BulkEdit::apply(kind, values)));
         editHistory->record();
     });
 }
@@ -593,37 +548,6 @@ QString pathOfDroppedPla(const QMimeData *data)
 }
 
 } // namespace
-
-void MainWindow::createFileAndEditMenus()
-{
-    recentFiles = new RecentFiles(this);
-    resultCopier = named(new ResultCopier(this), "resultCopier");
-
-    fileMenu = named(new QMenu(tr("File"), this), "fileMenu");
-    importAction = fileMenu->addAction(tr("Import…"));
-    importAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    exportAction = fileMenu->addAction(tr("Export…"));
-    exportAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    recentMenu = named(fileMenu->addMenu(tr("Open Recent")), "recentMenu");
-    fileMenu->addSeparator();
-    saveMapImageAction = fileMenu->addAction(tr("Save Map Image…"));
-    saveMapImageAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+M")));
-    fileMenu->addSeparator();
-    quitAction = fileMenu->addAction(tr("Quit"));
-    quitAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-
-    // The Edit menu exists already, with undo and the bulk edits.
-    editMenu->setObjectName(QStringLiteral("editMenu"));
-    editMenu->addSeparator();
-    copyResultAction = editMenu->addAction(tr("Copy Result"));
-    copyResultAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-    copyAsMenu = named(editMenu->addMenu(tr("Copy As")), "copyAsMenu");
-
-    // The agreed order: File, Edit, the other menus, Help last.
-    menuBar()->insertMenu(menuBar()->actions().value(0), fileMenu);
-    showRecentFiles(QStringList());
-    equationManager->installEventFilter(this);
-}
 
 // After the 46 connections of connectWidgets(), which keep their order.
 void MainWindow::connectFileAndEditMenus()

@@ -5,6 +5,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+namespace BulkEdit {
+enum class Kind;
+}
+
 class ChangeVarsPopup;
 class EditHistory;
 class CircuitView;
@@ -63,11 +67,9 @@ private slots:
     void variableHelp();
     void SOPHelp();
     void importHelp();
-    void stepsHelp();
     void showSteps();
     void copyTruthTable();
     void pasteValues();
-    void circuitHelp();
     void showCircuit();
     void saveCircuitImage();
     void saveMapImage();
@@ -78,23 +80,18 @@ private slots:
     void confirmCopy();
 
 private:
+    // The widgets, then the windows and helpers the menus reach.
     void createWidgets();
     QBoxLayout *createLayout();
     void connectWidgets();
     void openHelp(const QString &topic);
-    // The Minimize menu and the steps window, wired after the widgets.
-    void createMinimizeMenu();
-    void connectSteps();
-    void createEditMenu();
+    // The wiring of the menus and the windows they open, after the
+    // widgets' own connections and in this order.
     void connectEditing();
-    void addBulkEdit(QMenu *menu, const QString &text, int kind);
-    // The Circuit menu, its view and their connections, made after the
-    // window's own widgets and connections.
-    void createCircuitMenu();
+    void connectSteps();
     void connectCircuit();
-    // The File and Edit menus and their wiring, after the widgets' own.
-    void createFileAndEditMenus();
     void connectFileAndEditMenus();
+    void addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind kind);
     void saveSession();
     void fitFirstStartToScreen();
 
@@ -120,13 +117,6 @@ private:
     QPushButton *resetButton = nullptr;
     QPushButton *importButton = nullptr;
     QPushButton *exportButton = nullptr;
-    QAction *truthTableHelpAction = nullptr;
-    QAction *kmapHelpAction = nullptr;
-    QAction *equationHelpAction = nullptr;
-    QAction *variableHelpAction = nullptr;
-    QAction *SOPHelpAction = nullptr;
-    QAction *importHelpAction = nullptr;
-    QAction *stepsHelpAction = nullptr;
     QAction *exactMinimumAction = nullptr;
     QAction *hazardFreeAction = nullptr;
     QAction *showStepsAction = nullptr;
@@ -146,7 +136,6 @@ private:
     CircuitView *circuitView = nullptr;
     QAction *showCircuitAction = nullptr;
     QAction *saveCircuitImageAction = nullptr;
-    QAction *circuitHelpAction = nullptr;
     QMenu *fileMenu = nullptr;
     QMenu *recentMenu = nullptr;
     QMenu *copyAsMenu = nullptr;

@@ -53,6 +53,7 @@ void declareMinimize(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_flag("--all", options.all);
     app.add_flag("--hazard-free", options.hazardFree);
     app.add_option("--limit", raw.limit);
+    app.add_flag("--count-all", options.countAll);
     app.add_option("--output", raw.plaOutput);
     app.add_option("--format", raw.format);
     declareNames(app, raw);
@@ -382,6 +383,10 @@ bool checkCombination(CliOptions &options, std::string &error)
             error = "--limit needs --exact --all.";
             return false;
         }
+        if (options.countAll && options.limit == 0) {
+            error = "--count-all needs --limit.";
+            return false;
+        }
         if (options.json && options.format != OutputFormat::Text) {
             error = "--json and --format exclude each other.";
             return false;
@@ -560,7 +565,8 @@ std::string CommandLine::usage()
 {
     return "Usage:\n"
            "  tavolin-cli minimize [--pos] [--names A,B,C] [--json]\n"
-           "                       [--exact [--all [--limit N]] | --hazard-free]\n"
+           "                       [--exact [--all [--limit N [--count-all]]]\n"
+           "                        | --hazard-free]\n"
            "                       [--output K] [--format text|verilog|vhdl|latex|c|python]\n"
            "                       FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
@@ -599,8 +605,11 @@ std::string CommandLine::usage()
            "  --json         one JSON object per file (an array for several files)\n"
            "  --exact        a true minimum: fewest terms, then fewest literals\n"
            "  --all          with --exact, every minimum solution, one per line\n"
-           "  --limit N      list at most N minimum solutions; the full count goes to\n"
-           "                 standard error (\"count\" with --json)\n"
+           "  --limit N      list at most N minimum solutions; their count goes to\n"
+           "                 standard error (\"count\" with --json), \"at least 100000\"\n"
+           "                 where counting stopped (\"complete\": false)\n"
+           "  --count-all    with --limit, count every minimum solution, however long\n"
+           "                 that takes\n"
            "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
            "                 function lie in one term: no glitch on a single input change\n"
            "  --format F     minimize: the expression as text (the window's, the default),\n"

@@ -34,6 +34,9 @@ struct CliOptions
     bool hazardFree = false;    // --hazard-free
     // --limit: the most minimum solutions listed, 0 when not given.
     std::size_t limit = 0;
+    // minimize --count-all: with --limit, count every minimum solution
+    // instead of stopping at the usual cap.
+    bool countAll = false;
     // explain --format: text, markdown, html or json.
     std::string explainFormat = "text";
     // --names, checked against the naming rules; empty when not given.

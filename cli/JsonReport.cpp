@@ -48,8 +48,10 @@ Json objectOf(const CliOptions &options, const FileResult &result)
             solutions.push_back({{"text", solution.text}, {"groups", groupArray(solution.groups)}});
         object["solutions"] = std::move(solutions);
     }
-    if (options.limit != 0)
+    if (options.limit != 0) {
         object["count"] = solved.count;
+        object["complete"] = solved.complete;
+    }
     return object;
 }
 

@@ -16,6 +16,17 @@ int countBeforeImport(const CliOptions &options)
     return VariableRules::isCount(named) ? named : 4;
 }
 
+// "7 minimum solutions, 3 listed."; a count stopped at its cap is a lower
+// bound and says so.
+std::string countLine(const SolvedFunction &solved)
+{
+    const std::string count = std::to_string(solved.count);
+    const std::string solutions =
+        solved.count == 1 && solved.complete ? " minimum solution, " : " minimum solutions, ";
+    return (solved.complete ? count : "at least " + count) + solutions +
+           std::to_string(solved.solutions.size()) + " listed.";
+}
+
 } // namespace
 
 std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std::string &err,
@@ -57,14 +68,14 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
         request.exact = options.exact;
         request.all = options.all;
         request.limit = options.limit;
+        if (options.countAll)
+            request.countCap = 0;
         request.hazardFree = options.hazardFree;
         result.solved = finder.solve(result.n, SolutionFinder::cellCodes(function), form,
                                      result.names, request);
         // Standard output stays one solution per line; JSON has the count.
         if (options.limit != 0 && !options.json)
-            err += PlaInput::shownName(file) + ": " + std::to_string(result.solved.count) +
-                   (result.solved.count == 1 ? " minimum solution, " : " minimum solutions, ") +
-                   std::to_string(result.solved.solutions.size()) + " listed.\n";
+            err += PlaInput::shownName(file) + ": " + countLine(result.solved) + "\n";
         results.push_back(std::move(result));
     }
     return results;

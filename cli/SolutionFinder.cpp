@@ -1,7 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/SolutionFinder.h"
 
-#include "minimize/ExactCover.h"
+#include "minimize/CoverFinder.h"
+
+#include <optional>
+
+namespace {
+
+Solution solutionOf(const MinimizedCover &cover)
+{
+    return {cover.primes, cover.text, cover.groups};
+}
+
+} // namespace
 
 SolvedFunction SolutionFinder::solve(int n, const std::vector<int> &cellCodes,
                                      MinimizationForm form, const VariableNames &names, bool exact,
@@ -18,15 +29,14 @@ SolvedFunction SolutionFinder::solve(int n, const std::vector<int> &cellCodes,
                                      const CoverRequest &request)
 {
     SolvedFunction solved;
-    solved.result = minimization.run(n, cellCodes, form, names);
+    minimization.run(n, cellCodes, form, names, solved.result);
     const MinimizationResult &result = solved.result;
     if (request.hazardFree) {
-        ExplainOptions options;
-        options.hazardFree = true;
-        const Explanation explanation = explainer.explain(n, cellCodes, form, names, options);
-        const ExplainedCover &cover = explanation.hazardFree.cover;
+        // Uncancelled, the search always ends with a cover; should it not,
+        // the window's cover is still an answer.
+        const std::optional<MinimizedCover> cover = CoverFinder::hazardFree(result, names);
         solved.solutions.push_back(
-            {cover.primes, cover.text, Explainer::groupsOf(explanation, cover.primes)});
+            solutionOf(cover ? *cover : CoverFinder::windowCover(result, names)));
         return solved;
     }
     if (!request.exact) {
@@ -37,26 +47,22 @@ SolvedFunction SolutionFinder::solve(int n, const std::vector<int> &cellCodes,
     CoverLimits limits = ExactCover::firstOnly();
     if (request.all) {
         limits = CoverLimits();
-        if (request.limit != 0)
+        if (request.limit != 0) {
             limits.listLimit = request.limit;
+            limits.countCap = request.countCap;
+        }
     }
-    const ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, limits);
+    MinimumCovers found = CoverFinder::minimumCovers(result, names, limits);
     solved.exact = true;
-    solved.terms = cover.terms;
-    solved.literals = cover.literals;
-    solved.count = cover.count;
+    solved.terms = found.terms;
+    solved.literals = found.literals;
+    solved.count = found.count;
+    solved.complete = found.complete;
     // Nothing to cover: the empty cover, written as the window writes it.
-    std::vector<std::vector<int>> selections = cover.solutions;
-    if (selections.empty())
-        selections.emplace_back();
-    for (const std::vector<int> &selection : selections) {
-        Solution solution;
-        solution.selection = selection;
-        solution.text = resultText(result.cellCodes, result.primes, selection, form, names);
-        for (const int number : selection)
-            solution.groups.push_back(result.primes[static_cast<std::size_t>(number - 1)].minterms);
-        solved.solutions.push_back(std::move(solution));
-    }
+    if (found.covers.empty())
+        found.covers.push_back(CoverFinder::coverOf(result, {}, names));
+    for (const MinimizedCover &cover : found.covers)
+        solved.solutions.push_back(solutionOf(cover));
     return solved;
 }
 

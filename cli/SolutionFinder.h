@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "explain/Explainer.h"
+#include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
 #include "pla/PlaFunction.h"
 
@@ -27,16 +27,20 @@ struct SolvedFunction
     bool exact = false;
     int terms = 0;    // of every exact solution
     int literals = 0; // of every exact solution
-    // All minimum solutions, of which `solutions` lists the first `limit`.
+    // All minimum solutions, of which `solutions` lists the first `limit`;
+    // when not `complete`, the count stopped at the cap and there are more.
     std::uint64_t count = 0;
+    bool complete = true;
 };
 
 // Which cover replaces the window's, if any.
 struct CoverRequest
 {
-    bool exact = false;      // a true minimum
-    bool all = false;        // every minimum solution
-    std::size_t limit = 0;   // with `all`, list at most this many (0: all), count them all
+    bool exact = false;    // a true minimum
+    bool all = false;      // every minimum solution
+    std::size_t limit = 0; // with `all`, list at most this many (0: all)
+    // With a limit, stop counting after this many (0: count all).
+    std::uint64_t countCap = ExactCover::usualCountCap;
     bool hazardFree = false; // the smallest cover without static hazards
 };
 
@@ -60,5 +64,4 @@ public:
 
 private:
     Minimization minimization;
-    Explainer explainer;
 };

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explain/Explainer.h"
 
-#include "minimize/ExactCover.h"
+#include "minimize/CoverFinder.h"
 
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <stdexcept>
+#include <optional>
 
 namespace {
 
@@ -76,55 +76,36 @@ void parseCube(const std::string &cube, int n, std::uint8_t &value, std::uint8_t
     }
 }
 
-std::vector<PrimeImplicant> primesFor(const Explanation &explanation)
-{
-    std::vector<PrimeImplicant> primes;
-    primes.reserve(explanation.primes.size());
-    for (const ExplainedPrime &prime : explanation.primes)
-        primes.push_back({prime.cube, prime.groupOrder});
-    return primes;
-}
-
 } // namespace
 
 Explanation Explainer::explain(int n, const std::vector<int> &cellCodes, MinimizationForm form,
                                const VariableNames &names, const ExplainOptions &options)
 {
-    if (n < 1 || n > 6)
-        throw std::invalid_argument("variable count must be 1..6");
-    const std::size_t cellCount = std::size_t{1} << n;
-    if (cellCodes.size() < cellCount)
-        throw std::invalid_argument("fewer cell codes than 2^n");
-
     Explanation e;
+    // The very run "Minimize!" makes, with its choices recorded; the
+    // explanation only describes what it found.
+    minimization_.run(n, cellCodes, form, names, e.minimization, e.choices);
+    const MinimizationResult &run = e.minimization;
+    const std::size_t cellCount = run.cellCodes.size();
     e.variableCount = n;
     e.form = form;
     e.names = names;
-    // The same working array as Minimization::run.
-    const int swap = form == MinimizationForm::ProductOfSums ? 1 : 0;
-    e.cellCodes.resize(cellCount);
-    for (std::size_t m = 0; m < cellCount; ++m) {
-        const int code = cellCodes[m];
-        e.cellCodes[m] = code == 0 || code == 1 ? code ^ swap : 2;
-    }
-
-    generator_.generate(n, e.cellCodes, primes_);
-    selector_.select(e.cellCodes, primes_, selection_, e.choices);
+    e.cellCodes = run.cellCodes;
     e.tabulation = tabulate(n, e.cellCodes);
 
     // Each tabulation survivor is told its prime number.
     std::array<int, std::size_t{64} * 64> numberOf{};
-    e.primes.resize(primes_.size());
-    for (std::size_t p = 0; p < primes_.size(); ++p) {
+    e.primes.resize(run.primes.size());
+    for (std::size_t p = 0; p < run.primes.size(); ++p) {
         ExplainedPrime &prime = e.primes[p];
         prime.number = static_cast<int>(p) + 1;
-        prime.cube = primes_[p].cube.substr(0, static_cast<std::size_t>(n));
-        prime.literals = static_cast<int>(
-            std::count_if(prime.cube.begin(), prime.cube.end(), [](char c) { return c != '-'; }));
-        prime.groupOrder = primes_[p].minterms;
+        const MinimizedCover alone = CoverFinder::coverOf(run, {prime.number}, names);
+        prime.cube = alone.cubes.front();
+        prime.literals = alone.literals;
+        prime.groupOrder = alone.groups.front();
         prime.minterms = prime.groupOrder;
         std::sort(prime.minterms.begin(), prime.minterms.end());
-        prime.term = resultText(e.cellCodes, primes_, {prime.number}, form, names);
+        prime.term = alone.text;
         std::uint8_t value = 0;
         std::uint8_t dashes = 0;
         parseCube(prime.cube, n, value, dashes);
@@ -160,10 +141,8 @@ Explanation Explainer::explain(int n, const std::vector<int> &cellCodes, Minimiz
         prime.essential = true;
     }
 
-    e.windowCover = coverOf(e, selection_);
-    const ExactCoverResult exact = ExactCover::solve(e.cellCodes, primes_);
-    if (!exact.solutions.empty())
-        e.minimum = coverOf(e, exact.solutions.front());
+    e.windowCover = recorded(CoverFinder::windowCover(run, names));
+    e.minimum = recorded(CoverFinder::exactMinimum(run, names));
     e.windowIsMinimal =
         e.windowCover.terms == e.minimum.terms && e.windowCover.literals == e.minimum.literals;
 
@@ -181,48 +160,44 @@ SolutionList Explainer::listSolutions(const Explanation &explanation, std::size_
     limits.listLimit = limit;
     limits.countCap = countCap;
     limits.cancel = cancel;
-    const ExactCoverResult result =
-        ExactCover::solve(explanation.cellCodes, primesFor(explanation), limits);
+    const MinimumCovers found =
+        CoverFinder::minimumCovers(explanation.minimization, explanation.names, limits);
     SolutionList list;
     list.searched = true;
-    list.count = result.count;
-    list.complete = result.complete;
-    for (const std::vector<int> &solution : result.solutions)
-        list.covers.push_back(coverOf(explanation, solution));
+    list.count = found.count;
+    list.complete = found.complete;
+    list.covers.reserve(found.covers.size());
+    for (const MinimizedCover &cover : found.covers)
+        list.covers.push_back(recorded(cover));
     return list;
 }
 
 HazardFreeResult Explainer::hazardFreeCover(const Explanation &explanation,
                                             const std::atomic<bool> *cancel)
 {
-    CoverLimits limits = ExactCover::firstOnly();
-    limits.cancel = cancel;
-    const ExactCoverResult result =
-        ExactCover::hazardFree(explanation.cellCodes, primesFor(explanation), limits);
+    const std::optional<MinimizedCover> cover =
+        CoverFinder::hazardFree(explanation.minimization, explanation.names, cancel);
     HazardFreeResult hazardFree;
     hazardFree.searched = true;
-    hazardFree.found = !result.cancelled && !result.solutions.empty();
-    if (hazardFree.found)
-        hazardFree.cover = coverOf(explanation, result.solutions.front());
+    hazardFree.found = cover.has_value();
+    if (cover)
+        hazardFree.cover = recorded(*cover);
     return hazardFree;
 }
 
 ExplainedCover Explainer::coverOf(const Explanation &explanation, const std::vector<int> &primes)
 {
-    ExplainedCover cover;
-    cover.primes = primes;
-    cover.terms = static_cast<int>(primes.size());
-    std::vector<PrimeImplicant> chosen;
-    std::vector<int> selection;
-    for (const int number : primes) {
-        const ExplainedPrime &prime = explanation.primes.at(static_cast<std::size_t>(number - 1));
-        cover.literals += prime.literals;
-        chosen.push_back({prime.cube, {}});
-        selection.push_back(static_cast<int>(chosen.size()));
-    }
-    cover.text =
-        resultText(explanation.cellCodes, chosen, selection, explanation.form, explanation.names);
-    return cover;
+    return recorded(CoverFinder::coverOf(explanation.minimization, primes, explanation.names));
+}
+
+ExplainedCover Explainer::recorded(const MinimizedCover &cover)
+{
+    ExplainedCover explained;
+    explained.primes = cover.primes;
+    explained.terms = static_cast<int>(cover.primes.size());
+    explained.literals = cover.literals;
+    explained.text = cover.text;
+    return explained;
 }
 
 std::vector<std::vector<int>> Explainer::groupsOf(const Explanation &explanation,

@@ -3,10 +3,12 @@
 
 #include "explain/Explanation.h"
 #include "minimize/Minimization.h"
+#include "minimize/MinimizedCover.h"
 
 #include <vector>
 
-// Minimizes a function like "Minimize!" does and records every step of it.
+// Minimizes a function as "Minimize!" does and records every step of it;
+// the covers come from the minimize core, the explanation only records them.
 // An object keeps the minimizer's scratch storage; reuse it for many runs.
 class Explainer
 {
@@ -32,8 +34,8 @@ public:
                                                   const std::vector<int> &primes);
 
 private:
-    PrimeImplicantGenerator generator_;
-    CoverSelector selector_;
-    std::vector<PrimeImplicant> primes_;
-    std::vector<int> selection_;
+    // A cover of the minimize core as the explanation records it.
+    static ExplainedCover recorded(const MinimizedCover &cover);
+
+    Minimization minimization_;
 };

@@ -12,6 +12,8 @@
 // minimizer's stored order, so they are the numbers "Minimize!" uses.
 
 #include "minimize/CoverSelector.h"
+#include "minimize/ExactCover.h"
+#include "minimize/Minimization.h"
 #include "minimize/MinimizationForm.h"
 #include "minimize/ResultText.h"
 
@@ -96,6 +98,9 @@ struct Explanation
     // The working cell codes: 0, 1, 2 = don't care, 0 and 1 swapped in the
     // product-of-sums form (the zeros are covered).
     std::vector<int> cellCodes;
+    // The minimization itself, as the minimize core returned it: the later
+    // searches (solutions, hazard-free cover) ask the core about it.
+    MinimizationResult minimization;
 
     std::vector<TabulationPass> tabulation;
     std::vector<ExplainedPrime> primes;
@@ -118,7 +123,7 @@ struct ExplainOptions
 {
     bool listSolutions = false;
     std::size_t solutionLimit = 50;
-    std::uint64_t countCap = 100000; // 0: count all
+    std::uint64_t countCap = ExactCover::usualCountCap; // 0: count all
     bool hazardFree = false;
     const std::atomic<bool> *cancel = nullptr;
 };

@@ -39,7 +39,7 @@ std::vector<int> CoverSelector::select(const std::vector<int> &cellCodes,
 void CoverSelector::select(const std::vector<int> &cellCodes,
                            const std::vector<PrimeImplicant> &primes, std::vector<int> &selection)
 {
-    run(cellCodes, primes, selection, nullptr);
+    run<false>(cellCodes, primes, selection, nullptr);
 }
 
 void CoverSelector::select(const std::vector<int> &cellCodes,
@@ -47,9 +47,10 @@ void CoverSelector::select(const std::vector<int> &cellCodes,
                            std::vector<CoverStep> &steps)
 {
     steps.clear();
-    run(cellCodes, primes, selection, &steps);
+    run<true>(cellCodes, primes, selection, &steps);
 }
 
+template <bool record>
 void CoverSelector::run(const std::vector<int> &cellCodes,
                         const std::vector<PrimeImplicant> &primes, std::vector<int> &selection,
                         std::vector<CoverStep> *steps)
@@ -83,7 +84,7 @@ void CoverSelector::run(const std::vector<int> &cellCodes,
     selection.clear();
     const auto choose = [&](std::size_t column, int minterm, int ties) {
         const int prime = columns_[column];
-        if (steps)
+        if constexpr (record)
             steps->push_back(
                 {prime + 1, minterm, countOf(covers_[prime] & rows), countOf(rows), ties});
         selection.push_back(prime + 1);
@@ -120,7 +121,7 @@ void CoverSelector::run(const std::vector<int> &cellCodes,
                 best = kept;
                 bestCount = count;
                 ties = 0;
-            } else if (count == bestCount) {
+            } else if (record && count == bestCount) {
                 ++ties;
             }
             columns_[kept++] = prime;

@@ -38,6 +38,10 @@ public:
                 std::vector<int> &selection, std::vector<CoverStep> &steps);
 
 private:
+    // One body for both: without `record` (steps is null then) the
+    // bookkeeping of the steps is compiled out, so "Minimize!" pays nothing
+    // for the explanation.
+    template <bool record>
     void run(const std::vector<int> &cellCodes, const std::vector<PrimeImplicant> &primes,
              std::vector<int> &selection, std::vector<CoverStep> *steps);
 

@@ -46,6 +46,11 @@ struct CoverLimits
 class ExactCover
 {
 public:
+    // Where the window, tavolin-cli and the page stop counting minimum
+    // covers unless told to count all: enough to say "at least", quick
+    // enough to wait for.
+    static constexpr std::uint64_t usualCountCap = 100000;
+
     // cellCodes: the working array of a minimization (0 and 1 already swapped
     // for the product-of-sums form), primes: its prime implicants in stored
     // order. Only cells 0..63 and cells of code exactly 1 count; don't cares

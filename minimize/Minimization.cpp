@@ -39,6 +39,20 @@ MinimizationResult Minimization::run(int n, const std::vector<int> &cellCodes,
 void Minimization::run(int n, const std::vector<int> &cellCodes, MinimizationForm form,
                        const VariableNames &names, MinimizationResult &result)
 {
+    runRecording(n, cellCodes, form, names, result, nullptr);
+}
+
+void Minimization::run(int n, const std::vector<int> &cellCodes, MinimizationForm form,
+                       const VariableNames &names, MinimizationResult &result,
+                       std::vector<CoverStep> &choices)
+{
+    runRecording(n, cellCodes, form, names, result, &choices);
+}
+
+void Minimization::runRecording(int n, const std::vector<int> &cellCodes, MinimizationForm form,
+                                const VariableNames &names, MinimizationResult &result,
+                                std::vector<CoverStep> *choices)
+{
     if (n < 1 || n > 6)
         throw std::invalid_argument("variable count must be 1..6");
     const std::size_t cellCount = std::size_t{1} << n;
@@ -47,6 +61,8 @@ void Minimization::run(int n, const std::vector<int> &cellCodes, MinimizationFor
 
     // The product of sums is found as the sum of products of the
     // complement: 0 and 1 swap places, so the zeros are covered.
+    result.variableCount = n;
+    result.form = form;
     const int swap = form == MinimizationForm::ProductOfSums ? 1 : 0;
     result.cellCodes.resize(cellCount);
     for (std::size_t m = 0; m < cellCount; ++m) {
@@ -55,7 +71,10 @@ void Minimization::run(int n, const std::vector<int> &cellCodes, MinimizationFor
     }
 
     generator_.generate(n, result.cellCodes, result.primes);
-    selector_.select(result.cellCodes, result.primes, result.selection);
+    if (choices)
+        selector_.select(result.cellCodes, result.primes, result.selection, *choices);
+    else
+        selector_.select(result.cellCodes, result.primes, result.selection);
     result.groups.resize(result.selection.size());
     for (std::size_t g = 0; g < result.selection.size(); ++g)
         result.groups[g] =

@@ -14,6 +14,8 @@
 // Everything one minimization produces.
 struct MinimizationResult
 {
+    int variableCount = 0;
+    MinimizationForm form = MinimizationForm::SumOfProducts;
     // The 2^n cell codes worked on: 0, 1, 2 = don't care; in the
     // product-of-sums form 0 and 1 are swapped, so they describe the
     // complement of the function.
@@ -52,10 +54,19 @@ public:
     // many functions in a row.
     void run(int n, const std::vector<int> &cellCodes, MinimizationForm form,
              const VariableNames &names, MinimizationResult &result);
+    // The same, also recording each choice of the cover with its reason, for
+    // whoever explains it; only this one pays for that record.
+    void run(int n, const std::vector<int> &cellCodes, MinimizationForm form,
+             const VariableNames &names, MinimizationResult &result,
+             std::vector<CoverStep> &choices);
 
     static VariableNames defaultNames();
 
 private:
+    void runRecording(int n, const std::vector<int> &cellCodes, MinimizationForm form,
+                      const VariableNames &names, MinimizationResult &result,
+                      std::vector<CoverStep> *choices);
+
     PrimeImplicantGenerator generator_;
     CoverSelector selector_;
 };

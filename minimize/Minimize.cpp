@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "minimize/Minimize.h"
 
-#include "minimize/ExactCover.h"
+#include "minimize/CoverFinder.h"
 
 #include <QTimer>
 #include <QtConcurrent>
@@ -10,7 +10,7 @@
 
 Minimize::Minimize(QObject *parent) : QObject(parent)
 {
-    connect(&hazardWatcher, &QFutureWatcher<std::vector<int>>::finished, this,
+    connect(&hazardWatcher, &QFutureWatcher<std::optional<MinimizedCover>>::finished, this,
             &Minimize::hazardFreeDone);
 }
 
@@ -48,76 +48,43 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
         cells.push_back(Minimization::cellCode(item ? item->text().toStdString() : std::string()));
     }
 
-    const MinimizationResult result = minimization.run(
-        size, cells,
-        sumOfProducts ? MinimizationForm::SumOfProducts : MinimizationForm::ProductOfSums,
-        varNames);
-
-    mintermArray = result.cellCodes;
-    implicants.clear();
-    implicantMinterms.clear();
-    for (const PrimeImplicant &prime : result.primes) {
-        implicants.push_back(prime.cube);
-        implicantMinterms.push_back(prime.minterms);
-    }
+    minimization.run(size, cells, form(), varNames, result);
 
     cancelHazardFree();
     if (hazardFree) {
-        startHazardFree(size, result);
+        startHazardFree(result);
         return;
     }
-    if (exactMinimum) {
-        const ExactCoverResult exact = ExactCover::solve(result.cellCodes, result.primes);
-        if (!exact.solutions.empty()) {
-            sendChosen(size, result, exact.solutions.front());
-            return;
-        }
-    }
-
-    QVector<QVector<int>> groups;
-    groups.reserve(static_cast<qsizetype>(result.groups.size()));
-    for (const std::vector<int> &group : result.groups)
-        groups.append(QVector<int>(group.begin(), group.end()));
-    emit sendCircles(groups);
-    emit sendResult(QString::fromStdString(result.text));
-    emit sendCover(coverOf(size, result));
+    send(exactMinimum ? CoverFinder::exactMinimum(result, varNames)
+                      : CoverFinder::windowCover(result, varNames));
 }
 
-void Minimize::sendChosen(int size, const MinimizationResult &result,
-                          const std::vector<int> &selection)
+MinimizationForm Minimize::form() const
 {
-    MinimizationResult chosen = result;
-    chosen.selection = selection;
-    chosen.groups.clear();
-    for (const int prime : selection)
-        chosen.groups.push_back(result.primes[static_cast<std::size_t>(prime - 1)].minterms);
-    resultText(chosen.cellCodes, chosen.primes, chosen.selection,
-               sumOfProducts ? MinimizationForm::SumOfProducts : MinimizationForm::ProductOfSums,
-               varNames, chosen.text);
-
-    QVector<QVector<int>> groups;
-    for (const std::vector<int> &group : chosen.groups)
-        groups.append(QVector<int>(group.begin(), group.end()));
-    emit sendCircles(groups);
-    emit sendResult(QString::fromStdString(chosen.text));
-    emit sendCover(coverOf(size, chosen));
+    return sumOfProducts ? MinimizationForm::SumOfProducts : MinimizationForm::ProductOfSums;
 }
 
-// The search runs on copies; the job keeps the result to send once it ends.
-void Minimize::startHazardFree(int size, const MinimizationResult &result)
+void Minimize::send(const MinimizedCover &cover)
 {
-    job.size = size;
+    QVector<QVector<int>> groups;
+    groups.reserve(static_cast<qsizetype>(cover.groups.size()));
+    for (const std::vector<int> &group : cover.groups)
+        groups.append(QVector<int>(group.begin(), group.end()));
+    emit sendCircles(groups);
+    emit sendResult(QString::fromStdString(cover.text));
+    emit sendCover(cover);
+}
+
+// The search runs on copies; the job keeps the result for the fallback. The
+// cover is written in the names of this "Minimize!", like the window's own.
+void Minimize::startHazardFree(const MinimizationResult &result)
+{
     job.result = result;
     job.cancel = std::make_shared<std::atomic<bool>>(false);
     const std::shared_ptr<std::atomic<bool>> cancel = job.cancel;
-    const std::vector<int> cells = result.cellCodes;
-    const std::vector<PrimeImplicant> primes = result.primes;
-    hazardWatcher.setFuture(QtConcurrent::run([cells, primes, cancel] {
-        CoverLimits limits = ExactCover::firstOnly();
-        limits.cancel = cancel.get();
-        const ExactCoverResult cover = ExactCover::hazardFree(cells, primes, limits);
-        return cover.solutions.empty() ? std::vector<int>() : cover.solutions.front();
-    }));
+    const VariableNames names = varNames;
+    hazardWatcher.setFuture(QtConcurrent::run(
+        [result, names, cancel] { return CoverFinder::hazardFree(result, names, cancel.get()); }));
     QTimer::singleShot(hazardFreeCapMilliseconds, &hazardWatcher, [cancel] { *cancel = true; });
 }
 
@@ -126,15 +93,10 @@ void Minimize::hazardFreeDone()
     // A finish reported for a search replaced since is not this job's.
     if (!job.cancel || !hazardWatcher.isFinished())
         return;
-    const bool stopped = *job.cancel;
-    std::vector<int> selection = hazardWatcher.result();
+    const std::optional<MinimizedCover> cover = hazardWatcher.result();
     job.cancel.reset();
-    if (stopped || selection.empty()) {
-        // Out of time (or nothing to cover): the exact minimum stands in.
-        const ExactCoverResult exact = ExactCover::solve(job.result.cellCodes, job.result.primes);
-        selection = exact.solutions.empty() ? job.result.selection : exact.solutions.front();
-    }
-    sendChosen(job.size, job.result, selection);
+    // Out of time: the exact minimum stands in.
+    send(cover ? *cover : CoverFinder::exactMinimum(job.result, varNames));
 }
 
 // A search still running is told to stop and forgotten; its result is never
@@ -146,21 +108,6 @@ void Minimize::cancelHazardFree()
     *job.cancel = true;
     job.cancel.reset();
     hazardWatcher.waitForFinished();
-}
-
-MinimizedCover Minimize::coverOf(int size, const MinimizationResult &result) const
-{
-    MinimizedCover cover;
-    cover.variableCount = size;
-    cover.form = sumOfProducts ? MinimizationForm::SumOfProducts : MinimizationForm::ProductOfSums;
-    cover.names = varNames;
-    for (int prime : result.selection) {
-        const std::string &cube = result.primes[static_cast<std::size_t>(prime - 1)].cube;
-        cover.cubes.push_back(cube.substr(0, static_cast<std::size_t>(size)));
-    }
-    cover.groups = result.groups;
-    cover.text = result.text;
-    return cover;
 }
 
 void Minimize::resetMinimize()

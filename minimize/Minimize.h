@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,10 +58,10 @@ public slots:
     void setHazardFree(bool on);
 
 private:
-    MinimizedCover coverOf(int size, const MinimizationResult &result) const;
-    // Emits the three signals for the given primes (1-based, in order).
-    void sendChosen(int size, const MinimizationResult &result, const std::vector<int> &selection);
-    void startHazardFree(int size, const MinimizationResult &result);
+    MinimizationForm form() const;
+    // Emits the three signals for the cover.
+    void send(const MinimizedCover &cover);
+    void startHazardFree(const MinimizationResult &result);
     void hazardFreeDone();
     void cancelHazardFree();
 
@@ -68,20 +69,16 @@ private:
     bool hazardFree = false;
     struct HazardFreeJob
     {
-        int size = 0;
         MinimizationResult result;
         std::shared_ptr<std::atomic<bool>> cancel;
     };
     HazardFreeJob job;
-    QFutureWatcher<std::vector<int>> hazardWatcher;
+    QFutureWatcher<std::optional<MinimizedCover>> hazardWatcher;
 
-    // The last run: cell codes (0 and 1 swapped in POS form), the primes'
-    // minterm lists and the prime strings.
-    std::vector<int> mintermArray;
-    std::vector<std::vector<int>> implicantMinterms;
-    std::vector<std::string> implicants;
     bool sumOfProducts = true;
     VariableNames varNames = Minimization::defaultNames();
 
+    // Kept between runs for its scratch storage.
+    MinimizationResult result;
     Minimization minimization;
 };

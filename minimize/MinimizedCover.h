@@ -15,6 +15,9 @@ struct MinimizedCover
     int variableCount = 0;
     MinimizationForm form = MinimizationForm::SumOfProducts;
     VariableNames names;
+    // The chosen primes, 1-based numbers into the minimization's list, in the
+    // order of the text.
+    std::vector<int> primes;
     // One cube per chosen term, in the order of the text: n characters over
     // '0', '1' and '-', first variable first, without the prime marker. In the
     // product-of-sums form a cube describes a group of zeros; its term is the
@@ -23,4 +26,5 @@ struct MinimizedCover
     // The minterms of each term, as shaded on the map.
     std::vector<std::vector<int>> groups;
     std::string text;
+    int literals = 0; // the '0' and '1' characters of all cubes
 };

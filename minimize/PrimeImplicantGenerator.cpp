@@ -54,41 +54,42 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
         throw std::invalid_argument("fewer cell codes than 2^n");
 
     // Node m is minterm m; the start list holds those that are not 0.
-    nodes_.clear();
-    current_.resize(static_cast<std::size_t>(cellCount));
+    nodeCount_ = 0;
+    CubeList *current = lists_.data();
+    CubeList *next = current + 1;
+    current->size = 0;
     openValues_.fill(0);
-    std::size_t startCount = 0;
     for (int m = 0; m < cellCount; ++m) {
-        nodes_.push_back({static_cast<std::uint8_t>(m), 0, false, -1, -1});
+        addNode({static_cast<std::uint8_t>(m), 0, false, -1, -1});
         openNode_[openKey(0, m)] = m;
         const bool start = cellCodes[m] != 0;
         openValues_[0] |= static_cast<std::uint64_t>(start) << m;
-        current_[startCount] = m;
-        startCount += start;
+        current->ids[current->size] = m;
+        current->size += start;
     }
-    current_.resize(startCount);
 
     // Every start cube is open, so an empty start list is the only way to
     // skip the passes. Afterwards the open cubes are exactly the merges.
-    bool anyOpen = !current_.empty();
+    bool anyOpen = current->size != 0;
     while (anyOpen) {
-        anyOpen = runPass();
-        current_.swap(next_);
+        anyOpen = runPass(*current, *next);
+        std::swap(current, next);
     }
 
     // Existing entries are overwritten in place, so a caller that passes the
     // same vector again does not allocate for strings and lists anew.
-    primes.resize(current_.size());
+    primes.resize(current->size);
     auto prime = primes.begin();
-    for (auto it = current_.rbegin(); it != current_.rend(); ++it, ++prime) {
-        const Node &node = nodes_[*it];
+    for (std::size_t i = current->size; i-- > 0; ++prime) {
+        const std::int32_t id = current->ids[i];
+        const Node &node = nodes_[static_cast<std::size_t>(id)];
         writeCube(node, n, prime->cube);
         prime->minterms.resize(std::size_t{1} << dashCount(node.dashes));
-        writeMinterms(*it, prime->minterms.data());
+        writeMinterms(id, prime->minterms.data());
     }
 }
 
-// One pass from current_ into next_; returns whether any merge was made.
+// One pass from `current` into `next`; returns whether any merge was made.
 //
 // All open cubes of a pass carry the same number of dashes, so two of them
 // differ in exactly one position only if their dash masks are equal and their
@@ -107,21 +108,21 @@ void PrimeImplicantGenerator::generate(int n, const std::vector<int> &cellCodes,
 // made before by another pair, and only its first occurrence, with its own
 // minterm list, is kept. Primes can never repeat (a new prime has more dashes
 // than the primes of earlier passes).
-bool PrimeImplicantGenerator::runPass()
+bool PrimeImplicantGenerator::runPass(const CubeList &current, CubeList &next)
 {
-    next_.clear();
+    next.size = 0;
     bool anyMerged = false;
-    for (const std::int32_t id : current_) {
-        const Node node = nodes_[id];
+    for (const std::int32_t id : current) {
+        const Node node = nodes_[static_cast<std::size_t>(id)];
         if (node.prime) {
-            next_.push_back(id);
+            next.push(id);
             continue;
         }
         const unsigned partners = partnerMask(openValues_[node.dashes], node.value);
         if (partners == 0) {
             // The cube only changes its marker; its minterm list stays.
-            nodes_[id].prime = true;
-            next_.push_back(id);
+            nodes_[static_cast<std::size_t>(id)].prime = true;
+            next.push(id);
             continue;
         }
         for (unsigned later = partners & ~static_cast<unsigned>(node.value); later != 0;
@@ -133,19 +134,19 @@ bool PrimeImplicantGenerator::runPass()
             if (made & bit)
                 continue;
             made |= bit;
-            const auto merged = static_cast<std::int32_t>(nodes_.size());
-            nodes_.push_back({node.value, static_cast<std::uint8_t>(dashes), false, id,
-                              openNode_[openKey(node.dashes, node.value | mask)]});
+            const std::int32_t merged =
+                addNode({node.value, static_cast<std::uint8_t>(dashes), false, id,
+                         openNode_[openKey(node.dashes, node.value | mask)]});
             openNode_[openKey(dashes, node.value)] = merged;
-            next_.push_back(merged);
+            next.push(merged);
             anyMerged = true;
         }
     }
 
     // This pass's cubes are done with; masks of fewer dashes are clear
     // already.
-    for (const std::int32_t id : current_)
-        openValues_[nodes_[id].dashes] = 0;
+    for (const std::int32_t id : current)
+        openValues_[nodes_[static_cast<std::size_t>(id)].dashes] = 0;
     return anyMerged;
 }
 
@@ -153,7 +154,7 @@ bool PrimeImplicantGenerator::runPass()
 // the right cube's) and returns the position after the last one.
 int *PrimeImplicantGenerator::writeMinterms(std::int32_t id, int *out) const
 {
-    const Node &node = nodes_[id];
+    const Node &node = nodes_[static_cast<std::size_t>(id)];
     if (node.left < 0) {
         *out = node.value;
         return out + 1;

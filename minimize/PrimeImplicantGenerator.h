@@ -41,13 +41,34 @@ private:
         std::int32_t right; // -1 for a start cube
     };
 
-    bool runPass();
+    // Every cube over six variables (3^6) is made at most once, so storage of
+    // that size, taken once, holds all nodes and every list: no growth checks
+    // in the passes, which are most of the work. It lives on the heap: the
+    // browser page has a small stack.
+    static constexpr std::size_t maxCubes = 729;
+
+    // The ids of one pass's cubes, in order.
+    struct CubeList
+    {
+        std::vector<std::int32_t> ids = std::vector<std::int32_t>(maxCubes);
+        std::size_t size = 0;
+        void push(std::int32_t id) { ids[size++] = id; }
+        const std::int32_t *begin() const { return ids.data(); }
+        const std::int32_t *end() const { return ids.data() + size; }
+    };
+
+    bool runPass(const CubeList &current, CubeList &next);
     int *writeMinterms(std::int32_t id, int *out) const;
     void writeCube(const Node &node, int n, std::string &text) const;
+    std::int32_t addNode(const Node &node)
+    {
+        nodes_[nodeCount_] = node;
+        return static_cast<std::int32_t>(nodeCount_++);
+    }
 
-    std::vector<Node> nodes_;
-    std::vector<std::int32_t> current_;
-    std::vector<std::int32_t> next_;
+    std::vector<Node> nodes_ = std::vector<Node>(maxCubes);
+    std::size_t nodeCount_ = 0;
+    std::array<CubeList, 2> lists_;
     // The values of the open cubes, one set per dash mask, and the node of
     // each open cube (dashes, value). Entries whose value is not in the set
     // are stale and never read.

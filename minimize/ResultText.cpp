@@ -17,15 +17,23 @@ void resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplic
                 const VariableNames &names, std::string &text)
 {
     const bool sumOfProducts = form == MinimizationForm::SumOfProducts;
-    text.clear();
+    // Written through a pointer into room for the longest possible text, cut
+    // to length at the end: appending character by character checked the
+    // capacity for every one, a good part of a whole minimization.
+    std::size_t perTerm = 3; // separator and parentheses
+    for (const std::string &name : names)
+        perTerm += name.size() + 2; // a separator and the complement mark
+    text.resize(selection.size() * perTerm);
+    char *const start = text.data();
+    char *out = start;
     bool firstTerm = true;
     for (const int number : selection) {
         const std::string &cube = primes.at(static_cast<std::size_t>(number - 1)).cube;
         if (!firstTerm)
-            text += sumOfProducts ? '+' : '&';
+            *out++ = sumOfProducts ? '+' : '&';
         firstTerm = false;
         if (!sumOfProducts)
-            text += '(';
+            *out++ = '(';
         // Positions with a literal ('0' or '1'; not a dash or the prime
         // marker), found first so that the loop below does not branch on
         // every dash.
@@ -36,19 +44,21 @@ void resultText(const std::vector<int> &cellCodes, const std::vector<PrimeImplic
         for (unsigned rest = literals; rest != 0; rest &= rest - 1) {
             const int j = __builtin_ctz(rest);
             if (rest != literals)
-                text += sumOfProducts ? '&' : '+';
-            if (names[j].size() == 1)
-                text += names[j][0];
+                *out++ = sumOfProducts ? '&' : '+';
+            const std::string &name = names[static_cast<std::size_t>(j)];
+            if (name.size() == 1)
+                *out++ = name[0];
             else
-                text += names[j];
+                out = std::copy(name.begin(), name.end(), out);
             // In the product of sums the primes cover the zeros, so a 1 in
             // the cube becomes a complemented literal.
-            if ((cube[j] == '0') == sumOfProducts)
-                text += '\'';
+            if ((cube[static_cast<std::size_t>(j)] == '0') == sumOfProducts)
+                *out++ = '\'';
         }
         if (!sumOfProducts)
-            text += ')';
+            *out++ = ')';
     }
+    text.resize(static_cast<std::size_t>(out - start));
 
     if (text.empty() || text == "()") {
         // The working array is swapped in the product-of-sums form, so a cell

@@ -113,6 +113,7 @@ private slots:
     void hazardFreeCover();
     void limitCapsTheList_data();
     void limitCapsTheList();
+    void limitStopsCountingLikeExplain();
     void explainAgreesWithMinimize_data();
     void explainAgreesWithMinimize();
     void explainRendersTheCore_data();
@@ -283,11 +284,47 @@ void CliExplainTest::limitCapsTheList()
     QCOMPARE(json.err, QString());
     const QJsonObject object = QJsonDocument::fromJson(json.outBytes).object();
     QCOMPARE(object.value("count").toInt(), every.size());
+    QCOMPARE(object.value("complete").toBool(), true);
     QStringList listed;
     for (const QJsonValue solution : object.value("solutions").toArray())
         listed << solution.toObject().value("text").toString();
     QCOMPARE(listed, every.mid(0, limit));
     QCOMPARE(object.value("text").toString(), every.front());
+}
+
+// Over 26 million minimum covers: the list comes at once, the count stops
+// where explain's does and says so, and the listed covers are explain's.
+void CliExplainTest::limitStopsCountingLikeExplain()
+{
+    const QString path = writeFile(QStringLiteral("t.pla"), plaText(6, symmetricValues(6, {2, 3})));
+    const int limit = 3;
+    const QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--exact"),
+                                QStringLiteral("--all"),    QStringLiteral("--limit"),
+                                QString::number(limit),     path};
+    const CliRun capped = runCli(arguments);
+    QCOMPARE(capped.status, 0);
+
+    const CliRun explained =
+        runCli(QStringList{"explain", "--format", "json", "--limit", QString::number(limit), path});
+    QCOMPARE(explained.status, 0);
+    const QJsonObject solutions =
+        QJsonDocument::fromJson(explained.outBytes).object().value("solutions").toObject();
+    QCOMPARE(solutions.value("complete").toBool(), false);
+    const auto count = static_cast<qint64>(solutions.value("count").toDouble());
+    QCOMPARE(capped.err, QStringLiteral("%1: at least %2 minimum solutions, %3 listed.\n")
+                             .arg(path)
+                             .arg(count)
+                             .arg(limit));
+    QStringList listed;
+    for (const QJsonValue cover : solutions.value("covers").toArray())
+        listed << cover.toObject().value("text").toString();
+    QCOMPARE(lines(capped.outBytes), listed);
+
+    const QJsonObject object =
+        QJsonDocument::fromJson(runCli(QStringList(arguments) << QStringLiteral("--json")).outBytes)
+            .object();
+    QCOMPARE(static_cast<qint64>(object.value("count").toDouble()), count);
+    QCOMPARE(object.value("complete").toBool(), false);
 }
 
 void CliExplainTest::explainAgreesWithMinimize_data()

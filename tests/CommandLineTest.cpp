@@ -47,13 +47,14 @@ QString joined(const std::vector<std::string> &items)
 QString summary(const CliOptions &options)
 {
     QStringList parts{QString::fromLatin1(commandName(options.command))};
-    const std::array<std::pair<bool, const char *>, 6> flags{{
+    const std::array<std::pair<bool, const char *>, 7> flags{{
         {options.productOfSums, "pos"},
         {options.json, "json"},
         {options.exact, "exact"},
         {options.all, "all"},
         {options.minimize, "minimize"},
         {options.hazardFree, "hazard-free"},
+        {options.countAll, "count-all"},
     }};
     for (const auto &[set, name] : flags) {
         if (set)
@@ -144,6 +145,9 @@ void CommandLineTest::acceptedCalls_data()
     QTest::newRow("minimize --limit")
         << QStringList{"minimize", "--exact", "--all", "--limit", "10", "f.pla"}
         << "minimize exact all limit=10 files=f.pla";
+    QTest::newRow("minimize --limit --count-all")
+        << QStringList{"minimize", "--count-all", "--exact", "--all", "--limit", "3", "f.pla"}
+        << "minimize exact all count-all limit=3 files=f.pla";
     QTest::newRow("minimize --hazard-free")
         << QStringList{"minimize", "--hazard-free", "--json", "f.pla"}
         << "minimize json hazard-free files=f.pla";
@@ -253,6 +257,11 @@ void CommandLineTest::refusedCalls_data()
     QTest::newRow("--limit without --all")
         << QStringList{"minimize", "--exact", "--limit", "5", "f.pla"}
         << "--limit needs --exact --all.";
+    QTest::newRow("--count-all without --limit")
+        << QStringList{"minimize", "--exact", "--all", "--count-all", "f.pla"}
+        << "--count-all needs --limit.";
+    QTest::newRow("--count-all given to explain") << QStringList{"explain", "--count-all", "f.pla"}
+                                                  << "--count-all belongs to the minimize command.";
     QTest::newRow("--limit of zero")
         << QStringList{"minimize", "--exact", "--all", "--limit", "0", "f.pla"}
         << "--limit gives \"0\", but it must be a whole number from 1.";

@@ -15,7 +15,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -121,7 +120,6 @@ private slots:
     void focusedViewKeepsSelectAllAndPaste_data();
     void focusedViewKeepsSelectAllAndPaste();
     void noShortcutIsAmbiguous();
-    void menuBarOrder();
     void copyTruthTableGivesTabSeparatedText();
     void draggingMarksWithoutChangingValues_data();
     void draggingMarksWithoutChangingValues();
@@ -519,25 +517,6 @@ void EditingTest::noShortcutIsAmbiguous()
     QCOMPARE(WidgetLookup::lastColumnText(*table), QString(16, QLatin1Char('0')));
     QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(WidgetLookup::lastColumnText(*table), "1" + QString(15, QLatin1Char('0')));
-}
-
-void EditingTest::menuBarOrder()
-{
-    QStringList titles;
-    for (QAction *action : window->menuBar()->actions())
-        titles << action->text();
-    // The menu bar reads File, Edit, Minimize, Circuit, Help, whichever of
-    // them the window has.
-    const QStringList agreed = {QStringLiteral("File"), QStringLiteral("Edit"),
-                                QStringLiteral("Minimize"), QStringLiteral("Circuit"),
-                                QStringLiteral("Help")};
-    QStringList inAgreedOrder;
-    for (const QString &title : agreed)
-        if (titles.contains(title))
-            inAgreedOrder << title;
-    QCOMPARE(titles, inAgreedOrder);
-    QVERIFY(titles.contains(QStringLiteral("Edit")));
-    QCOMPARE(titles.constLast(), QStringLiteral("Help"));
 }
 
 void EditingTest::copyTruthTableGivesTabSeparatedText()

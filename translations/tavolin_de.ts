@@ -188,6 +188,14 @@
         <source>Circuit Help</source>
         <translation>Hilfe zur Schaltung</translation>
     </message>
+    <message>
+        <source>Truthtable Help</source>
+        <translation>Hilfe zur Wahrheitstabelle</translation>
+    </message>
+    <message>
+        <source>POS/SOP Help</source>
+        <translation>Hilfe zu KMF/DMF</translation>
+    </message>
 </context>
 <context>
     <name>ImportExport</name>
@@ -283,30 +291,6 @@ Zeile %2: %3</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Truthtable Help</source>
-        <translation>Hilfe zur Wahrheitstabelle</translation>
-    </message>
-    <message>
-        <source>K-Map Help</source>
-        <translation>Hilfe zum KV-Diagramm</translation>
-    </message>
-    <message>
-        <source>Equation Help</source>
-        <translation>Hilfe zur Gleichung</translation>
-    </message>
-    <message>
-        <source>Variable Help</source>
-        <translation>Hilfe zu den Variablen</translation>
-    </message>
-    <message>
-        <source>POS/SOP Help</source>
-        <translation>Hilfe zu KMF/DMF</translation>
-    </message>
-    <message>
-        <source>Import/Export Help</source>
-        <translation>Hilfe zu Import/Export</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
@@ -339,10 +323,6 @@ Zeile %2: %3</translation>
         <translation>Minimieren</translation>
     </message>
     <message>
-        <source>Minimize Menu Help</source>
-        <translation>Hilfe zum Menü Minimieren</translation>
-    </message>
-    <message>
         <source>Circuit</source>
         <translation>Schaltung</translation>
     </message>
@@ -361,10 +341,6 @@ Zeile %2: %3</translation>
     <message>
         <source>Save the circuit as an SVG or PNG image</source>
         <translation>Die Schaltung als SVG- oder PNG-Bild speichern</translation>
-    </message>
-    <message>
-        <source>Circuit Help</source>
-        <translation>Hilfe zur Schaltung</translation>
     </message>
     <message>
         <source>SVG image (*.svg)</source>

@@ -7,7 +7,7 @@
 #include "explain/ExplanationDocument.h"
 #include "expression/ExpressionEvaluator.h"
 #include "expression/ExpressionException.h"
-#include "minimize/ExactCover.h"
+#include "minimize/CoverFinder.h"
 #include "minimize/Minimization.h"
 #include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
@@ -100,25 +100,19 @@ val minimize(int n, const std::string &values, bool productOfSums, const val &na
     CoverLimits limits;
     limits.listLimit = shown + 1;
     limits.countCap = shown + 1;
-    ExactCoverResult cover = ExactCover::solve(result.cellCodes, result.primes, limits);
-    if (cover.solutions.size() > shown) {
-        cover.solutions.resize(shown);
+    MinimumCovers found = CoverFinder::minimumCovers(result, six, limits);
+    if (found.covers.size() > shown) {
+        found.covers.resize(shown);
         out.set("more", choice == AllMinimal);
     }
     // Nothing to cover: the empty cover, written as the window writes it.
-    if (cover.solutions.empty())
-        cover.solutions.emplace_back();
-    for (const std::vector<int> &selection : cover.solutions) {
-        std::vector<std::vector<int>> groups;
-        for (const int number : selection)
-            groups.push_back(result.primes[static_cast<std::size_t>(number - 1)].minterms);
-        solutions.call<void>(
-            "push",
-            solutionOf(resultText(result.cellCodes, result.primes, selection, form, six), groups));
-    }
+    if (found.covers.empty())
+        found.covers.push_back(CoverFinder::coverOf(result, {}, six));
+    for (const MinimizedCover &cover : found.covers)
+        solutions.call<void>("push", solutionOf(cover.text, cover.groups));
     out.set("solutions", solutions);
-    out.set("terms", cover.terms);
-    out.set("literals", cover.literals);
+    out.set("terms", found.terms);
+    out.set("literals", found.literals);
     return out;
 }
 
