@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Quick start: `make run` builds and starts Tavolin, `make test` runs every
-# test. Both install missing Debian packages first and rebuild only what changed.
+# test. Both install missing Debian packages first (NO_DEPS=1 skips that) and
+# rebuild only what changed.
 
 BUILD_DIR    ?= build
 SAN_DIR      ?= build-sanitize
@@ -9,22 +10,39 @@ FUZZ_SECONDS ?= 600
 JOBS         ?= 2
 WERROR       ?= OFF
 CMAKE_FLAGS  ?=
+# NO_DEPS=1: the packages are managed otherwise; the install script is not run.
+NO_DEPS      ?=
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps dev-deps web-deps build run test test-sanitize soak bench help-images format format-check tidy clean \
-        web web-serve test-web package-deps package package-check
+        web web-serve test-web package-deps package package-check FORCE
 
 all: build
 
+INSTALL_DEPS = $(if $(filter 1,$(NO_DEPS)),@true,@scripts/install-deps.sh)
+
 deps:
-	@scripts/install-deps.sh
+	$(INSTALL_DEPS)
 
 dev-deps:
-	@scripts/install-deps.sh --dev
+	$(INSTALL_DEPS) --dev
 
-$(BUILD_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD_DIR) -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
+# Each build folder keeps the WERROR and CMAKE_FLAGS it was configured with
+# in make-options. The file is rewritten only when a call gives others, and
+# its cache depends on it: `make test WERROR=ON` after a plain `make test`
+# configures the folder afresh instead of building the old configuration.
+MAKE_OPTIONS = WERROR=$(WERROR) CMAKE_FLAGS=$(CMAKE_FLAGS)
+
+%/make-options: FORCE
+	@mkdir -p $(@D)
+	@printf '%s\n' '$(subst ','\'',$(MAKE_OPTIONS))' | cmp -s - $@ || \
+	  printf '%s\n' '$(subst ','\'',$(MAKE_OPTIONS))' > $@
+
+FORCE:
+
+$(BUILD_DIR)/CMakeCache.txt: $(BUILD_DIR)/make-options | deps
+	cmake --fresh -S . -B $(BUILD_DIR) -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -38,8 +56,8 @@ test: build
 
 # The whole suite once more, built with ASan, UBSan and LeakSanitizer; any
 # report fails the run.
-$(SAN_DIR)/CMakeCache.txt: | deps
-	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DTAVOLIN_SANITIZE=ON -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
+$(SAN_DIR)/CMakeCache.txt: $(SAN_DIR)/make-options | deps
+	cmake --fresh -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DTAVOLIN_SANITIZE=ON -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 test-sanitize: deps $(SAN_DIR)/CMakeCache.txt
 	cmake --build $(SAN_DIR) -j $(JOBS)
@@ -65,8 +83,8 @@ bench: build
 
 # `make fuzz-<name>` runs the libFuzzer target fuzz_<name> for FUZZ_SECONDS,
 # starting from its checked-in corpus; new inputs go to fuzz-out/<name>.
-$(FUZZ_DIR)/CMakeCache.txt: | dev-deps
-	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVOLIN_FUZZ=ON $(CMAKE_FLAGS)
+$(FUZZ_DIR)/CMakeCache.txt: $(FUZZ_DIR)/make-options | dev-deps
+	CXX=clang++ cmake --fresh -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVOLIN_FUZZ=ON $(CMAKE_FLAGS)
 
 fuzz-%: dev-deps $(FUZZ_DIR)/CMakeCache.txt
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_$*
@@ -91,10 +109,20 @@ format-check: dev-deps
 RUN_CLANG_TIDY ?= $(firstword $(shell command -v run-clang-tidy run-clang-tidy-14 2>/dev/null))
 SOURCE_DIRS     = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null | cut -d/ -f1 | sort -u | paste -sd'|')
 
+# A file built into several targets (the fuzz targets' corpus replay) has a
+# compile command for each, and clang-tidy would check it once for each: it
+# reads a copy of the database with the first command of every file.
+#
 # Qt's QSKIP is a variadic macro called with its message alone, which clang's
 # pedantic warnings, unlike the compiler's, count against it.
+TIDY_DB = $(BUILD_DIR)/tidy
+
 tidy: dev-deps build
-	$(RUN_CLANG_TIDY) -j $(JOBS) -quiet -p $(BUILD_DIR) -extra-arg=-Wno-gnu-zero-variadic-macro-arguments \
+	@mkdir -p $(TIDY_DB)
+	python3 -c 'import json, sys; seen = set(); json.dump([e for e in json.load(open(sys.argv[1])) \
+	  if not (e["file"] in seen or seen.add(e["file"]))], open(sys.argv[2], "w"))' \
+	  $(BUILD_DIR)/compile_commands.json $(TIDY_DB)/compile_commands.json
+	$(RUN_CLANG_TIDY) -j $(JOBS) -quiet -p $(TIDY_DB) -extra-arg=-Wno-gnu-zero-variadic-macro-arguments \
 	  -header-filter '^$(CURDIR)/($(SOURCE_DIRS))/' '^$(CURDIR)/($(SOURCE_DIRS))/'
 
 clean:
@@ -108,10 +136,10 @@ WEB_PORT  ?= 8080
 WEB_ENV    = NODE_PATH=/usr/share/nodejs
 
 web-deps:
-	@scripts/install-deps.sh --web
+	$(INSTALL_DEPS) --web
 
-$(WEB_DIR)/CMakeCache.txt: | web-deps
-	$(WEB_ENV) emcmake cmake -S web -B $(WEB_DIR) -DTAVOLIN_WERROR=$(WERROR)
+$(WEB_DIR)/CMakeCache.txt: $(WEB_DIR)/make-options | web-deps
+	$(WEB_ENV) emcmake cmake --fresh -S web -B $(WEB_DIR) -DTAVOLIN_WERROR=$(WERROR)
 
 web: web-deps $(WEB_DIR)/CMakeCache.txt
 	$(WEB_ENV) cmake --build $(WEB_DIR) -j $(JOBS)
@@ -132,15 +160,15 @@ test-web: build web
 PKG_DIR ?= build-package
 
 package-deps:
-	@scripts/install-deps.sh --package
+	$(INSTALL_DEPS) --package
 
 # Debian's hardening flags (fortified functions, stack protector, read-only
 # relocations, immediate binding), as any Debian package is built with.
-$(PKG_DIR)/CMakeCache.txt: | package-deps
+$(PKG_DIR)/CMakeCache.txt: $(PKG_DIR)/make-options | package-deps
 	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
 	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	cmake -S . -B $(PKG_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	cmake --fresh -S . -B $(PKG_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DTAVOLIN_BUILD_TESTS=OFF -DTAVOLIN_WERROR=$(WERROR) $(CMAKE_FLAGS)
 
 package: package-deps $(PKG_DIR)/CMakeCache.txt

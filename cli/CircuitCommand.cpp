@@ -7,6 +7,7 @@
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
 #include "domain/VariableRules.h"
+#include "messages/SafeText.h"
 
 #include <cctype>
 #include <fstream>
@@ -53,7 +54,8 @@ int CircuitCommand::writeVerilog(const CliOptions &options, std::string &out, st
     file << text;
     file.close();
     if (!file) {
-        err = "tavolin-cli: " + options.output + ": cannot write the file.\n";
+        err = "tavolin-cli: " + SafeText::shown(options.output, SafeText::nameLimit) +
+              ": cannot write the file.\n";
         return 2;
     }
     return 0;

@@ -7,10 +7,11 @@
 #include "circuit/VerilogWriter.h"
 #include "cli/CircuitCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/ProgramReport.h"
+#include "messages/SafeText.h"
 
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -20,13 +21,7 @@ namespace {
 void quietMessages(QtMsgType type, const QMessageLogContext & /*context*/, const QString &message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        (void)std::fprintf(stderr, "tavolin-cli: %s\n", qPrintable(message));
-}
-
-int fail(const std::string &message)
-{
-    (void)std::fputs(("tavolin-cli: " + message + "\n").c_str(), stderr);
-    return 2;
+        ProgramReport::note(message.toStdString());
 }
 
 } // namespace
@@ -35,9 +30,9 @@ int main(int argc, char **argv)
 {
     CliOptions options;
     if (!CommandLine::parseProgramArguments(argc, argv, options))
-        return 2;
+        return ProgramReport::failedStatus;
     if (options.command != CliOptions::Command::Circuit)
-        return fail(
+        return ProgramReport::fail(
             "tavolin-cli-circuit draws circuits only: tavolin-cli circuit FILE.pla -o OUT.svg");
 
     if (options.verilog) {
@@ -45,19 +40,13 @@ int main(int argc, char **argv)
         std::string out;
         std::string err;
         const int status = CircuitCommand::writeVerilog(options, out, err);
-        (void)std::fputs(err.c_str(), stderr);
-        // A full disk or a closed pipe must not pass for a written file.
-        if (std::fputs(out.c_str(), stdout) == EOF || std::fflush(stdout) != 0) {
-            std::perror("tavolin-cli: standard output");
-            return 2;
-        }
-        return status;
+        return ProgramReport::finish(out, err, status);
     }
 
     Netlist netlist;
     std::string error;
     if (!CircuitCommand::netlistFor(options, netlist, error))
-        return fail(error);
+        return ProgramReport::fail(error);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
@@ -69,6 +58,8 @@ int main(int argc, char **argv)
     QString renderError;
     if (!CircuitPainter::writeImage(layout, QString::fromLocal8Bit(options.output.c_str()),
                                     renderError))
-        return fail(options.output + ": cannot write: " + renderError.toStdString());
+        return ProgramReport::fail(
+            SafeText::shown(options.output, SafeText::nameLimit) +
+            ": cannot write: " + SafeText::shown(renderError.toStdString(), SafeText::nameLimit));
     return 0;
 }

@@ -9,27 +9,19 @@
 #include "cli/ExplainCommand.h"
 #include "cli/JsonReport.h"
 #include "cli/MinimizeCommand.h"
+#include "cli/ProgramReport.h"
 #include "cli/SiblingProgram.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-void write(const std::string &text, std::FILE *stream)
-{
-    if (!text.empty())
-        // A failed write shows in the flush of stdout at the end.
-        (void)std::fwrite(text.data(), 1, text.size(), stream);
-}
-
 int runSibling(const char *name, char **argv)
 {
     std::string error;
     SiblingProgram::exec(name, argv, error);
-    write("tavolin-cli: " + error + "\n", stderr);
-    return 2;
+    return ProgramReport::fail(error);
 }
 
 } // namespace
@@ -38,7 +30,7 @@ int main(int argc, char **argv)
 {
     CliOptions options;
     if (!CommandLine::parseProgramArguments(argc, argv, options))
-        return 2;
+        return ProgramReport::failedStatus;
 
     std::string out;
     std::string err;
@@ -75,11 +67,5 @@ int main(int argc, char **argv)
     case CliOptions::Command::None:
         break;
     }
-    write(out, stdout);
-    write(err, stderr);
-    if (std::fflush(stdout) != 0) {
-        std::perror("tavolin-cli: standard output");
-        return 2;
-    }
-    return status;
+    return ProgramReport::finish(out, err, status);
 }

@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/MapRenderer.h"
 #include "cli/PlaInput.h"
+#include "cli/ProgramReport.h"
 #include "cli/SolutionFinder.h"
 #include "domain/VariableRules.h"
 #include "messages/SafeText.h"
@@ -26,8 +27,7 @@ void toolMessages(QtMsgType type, const QMessageLogContext & /*context*/, const 
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
-    const std::string text = SafeText::shown(message.toStdString(), SafeText::nameLimit);
-    (void)std::fprintf(stderr, "tavolin-cli: %s\n", text.c_str());
+    ProgramReport::note(SafeText::shown(message.toStdString(), SafeText::nameLimit));
 }
 
 // While the application starts, the toolkit notes things that are no concern
@@ -39,22 +39,16 @@ void startUpMessages(QtMsgType type, const QMessageLogContext &context, const QS
         toolMessages(type, context, message);
 }
 
-int fail(const std::string &message)
-{
-    (void)std::fputs(message.c_str(), stderr);
-    (void)std::fputc('\n', stderr);
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     CliOptions options;
     if (!CommandLine::parseProgramArguments(argc, argv, options))
-        return 2;
+        return ProgramReport::failedStatus;
     if (options.command != CliOptions::Command::Map)
-        return fail("tavolin-cli-map draws maps only: tavolin-cli map FILE.pla -o OUT.png");
+        return ProgramReport::failAbout(
+            "tavolin-cli-map draws maps only: tavolin-cli map FILE.pla -o OUT.png");
 
     const std::string &file = options.files.front();
     std::string error;
@@ -63,13 +57,12 @@ int main(int argc, char **argv)
     const int named = static_cast<int>(options.names.size());
     const int startCount = VariableRules::isCount(named) ? named : 4;
     if (!PlaInput::load(file, startCount, function, error))
-        return fail(error);
+        return ProgramReport::failAbout(error);
     if (!SolutionFinder::namesFor(function, options.names, names, error))
-        return fail(PlaInput::shownName(file) + ": " + error);
+        return ProgramReport::failAbout(PlaInput::shownName(file) + ": " + error);
     const std::string labelsNote = PlaReader::replacedLabelsNote(function);
     if (!labelsNote.empty())
-        (void)std::fprintf(stderr, "%s: %s\n", PlaInput::shownName(file).c_str(),
-                           labelsNote.c_str());
+        ProgramReport::say(PlaInput::shownName(file) + ": " + labelsNote);
 
     SolutionFinder finder;
     const SolvedFunction solved = finder.solve(
@@ -93,7 +86,8 @@ int main(int argc, char **argv)
     const QString output = QString::fromLocal8Bit(options.output.c_str());
     if (!MapRenderer::render(function.variableCount, names, function.values, groups, output,
                              renderError))
-        return fail(SafeText::shown(options.output, SafeText::nameLimit) + ": cannot write: " +
-                    SafeText::shown(renderError.toStdString(), SafeText::nameLimit));
+        return ProgramReport::failAbout(
+            SafeText::shown(options.output, SafeText::nameLimit) +
+            ": cannot write: " + SafeText::shown(renderError.toStdString(), SafeText::nameLimit));
     return 0;
 }

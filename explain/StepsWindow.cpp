@@ -2,6 +2,7 @@
 #include "explain/StepsWindow.h"
 
 #include "explain/ExplanationRenderer.h"
+#include "minimize/Minimize.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -105,12 +106,7 @@ void StepsWindow::setFunction(int size, const QList<QTableWidgetItem *> &items)
     if (size < 1 || size > 6 || items.size() < (1 << size))
         return;
     variableCount = size;
-    cells.assign(std::size_t{1} << size, 0);
-    for (int m = 0; m < (1 << size); ++m) {
-        const QTableWidgetItem *item = items.at(m);
-        cells[static_cast<std::size_t>(m)] =
-            Minimization::cellCode(item ? item->text().toStdString() : std::string());
-    }
+    cells = Minimize::cellCodesOf(size, items);
     // An edit ends a selection's shading: the map gets back what
     // "Minimize!" left.
     if (shading) {
@@ -225,7 +221,8 @@ QWidget *StepsWindow::sectionPage(const std::vector<const DocumentSection *> &se
         int tableIndex = 0;
         for (const DocumentBlock &block : section->blocks) {
             if (block.kind == DocumentBlock::Kind::Table) {
-                layout->addWidget(tableOf(block.table, section->id, tableIndex++), 1);
+                layout->addWidget(tableOf(block.table, section->id, tableIndex++), 1,
+                                  section->id == "chart" ? Qt::AlignLeft : Qt::Alignment());
                 continue;
             }
             auto *text = new QLabel(fromStd(block.text));
@@ -288,6 +285,15 @@ QTableWidget *StepsWindow::tableOf(const DocumentTable &table, const std::string
         widget->setSelectionMode(QAbstractItemView::NoSelection);
     }
     fitColumns(widget, table);
+    // A table fills its page instead of ending in an empty band: the last
+    // column takes the room the others leave. Stretched, the chart's last
+    // column would read as one wide prime; the chart ends with its content
+    // instead, as on the browser page.
+    if (section == "chart")
+        widget->setMaximumWidth(widget->horizontalHeader()->length() + 2 * widget->frameWidth() +
+                                widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    else
+        widget->horizontalHeader()->setStretchLastSection(true);
     return widget;
 }
 

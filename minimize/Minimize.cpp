@@ -41,14 +41,7 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
     if (size < 1 || size > 6 || minterms.size() < (1 << size))
         return;
 
-    std::vector<int> cells;
-    cells.reserve(std::size_t{1} << size);
-    for (int m = 0; m < (1 << size); ++m) {
-        const QTableWidgetItem *item = minterms.at(m);
-        cells.push_back(Minimization::cellCode(item ? item->text().toStdString() : std::string()));
-    }
-
-    minimization.run(size, cells, form(), varNames, result);
+    minimization.run(size, cellCodesOf(size, minterms), form(), varNames, result);
 
     cancelHazardFree();
     if (hazardFree) {
@@ -57,6 +50,17 @@ void Minimize::miniClicked(int size, const QList<QTableWidgetItem *> &minterms)
     }
     send(exactMinimum ? CoverFinder::exactMinimum(result, varNames)
                       : CoverFinder::windowCover(result, varNames));
+}
+
+std::vector<int> Minimize::cellCodesOf(int size, const QList<QTableWidgetItem *> &minterms)
+{
+    std::vector<int> cells;
+    cells.reserve(std::size_t{1} << size);
+    for (int m = 0; m < (1 << size); ++m) {
+        const QTableWidgetItem *item = minterms.at(m);
+        cells.push_back(Minimization::cellCode(item ? item->text().toStdString() : std::string()));
+    }
+    return cells;
 }
 
 MinimizationForm Minimize::form() const
@@ -80,12 +84,12 @@ void Minimize::send(const MinimizedCover &cover)
 void Minimize::startHazardFree(const MinimizationResult &result)
 {
     job.result = result;
-    job.cancel = std::make_shared<std::atomic<bool>>(false);
+    job.cancel = std::make_shared<std::atomic<bool>>(hazardFreeCap <= 0);
     const std::shared_ptr<std::atomic<bool>> cancel = job.cancel;
     const VariableNames names = varNames;
     hazardWatcher.setFuture(QtConcurrent::run(
         [result, names, cancel] { return CoverFinder::hazardFree(result, names, cancel.get()); }));
-    QTimer::singleShot(hazardFreeCapMilliseconds, &hazardWatcher, [cancel] { *cancel = true; });
+    QTimer::singleShot(hazardFreeCap, &hazardWatcher, [cancel] { *cancel = true; });
 }
 
 void Minimize::hazardFreeDone()

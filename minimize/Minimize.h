@@ -35,6 +35,12 @@ public:
     // Longest a hazard-free search may take before the exact minimum is sent
     // instead.
     static constexpr int hazardFreeCapMilliseconds = 20000;
+    // For the next searches; 0 gives up before a search starts.
+    void setHazardFreeCap(int milliseconds) { hazardFreeCap = milliseconds; }
+
+    // The cell codes of the first 2^size items' texts, as Minimization
+    // reads them; a missing item is a don't care.
+    static std::vector<int> cellCodesOf(int size, const QList<QTableWidgetItem *> &minterms);
 
 signals:
     void sendResult(const QString &result);
@@ -67,6 +73,7 @@ private:
 
     bool exactMinimum = false;
     bool hazardFree = false;
+    int hazardFreeCap = hazardFreeCapMilliseconds;
     struct HazardFreeJob
     {
         MinimizationResult result;

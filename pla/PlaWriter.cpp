@@ -15,6 +15,12 @@ std::string binarySpelling(std::size_t value, int width)
     return digits;
 }
 
+std::string nameAt(const std::vector<std::string> &names, int position, const std::string &fallback)
+{
+    return position < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(position)]
+                                                     : fallback;
+}
+
 } // namespace
 
 std::string PlaWriter::write(const PlaFunction &function)
@@ -37,5 +43,58 @@ std::string PlaWriter::write(const PlaFunction &function)
         text += function.values[m];
         text += '\n';
     }
+    return text;
+}
+
+std::string PlaWriter::write(const JointCover &cover, const std::vector<std::string> &inputNames,
+                             const std::vector<std::string> &outputNames)
+{
+    const int n = cover.variableCount;
+    const int k = cover.outputCount;
+    const bool sumOfProducts = cover.form == MinimizationForm::SumOfProducts;
+    std::string lines;
+    int lineCount = 0;
+    for (const JointProduct &product : cover.products) {
+        lines += product.cube;
+        lines += ' ';
+        for (int j = 0; j < k; ++j) {
+            const bool feeds = ((product.outputs >> j) & 1) != 0;
+            lines += sumOfProducts ? (feeds ? '1' : '0') : (feeds ? '0' : '~');
+        }
+        lines += '\n';
+        ++lineCount;
+    }
+    if (!sumOfProducts) {
+        // An output is 1 wherever none of its groups of zeros lies.
+        std::vector<std::uint64_t> zeros(static_cast<std::size_t>(k), 0);
+        for (const JointProduct &product : cover.products) {
+            for (int j = 0; j < k; ++j) {
+                if (((product.outputs >> j) & 1) == 0)
+                    continue;
+                for (const int m : product.minterms)
+                    zeros[static_cast<std::size_t>(j)] |= std::uint64_t{1} << m;
+            }
+        }
+        for (std::size_t m = 0; m < (std::size_t{1} << n); ++m) {
+            std::string plane;
+            for (const std::uint64_t outputZeros : zeros)
+                plane += ((outputZeros >> m) & 1) != 0 ? '~' : '1';
+            if (plane.find('1') == std::string::npos)
+                continue;
+            lines += binarySpelling(m, n) + ' ' + plane + '\n';
+            ++lineCount;
+        }
+    }
+
+    std::string text = ".i " + std::to_string(n) + "\n.o " + std::to_string(k) + "\n.ilb";
+    for (int j = 0; j < n; ++j)
+        text += ' ' + nameAt(inputNames, j, VariableRules::defaultName(j));
+    text += "\n.ob";
+    for (int j = 0; j < k; ++j)
+        text += ' ' + nameAt(outputNames, j, j == 0 ? "f" : "f" + std::to_string(j));
+    text += '\n';
+    if (!sumOfProducts)
+        text += ".type fr\n";
+    text += ".p " + std::to_string(lineCount) + '\n' + lines + ".e\n";
     return text;
 }

@@ -15,6 +15,8 @@ set -eu
 packages="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core"
 # Header-only libraries of the command-line tool: argument parsing, JSON.
 packages="$packages libcli11-dev nlohmann-json3-dev"
+# The integer-programming solver that proves the hard joint covers minimal.
+packages="$packages coinor-libcbc-dev"
 # The circuit tests simulate the Verilog they write.
 packages="$packages iverilog"
 # The documentation tests: manual pages, command examples, bash completion.

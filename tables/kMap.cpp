@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tables/kMap.h"
 
-#include "edit/ValueColumn.h"
 #include "tables/KarnaughLayout.h"
-#include "tables/MarkedCellDelegate.h"
-#include "tables/ValueKeys.h"
 
-#include <QApplication>
 #include <QBrush>
-#include <QClipboard>
 #include <QColor>
-#include <QKeyEvent>
 #include <QLayout>
-#include <QMouseEvent>
 #include <QStringList>
 
 #include <algorithm>
@@ -31,25 +24,14 @@ QStringList toStringList(const std::vector<std::string> &labels)
     return list;
 }
 
-std::array<QString, VariableRules::maxCount> defaultNames()
-{
-    std::array<QString, VariableRules::maxCount> names;
-    for (int p = 0; p < VariableRules::maxCount; ++p)
-        names[p] = QString::fromStdString(VariableRules::defaultName(p));
-    return names;
-}
-
 } // namespace
 
 kMap::kMap(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), varNames(defaultNames())
+    : ValueGrid(rows, columns, parent), varNames(defaultNames())
 {
-    setSortingEnabled(false);
     setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     buildMap();
     resizeColumnsToContents();
-    setItemDelegate(
-        new MarkedCellDelegate([this](const QModelIndex &index) { return isMarked(index); }, this));
 }
 
 void kMap::changeNumberElements(int elements)
@@ -216,212 +198,48 @@ void kMap::putCell(int row, int column, const QString &text)
     setItem(row, column, cell);
 }
 
-QVector<kMap::MarkedCell> kMap::markedCells() const
+QVector<kMap::ValueCell> kMap::valueCellsIn(const QRect &area) const
 {
-    QVector<MarkedCell> cells;
-    int top = 0;
-    int bottom = rowCount() - 1;
-    int left = 0;
-    int right = columnCount() - 1;
-    if (!everyCellMarked) {
-        const int row = currentRow();
-        const int column = currentColumn();
-        if (row < 0 || column < 0)
-            return cells;
-        const bool anchored = anchorRow >= 0 && anchorRow < rowCount() && anchorColumn >= 0 &&
-                              anchorColumn < columnCount();
-        top = qMin(row, anchored ? anchorRow : row);
-        bottom = qMax(row, anchored ? anchorRow : row);
-        left = qMin(column, anchored ? anchorColumn : column);
-        right = qMax(column, anchored ? anchorColumn : column);
-    }
-    for (int row = top; row <= bottom; ++row) {
-        for (int column = left; column <= right; ++column) {
+    QVector<ValueCell> cells;
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        for (int column = area.left(); column <= area.right(); ++column) {
             const int minterm = KarnaughLayout::mintermAt(numElements, row, column);
             if (minterm >= 0 && item(row, column) != nullptr)
-                cells.append({minterm, item(row, column)});
+                cells.append({minterm, row, column});
         }
     }
     std::sort(cells.begin(), cells.end(),
-              [](const MarkedCell &a, const MarkedCell &b) { return a.minterm < b.minterm; });
+              [](const ValueCell &a, const ValueCell &b) { return a.minterm < b.minterm; });
     return cells;
 }
 
-bool kMap::isMarked(const QModelIndex &index) const
+QString kMap::valueOf(const ValueCell &cell) const
 {
-    if (!hasFocus())
-        return false;
-    const QVector<MarkedCell> cells = markedCells();
-    if (cells.size() < 2)
-        return false;
-    const QTableWidgetItem *cell = item(index.row(), index.column());
-    return std::any_of(cells.begin(), cells.end(),
-                       [cell](const MarkedCell &marked) { return marked.item == cell; });
+    return item(cell.row, cell.column)->text();
 }
 
-void kMap::clearMarks()
+void kMap::assignValue(const ValueCell &cell, const QString &value)
 {
-    anchorRow = -1;
-    anchorColumn = -1;
-    everyCellMarked = false;
+    QTableWidgetItem *shown = item(cell.row, cell.column);
+    shown->setText(value);
+    emit cellModified(cell.minterm, shown);
 }
 
-// The same change a click makes, with the value given instead of advanced.
-void kMap::setValue(const MarkedCell &cell, const QString &value)
+QString kMap::pasteMismatch(qsizetype values, qsizetype marked) const
 {
-    cell.item->setText(value);
-    emit cellModified(cell.minterm, cell.item);
-}
-
-void kMap::setMarked(const QString &value)
-{
-    bool changed = false;
-    for (const MarkedCell &cell : markedCells()) {
-        if (cell.item->text() == value)
-            continue;
-        setValue(cell, value);
-        changed = true;
-    }
-    if (changed)
-        emit valuesEdited();
-}
-
-void kMap::advanceMarked()
-{
-    const QVector<MarkedCell> cells = markedCells();
-    for (const MarkedCell &cell : cells)
-        setValue(cell, ValueKeys::advanced(cell.item->text()));
-    if (!cells.isEmpty())
-        emit valuesEdited();
-}
-
-void kMap::copyMarked() const
-{
-    QString text;
-    for (const MarkedCell &cell : markedCells())
-        text += cell.item->text() + QLatin1Char('\n');
-    if (!text.isEmpty())
-        QApplication::clipboard()->setText(text);
-}
-
-// A column of values, in minterm order, fills the whole map or exactly the
-// marked cells.
-void kMap::pasteValues()
-{
-    const ValueColumn::Parsed pasted =
-        ValueColumn::parse(QApplication::clipboard()->text().toStdString());
-    if (!pasted.error.empty()) {
-        ValueKeys::refusePaste(this, ValueKeys::pasteRefusal(pasted));
-        return;
-    }
-    const QString values = QString::fromStdString(pasted.values);
     const int minterms = 1 << numElements;
-    QVector<MarkedCell> targets = markedCells();
-    if (values.size() == minterms) {
-        targets.clear();
-        for (int m = 0; m < minterms; ++m) {
-            const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(numElements, m);
-            if (at.row >= 0 && item(at.row, at.column) != nullptr)
-                targets.append({m, item(at.row, at.column)});
-        }
-    } else if (targets.size() < 2 || values.size() != targets.size()) {
-        const QString reason =
-            targets.size() > 1
-                ? tr("The clipboard holds %1 values; the map has %2 cells and %3 of them are "
-                     "marked.")
-                      .arg(values.size())
-                      .arg(minterms)
-                      .arg(targets.size())
-                : tr("The clipboard holds %1 values; the map has %2 cells.")
-                      .arg(values.size())
-                      .arg(minterms);
-        ValueKeys::refusePaste(this, reason);
-        return;
-    }
-    bool changed = false;
-    for (int i = 0; i < targets.size(); ++i) {
-        const QString value(values.at(i));
-        if (targets[i].item->text() == value)
-            continue;
-        setValue(targets[i], value);
-        changed = true;
-    }
-    if (changed)
-        emit valuesEdited();
-}
-
-bool kMap::event(QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride &&
-        ValueKeys::isViewShortcut(*static_cast<QKeyEvent *>(event))) {
-        event->accept();
-        return true;
-    }
-    return QTableWidget::event(event);
-}
-
-void kMap::keyPressEvent(QKeyEvent *event)
-{
-    ValueKeys::handleKey(*this, event);
-}
-
-void kMap::markAll()
-{
-    everyCellMarked = true;
-    viewport()->update();
+    return marked > 1 ? tr("The clipboard holds %1 values; the map has %2 cells and %3 of them are "
+                           "marked.")
+                            .arg(values)
+                            .arg(minterms)
+                            .arg(marked)
+                      : tr("The clipboard holds %1 values; the map has %2 cells.")
+                            .arg(values)
+                            .arg(minterms);
 }
 
 void kMap::moveVertically(int step)
 {
     const int row = qBound(0, currentRow() + step, rowCount() - 1);
     setCurrentCell(row, qMax(0, currentColumn()));
-}
-
-void kMap::mousePressEvent(QMouseEvent *event)
-{
-    moveCursorBy(event, (event->modifiers() & Qt::ShiftModifier) != 0);
-}
-
-// Shift stretches the marks from where the cursor was; any other move of
-// the current cell shrinks them to it.
-void kMap::moveCursorBy(QEvent *event, bool extend)
-{
-    if (extend && anchorRow < 0) {
-        anchorRow = currentRow();
-        anchorColumn = currentColumn();
-    }
-    extending = extend;
-    if (event->type() == QEvent::MouseButtonPress)
-        QTableWidget::mousePressEvent(static_cast<QMouseEvent *>(event));
-    else
-        QTableWidget::keyPressEvent(static_cast<QKeyEvent *>(event));
-    extending = false;
-    viewport()->update();
-}
-
-void kMap::currentChanged(const QModelIndex &current, const QModelIndex &previous)
-{
-    QTableWidget::currentChanged(current, previous);
-    everyCellMarked = false;
-    if (!extending) {
-        anchorRow = current.row();
-        anchorColumn = current.column();
-    }
-}
-
-// Dragging with the left button marks the cells from where it started.
-void kMap::mouseMoveEvent(QMouseEvent *event)
-{
-    const bool dragging = (event->buttons() & Qt::LeftButton) != 0;
-    if (dragging && anchorRow < 0) {
-        anchorRow = currentRow();
-        anchorColumn = currentColumn();
-    }
-    extending = dragging;
-    const QModelIndex over = indexAt(event->position().toPoint());
-    if (dragging && over.isValid() && over != currentIndex())
-        setCurrentIndex(over);
-    QTableWidget::mouseMoveEvent(event);
-    extending = false;
-    viewport()->update();
 }

@@ -1,42 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tables/truthTable.h"
 
-#include "edit/ValueColumn.h"
-#include "tables/MarkedCellDelegate.h"
 #include "tables/ValueKeys.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 namespace {
 
 constexpr int sectionSize = 30;
 
-std::array<QString, VariableRules::maxCount> defaultNames()
-{
-    std::array<QString, VariableRules::maxCount> names;
-    for (int p = 0; p < VariableRules::maxCount; ++p)
-        names[p] = QString::fromStdString(VariableRules::defaultName(p));
-    return names;
-}
-
 } // namespace
 
 truthTable::truthTable(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent), varNames(defaultNames())
+    : ValueGrid(rows, columns, parent), varNames(defaultNames())
 {
-    setSortingEnabled(false);
     for (QTableWidgetItem &item : mintermItems) {
         item.setText(QStringLiteral("0"));
         minterms.append(&item);
     }
     rebuild();
     resizeColumnsToContents();
-    setItemDelegate(
-        new MarkedCellDelegate([this](const QModelIndex &index) { return isMarked(index); }, this));
 }
 
 QTableWidgetItem *truthTable::newCellItem(const QString &text)
@@ -224,154 +207,42 @@ void truthTable::assignOutput(int row, const QString &value)
     emit cellModified(row, output);
 }
 
-QVector<int> truthTable::markedRows() const
+// The marks reach the output of each marked row, whichever column the
+// cursor is in.
+QVector<truthTable::ValueCell> truthTable::valueCellsIn(const QRect &area) const
 {
-    QVector<int> rows;
-    const int last = rowCountForVariables() - 1;
-    if (everyRowMarked) {
-        for (int r = 0; r <= last; ++r)
-            rows << r;
-        return rows;
-    }
-    const int current = currentRow();
-    if (current < 0 || current > last)
-        return rows;
-    const int anchor = anchorRow >= 0 && anchorRow <= last ? anchorRow : current;
-    for (int r = qMin(anchor, current); r <= qMax(anchor, current); ++r)
-        rows << r;
-    return rows;
+    QVector<ValueCell> cells;
+    const int last = qMin(area.bottom(), rowCountForVariables() - 1);
+    for (int r = qMax(0, area.top()); r <= last; ++r)
+        cells.append({r, r, outputColumn()});
+    return cells;
 }
 
-bool truthTable::isMarked(const QModelIndex &index) const
+QString truthTable::valueOf(const ValueCell &cell) const
 {
-    if (index.column() != outputColumn() || !hasFocus())
-        return false;
-    const QVector<int> rows = markedRows();
-    return rows.size() > 1 && rows.contains(index.row());
+    return rowValues[cell.row];
 }
 
-void truthTable::clearMarks()
+void truthTable::assignValue(const ValueCell &cell, const QString &value)
 {
-    anchorRow = -1;
-    everyRowMarked = false;
+    assignOutput(cell.row, value);
 }
 
-void truthTable::setMarked(const QString &value)
+void truthTable::valuesAssigned()
 {
-    bool changed = false;
-    for (const int r : markedRows()) {
-        if (rowValues[r] == value)
-            continue;
-        assignOutput(r, value);
-        changed = true;
-    }
-    if (!changed)
-        return;
     emit sendMintermList(numElements, minterms);
-    emit valuesEdited();
 }
 
-void truthTable::advanceMarked()
+QString truthTable::pasteMismatch(qsizetype values, qsizetype marked) const
 {
-    const QVector<int> rows = markedRows();
-    if (rows.isEmpty())
-        return;
-    for (const int r : rows)
-        assignOutput(r, ValueKeys::advanced(rowValues[r]));
-    emit sendMintermList(numElements, minterms);
-    emit valuesEdited();
-}
-
-void truthTable::copyMarked() const
-{
-    QString text;
-    for (const int r : markedRows())
-        text += rowValues[r] + QLatin1Char('\n');
-    if (!text.isEmpty())
-        QApplication::clipboard()->setText(text);
-}
-
-// A column of values fills the whole table, or exactly the marked rows.
-void truthTable::pasteValues()
-{
-    const ValueColumn::Parsed pasted =
-        ValueColumn::parse(QApplication::clipboard()->text().toStdString());
-    if (!pasted.error.empty()) {
-        ValueKeys::refusePaste(this, ValueKeys::pasteRefusal(pasted));
-        return;
-    }
-    const QString values = QString::fromStdString(pasted.values);
-    const QVector<int> rows = markedRows();
-    const QString before = outputValues();
-    if (values.size() == rowCountForVariables()) {
-        setOutputValues(values);
-    } else if (rows.size() > 1 && values.size() == rows.size()) {
-        for (int i = 0; i < rows.size(); ++i) {
-            if (rowValues[rows[i]] != QString(values.at(i)))
-                assignOutput(rows[i], QString(values.at(i)));
-        }
-        if (outputValues() != before)
-            emit sendMintermList(numElements, minterms);
-    } else {
-        const QString reason =
-            rows.size() > 1
-                ? tr("The clipboard holds %1 values; the truth table has %2 rows and %3 of them "
-                     "are marked.")
-                      .arg(values.size())
-                      .arg(rowCountForVariables())
-                      .arg(rows.size())
-                : tr("The clipboard holds %1 values; the truth table has %2 rows.")
-                      .arg(values.size())
-                      .arg(rowCountForVariables());
-        ValueKeys::refusePaste(this, reason);
-        return;
-    }
-    if (outputValues() != before)
-        emit valuesEdited();
-}
-
-bool truthTable::event(QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride &&
-        ValueKeys::isViewShortcut(*static_cast<QKeyEvent *>(event))) {
-        event->accept();
-        return true;
-    }
-    return QTableWidget::event(event);
-}
-
-void truthTable::keyPressEvent(QKeyEvent *event)
-{
-    ValueKeys::handleKey(*this, event);
-}
-
-void truthTable::markAll()
-{
-    everyRowMarked = true;
-    viewport()->update();
-}
-
-// Shift stretches the marks from where the cursor was; any other move of
-// the current cell shrinks them to it.
-void truthTable::moveCursorBy(QEvent *event, bool extend)
-{
-    if (extend && anchorRow < 0)
-        anchorRow = currentRow();
-    extending = extend;
-    if (event->type() == QEvent::MouseButtonPress)
-        QTableWidget::mousePressEvent(static_cast<QMouseEvent *>(event));
-    else
-        QTableWidget::keyPressEvent(static_cast<QKeyEvent *>(event));
-    extending = false;
-    viewport()->update();
-}
-
-void truthTable::currentChanged(const QModelIndex &current, const QModelIndex &previous)
-{
-    QTableWidget::currentChanged(current, previous);
-    everyRowMarked = false;
-    if (!extending)
-        anchorRow = current.row();
+    return marked > 1 ? tr("The clipboard holds %1 values; the truth table has %2 rows and %3 of "
+                           "them are marked.")
+                            .arg(values)
+                            .arg(rowCountForVariables())
+                            .arg(marked)
+                      : tr("The clipboard holds %1 values; the truth table has %2 rows.")
+                            .arg(values)
+                            .arg(rowCountForVariables());
 }
 
 void truthTable::moveVertically(int step)
@@ -379,24 +250,4 @@ void truthTable::moveVertically(int step)
     const int row = qBound(0, currentRow() + step, rowCountForVariables() - 1);
     const int column = currentColumn() < 0 ? outputColumn() : currentColumn();
     setCurrentCell(row, column);
-}
-
-void truthTable::mousePressEvent(QMouseEvent *event)
-{
-    moveCursorBy(event, (event->modifiers() & Qt::ShiftModifier) != 0);
-}
-
-// Dragging with the left button marks the cells from where it started.
-void truthTable::mouseMoveEvent(QMouseEvent *event)
-{
-    const bool dragging = (event->buttons() & Qt::LeftButton) != 0;
-    if (dragging && anchorRow < 0)
-        anchorRow = currentRow();
-    extending = dragging;
-    const QModelIndex over = indexAt(event->position().toPoint());
-    if (dragging && over.isValid() && over != currentIndex())
-        setCurrentIndex(over);
-    QTableWidget::mouseMoveEvent(event);
-    extending = false;
-    viewport()->update();
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "domain/VariableRules.h"
-#include "tables/ValueKeyTarget.h"
+#include "tables/ValueGrid.h"
 
 #include <QList>
 #include <QString>
@@ -14,7 +14,7 @@
 // The truth table: one row per minterm, one column per variable, a blank
 // spacer column and the output column "f". It is the reference copy of the
 // function; the other widgets learn of its values through its signals.
-class truthTable : public QTableWidget, private ValueKeyTarget
+class truthTable : public ValueGrid
 {
     Q_OBJECT
 public:
@@ -29,8 +29,6 @@ signals:
     void cellModified(int numRow, QTableWidgetItem *content);
     void sendMinterms(int size, QList<QTableWidgetItem *> minterms);
     void sendMintermList(int size, QList<QTableWidgetItem *> minterms);
-    // A key press or a paste changed values; one per user action.
-    void valuesEdited();
 
 public slots:
     void changeVarNames(const QString &one, const QString &two, const QString &three,
@@ -47,26 +45,15 @@ public slots:
     // Sets every row whose value differs from `values` (one character per
     // row): one cellModified per changed row, then one minterm list.
     void setOutputValues(const QString &values);
-    void pasteValues() override;
-
-protected:
-    bool event(QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
-    void markAll() override;
-    void moveCursorBy(QEvent *event, bool extend) override;
-    QVector<int> markedRows() const;
-    bool isMarked(const QModelIndex &index) const;
-    void clearMarks();
-    void assignOutput(int row, const QString &value);
-    void setMarked(const QString &value) override;
-    void advanceMarked() override;
-    void copyMarked() const override;
+    QVector<ValueCell> valueCellsIn(const QRect &area) const override;
+    QString valueOf(const ValueCell &cell) const override;
+    void assignValue(const ValueCell &cell, const QString &value) override;
+    void valuesAssigned() override;
+    QString pasteMismatch(qsizetype values, qsizetype marked) const override;
     void moveVertically(int step) override;
+    void assignOutput(int row, const QString &value);
 
     static constexpr int maxMinterms = 64;
 
@@ -83,8 +70,4 @@ private:
     int numElements = 4;
     std::array<QTableWidgetItem, maxMinterms> mintermItems;
     QList<QTableWidgetItem *> minterms;
-    // Keys edit the rows from the anchor to the current row, or every row.
-    int anchorRow = -1;
-    bool everyRowMarked = false;
-    bool extending = false;
 };

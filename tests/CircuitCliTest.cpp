@@ -4,10 +4,12 @@
 // the calls it refuses.
 
 #include "CliRun.h"
+#include "TestFiles.h"
+#include "TestFunctions.h"
+#include "VerilogSimulation.h"
 #include "circuit/CircuitCover.h"
 #include "circuit/NetlistBuilder.h"
 #include "minimize/Minimization.h"
-#include "pla/PlaWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,54 +22,9 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-namespace {
-
-QString writePla(const QTemporaryDir &folder, const QString &name, int n, const QString &values,
-                 const QStringList &names)
-{
-    PlaFunction function;
-    function.variableCount = n;
-    function.values = values.toStdString();
-    for (const QString &variable : names)
-        function.names.push_back(variable.toStdString());
-    QString path = folder.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(QByteArray::fromStdString(PlaWriter::write(function)));
-    return path;
-}
-
-// The bits of every row from a module driven by position, or "" on failure.
-QString simulate(const QTemporaryDir &folder, const QString &module, const QString &name, int n)
-{
-    QString bench = QStringLiteral("module tb;\n  reg [%1:0] v;\n  wire f;\n  integer i;\n  %2 u(")
-                        .arg(n - 1)
-                        .arg(name);
-    for (int j = n - 1; j >= 0; --j)
-        bench += QStringLiteral("v[%1], ").arg(j);
-    bench += QStringLiteral("f);\n  initial begin\n    for (i = 0; i < %1; i = i + 1) begin v = i; "
-                            "#1 $write(\"%b\", f); end\n    $finish;\n  end\nendmodule\n")
-                 .arg(1 << n);
-    const QString source = folder.filePath(QStringLiteral("sim.v"));
-    const QString program = folder.filePath(QStringLiteral("sim.vvp"));
-    QFile file(source);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    file.write((module + bench).toUtf8());
-    file.close();
-    QProcess compile;
-    compile.start(QStringLiteral("iverilog"), {QStringLiteral("-o"), program, source});
-    if (!compile.waitForFinished(60000) || compile.exitCode() != 0) {
-        qWarning("%s", compile.readAllStandardError().constData());
-        return QString();
-    }
-    QProcess run;
-    run.start(QStringLiteral("vvp"), {QStringLiteral("-n"), program});
-    run.waitForFinished(60000);
-    return QString::fromLatin1(run.readAllStandardOutput()).split(QLatin1Char('\n')).first();
-}
-
-} // namespace
+using TestFiles::writeFileIn;
+using TestFunctions::formOf;
+using TestFunctions::plaText;
 
 class CircuitCliTest : public QObject
 {
@@ -114,13 +71,15 @@ void CircuitCliTest::verilogComputesTheFile()
         QFAIL("iverilog is not installed (scripts/install-deps.sh installs it)");
     QTemporaryDir folder;
     const int n = static_cast<int>(names.size());
-    const QString pla = writePla(folder, QStringLiteral("my function.pla"), n, values, names);
+    const QString pla = writeFileIn(folder, QStringLiteral("my function.pla"),
+                                    plaText(n, values.toStdString(), names));
     const CliRun run = runCli(QStringList{"circuit", pla, "--format", "verilog"} + options);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.startsWith(QLatin1String("module my_function(")));
 
-    const QString bits = simulate(folder, run.out, QStringLiteral("my_function"), n);
+    const QString bits =
+        VerilogSimulation::outputBits(run.out.toStdString(), {{"my_function", n}}).value(0);
     QCOMPARE(bits.size(), values.size());
     for (int m = 0; m < values.size(); ++m) {
         if (values.at(m) != QLatin1Char('X'))
@@ -128,8 +87,7 @@ void CircuitCliTest::verilogComputesTheFile()
     }
     // As many gates as the library builds for the same call.
     const bool pos = options.contains(QStringLiteral("--pos"));
-    const MinimizationForm form =
-        pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    const MinimizationForm form = formOf(pos);
     const std::vector<int> cells = Minimization::cellCodes(values.toStdString());
     VariableNames variableNames = Minimization::defaultNames();
     for (int j = 0; j < n; ++j)
@@ -153,8 +111,8 @@ void CircuitCliTest::verilogComputesTheFile()
 void CircuitCliTest::verilogGoesToTheOutputFile()
 {
     QTemporaryDir folder;
-    const QString pla = writePla(folder, QStringLiteral("xor.pla"), 2, QStringLiteral("0110"),
-                                 {QStringLiteral("a"), QStringLiteral("b")});
+    const QString pla =
+        writeFileIn(folder, QStringLiteral("xor.pla"), plaText(2, "0110", {"a", "b"}));
     const CliRun printed = runCli({"circuit", pla, "--format", "verilog"});
     const QString output = folder.filePath(QStringLiteral("xor.v"));
     const CliRun written = runCli({"circuit", pla, "--format", "verilog", "-o", output});
@@ -179,8 +137,8 @@ void CircuitCliTest::verilogToAFullOutputFails()
     if (!QFile::exists(QStringLiteral("/dev/full")))
         QSKIP("no /dev/full on this system");
     QTemporaryDir folder;
-    const QString pla = writePla(folder, QStringLiteral("xor.pla"), 2, QStringLiteral("0110"),
-                                 {QStringLiteral("a"), QStringLiteral("b")});
+    const QString pla =
+        writeFileIn(folder, QStringLiteral("xor.pla"), plaText(2, "0110", {"a", "b"}));
     QProcess process;
     process.setStandardOutputFile(QStringLiteral("/dev/full"));
     process.start(QFileInfo(QStringLiteral(TAVOLIN_CLI)).dir().filePath(program),
@@ -205,8 +163,8 @@ void CircuitCliTest::imagesAreWritten()
     QFETCH(QString, file);
     QFETCH(QStringList, options);
     QTemporaryDir folder;
-    const QString pla = writePla(folder, QStringLiteral("majority.pla"), 3,
-                                 QStringLiteral("00010111"), {"P", "Q", "R"});
+    const QString pla = writeFileIn(folder, QStringLiteral("majority.pla"),
+                                    plaText(3, "00010111", {"P", "Q", "R"}));
     const QString output = folder.filePath(file);
     const CliRun run = runCli(QStringList{"circuit", pla, "-o", output} + options);
     QCOMPARE(run.err, QString());

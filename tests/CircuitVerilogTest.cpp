@@ -3,15 +3,12 @@
 // simulated with vvp over every row, compared with the table it came from.
 
 #include "MinimizationFixtures.h"
+#include "VerilogSimulation.h"
 #include "circuit/CircuitCover.h"
 #include "circuit/NetlistBuilder.h"
 #include "circuit/VerilogWriter.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
@@ -26,54 +23,14 @@ struct Case
     std::string cells; // "01X..." of minterm 0 first
 };
 
-// A testbench that drives every row through each module by position and
-// prints one line of output bits per module.
-std::string testbench(const std::vector<Case> &cases)
-{
-    std::string text = "module tb;\n  integer i;\n";
-    for (std::size_t c = 0; c < cases.size(); ++c) {
-        const Case &one = cases[c];
-        const std::string index = std::to_string(c);
-        text += "  reg [" + std::to_string(one.n - 1) + ":0] v" + index + ";\n  wire f" + index +
-                ";\n  " + one.module + " u" + index + "(";
-        for (int j = one.n - 1; j >= 0; --j)
-            text += "v" + index + "[" + std::to_string(j) + "], ";
-        text += "f" + index + ");\n";
-    }
-    text += "  initial begin\n";
-    for (std::size_t c = 0; c < cases.size(); ++c) {
-        const std::string index = std::to_string(c);
-        text += "    for (i = 0; i < " + std::to_string(1 << cases[c].n) + "; i = i + 1) begin v" +
-                index + " = i; #1 $write(\"%b\", f" + index + "); end\n    $write(\"\\n\");\n";
-    }
-    text += "    $finish;\n  end\nendmodule\n";
-    return text;
-}
-
 // Runs the modules through iverilog and vvp; the printed lines, or a failure.
 QStringList simulate(const std::string &modules, const std::vector<Case> &cases)
 {
-    QTemporaryDir folder;
-    const QString source = folder.filePath(QStringLiteral("circuit.v"));
-    const QString program = folder.filePath(QStringLiteral("circuit.vvp"));
-    QFile file(source);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write((modules + testbench(cases)).c_str());
-    file.close();
-    QProcess compile;
-    compile.start(QStringLiteral("iverilog"), {QStringLiteral("-o"), program, source});
-    if (!compile.waitForFinished(60000) || compile.exitCode() != 0) {
-        qWarning("%s", compile.readAllStandardError().constData());
-        return {};
-    }
-    QProcess run;
-    run.start(QStringLiteral("vvp"), {QStringLiteral("-n"), program});
-    if (!run.waitForFinished(60000) || run.exitCode() != 0)
-        return {};
-    QStringList lines = QString::fromLatin1(run.readAllStandardOutput()).split(QLatin1Char('\n'));
-    lines.removeIf([](const QString &line) { return line.isEmpty() || line.startsWith("VCD"); });
-    return lines;
+    std::vector<SimulatedModule> driven;
+    driven.reserve(cases.size());
+    for (const Case &one : cases)
+        driven.push_back({one.module, one.n});
+    return VerilogSimulation::outputBits(modules, driven);
 }
 
 // The simulated bits agree with the cells wherever a cell is not X.

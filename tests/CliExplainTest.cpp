@@ -4,12 +4,13 @@
 // one, and explain's content against the other commands and the renderers.
 
 #include "CliRun.h"
+#include "TestFiles.h"
+#include "TestFunctions.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationRenderer.h"
 #include "expression/ExpressionEvaluator.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
-#include "pla/PlaWriter.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,20 +19,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <random>
+using TestFiles::writeFileIn;
+using TestFunctions::formOf;
+using TestFunctions::plaText;
+using TestFunctions::randomValues;
 
 namespace {
 
-// 2^n cells over '0', '1' and, with don't cares, 'X'.
-std::string randomValues(int n, bool dontCares, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string values;
-    const std::string pool = dontCares ? "01X01" : "01";
-    for (int m = 0; m < (1 << n); ++m)
-        values += pool[random() % pool.size()];
-    return values;
-}
+// One cell in five a don't care, the others as often 0 as 1.
+constexpr std::string_view withDontCares = "01X01";
 
 // 1 where the number of variables that are 1 is one of `weights`: symmetric
 // functions have many minimum covers.
@@ -48,24 +44,6 @@ std::string symmetricValues(int n, std::initializer_list<int> weights)
 std::vector<int> codesOf(const std::string &values)
 {
     return Minimization::cellCodes(values);
-}
-
-MinimizationForm formOf(bool pos)
-{
-    return pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
-}
-
-QByteArray plaText(int n, const std::string &values)
-{
-    PlaFunction function;
-    function.variableCount = n;
-    function.values = values;
-    // Without an ".ilb" line the names come from --names or the defaults.
-    std::string text = PlaWriter::write(function);
-    const std::size_t start = text.find(".ilb");
-    if (start != std::string::npos)
-        text.erase(start, text.find('\n', start) - start + 1);
-    return QByteArray::fromStdString(text);
 }
 
 QStringList lines(const QByteArray &out)
@@ -123,8 +101,6 @@ private slots:
     void explainRefusesBadFiles();
 
 private:
-    QString writeFile(const QString &name, const QByteArray &text);
-
     std::unique_ptr<QTemporaryDir> dir;
 };
 
@@ -132,15 +108,6 @@ void CliExplainTest::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-}
-
-QString CliExplainTest::writeFile(const QString &name, const QByteArray &text)
-{
-    QString path = dir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 void CliExplainTest::hazardFreeCover_data()
@@ -154,7 +121,9 @@ void CliExplainTest::hazardFreeCover_data()
         for (int n = 2; n <= 6; ++n) {
             for (const bool dontCares : {false, true})
                 QTest::addRow("%s, %d variables%s", form, n, dontCares ? ", don't cares" : "")
-                    << n << QString::fromStdString(randomValues(n, dontCares, 70u * n + dontCares))
+                    << n
+                    << QString::fromStdString(
+                           randomValues(n, dontCares ? withDontCares : "01", 70u * n + dontCares))
                     << pos;
         }
         QTest::addRow("%s, cyclic function: every prime needed", form)
@@ -173,7 +142,7 @@ void CliExplainTest::hazardFreeCover()
     QFETCH(bool, pos);
 
     const std::string cells = values.toStdString();
-    const QString path = writeFile(QStringLiteral("h.pla"), plaText(n, cells));
+    const QString path = writeFileIn(*dir, QStringLiteral("h.pla"), plaText(n, cells));
     QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--hazard-free"), path};
     if (pos)
         arguments << QStringLiteral("--pos");
@@ -249,7 +218,7 @@ void CliExplainTest::limitCapsTheList_data()
     QTest::newRow("a single minimum solution")
         << 4 << QStringLiteral("1111000000000000") << false << 3;
     QTest::newRow("six variables, random, limit 1")
-        << 6 << QString::fromStdString(randomValues(6, true, 611)) << false << 1;
+        << 6 << QString::fromStdString(randomValues(6, withDontCares, 611)) << false << 1;
 }
 
 // The first `limit` lines of the full list, and the full count beside them.
@@ -260,7 +229,8 @@ void CliExplainTest::limitCapsTheList()
     QFETCH(bool, pos);
     QFETCH(int, limit);
 
-    const QString path = writeFile(QStringLiteral("l.pla"), plaText(n, values.toStdString()));
+    const QString path =
+        writeFileIn(*dir, QStringLiteral("l.pla"), plaText(n, values.toStdString()));
     QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--exact"),
                           QStringLiteral("--all"), path};
     if (pos)
@@ -337,7 +307,10 @@ void CliExplainTest::explainAgreesWithMinimize_data()
         const char *form = pos ? "POS" : "SOP";
         for (int n = 3; n <= 6; ++n)
             QTest::addRow("%s, %d variables", form, n)
-                << n << QString::fromStdString(randomValues(n, n % 2 == 0, 300u + n)) << pos;
+                << n
+                << QString::fromStdString(
+                       randomValues(n, n % 2 == 0 ? withDontCares : "01", 300u + n))
+                << pos;
         QTest::addRow("%s, cyclic function", form) << 3 << QStringLiteral("11100111") << pos;
     }
     QTest::newRow("nothing to cover") << 4 << QString(16, '0') << false;
@@ -354,7 +327,8 @@ void CliExplainTest::explainAgreesWithMinimize()
     QFETCH(QString, values);
     QFETCH(bool, pos);
 
-    const QString path = writeFile(QStringLiteral("x.pla"), plaText(n, values.toStdString()));
+    const QString path =
+        writeFileIn(*dir, QStringLiteral("x.pla"), plaText(n, values.toStdString()));
     const QStringList form = pos ? QStringList{"--pos"} : QStringList{};
     const CliRun explained =
         runCli(QStringList{"explain", path, "--format", "json", "--hazard-free"} << form);
@@ -433,7 +407,7 @@ void CliExplainTest::explainRendersTheCore()
     QFETCH(int, limit);
 
     const std::string values = symmetricValues(4, {1, 2});
-    const QString path = writeFile(QStringLiteral("r.pla"), plaText(4, values));
+    const QString path = writeFileIn(*dir, QStringLiteral("r.pla"), plaText(4, values));
     QStringList arguments{QStringLiteral("explain"), path, QStringLiteral("--names"),
                           QStringLiteral("w,x1,Yz,abc")};
     if (!format.isEmpty())
@@ -483,7 +457,7 @@ void CliExplainTest::jsonKeepsUnreadableFileNames()
     QFETCH(QStringList, command);
 
     const QByteArray text = plaText(3, "10010110");
-    const QString second = writeFile(QStringLiteral("second.pla"), text);
+    const QString second = writeFileIn(*dir, QStringLiteral("second.pla"), text);
     const QByteArray name = QFile::encodeName(dir->path()) + "/bad\xff\xfe.pla";
     {
         QFile file(QFile::decodeName(name));
@@ -514,7 +488,7 @@ void CliExplainTest::explainRefusesBadFiles()
     QCOMPARE(run.outBytes, QByteArray());
     QVERIFY2(run.err.startsWith(missing + QStringLiteral(": cannot read")), qPrintable(run.err));
 
-    const QString wide = writeFile(QStringLiteral("wide.pla"), ".i 3\n.o 1\n0101 1\n");
+    const QString wide = writeFileIn(*dir, QStringLiteral("wide.pla"), ".i 3\n.o 1\n0101 1\n");
     const CliRun malformed = runCli({QStringLiteral("explain"), wide});
     QCOMPARE(malformed.status, 2);
     QVERIFY2(malformed.err.startsWith(wide + QStringLiteral(":3: ")), qPrintable(malformed.err));

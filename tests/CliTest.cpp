@@ -3,11 +3,12 @@
 // prints with the minimization, exact cover and expression libraries.
 
 #include "CliRun.h"
+#include "TestFiles.h"
+#include "TestFunctions.h"
 #include "expression/ExpressionEvaluator.h"
 #include "expression/ExpressionException.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
-#include "pla/PlaWriter.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -16,21 +17,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <random>
+using TestFiles::writeFileIn;
+using TestFunctions::formOf;
+using TestFunctions::plaText;
+using TestFunctions::randomValues;
 
 namespace {
 
-// n cells of '0', '1' and (with don't cares) 'X'.
-std::string randomValues(int n, bool dontCares, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string values;
-    for (int m = 0; m < (1 << n); ++m) {
-        const unsigned pick = random() % (dontCares ? 5 : 2);
-        values += pick == 0 ? '0' : pick == 1 ? '1' : pick == 2 ? '0' : pick == 3 ? '1' : 'X';
-    }
-    return values;
-}
+// One cell in five a don't care, the others as often 0 as 1.
+constexpr std::string_view withDontCares = "0101X";
 
 std::vector<int> codesOf(const std::string &values)
 {
@@ -43,27 +38,6 @@ VariableNames namesOf(const QStringList &list)
     for (int j = 0; j < list.size(); ++j)
         names[static_cast<std::size_t>(j)] = list[j].toStdString();
     return names;
-}
-
-MinimizationForm formOf(bool pos)
-{
-    return pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
-}
-
-// The PLA text of a function; without file names the ".ilb" line is left out.
-QByteArray plaText(int n, const std::string &values, const QStringList &fileNames)
-{
-    PlaFunction function;
-    function.variableCount = n;
-    function.values = values;
-    for (const QString &name : fileNames)
-        function.names.push_back(name.toStdString());
-    std::string text = PlaWriter::write(function);
-    if (fileNames.isEmpty()) {
-        const std::size_t start = text.find(".ilb");
-        text.erase(start, text.find('\n', start) - start + 1);
-    }
-    return QByteArray::fromStdString(text);
 }
 
 QString groupsText(const QJsonArray &groups)
@@ -133,8 +107,6 @@ private slots:
     void helpAndVersion();
 
 private:
-    QString writeFile(const QString &name, const QByteArray &text);
-
     std::unique_ptr<QTemporaryDir> dir;
 };
 
@@ -142,15 +114,6 @@ void CliTest::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-}
-
-QString CliTest::writeFile(const QString &name, const QByteArray &text)
-{
-    QString path = dir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 void CliTest::minimizeMatchesLibrary_data()
@@ -165,19 +128,20 @@ void CliTest::minimizeMatchesLibrary_data()
         const char *form = pos ? "POS" : "SOP";
         for (int n = 2; n <= 6; ++n) {
             for (const bool dontCares : {false, true}) {
-                const std::string values = randomValues(n, dontCares, 100u * n + dontCares);
+                const std::string values =
+                    randomValues(n, dontCares ? withDontCares : "01", 100u * n + dontCares);
                 QTest::addRow("%s, %d variables%s", form, n, dontCares ? ", don't cares" : "")
                     << n << QString::fromStdString(values) << QStringList() << QStringList() << pos;
             }
         }
         QTest::addRow("%s, .ilb names of several letters", form)
-            << 4 << QString::fromStdString(randomValues(4, true, 7))
+            << 4 << QString::fromStdString(randomValues(4, withDontCares, 7))
             << QStringList{"x1", "Yz", "abc", "Q"} << QStringList() << pos;
         QTest::addRow("%s, --names without .ilb", form)
-            << 3 << QString::fromStdString(randomValues(3, false, 8)) << QStringList()
+            << 3 << QString::fromStdString(randomValues(3, "01", 8)) << QStringList()
             << QStringList{"P", "Q", "R"} << pos;
         QTest::addRow("%s, .ilb wins over --names", form)
-            << 3 << QString::fromStdString(randomValues(3, false, 9)) << QStringList{"u", "v", "w"}
+            << 3 << QString::fromStdString(randomValues(3, "01", 9)) << QStringList{"u", "v", "w"}
             << QStringList{"P", "Q", "R"} << pos;
         QTest::addRow("%s, all ones", form)
             << 4 << QString(16, '1') << QStringList() << QStringList() << pos;
@@ -197,7 +161,7 @@ void CliTest::minimizeMatchesLibrary()
     QFETCH(bool, pos);
 
     const QString path =
-        writeFile(QStringLiteral("f.pla"), plaText(n, values.toStdString(), fileNames));
+        writeFileIn(*dir, QStringLiteral("f.pla"), plaText(n, values.toStdString(), fileNames));
     QStringList arguments{QStringLiteral("minimize"), path};
     if (pos)
         arguments << QStringLiteral("--pos");
@@ -221,8 +185,9 @@ void CliTest::severalFilesArePrefixed()
     Minimization minimization;
     for (int i = 0; i < 12; ++i) {
         const int n = 2 + i % 5;
-        const std::string values = randomValues(n, i % 2, 500u + i);
-        const QString path = writeFile(QStringLiteral("f%1.pla").arg(i), plaText(n, values, {}));
+        const std::string values = randomValues(n, i % 2 != 0 ? withDontCares : "01", 500u + i);
+        const QString path =
+            writeFileIn(*dir, QStringLiteral("f%1.pla").arg(i), plaText(n, values));
         arguments << path;
         expected +=
             path + QStringLiteral(": ") +
@@ -237,10 +202,10 @@ void CliTest::severalFilesArePrefixed()
 
 void CliTest::standardInput()
 {
-    const std::string values = randomValues(5, true, 31);
+    const std::string values = randomValues(5, withDontCares, 31);
     const CliRun run =
         runCli({QStringLiteral("minimize"), QStringLiteral("-"), QStringLiteral("--pos")},
-               plaText(5, values, {}));
+               plaText(5, values));
     Minimization minimization;
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out,
@@ -269,8 +234,9 @@ void CliTest::jsonParsesBack()
     std::vector<std::string> values;
     const QStringList names{"a", "b2", "C", "dd", "E"};
     for (int i = 0; i < files; ++i) {
-        values.push_back(randomValues(5, true, 40u + i));
-        arguments << writeFile(QStringLiteral("j%1.pla").arg(i), plaText(5, values.back(), names));
+        values.push_back(randomValues(5, withDontCares, 40u + i));
+        arguments << writeFileIn(*dir, QStringLiteral("j%1.pla").arg(i),
+                                 plaText(5, values.back(), names));
     }
     const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 0);
@@ -319,7 +285,7 @@ void CliTest::exactMatchesExactCover_data()
     for (int n = 4; n <= 6; ++n) {
         for (const bool pos : {false, true})
             QTest::addRow("%d variables, %s", n, pos ? "POS" : "SOP")
-                << n << QString::fromStdString(randomValues(n, true, 900u + n)) << pos;
+                << n << QString::fromStdString(randomValues(n, withDontCares, 900u + n)) << pos;
     }
 }
 
@@ -329,7 +295,8 @@ void CliTest::exactMatchesExactCover()
     QFETCH(QString, values);
     QFETCH(bool, pos);
 
-    const QString path = writeFile(QStringLiteral("e.pla"), plaText(n, values.toStdString(), {}));
+    const QString path =
+        writeFileIn(*dir, QStringLiteral("e.pla"), plaText(n, values.toStdString()));
     const VariableNames names = Minimization::defaultNames();
     for (const bool all : {false, true}) {
         QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--exact"), path};
@@ -354,9 +321,9 @@ void CliTest::jsonExactSolutions_data()
     QTest::newRow("cyclic function, two minimum covers")
         << 3 << QStringLiteral("11100111") << false;
     QTest::newRow("6 variables with don't cares, SOP")
-        << 6 << QString::fromStdString(randomValues(6, true, 4242)) << false;
+        << 6 << QString::fromStdString(randomValues(6, withDontCares, 4242)) << false;
     QTest::newRow("6 variables, POS")
-        << 6 << QString::fromStdString(randomValues(6, false, 4243)) << true;
+        << 6 << QString::fromStdString(randomValues(6, "01", 4243)) << true;
 }
 
 void CliTest::jsonExactSolutions()
@@ -365,7 +332,8 @@ void CliTest::jsonExactSolutions()
     QFETCH(QString, values);
     QFETCH(bool, pos);
 
-    const QString path = writeFile(QStringLiteral("x.pla"), plaText(n, values.toStdString(), {}));
+    const QString path =
+        writeFileIn(*dir, QStringLiteral("x.pla"), plaText(n, values.toStdString()));
     QStringList arguments{QStringLiteral("minimize"), QStringLiteral("--json"),
                           QStringLiteral("--exact"), QStringLiteral("--all"), path};
     if (pos)
@@ -548,7 +516,7 @@ void CliTest::refusesBadInput()
     QFETCH(QByteArray, file);
     QFETCH(QString, expectedError);
 
-    const QString path = writeFile(QStringLiteral("bad.pla"), file);
+    const QString path = writeFileIn(*dir, QStringLiteral("bad.pla"), file);
     for (QString &argument : arguments)
         argument.replace(QLatin1String("FILE"), path);
     expectedError.replace(QLatin1String("FILE"), path);
@@ -608,7 +576,7 @@ void CliTest::readsOtherToolsFiles()
     QFETCH(QString, expectedOut);
     QFETCH(QString, expectedError);
 
-    const QString path = writeFile(QStringLiteral("other.pla"), file);
+    const QString path = writeFileIn(*dir, QStringLiteral("other.pla"), file);
     for (QString &argument : arguments)
         argument.replace(QLatin1String("FILE"), path);
     expectedError.replace(QLatin1String("FILE"), path);
@@ -654,6 +622,16 @@ void CliTest::messagesShowNoControlCharacters_data()
     QTest::newRow("escape sequence in --names")
         << QStringList{"minimize", "--names", "a,\x1b[2J", "FILE"} << "good.pla" << good << 2
         << "\"\\x1b[2J\"";
+    // The drawing programs report an unwritable output in their own words,
+    // its name escaped as any other.
+    for (const char *command : {"map", "circuit"}) {
+        QTest::addRow("escape sequence in the %s output name", command)
+            << QStringList{command, "FILE", "-o", "/no/folder/\x1b]0;x\x07.svg"} << "good.pla"
+            << good << 2 << "/no/folder/\\x1b]0;x\\x07.svg: cannot write";
+    }
+    QTest::newRow("escape sequence in the Verilog output name")
+        << QStringList{"circuit", "FILE", "--format", "verilog", "-o", "/no/folder/\x1b[2J.v"}
+        << "good.pla" << good << 2 << "/no/folder/\\x1b[2J.v: cannot write";
     QTest::newRow("escape sequence in an expression")
         << QStringList{"eval", "--vars", "2", "A+\x1b"} << "good.pla" << good << 1
         << "Invalid symbol '\\x1b'";
@@ -668,7 +646,7 @@ void CliTest::messagesShowNoControlCharacters()
     QFETCH(QByteArray, file);
     QFETCH(QString, expectedError);
 
-    const QString path = writeFile(fileName, file);
+    const QString path = writeFileIn(*dir, fileName, file);
     for (QString &argument : arguments)
         argument.replace(QLatin1String("FILE"), path);
     expectedError.replace(QLatin1String("FILE"), path);

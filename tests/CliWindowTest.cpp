@@ -4,9 +4,10 @@
 
 #include "CliRun.h"
 #include "ModalBoxAnswerer.h"
+#include "TestFiles.h"
+#include "TestFunctions.h"
 #include "app/MainWindow.h"
 #include "minimize/Minimization.h"
-#include "pla/PlaWriter.h"
 #include "tables/kMap.h"
 
 #include <QFile>
@@ -18,35 +19,9 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include <random>
-
-namespace {
-
-std::string randomValues(int n, unsigned seed)
-{
-    std::mt19937 random(seed);
-    std::string values;
-    for (int m = 0; m < (1 << n); ++m)
-        values += "01X0"[random() % 4];
-    return values;
-}
-
-QByteArray plaText(int n, const std::string &values, const std::vector<std::string> &names)
-{
-    PlaFunction function;
-    function.variableCount = n;
-    function.values = values;
-    function.names = names;
-    std::string text = PlaWriter::write(function);
-    // Without names the file has no ".ilb" line at all.
-    if (names.empty()) {
-        const std::size_t start = text.find(".ilb");
-        text.erase(start, text.find('\n', start) - start + 1);
-    }
-    return QByteArray::fromStdString(text);
-}
-
-} // namespace
+using TestFiles::writeFileIn;
+using TestFunctions::plaText;
+using TestFunctions::randomValues;
 
 class CliWindowTest : public QObject
 {
@@ -62,8 +37,6 @@ private slots:
     void mapRefusesUnwritableImage();
 
 private:
-    QString writeFile(const QString &name, const QByteArray &text);
-
     std::unique_ptr<QTemporaryDir> dir;
 };
 
@@ -71,15 +44,6 @@ void CliWindowTest::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-}
-
-QString CliWindowTest::writeFile(const QString &name, const QByteArray &text)
-{
-    QString path = dir->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
 }
 
 void CliWindowTest::sameResultAsTheWindow_data()
@@ -99,11 +63,8 @@ void CliWindowTest::sameResultAsTheWindow()
 
     QFETCH(QStringList, names);
 
-    std::vector<std::string> fileNames;
-    for (const QString &name : names)
-        fileNames.push_back(name.toStdString());
-    const QByteArray text = plaText(n, randomValues(n, 77u + n), fileNames);
-    const QString path = writeFile(QStringLiteral("w.pla"), text);
+    const QByteArray text = plaText(n, randomValues(n, "01X0", 77u + n), names);
+    const QString path = writeFileIn(*dir, QStringLiteral("w.pla"), text);
     QStringList arguments{QStringLiteral("minimize"), path};
     if (pos)
         arguments << QStringLiteral("--pos");
@@ -144,10 +105,10 @@ void CliWindowTest::mapIsTheWindowsMap()
     QFETCH(bool, pos);
     QFETCH(QString, format);
 
-    const std::string values = randomValues(n, 300u + n);
-    const std::vector<std::string> names{"P", "Q1", "R", "abc", "T", "U"};
-    const std::vector<std::string> used(names.begin(), names.begin() + n);
-    const QString path = writeFile(QStringLiteral("m.pla"), plaText(n, values, used));
+    const std::string values = randomValues(n, "01X0", 300u + n);
+    const QStringList names{"P", "Q1", "R", "abc", "T", "U"};
+    const QString path =
+        writeFileIn(*dir, QStringLiteral("m.pla"), plaText(n, values, names.mid(0, n)));
     const QString image = dir->filePath(QStringLiteral("map.") + format);
     QStringList arguments{QStringLiteral("map"), path, QStringLiteral("-o"), image};
     if (pos)
@@ -202,7 +163,7 @@ void CliWindowTest::mapIsTheWindowsMap()
 
 void CliWindowTest::mapRefusesUnwritableImage()
 {
-    const QString path = writeFile(QStringLiteral("m.pla"), plaText(3, "01101001", {}));
+    const QString path = writeFileIn(*dir, QStringLiteral("m.pla"), plaText(3, "01101001"));
     const CliRun run = runCli({QStringLiteral("map"), path, QStringLiteral("-o"),
                                dir->filePath(QStringLiteral("missing/map.png"))});
     QCOMPARE(run.status, 2);

@@ -4,6 +4,7 @@
 // table, and must give each row's 0 or 1 (a don't care may give either).
 
 #include "format/ExpressionFormatter.h"
+#include "TestFiles.h"
 #include "minimize/Minimization.h"
 
 #include <QMap>
@@ -14,6 +15,8 @@
 #include <QTest>
 
 #include <random>
+
+using TestFiles::writeFile;
 
 namespace {
 
@@ -98,13 +101,6 @@ QString run(const QString &program, const QStringList &arguments, const QString 
         process.exitCode() != 0)
         qWarning("%s failed:\n%s", qPrintable(program), process.readAll().constData());
     return QString::fromUtf8(process.readAll());
-}
-
-bool writeFile(const QString &path, const std::string &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(text.data(), qint64(text.size())) == qint64(text.size());
 }
 
 // Lines "CASE ROW VALUE" anywhere in the tool's output (VHDL reports carry a
@@ -228,7 +224,8 @@ void ExpressionFormatterTest::verilogSimulated()
                  "; #1 $display(\"" + id + " %0d %b\", i" + id + ", out" + id + ");\n  end\n";
     }
     bench += "endmodule\n";
-    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.v")), modules + bench));
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.v")),
+                      QByteArray::fromStdString(modules + bench)));
     run(QStringLiteral("iverilog"),
         {QStringLiteral("-o"), QStringLiteral("f.vvp"), QStringLiteral("f.v")}, folder.path());
     compareRows(
@@ -267,7 +264,7 @@ void ExpressionFormatterTest::vhdlSimulated()
     }
     text += library + "use ieee.numeric_std.all;\nentity tb is\nend entity;\n" +
             "architecture sim of tb is\n" + declarations + "begin\n" + body + "end architecture;\n";
-    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.vhd")), text));
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.vhd")), QByteArray::fromStdString(text)));
     run(QStringLiteral("ghdl"), {QStringLiteral("-a"), QStringLiteral("f.vhd")}, folder.path());
     run(QStringLiteral("ghdl"), {QStringLiteral("-e"), QStringLiteral("tb")}, folder.path());
     compareRows(
@@ -297,7 +294,7 @@ void ExpressionFormatterTest::cCompiledAndRun()
                  join(rowBits(c, "i"), ", ") + ") ? 1 : 0);\n";
     }
     text += "int main(void)\n{\n" + calls + "    return 0;\n}\n";
-    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.c")), text));
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.c")), QByteArray::fromStdString(text)));
     const QString compiler =
         language == QLatin1String("c") ? QStringLiteral("cc") : QStringLiteral("c++");
     run(compiler,
@@ -322,7 +319,7 @@ void ExpressionFormatterTest::pythonEvaluated()
         text += "for i in range(" + std::to_string(c.cells.size()) + "):\n    print(" + id +
                 ", i, 1 if case" + id + "(" + join(rowBits(c, "i"), ", ") + ") else 0)\n";
     }
-    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.py")), text));
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("f.py")), QByteArray::fromStdString(text)));
     compareRows(run(QStringLiteral("python3"), {QStringLiteral("f.py")}, folder.path()), cases);
 }
 

@@ -5,6 +5,7 @@
 // the current names, and the window's state survives a restart.
 
 #include "ModalBoxAnswerer.h"
+#include "TestFiles.h"
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
 #include "format/ExpressionFormatter.h"
@@ -39,19 +40,10 @@
 
 using WidgetLookup::named;
 
+using TestFiles::readFile;
+using TestFiles::writeFile;
+
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
 
 QMenu *menuTitled(const QMenuBar &bar, const QString &title)
 {

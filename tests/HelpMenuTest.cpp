@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/HelpMenu.h"
+#include "TestFiles.h"
 #include "app/HelpFiles.h"
 #include "app/MainWindow.h"
 
@@ -14,6 +15,8 @@
 #include <QTextDocument>
 
 #include <memory>
+
+using TestFiles::writeFile;
 
 namespace {
 
@@ -57,13 +60,6 @@ QStringList imageNames(const QTextDocument &document)
             if (it.fragment().charFormat().isImageFormat())
                 names << QFileInfo(it.fragment().charFormat().toImageFormat().name()).fileName();
     return names;
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 } // namespace
@@ -181,7 +177,7 @@ void HelpMenuTest::openingSizeFitsTheScreen()
 
 void HelpMenuTest::windowShowsHeadingTextAndImage()
 {
-    writeFile("KMapHelp.txt", "\nRead the map.\nSecond line.");
+    QVERIFY(writeFile("KMapHelp.txt", "\nRead the map.\nSecond line."));
 
     HelpMenu help(QStringLiteral("K-Map"));
 
@@ -192,8 +188,8 @@ void HelpMenuTest::windowShowsHeadingTextAndImage()
 
 void HelpMenuTest::variableTopicShowsBothTextsAndImages()
 {
-    writeFile("VariableHelp.txt", "\nFirst text.");
-    writeFile("VariableHelp2.txt", "\nSecond text.");
+    QVERIFY(writeFile("VariableHelp.txt", "\nFirst text."));
+    QVERIFY(writeFile("VariableHelp2.txt", "\nSecond text."));
 
     HelpMenu help(QStringLiteral("Variable"));
 
@@ -204,7 +200,7 @@ void HelpMenuTest::variableTopicShowsBothTextsAndImages()
 
 void HelpMenuTest::secondImageFollowsAnEmptyParagraph()
 {
-    writeFile("importHelp.txt", "\nFiles.");
+    QVERIFY(writeFile("importHelp.txt", "\nFiles."));
 
     HelpMenu help(QStringLiteral("Import"));
 
@@ -219,7 +215,7 @@ void HelpMenuTest::secondImageFollowsAnEmptyParagraph()
 void HelpMenuTest::emptyOrMissingTextGivesHeadingAndImagesOnly()
 {
     QCOMPARE(HelpMenu::loadHelpText(QStringLiteral("NoSuchHelp.txt")), QString());
-    writeFile("SOPHelp.txt", "");
+    QVERIFY(writeFile("SOPHelp.txt", ""));
     HelpMenu help(QStringLiteral("SOP"));
 
     QCOMPARE(help.windowTitle(), QStringLiteral("SOP/POS Help"));
@@ -246,7 +242,7 @@ void HelpMenuTest::firstCharacterIsDropped()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, text);
-    writeFile("EquationHelp.txt", content);
+    QVERIFY(writeFile("EquationHelp.txt", content));
 
     QCOMPARE(HelpMenu::loadHelpText(QStringLiteral("EquationHelp.txt")), text);
 }
@@ -286,7 +282,7 @@ void HelpMenuTest::filesAreFoundBesideTheProgram()
     QVERIFY2(QFileInfo(found).isAbsolute(), qPrintable(found));
     QVERIFY(QFileInfo::exists(found));
 
-    writeFile("README.md", "local copy");
+    QVERIFY(writeFile("README.md", "local copy"));
     QCOMPARE(HelpFiles::locate(QStringLiteral("README.md")),
              QDir(folder->path()).filePath(QStringLiteral("README.md")));
 }

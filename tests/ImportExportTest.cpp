@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pla/ImportExport.h"
+#include "TestFiles.h"
 
 #include "ModalBoxAnswerer.h"
 
@@ -12,6 +13,9 @@
 #include <QTest>
 
 #include <array>
+
+using TestFiles::readFile;
+using TestFiles::writeFileIn;
 
 namespace {
 
@@ -77,15 +81,6 @@ void showFunction(ImportExport &pla, const QStringList &names, const QString &va
     pla.getMinterms(count, minterms.list(values));
 }
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
-{
-    QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        return QString();
-    return path;
-}
-
 // Whether a box text shows a byte of the file as it is: a control character
 // other than the line break, or a replacement for invalid UTF-8.
 bool hasControlCharacter(const QString &text)
@@ -96,12 +91,6 @@ bool hasControlCharacter(const QString &text)
             return true;
     }
     return false;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -266,7 +255,7 @@ void ImportExportTest::importAnnouncesInOrder()
     ImportExport pla;
     pla.getVariableNames(QVector<QString>(shownNames.begin(), shownNames.end()));
     Announcements announcements(pla);
-    const QString path = writeFile(dir, QStringLiteral("in.pla"), file);
+    const QString path = writeFileIn(dir, QStringLiteral("in.pla"), file);
     QVERIFY(!path.isEmpty());
     QVERIFY(pla.importFrom(path));
     QTEST(announcements.log, "expected");
@@ -303,7 +292,7 @@ void ImportExportTest::malformedFileChangesNothing()
     QVERIFY(pla.exportTo(before));
     Announcements announcements(pla);
 
-    const QString path = writeFile(dir, QStringLiteral("bad.pla"), file);
+    const QString path = writeFileIn(dir, QStringLiteral("bad.pla"), file);
     ModalBoxAnswerer answerer;
     answerer.arm();
     QVERIFY(!pla.importFrom(path));
@@ -392,7 +381,7 @@ void ImportExportTest::invalidLabelsImportWithNote()
     ImportExport pla;
     showFunction(pla, {"u", "v"}, "01X1");
     Announcements announcements(pla);
-    const QString path = writeFile(dir, QStringLiteral("labels.pla"), file);
+    const QString path = writeFileIn(dir, QStringLiteral("labels.pla"), file);
     ModalBoxAnswerer answerer;
     answerer.arm();
     QVERIFY(pla.importFrom(path));
@@ -443,7 +432,7 @@ void ImportExportTest::severalOutputsAskWhichOne()
 
     ImportExport pla;
     Announcements announcements(pla);
-    const QString path = writeFile(dir, QStringLiteral("several.pla"), file);
+    const QString path = writeFileIn(dir, QStringLiteral("several.pla"), file);
     QStringList shown;
     QString preselected;
     ModalBoxAnswerer answerer;
@@ -478,7 +467,7 @@ void ImportExportTest::importThroughFileDialog()
 {
     ImportExport pla;
     Announcements announcements(pla);
-    const QString path = writeFile(dir, QStringLiteral("dialog-in.pla"), ".i 2\n10 1\n");
+    const QString path = writeFileIn(dir, QStringLiteral("dialog-in.pla"), ".i 2\n10 1\n");
     ModalBoxAnswerer answerer;
     answerer.armFileDialog(path);
     pla.importFile();

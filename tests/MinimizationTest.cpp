@@ -4,19 +4,16 @@
 
 #include "minimize/Minimization.h"
 #include "MinimizationFixtures.h"
+#include "TestFunctions.h"
 
 #include <QtTest>
 
 #include <stdexcept>
 
 using namespace MinimizationFixtures;
+using TestFunctions::formOf;
 
 namespace {
-
-MinimizationForm formOf(bool pos)
-{
-    return pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
-}
 
 std::string selectionText(const std::vector<int> &selection)
 {

@@ -16,6 +16,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <bitset>
+#include <cmath>
 #include <memory>
 
 using Groups = QVector<QVector<int>>;
@@ -35,6 +37,8 @@ private slots:
     void resetClearsResultAndRestoresSopAndNames();
     void repeatedMinimizationGivesTheSameResult();
     void cellTextsOtherThanZeroAndOneAreDontCares();
+    void newerMinimizeReplacesARunningHazardFreeSearch();
+    void hazardFreeSearchGivesUpAtItsCap();
 
 private:
     template <typename Widget> Widget *child(const char *name)
@@ -45,6 +49,12 @@ private:
     void clickOutput(int m, int times);
     void minimize() { QTest::mouseClick(child<QPushButton>("minimizeButton"), Qt::LeftButton); }
     QString shownResult() { return child<QLineEdit>("resultEdit")->text(); }
+    // Shows `values` (one per minterm) in a truth table of its own and sends
+    // them to `minimizer` as "Minimize!" does.
+    static void minimizeValues(Minimize &minimizer, const QString &values);
+    // The cover a minimizer with these settings sends for `values` once it
+    // is done.
+    static MinimizedCover answerOf(const QString &values, bool hazardFree, int capMilliseconds);
 
     std::unique_ptr<MainWindow> window;
 };
@@ -219,6 +229,108 @@ void MinimizeTest::cellTextsOtherThanZeroAndOneAreDontCares()
     minimizer.miniClicked(2, {&one, &empty, &mark, &zero});
     QCOMPARE(results.size(), 1);
     QCOMPARE(results.first().first().toString(), QStringLiteral("B'"));
+}
+
+void MinimizeTest::minimizeValues(Minimize &minimizer, const QString &values)
+{
+    truthTable table(16, 4, nullptr);
+    table.changeNumberElements(static_cast<int>(std::log2(values.size())));
+    table.setOutputValues(values);
+    connect(&table, &truthTable::sendMinterms, &minimizer, &Minimize::miniClicked);
+    table.emitSendMinterms();
+}
+
+MinimizedCover MinimizeTest::answerOf(const QString &values, bool hazardFree, int capMilliseconds)
+{
+    Minimize minimizer;
+    minimizer.setExactMinimum(true);
+    minimizer.setHazardFree(hazardFree);
+    minimizer.setHazardFreeCap(capMilliseconds);
+    QSignalSpy covers(&minimizer, &Minimize::sendCover);
+    minimizeValues(minimizer, values);
+    if (covers.isEmpty() && !covers.wait())
+        return {};
+    return covers.first().first().value<MinimizedCover>();
+}
+
+namespace {
+
+// Whether every two ones of `values` that differ in one variable lie in one
+// cube of `cover`, so that no single input change can make the output glitch.
+bool hazardFree(const MinimizedCover &cover, const QString &values)
+{
+    const auto n = static_cast<int>(std::log2(values.size()));
+    for (int m = 0; m < values.size(); ++m) {
+        for (int bit = 0; bit < n; ++bit) {
+            const int next = m ^ (1 << bit);
+            if (values[m] != QLatin1Char('1') || values[next] != QLatin1Char('1'))
+                continue;
+            const bool together =
+                std::any_of(cover.cubes.begin(), cover.cubes.end(), [m, next](const auto &cube) {
+                    return MinimizationFixtures::cubeCovers(cube, m) &&
+                           MinimizationFixtures::cubeCovers(cube, next);
+                });
+            if (!together)
+                return false;
+        }
+    }
+    return true;
+}
+
+// A'B + AC: its minimum leaves the step between 011 and 111 to two terms.
+const QString glitching = QStringLiteral("00110101");
+
+} // namespace
+
+// The older search is stopped and forgotten: only the answer for the newer
+// cells is sent, once.
+void MinimizeTest::newerMinimizeReplacesARunningHazardFreeSearch()
+{
+    const MinimizedCover alone = answerOf(glitching, true, Minimize::hazardFreeCapMilliseconds);
+    QVERIFY(hazardFree(alone, glitching));
+
+    Minimize minimizer;
+    minimizer.setExactMinimum(true);
+    minimizer.setHazardFree(true);
+    QSignalSpy circles(&minimizer, &Minimize::sendCircles);
+    QSignalSpy results(&minimizer, &Minimize::sendResult);
+    QSignalSpy covers(&minimizer, &Minimize::sendCover);
+    // Six variables, 1 where two or three are 1 and open where four are: a
+    // search of seconds.
+    QString crowded;
+    for (int m = 0; m < 64; ++m) {
+        const std::size_t ones = std::bitset<6>(static_cast<unsigned>(m)).count();
+        crowded += ones == 2 || ones == 3 ? QLatin1Char('1')
+                   : ones == 4            ? QLatin1Char('X')
+                                          : QLatin1Char('0');
+    }
+    minimizeValues(minimizer, crowded);
+    minimizeValues(minimizer, glitching);
+    QVERIFY(covers.wait());
+    QCoreApplication::processEvents();
+
+    QCOMPARE(covers.size(), 1);
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(circles.size(), 1);
+    const auto cover = covers.first().first().value<MinimizedCover>();
+    QCOMPARE(cover.variableCount, 3);
+    QCOMPARE(cover.cubes, alone.cubes);
+    QCOMPARE(results.first().first().toString(), QString::fromStdString(alone.text));
+}
+
+// Out of time, the window sends the exact minimum instead; a cap of 0 gives
+// up before searching.
+void MinimizeTest::hazardFreeSearchGivesUpAtItsCap()
+{
+    const MinimizedCover exact = answerOf(glitching, false, Minimize::hazardFreeCapMilliseconds);
+    const MinimizedCover searched = answerOf(glitching, true, Minimize::hazardFreeCapMilliseconds);
+    QVERIFY(!hazardFree(exact, glitching));
+    QVERIFY(hazardFree(searched, glitching));
+
+    const MinimizedCover givenUp = answerOf(glitching, true, 0);
+    QCOMPARE(givenUp.cubes, exact.cubes);
+    QCOMPARE(givenUp.text, exact.text);
+    QCOMPARE(givenUp.groups, exact.groups);
 }
 
 QTEST_MAIN(MinimizeTest)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModalBoxAnswerer.h"
+#include "TestFiles.h"
 #include "UserInput.h"
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
@@ -24,19 +25,10 @@
 #include <memory>
 #include <random>
 
+using TestFiles::readFile;
+using TestFiles::writeFile;
+
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
 
 QStringList headerTexts(const QTableWidget &table, Qt::Orientation orientation)
 {

@@ -6,6 +6,7 @@
 #include "MapShades.h"
 #include "MinimizationFixtures.h"
 #include "ModalBoxAnswerer.h"
+#include "TestFiles.h"
 #include "UserInput.h"
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
@@ -42,6 +43,9 @@
 #include <set>
 #include <vector>
 
+using TestFiles::readFile;
+using TestFiles::writeFile;
+
 namespace {
 
 using Groups = QVector<QVector<int>>;
@@ -51,18 +55,6 @@ int environmentNumber(const char *name, int fallback)
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok ? value : fallback;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool hasControlCharacter(const QString &text)

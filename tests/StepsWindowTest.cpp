@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,11 +31,13 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using Groups = QVector<QVector<int>>;
@@ -86,6 +89,7 @@ private slots:
     void selectionShadesAndRestores();
     void editEndsTheSelectionShading();
     void countStopsAtTheCap();
+    void tablesFitTheirTextsAndTheirPage();
     void savesAndCopies_data();
     void savesAndCopies();
 
@@ -396,6 +400,40 @@ void StepsWindowTest::countStopsAtTheCap()
     const std::string text = renderExplanation(steps->explanation(), ExplanationFormat::Text);
     QVERIFY(text.find("There are at least " + count.toStdString() + " minimum solutions") !=
             std::string::npos);
+}
+
+// Every text fits its column, in a wide window and in one too narrow for the
+// texts; no table leaves an empty band beside its columns: the last column
+// reaches the right edge, and the chart ends where its columns do.
+void StepsWindowTest::tablesFitTheirTextsAndTheirPage()
+{
+    enter(QStringLiteral("0010111001101111"));
+    minimize();
+    StepsWindow *steps = openSteps();
+    for (const int width : {steps->width(), 320}) {
+        steps->resize(width, steps->height());
+        for (const char *name : {"tabulationTable", "primesTable", "chartTable", "choicesTable",
+                                 "coversTable", "solutionsTable"}) {
+            QTableWidget *table = stepsTable(name);
+            const QHeaderView *header = table->horizontalHeader();
+            // The header stretches its last column once the new page is laid out.
+            const int band = qstrcmp(name, "chartTable") == 0
+                                 ? table->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                 : 0;
+            QTRY_VERIFY2(table->viewport()->width() - header->length() <= band, name);
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const int needed =
+                    std::max(static_cast<const QAbstractItemView *>(table)->sizeHintForColumn(c),
+                             header->sectionSizeHint(c));
+                QVERIFY2(table->columnWidth(c) >= needed,
+                         qPrintable(QStringLiteral("%1, column %2: %3 < %4")
+                                        .arg(name)
+                                        .arg(c)
+                                        .arg(table->columnWidth(c))
+                                        .arg(needed)));
+            }
+        }
+    }
 }
 
 void StepsWindowTest::savesAndCopies_data()

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+// A module to drive in a simulation: its name and its number of inputs, the
+// output coming last in its port list.
+struct SimulatedModule
+{
+    std::string name;
+    int inputs = 0;
+};
+
+namespace VerilogSimulation {
+
+// Compiles `modules` with a testbench that drives every row through each of
+// `driven` by position (the first input the top bit of the row number) and
+// runs it with iverilog and vvp. One line of output bits per module, row 0
+// first; nothing when a tool fails (its errors are printed as a warning).
+QStringList outputBits(const std::string &modules, const std::vector<SimulatedModule> &driven);
+
+} // namespace VerilogSimulation
