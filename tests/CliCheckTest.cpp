@@ -4,6 +4,7 @@
 // blank lines and bad lines, and the CSV reading against a writer of its own.
 
 #include "CliRun.h"
+#include "TestFiles.h"
 #include "check/AnswerChecker.h"
 #include "check/VerdictText.h"
 #include "cli/CheckCommand.h"
@@ -294,11 +295,7 @@ private slots:
 private:
     QString writeFile(const char *name, const QByteArray &text)
     {
-        QString path = dir->filePath(QString::fromUtf8(name));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return TestFiles::writeFileIn(*dir, QString::fromUtf8(name), text);
     }
 
     std::unique_ptr<QTemporaryDir> dir;
