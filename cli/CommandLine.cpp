@@ -30,6 +30,8 @@ struct RawValues
     std::string plaOutput;
     std::string style;
     std::string fanIn;
+    std::string answer;
+    std::string answers;
     bool help = false;
 };
 
@@ -91,6 +93,16 @@ void declareCircuit(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_option("--format", raw.format);
 }
 
+void declareCheck(CLI::App &app, CliOptions &options, RawValues &raw)
+{
+    app.add_flag("--pos", options.productOfSums);
+    app.add_flag("--json", options.json);
+    app.add_option("--output", raw.plaOutput);
+    app.add_option("--answer", raw.answer);
+    app.add_option("--answers", raw.answers);
+    declareNames(app, raw);
+}
+
 struct CommandEntry
 {
     const char *name;
@@ -98,12 +110,13 @@ struct CommandEntry
     Declaration declare;
 };
 
-const std::array<CommandEntry, 5> commands{{
+const std::array<CommandEntry, 6> commands{{
     {"minimize", CliOptions::Command::Minimize, declareMinimize},
     {"eval", CliOptions::Command::Eval, declareEval},
     {"map", CliOptions::Command::Map, declareMap},
     {"explain", CliOptions::Command::Explain, declareExplain},
     {"circuit", CliOptions::Command::Circuit, declareCircuit},
+    {"check", CliOptions::Command::Check, declareCheck},
 }};
 
 // "a", "a or b", "a, b or c" (with "and" as the last word when asked).
@@ -315,10 +328,11 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         error = "--limit gives " + quoted(raw.limit) + ", but it must be a whole number from 1.";
         return false;
     }
-    // Only minimize's --output picks a file's output; map's names the image.
-    const CLI::Option *plaOutput = options.command == CliOptions::Command::Minimize
-                                       ? app.get_option_no_throw("--output")
-                                       : nullptr;
+    // Only minimize's and check's --output pick a file's output; map's names
+    // the image.
+    const bool picksOutput = options.command == CliOptions::Command::Minimize ||
+                             options.command == CliOptions::Command::Check;
+    const CLI::Option *plaOutput = picksOutput ? app.get_option_no_throw("--output") : nullptr;
     if (plaOutput != nullptr && plaOutput->count() > 0 &&
         !parseOutputNumber(raw.plaOutput, options.plaOutput)) {
         error = "--output gives " + quoted(raw.plaOutput) +
@@ -338,6 +352,15 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
         return checkCircuitValues(app, raw, options, error);
     if (options.command == CliOptions::Command::Minimize)
         return checkMinimizeValues(app, raw, options, error);
+    if (options.command == CliOptions::Command::Check) {
+        options.answerGiven = given(app, "--answer");
+        options.answer = raw.answer;
+        if (given(app, "--answers") && raw.answers.empty()) {
+            error = "--answers needs a file name (- for standard input).";
+            return false;
+        }
+        options.answersFile = raw.answers;
+    }
     return true;
 }
 
@@ -429,6 +452,20 @@ bool checkCombination(CliOptions &options, std::string &error)
         }
         return true;
     }
+    case Command::Check:
+        if (options.files.size() != 1) {
+            error = "check reads one PLA file (- for standard input).";
+            return false;
+        }
+        if (options.answerGiven == !options.answersFile.empty()) {
+            error = "check needs either --answer EXPR or --answers FILE.csv.";
+            return false;
+        }
+        if (options.files.front() == "-" && options.answersFile == "-") {
+            error = "check can read only one of the PLA file and the answers from standard input.";
+            return false;
+        }
+        return true;
     default:
         return true;
     }
@@ -539,6 +576,8 @@ std::string CommandLine::usage()
            "  tavolin-cli circuit FILE.pla [--pos] [--exact] [--style "
            "and-or|inverted-inputs|nand|nor]\n"
            "              [--fan-in K] (-o OUT.svg|OUT.png | --format verilog [-o OUT.v])\n"
+           "  tavolin-cli check FILE.pla [--pos] [--names A,B,C] [--output K]\n"
+           "                    (--answer EXPR | --answers FILE.csv) [--json]\n"
            "  tavolin-cli --help | --version\n"
            "\n"
            "minimize  prints the minimized expression of each PLA file, as the window's\n"
@@ -554,6 +593,10 @@ std::string CommandLine::usage()
            "circuit   draws the minimized function as logic gates into a PNG or SVG file,\n"
            "          or writes them as a structural Verilog module (to standard output\n"
            "          without -o).\n"
+           "check     tells whether EXPR is a correct and minimal answer for the PLA file's\n"
+           "          function, and what is wrong with each of its terms; --answers\n"
+           "          grades a class: one line \"id,expression\" each, one result per line\n"
+           "          as CSV (JSON lines with --json).\n"
            "\n"
            "  --pos          product of sums instead of sum of products\n"
            "  --names LIST   variable names, comma-separated (1 to 3 letters or digits);\n"
@@ -573,14 +616,18 @@ std::string CommandLine::usage()
            "                 verilog, vhdl, latex, c or python;\n"
            "                 explain: as text, markdown, html or json;\n"
            "                 circuit: verilog, a structural Verilog module instead of an image\n"
-           "  --output K     minimize: output K of files with several (1, the first, if\n"
-           "                 not given)\n"
+           "  --output K     minimize, check: output K of files with several (1, the first,\n"
+           "                 if not given)\n"
            "  -o FILE        the image to write (.png or .svg), or circuit's Verilog file\n"
            "  --style S      circuit gates: and-or (AND-OR/OR-AND with NOT gates, the\n"
            "                 default), inverted-inputs, nand (NAND-NAND) or nor (NOR-NOR)\n"
            "  --fan-in K     circuit: at most K inputs per gate (2 to 16, default 4)\n"
+           "  --answer EXPR  check: the answer, in the equation syntax\n"
+           "  --answers FILE check: a CSV file of answers, \"id,expression\" per line\n"
            "\n"
-           "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file.\n";
+           "Exit status: 0 done, 1 the expression has an error, 2 bad usage or a bad file;\n"
+           "check: 0 correct and minimal, 3 correct but not minimal, 4 not equal, 1 an\n"
+           "answer with an error (with --answers: some line could not be graded).\n";
 }
 
 bool CommandLine::parseProgramArguments(int argc, char **argv, CliOptions &options)

@@ -22,6 +22,7 @@ struct CliOptions
         Map,
         Explain,
         Circuit,
+        Check,
     };
 
     Command command = Command::None;
@@ -54,6 +55,10 @@ struct CliOptions
     // minimize --format; text (the window's notation) when not given.
     OutputFormat format = OutputFormat::Text;
     bool formatGiven = false;
+    // check: --answer (given, possibly empty) or --answers, the CSV of a class.
+    std::string answer;
+    bool answerGiven = false;
+    std::string answersFile;
 };
 
 // Reads the arguments of tavolin-cli (without the program name). Options may

@@ -27,30 +27,38 @@ std::string PlaInput::shownName(const std::string &path)
     return path == "-" ? "(standard input)" : SafeText::shown(path, SafeText::nameLimit);
 }
 
-bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &function,
-                    std::string &error, int output)
+bool PlaInput::readText(const std::string &path, std::string &text, std::string &error)
 {
-    std::string text;
     const std::string name = shownName(path);
     if (path == "-") {
         if (!readAll(stdin, text)) {
             error = name + ": cannot read: " + std::strerror(errno);
             return false;
         }
-    } else {
-        std::FILE *file = std::fopen(path.c_str(), "rb");
-        if (file == nullptr) {
-            error = name + ": cannot read: " + std::strerror(errno);
-            return false;
-        }
-        const bool read = readAll(file, text);
-        const int readError = errno;
-        (void)std::fclose(file); // read only: nothing is lost if closing fails
-        if (!read) {
-            error = name + ": cannot read: " + std::strerror(readError);
-            return false;
-        }
+        return true;
     }
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        error = name + ": cannot read: " + std::strerror(errno);
+        return false;
+    }
+    const bool read = readAll(file, text);
+    const int readError = errno;
+    (void)std::fclose(file); // read only: nothing is lost if closing fails
+    if (!read) {
+        error = name + ": cannot read: " + std::strerror(readError);
+        return false;
+    }
+    return true;
+}
+
+bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &function,
+                    std::string &error, int output)
+{
+    std::string text;
+    if (!readText(path, text, error))
+        return false;
+    const std::string name = shownName(path);
 
     PlaReadResult result = PlaReader::read(text, currentCount, output);
     if (!result.ok()) {

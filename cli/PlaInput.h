@@ -12,6 +12,10 @@ public:
     // How the file is named in messages: its path, or "(standard input)".
     static std::string shownName(const std::string &path);
 
+    // The bytes of a file, or of standard input for "-"; false with
+    // "NAME: cannot read: reason" in `error`.
+    static bool readText(const std::string &path, std::string &text, std::string &error);
+
     // `currentCount` applies to a file without ".i" line; `output` picks the
     // output read, 0 for the first. On failure `error` names the file and, for
     // a malformed file, the line: "FILE:LINE: message".

@@ -2,6 +2,7 @@
 // tavolin-cli: the window's minimization, equation evaluation, Karnaugh
 // map and circuit for scripts and pipelines.
 
+#include "cli/CheckCommand.h"
 #include "cli/CircuitCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/EvalCommand.h"
@@ -59,6 +60,9 @@ int main(int argc, char **argv)
         if (!options.verilog)
             return runSibling("tavolin-cli-circuit", argv);
         status = CircuitCommand::writeVerilog(options, out, err);
+        break;
+    case CliOptions::Command::Check:
+        status = CheckCommand::run(options, out, err);
         break;
     case CliOptions::Command::None:
         break;

@@ -29,6 +29,8 @@ const char *commandName(CliOptions::Command command)
         return "explain";
     case CliOptions::Command::Circuit:
         return "circuit";
+    case CliOptions::Command::Check:
+        return "check";
     }
     return "?";
 }
@@ -72,6 +74,10 @@ QString summary(const CliOptions &options)
         parts << QStringLiteral("output=%1").arg(options.plaOutput);
     if (!options.expression.empty())
         parts << QStringLiteral("expr=") + QString::fromStdString(options.expression);
+    if (options.answerGiven)
+        parts << QStringLiteral("answer=") + QString::fromStdString(options.answer);
+    if (!options.answersFile.empty())
+        parts << QStringLiteral("answers=") + QString::fromStdString(options.answersFile);
     if (!options.files.empty())
         parts << QStringLiteral("files=") + joined(options.files);
     return parts.join(' ');
@@ -151,6 +157,12 @@ void CommandLineTest::acceptedCalls_data()
         << "explain pos hazard-free names=a|b|c limit=3 format=json files=f.pla";
     QTest::newRow("explain reads standard input")
         << QStringList{"explain", "-", "--format", "markdown"} << "explain format=markdown files=-";
+    QTest::newRow("check one answer, an empty one too")
+        << QStringList{"check", "f.pla", "--answer", "", "--pos", "--output", "2"}
+        << "check pos output=2 answer= files=f.pla";
+    QTest::newRow("check a class from standard input")
+        << QStringList{"check", "--answers", "-", "f.pla", "--json", "--names", "a,b"}
+        << "check json names=a|b answers=- files=f.pla";
     QTest::newRow("help as the command") << QStringList{"help"} << "help";
     QTest::newRow("-h after a command, other options dropped")
         << QStringList{"eval", "--vars", "3", "-h"} << "help";
@@ -178,10 +190,10 @@ void CommandLineTest::refusedCalls_data()
     QTest::newRow("nothing") << QStringList{} << "no command given.";
     QTest::newRow("unknown command")
         << QStringList{"minimise", "f.pla"}
-        << "unknown command \"minimise\" (minimize, eval, map, explain or circuit).";
+        << "unknown command \"minimise\" (minimize, eval, map, explain, circuit or check).";
     QTest::newRow("option before the command")
         << QStringList{"--pos", "minimize", "f.pla"}
-        << "unknown command \"--pos\" (minimize, eval, map, explain or circuit).";
+        << "unknown command \"--pos\" (minimize, eval, map, explain, circuit or check).";
     QTest::newRow("unknown option")
         << QStringList{"minimize", "--fast", "f.pla"} << "unknown option \"--fast\".";
     QTest::newRow("unknown short option, like a file name starting with -")
@@ -189,7 +201,7 @@ void CommandLineTest::refusedCalls_data()
     QTest::newRow("an option of eval given to minimize")
         << QStringList{"minimize", "--vars=3", "f.pla"} << "--vars belongs to the eval command.";
     QTest::newRow("--json given to eval") << QStringList{"eval", "--vars", "3", "A", "--json"}
-                                          << "--json belongs to the minimize command.";
+                                          << "--json belongs to the minimize and check commands.";
     QTest::newRow("-o given to minimize") << QStringList{"minimize", "f.pla", "-o", "x.png"}
                                           << "-o belongs to the map and circuit commands.";
     QTest::newRow("--minimize given to map")
@@ -211,7 +223,7 @@ void CommandLineTest::refusedCalls_data()
         << QStringList{"minimize", "f.pla", "--output"} << "--output needs a value.";
     QTest::newRow("--output given to eval")
         << QStringList{"eval", "--vars", "2", "A", "--output", "2"}
-        << "--output belongs to the minimize, map and circuit commands.";
+        << "--output belongs to the minimize, map, circuit and check commands.";
     QTest::newRow("an empty output name")
         << QStringList{"map", "f.pla", "-o", ""} << "-o needs a file name.";
     QTest::newRow("--all without --exact")
@@ -276,8 +288,17 @@ void CommandLineTest::refusedCalls_data()
         << "--format gives \"pdf\", but explain writes text, markdown, html or json.";
     QTest::newRow("explain of two files") << QStringList{"explain", "a.pla", "b.pla"}
                                           << "explain reads one PLA file (- for standard input).";
-    QTest::newRow("explain --json")
-        << QStringList{"explain", "--json", "a.pla"} << "--json belongs to the minimize command.";
+    QTest::newRow("explain --json") << QStringList{"explain", "--json", "a.pla"}
+                                    << "--json belongs to the minimize and check commands.";
+    QTest::newRow("check without an answer")
+        << QStringList{"check", "f.pla"}
+        << "check needs either --answer EXPR or --answers FILE.csv.";
+    QTest::newRow("check with both kinds of answer")
+        << QStringList{"check", "f.pla", "--answer", "A", "--answers", "c.csv"}
+        << "check needs either --answer EXPR or --answers FILE.csv.";
+    QTest::newRow("check with both from standard input")
+        << QStringList{"check", "-", "--answers", "-"}
+        << "check can read only one of the PLA file and the answers from standard input.";
     QTest::newRow("map to a GIF") << QStringList{"map", "a.pla", "-o", "m.gif"}
                                   << "map needs -o OUT.png or -o OUT.svg.";
 }

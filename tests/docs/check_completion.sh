@@ -18,7 +18,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/completions" "$work/bin" "$work/files/sub"
 cp "$completion" "$work/completions/tavolin-cli"
 ln -s "$(realpath "$program")" "$work/bin/tavolin-cli"
-touch "$work/files/"{majority.pla,cyclic.pla,notes.txt,map.png,map.svg,map.jpg,"two words.pla"}
+touch "$work/files/"{majority.pla,cyclic.pla,notes.txt,map.png,map.svg,map.jpg,"two words.pla",class.csv}
 
 failures=0
 
@@ -101,6 +101,9 @@ expect "tavolin-cli explain majority.pla --ha" "--hazard-free"
 expect "tavolin-cli circuit --f" "--fan-in|--format"
 expect "tavolin-cli circuit majority.pla --fan-in " ""
 expect "tavolin-cli explain " "cyclic.pla|majority.pla|sub|two words.pla"
+expect "tavolin-cli check majority.pla --answers " "class.csv|sub"
+expect "tavolin-cli check majority.pla --ans" "--answer|--answers"
+expect "tavolin-cli check majority.pla --answer " ""
 # The choices differ by command, so a mix-up between commands shows.
 [[ $(choices minimize --format) != "$(choices explain --format)" ]] || {
     echo "FAIL: minimize and explain list the same --format values"
