@@ -13,4 +13,10 @@ class PlaWriter
 {
 public:
     static std::string write(const PlaFunction &function);
+
+    // Every output: ".o k", the ".ob" line with every output's name followed
+    // by a blank, and one line per minterm where some output is not '0',
+    // with one character per output. A single output named "f" is written
+    // as above, byte for byte, without ".ob".
+    static std::string write(const MultiOutputFunction &function);
 };
