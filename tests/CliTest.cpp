@@ -772,12 +772,8 @@ void CliTest::everyOutputIsMinimized()
             QCOMPARE(outputs[output]["text"].toString(), texts[output]);
         }
 
-        // Names such as "1a" are no Verilog; the refusal is tested elsewhere.
-        std::vector<std::string> ports = function.inputNames();
-        for (const std::string &name : function.outputNames())
-            ports.push_back(name);
-        if (std::any_of(ports.begin(), ports.end(),
-                        [](const std::string &name) { return std::isdigit(name[0]) != 0; }))
+        // Random names may be no Verilog ("1a"); the default ones always are.
+        if (round % 2 == 0)
             continue;
         const CliRun verilog =
             runCli(QStringList{"minimize", "--format", "verilog", path} + options);
