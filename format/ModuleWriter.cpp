@@ -52,6 +52,7 @@ ExpressionFormatter::Result ModuleWriter::write(const std::string &moduleName,
     using Result = ExpressionFormatter::Result;
     std::vector<std::string> ports = inputNames;
     std::vector<std::string> outputNames;
+    outputNames.reserve(outputs.size());
     for (const Output &output : outputs)
         outputNames.push_back(output.name);
     ports.insert(ports.end(), outputNames.begin(), outputNames.end());
@@ -67,8 +68,9 @@ ExpressionFormatter::Result ModuleWriter::write(const std::string &moduleName,
     VariableNames names{};
     std::copy_n(inputNames.begin(), std::min(inputNames.size(), names.size()), names.begin());
     std::vector<std::string> assignments;
+    assignments.reserve(outputs.size());
     for (const Output &output : outputs) {
-        const Result expression = ExpressionFormatter::expression(output.cover, names, format);
+        Result expression = ExpressionFormatter::expression(output.cover, names, format);
         if (!expression.ok)
             return expression;
         assignments.push_back(format == OutputFormat::Vhdl

@@ -16,6 +16,15 @@ bool contains(const std::vector<std::string> &names, const std::string &name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+bool repeatsAnEarlierName(const std::vector<std::string> &names, std::size_t index)
+{
+    for (std::size_t j = 0; j < index; ++j) {
+        if (names[j] == names[index])
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 MultiOutputFunction::MultiOutputFunction(int inputCount, int outputCount)
@@ -93,7 +102,7 @@ MultiOutputFunction::setNames(const std::vector<std::string> &inputNames,
 {
     if (inputNames.size() != inputs.size() || outputNames.size() != outputs.size())
         return {NameFault::NotAName, std::string()};
-    const NameRefusal refusal = checkNames(inputNames, outputNames);
+    NameRefusal refusal = checkNames(inputNames, outputNames);
     if (!refusal.ok())
         return refusal;
     inputs = inputNames;
@@ -123,7 +132,7 @@ MultiOutputFunction::checkNames(const std::vector<std::string> &inputNames,
         const std::string &name = inputNames[j];
         if (!VariableRules::isName(name))
             return {NameFault::NotAName, name};
-        if (std::find(inputNames.begin(), inputNames.begin() + j, name) != inputNames.begin() + j)
+        if (repeatsAnEarlierName(inputNames, j))
             return {NameFault::InputName, name};
     }
     for (std::size_t k = 0; k < outputNames.size(); ++k) {
@@ -132,8 +141,7 @@ MultiOutputFunction::checkNames(const std::vector<std::string> &inputNames,
             return {NameFault::NotAName, name};
         if (contains(inputNames, name))
             return {NameFault::InputName, name};
-        if (std::find(outputNames.begin(), outputNames.begin() + k, name) !=
-            outputNames.begin() + k)
+        if (repeatsAnEarlierName(outputNames, k))
             return {NameFault::OutputName, name};
     }
     return {};

@@ -112,6 +112,7 @@ bool computes(const QString &text, const std::vector<std::string> &names, const 
     evaluator.Set_Expression(text.toStdString());
     for (int row = 0; row < (1 << n); ++row) {
         std::vector<bool> bits;
+        bits.reserve(static_cast<std::size_t>(n));
         for (int j = 0; j < n; ++j)
             bits.push_back((row >> (n - 1 - j)) & 1);
         evaluator.Set_Variable_Values(bits);
@@ -742,7 +743,7 @@ void CliTest::everyOutputIsMinimized()
         const MultiOutputFunction function = RandomOutputs::function(random, n, k, round % 2 == 0);
         const QString path = writeFile(QStringLiteral("outputs.pla"),
                                        QByteArray::fromStdString(PlaWriter::write(function)));
-        const QStringList options = optionSets[std::size_t(round) % optionSets.size()];
+        const QStringList &options = optionSets[std::size_t(round) % optionSets.size()];
         const CliRun run = runCli(QStringList{"minimize", path} + options);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());

@@ -45,7 +45,7 @@ Fault renameFault(const MultiOutputFunction &function, int k, const std::string 
 std::string lowestFree(const MultiOutputFunction &function)
 {
     for (int k = 1;; ++k) {
-        const std::string name = "f" + std::to_string(k);
+        std::string name = "f" + std::to_string(k);
         if (!has(function.inputNames(), name) && !has(function.outputNames(), name))
             return name;
     }
@@ -150,7 +150,7 @@ void MultiOutputFunctionTest::randomEditsKeepTheRules()
                     before.inputNames()[random() % before.inputNames().size()],
                     "a_b",
                     ""};
-                const std::string name = pool[random() % pool.size()];
+                const std::string &name = pool[random() % pool.size()];
                 const Fault expected = renameFault(before, k, name);
                 const MultiOutputFunction::NameRefusal refusal = function.renameOutput(k, name);
                 QCOMPARE(refusal.fault, expected);

@@ -28,7 +28,7 @@ MultiOutputFunction RandomOutputs::function(std::mt19937 &random, int n, int k, 
     }
     if (named) {
         std::vector<std::string> all;
-        while (all.size() < static_cast<std::size_t>(n + k)) {
+        while (all.size() < static_cast<std::size_t>(n) + static_cast<std::size_t>(k)) {
             const std::string candidate = name(random);
             if (std::find(all.begin(), all.end(), candidate) == all.end())
                 all.push_back(candidate);
