@@ -548,6 +548,8 @@ void CliTest::refusesBadInput_data()
     QTest::newRow("--output past the file's outputs")
         << QStringList{"minimize", "--output", "3", "FILE"} << QByteArray(".i 2\n.o 2\n11 10\n")
         << "FILE: has 2 outputs, so there is no output 3.";
+    QTest::newRow("more than 64 outputs")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 65\n11 1\n") << "FILE:2: ";
     QTest::newRow("missing file") << QStringList{"minimize", "FILE.missing"} << good
                                   << "FILE.missing: cannot read";
     QTest::newRow("--names too few for the file")
