@@ -16,6 +16,7 @@ namespace {
 static_assert(VariableRules::minCount == 2 && VariableRules::maxCount == 6,
               "the messages say \"2 to 6\"");
 static_assert(VariableRules::maxNameLength == 3, "the messages say \"1 to 3 letters or digits\"");
+static_assert(MultiOutputFunction::maxOutputs == 64, "the messages say \"at most 64\"");
 
 // What the product lines said about one cell of the output read.
 enum CellMark : unsigned char
