@@ -15,15 +15,10 @@ Json groupArray(const std::vector<std::vector<int>> &groups)
     return array;
 }
 
-Json objectOf(const CliOptions &options, const FileResult &result)
+// What one output adds to its object: text, groups, primes and what the
+// options ask for.
+void addOutput(const CliOptions &options, const SolvedFunction &solved, Json &object)
 {
-    const SolvedFunction &solved = result.solved;
-    Json object;
-    object["file"] = result.file;
-    object["n"] = result.n;
-    object["names"] =
-        std::vector<std::string>(result.names.begin(), result.names.begin() + result.n);
-    object["form"] = options.productOfSums ? "POS" : "SOP";
     const Solution &first = solved.solutions.front();
     object["text"] = first.text;
     object["groups"] = groupArray(first.groups);
@@ -52,6 +47,30 @@ Json objectOf(const CliOptions &options, const FileResult &result)
         object["count"] = solved.count;
         object["complete"] = solved.complete;
     }
+}
+
+// One output: the file's keys and the output's in one object. Several: the
+// file's keys and an "outputs" array of the outputs' objects with a "name".
+Json objectOf(const CliOptions &options, const FileResult &result)
+{
+    Json object;
+    object["file"] = result.file;
+    object["n"] = result.n;
+    object["names"] =
+        std::vector<std::string>(result.names.begin(), result.names.begin() + result.n);
+    object["form"] = options.productOfSums ? "POS" : "SOP";
+    if (!result.severalOutputs()) {
+        addOutput(options, result.solved, object);
+        return object;
+    }
+    Json outputs = Json::array();
+    for (std::size_t k = 0; k < result.outputNames.size(); ++k) {
+        Json output;
+        output["name"] = result.outputNames[k];
+        addOutput(options, result.output(k), output);
+        outputs.push_back(std::move(output));
+    }
+    object["outputs"] = std::move(outputs);
     return object;
 }
 

@@ -9,7 +9,9 @@
 // `tavolin-cli minimize --json`: one JSON object per file (file, n, names,
 // form, text, groups, primes; with --exact terms and literals, with --all
 // every solution, with --limit the count of all), an array of them when the
-// call names several files.
+// call names several files. A file of several outputs keeps file, n, names
+// and form and puts the rest into an "outputs" array, one object per output
+// with its "name".
 class JsonReport
 {
 public:

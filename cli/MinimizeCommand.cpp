@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/MinimizeCommand.h"
 
+#include "cli/CircuitCommand.h"
 #include "cli/PlaInput.h"
 #include "domain/VariableRules.h"
 #include "format/ExpressionFormatter.h"
+#include "format/ModuleWriter.h"
 #include "pla/PlaReader.h"
 
 namespace {
@@ -27,6 +29,86 @@ std::string countLine(const SolvedFunction &solved)
            std::to_string(solved.solutions.size()) + " listed.";
 }
 
+// --output K reads that output alone, as the window's import did; without
+// it every output is read, `function` being the first.
+bool loadFile(const CliOptions &options, const std::string &file, int startCount,
+              PlaFunction &function, PlaOutputs &outputs, std::string &error)
+{
+    if (options.plaOutput > 0)
+        return PlaInput::load(file, startCount, function, error, options.plaOutput - 1);
+    if (!PlaInput::loadOutputs(file, startCount, outputs, error))
+        return false;
+    function = PlaInput::firstOutput(outputs);
+    return true;
+}
+
+// The outputs after the first, minimized with the inputs' names the first
+// got. Output names that meet one of those (given by --names) give way to
+// the default ones.
+void solveOtherOutputs(SolutionFinder &finder, MinimizationForm form, const CoverRequest &request,
+                       const PlaOutputs &outputs, FileResult &result, std::string &err)
+{
+    const MultiOutputFunction &function = outputs.function;
+    const std::string note = PlaReader::replacedOutputLabelsNote(outputs);
+    if (!note.empty())
+        err += PlaInput::shownName(result.file) + ": " + note + "\n";
+    const std::vector<std::string> inputs(result.names.begin(), result.names.begin() + result.n);
+    result.outputNames = function.outputNames();
+    if (!MultiOutputFunction::checkNames(inputs, result.outputNames).ok())
+        result.outputNames =
+            MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
+    for (int k = 1; k < function.outputCount(); ++k)
+        result.moreOutputs.push_back(finder.solve(
+            result.n, Minimization::cellCodes(function.values(k)), form, result.names, request));
+}
+
+// With --limit: each output's count of minimum solutions.
+std::string limitNotes(const FileResult &result)
+{
+    std::string notes;
+    const std::size_t outputs = std::max<std::size_t>(result.outputNames.size(), 1);
+    for (std::size_t k = 0; k < outputs; ++k) {
+        const SolvedFunction &solved = result.output(k);
+        notes += PlaInput::shownName(result.file) + ": " +
+                 (result.severalOutputs() ? result.outputNames[k] + ": " : std::string()) +
+                 countLine(solved) + "\n";
+    }
+    return notes;
+}
+
+MinimizedCover coverOf(const CliOptions &options, const FileResult &result,
+                       const SolvedFunction &solved, const Solution &solution)
+{
+    MinimizedCover cover;
+    cover.variableCount = result.n;
+    cover.form =
+        options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    cover.names = result.names;
+    for (int prime : solution.selection)
+        cover.cubes.push_back(
+            solved.result.primes[std::size_t(prime - 1)].cube.substr(0, std::size_t(result.n)));
+    cover.text = solution.text;
+    return cover;
+}
+
+// A file of one output in the notation of --format: a line per solution.
+std::string oneOutputText(const CliOptions &options, const FileResult &result, std::string &error)
+{
+    const std::string prefix =
+        options.files.size() > 1 ? PlaInput::shownName(result.file) + ": " : std::string();
+    std::string lines;
+    for (const Solution &solution : result.solved.solutions) {
+        const ExpressionFormatter::Result formatted = ExpressionFormatter::format(
+            coverOf(options, result, result.solved, solution), options.format);
+        if (!formatted.ok) {
+            error = formatted.error;
+            break;
+        }
+        lines += prefix + formatted.text + '\n';
+    }
+    return lines;
+}
+
 } // namespace
 
 std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std::string &err,
@@ -42,10 +124,10 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
 
     for (const std::string &file : options.files) {
         PlaFunction function;
+        PlaOutputs outputs;
         FileResult result;
         std::string error;
-        const int output = options.plaOutput > 0 ? options.plaOutput - 1 : 0;
-        if (!PlaInput::load(file, startCount, function, error, output)) {
+        if (!loadFile(options, file, startCount, function, outputs, error)) {
             err += error + "\n";
             status = 2;
             continue;
@@ -58,9 +140,6 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
         const std::string labelsNote = PlaReader::replacedLabelsNote(function);
         if (!labelsNote.empty())
             err += PlaInput::shownName(file) + ": " + labelsNote + "\n";
-        if (function.severalOutputs && options.plaOutput == 0)
-            err += PlaInput::shownName(file) +
-                   ": describes several outputs; only the first output was read.\n";
 
         result.file = file;
         result.n = function.variableCount;
@@ -73,9 +152,11 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
         request.hazardFree = options.hazardFree;
         result.solved = finder.solve(result.n, SolutionFinder::cellCodes(function), form,
                                      result.names, request);
+        if (function.severalOutputs && options.plaOutput == 0)
+            solveOtherOutputs(finder, form, request, outputs, result, err);
         // Standard output stays one solution per line; JSON has the count.
         if (options.limit != 0 && !options.json)
-            err += PlaInput::shownName(file) + ": " + countLine(result.solved) + "\n";
+            err += limitNotes(result);
         results.push_back(std::move(result));
     }
     return results;
@@ -87,6 +168,13 @@ std::string MinimizeCommand::plainText(const CliOptions &options,
     const bool prefixed = options.files.size() > 1;
     std::string out;
     for (const FileResult &result : results) {
+        if (result.severalOutputs()) {
+            std::string text;
+            std::string error;
+            outputsText(options, result, text, error);
+            out += text;
+            continue;
+        }
         for (const Solution &solution : result.solved.solutions) {
             if (prefixed)
                 out += PlaInput::shownName(result.file) + ": ";
@@ -103,30 +191,14 @@ std::string MinimizeCommand::formattedText(const CliOptions &options,
 {
     if (options.format == OutputFormat::Text)
         return plainText(options, results);
-    const bool prefixed = options.files.size() > 1;
     std::string out;
     for (const FileResult &result : results) {
         std::string lines;
         std::string error;
-        for (const Solution &solution : result.solved.solutions) {
-            MinimizedCover cover;
-            cover.variableCount = result.n;
-            cover.form = options.productOfSums ? MinimizationForm::ProductOfSums
-                                               : MinimizationForm::SumOfProducts;
-            cover.names = result.names;
-            for (int prime : solution.selection)
-                cover.cubes.push_back(
-                    result.solved.result.primes[std::size_t(prime - 1)].cube.substr(
-                        0, std::size_t(result.n)));
-            cover.text = solution.text;
-            const ExpressionFormatter::Result formatted =
-                ExpressionFormatter::format(cover, options.format);
-            if (!formatted.ok) {
-                error = formatted.error;
-                break;
-            }
-            lines += (prefixed ? result.file + ": " : std::string()) + formatted.text + '\n';
-        }
+        if (result.severalOutputs())
+            outputsText(options, result, lines, error);
+        else
+            lines = oneOutputText(options, result, error);
         if (!error.empty()) {
             err += PlaInput::shownName(result.file) + ": " + error + "\n";
             status = 2;
@@ -135,4 +207,47 @@ std::string MinimizeCommand::formattedText(const CliOptions &options,
         out += lines;
     }
     return out;
+}
+
+bool MinimizeCommand::outputsText(const CliOptions &options, const FileResult &result,
+                                  std::string &text, std::string &error)
+{
+    const std::string prefix =
+        options.files.size() > 1 ? PlaInput::shownName(result.file) + ": " : std::string();
+    const bool module =
+        options.format == OutputFormat::Verilog || options.format == OutputFormat::Vhdl;
+    std::vector<ModuleWriter::Output> ports;
+    std::string lines;
+    for (std::size_t k = 0; k < result.outputNames.size(); ++k) {
+        const SolvedFunction &solved = result.output(k);
+        for (const Solution &solution : solved.solutions) {
+            const MinimizedCover cover = coverOf(options, result, solved, solution);
+            if (module) {
+                ports.push_back({result.outputNames[k], cover});
+                break;
+            }
+            const ExpressionFormatter::Result formatted =
+                ExpressionFormatter::expression(cover, result.names, options.format);
+            if (!formatted.ok) {
+                error = formatted.error;
+                return false;
+            }
+            // The window's own text, byte for byte, in the default notation.
+            lines += prefix + result.outputNames[k] + " = " +
+                     (options.format == OutputFormat::Text ? solution.text : formatted.text) + '\n';
+        }
+    }
+    if (!module) {
+        text = lines;
+        return true;
+    }
+    const std::vector<std::string> inputs(result.names.begin(), result.names.begin() + result.n);
+    const ExpressionFormatter::Result written =
+        ModuleWriter::write(CircuitCommand::moduleName(result.file), inputs, ports, options.format);
+    if (!written.ok) {
+        error = written.error;
+        return false;
+    }
+    text = written.text;
+    return true;
 }

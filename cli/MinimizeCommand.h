@@ -14,6 +14,16 @@ struct FileResult
     int n = 0;
     VariableNames names;
     SolvedFunction solved;
+    // A file of several outputs read without --output: every output's name,
+    // and the outputs after the first (which is `solved`); both empty else.
+    std::vector<std::string> outputNames;
+    std::vector<SolvedFunction> moreOutputs;
+
+    bool severalOutputs() const { return !outputNames.empty(); }
+    const SolvedFunction &output(std::size_t k) const
+    {
+        return k == 0 ? solved : moreOutputs[k - 1];
+    }
 };
 
 // `tavolin-cli minimize`: the window's "Minimize!" result for each PLA file.
@@ -35,4 +45,12 @@ public:
     static std::string formattedText(const CliOptions &options,
                                      const std::vector<FileResult> &results, std::string &err,
                                      int &status);
+
+    // For a file of several outputs: one line "NAME = EXPR" per output (per
+    // solution with --all), in the notation of --format; Verilog and VHDL
+    // give one module or entity with every output (the first solution of
+    // each). False, with the reason in `error`, when a name does not fit
+    // the notation.
+    static bool outputsText(const CliOptions &options, const FileResult &result, std::string &text,
+                            std::string &error);
 };

@@ -59,7 +59,6 @@ bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &func
     if (!readText(path, text, error))
         return false;
     const std::string name = shownName(path);
-
     PlaReadResult result = PlaReader::read(text, currentCount, output);
     if (!result.ok()) {
         error = name + ":" + std::to_string(result.error.line) + ": " + result.error.message;
@@ -73,4 +72,37 @@ bool PlaInput::load(const std::string &path, int currentCount, PlaFunction &func
     }
     function = std::move(*result.function);
     return true;
+}
+
+bool PlaInput::loadOutputs(const std::string &path, int currentCount, PlaOutputs &outputs,
+                           std::string &error)
+{
+    std::string text;
+    if (!readText(path, text, error))
+        return false;
+    PlaOutputsResult result = PlaReader::readOutputs(text, currentCount);
+    if (!result.ok()) {
+        error =
+            shownName(path) + ":" + std::to_string(result.error.line) + ": " + result.error.message;
+        return false;
+    }
+    outputs = std::move(*result.outputs);
+    return true;
+}
+
+PlaFunction PlaInput::firstOutput(const PlaOutputs &outputs)
+{
+    const MultiOutputFunction &all = outputs.function;
+    PlaFunction function;
+    function.variableCount = all.inputCount();
+    function.countGiven = outputs.countGiven;
+    if (outputs.namesGiven)
+        function.names = all.inputNames();
+    function.replacedLabels = outputs.replacedLabels;
+    function.values = all.values(0);
+    function.assigned = outputs.assigned.front();
+    function.outputCount = all.outputCount();
+    function.severalOutputs = function.outputCount > 1;
+    function.outputNames = all.outputNames();
+    return function;
 }

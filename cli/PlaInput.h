@@ -21,4 +21,13 @@ public:
     // a malformed file, the line: "FILE:LINE: message".
     static bool load(const std::string &path, int currentCount, PlaFunction &function,
                      std::string &error, int output = 0);
+
+    // Every output of the file, as load() words its faults.
+    static bool loadOutputs(const std::string &path, int currentCount, PlaOutputs &outputs,
+                            std::string &error);
+    // The first output as load() would give it (the ".ob" labels as names).
+    static PlaFunction firstOutput(const PlaOutputs &outputs);
+
+    // The bytes of the file, or of standard input for "-".
+    static bool readText(const std::string &path, std::string &text, std::string &error);
 };

@@ -319,6 +319,22 @@ ExpressionFormatter::Result ExpressionFormatter::format(const MinimizedCover &co
                                                         const VariableNames &names,
                                                         OutputFormat format)
 {
+    Result result = expression(cover, names, format);
+    if (!result.ok || format == OutputFormat::Text)
+        return result;
+    const Syntax &syntax = syntaxOf(format);
+    std::string before = syntax.statementBefore;
+    const std::size_t slot = before.find('%');
+    if (slot != std::string::npos)
+        before.replace(slot, 1, outputNameFor(syntax, cover.variableCount, names));
+    result.text = before + result.text + syntax.statementAfter;
+    return result;
+}
+
+ExpressionFormatter::Result ExpressionFormatter::expression(const MinimizedCover &cover,
+                                                            const VariableNames &names,
+                                                            OutputFormat format)
+{
     Result result;
     const std::vector<std::vector<Literal>> terms = termsOf(cover);
     // Which constant a literal-free cover stands for depends on the cells
@@ -340,14 +356,26 @@ ExpressionFormatter::Result ExpressionFormatter::format(const MinimizedCover &co
         if (result.fault != NameFault::None)
             return result;
     }
-    const std::string expression =
-        constant ? std::string(constantOne ? syntax.one : syntax.zero)
-                 : targetText(syntax, format == OutputFormat::Latex, cover, terms, names);
-    std::string before = syntax.statementBefore;
-    const std::size_t slot = before.find('%');
-    if (slot != std::string::npos)
-        before.replace(slot, 1, outputNameFor(syntax, cover.variableCount, names));
     result.ok = true;
-    result.text = before + expression + syntax.statementAfter;
+    result.text = constant ? std::string(constantOne ? syntax.one : syntax.zero)
+                           : targetText(syntax, format == OutputFormat::Latex, cover, terms, names);
     return result;
+}
+
+ExpressionFormatter::Result ExpressionFormatter::identifierProblem(const std::string &name,
+                                                                   OutputFormat format)
+{
+    return ::identifierProblem(syntaxOf(format), name);
+}
+
+ExpressionFormatter::Result ExpressionFormatter::sameNameProblem(const std::string &first,
+                                                                 const std::string &second,
+                                                                 OutputFormat format)
+{
+    const Syntax &syntax = syntaxOf(format);
+    if (first == second)
+        return refused(NameFault::SameName, syntax, first, second);
+    if (syntax.ignoresCase && folded(first) == folded(second))
+        return refused(NameFault::SameNameIgnoringCase, syntax, first, second);
+    return Result();
 }

@@ -50,4 +50,15 @@ public:
 
     // The cover's own names.
     static Result format(const MinimizedCover &cover, OutputFormat format);
+
+    // The expression alone, without the assignment Verilog and VHDL wrap
+    // around it.
+    static Result expression(const MinimizedCover &cover, const VariableNames &names,
+                             OutputFormat format);
+
+    // Why the target cannot take `name` as an identifier, or a result
+    // without fault; and the fault of two names it cannot tell apart.
+    static Result identifierProblem(const std::string &name, OutputFormat format);
+    static Result sameNameProblem(const std::string &first, const std::string &second,
+                                  OutputFormat format);
 };

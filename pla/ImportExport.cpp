@@ -171,6 +171,9 @@ QString ImportExport::describe(const PlaError &error)
     case PlaFault::BadInputPart:
         pattern = tr("The input part %1 must be %2 characters of 0, 1 and -.");
         break;
+    case PlaFault::TooManyOutputs:
+        pattern = tr("The file has %1 outputs; at most 64 can be imported.");
+        break;
     case PlaFault::None:
         return QString::fromStdString(error.message);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "outputs/MultiOutputFunction.h"
+
 #include <string>
 #include <vector>
 
@@ -34,4 +36,22 @@ struct PlaFunction
     int output = 0;
     // The ".ob" labels as the file writes them; empty without ".ob".
     std::vector<std::string> outputNames;
+};
+
+// Every output of a PLA file at once, as PlaReader::readOutputs() finds it.
+struct PlaOutputs
+{
+    // The inputs are the ".ilb" names (the defaults when the file names
+    // none or a label could not serve); the outputs are the ".ob" labels,
+    // with default names for outputs without one or when a label could not
+    // serve.
+    MultiOutputFunction function;
+    // As in PlaFunction: the file gave ".i", the file gave ".ilb".
+    bool countGiven = false;
+    bool namesGiven = false;
+    // Per output, which minterms the file gave a value.
+    std::vector<std::vector<bool>> assigned;
+    // The ".ilb" and ".ob" labels that could not serve as names.
+    std::vector<std::string> replacedLabels;
+    std::vector<std::string> replacedOutputLabels;
 };

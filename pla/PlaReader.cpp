@@ -5,6 +5,7 @@
 #include "messages/PhraseTemplate.h"
 #include "messages/SafeText.h"
 
+#include <algorithm>
 #include <istream>
 #include <iterator>
 #include <vector>
@@ -15,6 +16,7 @@ namespace {
 static_assert(VariableRules::minCount == 2 && VariableRules::maxCount == 6,
               "the messages say \"2 to 6\"");
 static_assert(VariableRules::maxNameLength == 3, "the messages say \"1 to 3 letters or digits\"");
+static_assert(MultiOutputFunction::maxOutputs == 64, "the messages say \"at most 64\"");
 
 // What the product lines said about one cell of the output read.
 enum CellMark : unsigned char
@@ -86,16 +88,37 @@ unsigned char markOf(char c, bool offSetGiven)
     }
 }
 
+// Reads either one output (`chosenOutput`) or, with `allOutputs`, every one.
 class Parser
 {
 public:
-    Parser(int currentCount, int output) : chosenOutput(output)
+    Parser(int currentCount, int output, bool everyOutput = false)
+        : chosenOutput(output), allOutputs(everyOutput)
     {
         count = VariableRules::isCount(currentCount) ? currentCount : 4;
         clearValues();
     }
 
     PlaReadResult parse(const std::string &text)
+    {
+        if (!run(text))
+            return failure();
+        finish();
+        return PlaReadResult{function, {}};
+    }
+
+    PlaOutputsResult parseOutputs(const std::string &text)
+    {
+        if (!run(text)) {
+            PlaOutputsResult result;
+            result.error = error;
+            return result;
+        }
+        return PlaOutputsResult{finishOutputs(), {}};
+    }
+
+private:
+    bool run(const std::string &text)
     {
         std::size_t start = 0;
         while (!finished && start <= text.size()) {
@@ -104,18 +127,14 @@ public:
                 end = text.size();
             ++lineNumber;
             if (!parseLine(wordsOf(text.substr(start, end - start))))
-                return failure();
+                return false;
             start = end + 1;
         }
-        if (namesMissing > 0) {
-            namesIncomplete();
-            return failure();
-        }
-        finish();
-        return PlaReadResult{function, {}};
+        if (namesMissing > 0)
+            return namesIncomplete();
+        return true;
     }
 
-private:
     bool parseLine(const std::vector<std::string> &words)
     {
         if (namesMissing > 0) {
@@ -176,6 +195,8 @@ private:
         const int value = words.size() > 1 ? numberOf(words[1]) : -1;
         if (value < 1)
             return fail(PlaFault::OutputsMissing, {});
+        if (allOutputs && value > MultiOutputFunction::maxOutputs)
+            return fail(PlaFault::TooManyOutputs, {std::to_string(value)});
         declaredOutputs = value;
         return true;
     }
@@ -254,17 +275,31 @@ private:
         const std::size_t outputWidth = characters.size() - width;
         if (outputWidth > widestOutputPlane)
             widestOutputPlane = outputWidth;
+        if (allOutputs) {
+            if (outputWidth > static_cast<std::size_t>(MultiOutputFunction::maxOutputs))
+                return fail(PlaFault::TooManyOutputs, {std::to_string(outputWidth)});
+            if (outputMarks.size() < outputWidth)
+                outputMarks.resize(outputWidth, std::vector<unsigned char>(marks.size(), Unnamed));
+            for (std::size_t k = 0; k < outputWidth; ++k)
+                markCells(outputMarks[k], characters[width + k], care, ones);
+            return true;
+        }
         if (chosenOutput < 0 || static_cast<std::size_t>(chosenOutput) >= outputWidth)
             return true;
-        const unsigned char mark = markOf(characters[width + chosenOutput], offSetGiven);
+        markCells(marks, characters[width + chosenOutput], care, ones);
+        return true;
+    }
+
+    void markCells(std::vector<unsigned char> &cells, char c, unsigned care, unsigned ones) const
+    {
+        const unsigned char mark = markOf(c, offSetGiven);
         if (mark == Unnamed)
-            return true;
+            return;
         const unsigned size = 1u << count;
         for (unsigned m = 0; m < size; ++m) {
             if ((m & care) == ones)
-                marks[m] |= mark;
+                cells[m] |= mark;
         }
-        return true;
     }
 
     bool inputPartFault(const std::string &input)
@@ -272,16 +307,19 @@ private:
         return fail(PlaFault::BadInputPart, {quoted(input), std::to_string(count)});
     }
 
-    void clearValues() { marks.assign(std::size_t{1} << count, Unnamed); }
-
-    // Turns the marks into values, and the labels into names if they can be.
-    void finish()
+    void clearValues()
     {
-        function.variableCount = count;
-        function.values.assign(marks.size(), '0');
-        function.assigned.assign(marks.size(), false);
-        for (std::size_t m = 0; m < marks.size(); ++m) {
-            const unsigned char mark = marks[m];
+        marks.assign(std::size_t{1} << count, Unnamed);
+        outputMarks.clear();
+    }
+
+    void valuesOf(const std::vector<unsigned char> &cells, std::string &values,
+                  std::vector<bool> &assigned) const
+    {
+        values.assign(cells.size(), '0');
+        assigned.assign(cells.size(), false);
+        for (std::size_t m = 0; m < cells.size(); ++m) {
+            const unsigned char mark = cells[m];
             char value = '0';
             // With an off-set given, a row no plane names is a don't care.
             if ((mark & MarkedDontCare) || (mark == Unnamed && offSetGiven))
@@ -290,9 +328,16 @@ private:
                 value = '1';
             else if (mark == Unnamed)
                 continue;
-            function.values[m] = value;
-            function.assigned[m] = true;
+            values[m] = value;
+            assigned[m] = true;
         }
+    }
+
+    // Turns the marks into values, and the labels into names if they can be.
+    void finish()
+    {
+        function.variableCount = count;
+        valuesOf(marks, function.values, function.assigned);
 
         function.outputCount = declaredOutputs;
         if (static_cast<int>(widestOutputPlane) > function.outputCount)
@@ -300,6 +345,44 @@ private:
         function.severalOutputs = function.outputCount > 1;
         function.output = chosenOutput;
         replaceInvalidLabels();
+    }
+
+    PlaOutputs finishOutputs()
+    {
+        const int outputs = std::max(declaredOutputs, static_cast<int>(widestOutputPlane));
+        replaceInvalidLabels();
+        PlaOutputs read;
+        read.countGiven = function.countGiven;
+        read.namesGiven = !function.names.empty();
+        read.replacedLabels = function.replacedLabels;
+        std::vector<std::string> inputs = function.names;
+        for (int j = static_cast<int>(inputs.size()); j < count; ++j)
+            inputs.push_back(VariableRules::defaultName(j));
+
+        // Like the ".ilb" labels: one that cannot serve sends them all.
+        std::vector<std::string> labels = function.outputNames;
+        if (labels.size() > static_cast<std::size_t>(outputs))
+            labels.resize(static_cast<std::size_t>(outputs));
+        for (std::size_t k = 0; k < labels.size(); ++k) {
+            const auto earlier = labels.begin() + static_cast<std::ptrdiff_t>(k);
+            if (std::find(labels.begin(), earlier, labels[k]) != earlier ||
+                !MultiOutputFunction::checkNames(inputs, {labels[k]}).ok())
+                read.replacedOutputLabels.push_back(labels[k]);
+        }
+        if (!read.replacedOutputLabels.empty())
+            labels.clear();
+
+        read.function = MultiOutputFunction(count, outputs);
+        read.function.setNames(
+            inputs, MultiOutputFunction::completedOutputNames(inputs, std::move(labels), outputs));
+        read.assigned.resize(static_cast<std::size_t>(outputs));
+        const std::vector<unsigned char> unnamed(marks.size(), Unnamed);
+        std::string values;
+        for (std::size_t k = 0; k < read.assigned.size(); ++k) {
+            valuesOf(k < outputMarks.size() ? outputMarks[k] : unnamed, values, read.assigned[k]);
+            read.function.setValues(static_cast<int>(k), values);
+        }
+        return read;
     }
 
     void replaceInvalidLabels()
@@ -336,7 +419,10 @@ private:
 
     PlaFunction function;
     std::vector<unsigned char> marks;
+    // With `allOutputs`, one per output up to the widest output plane.
+    std::vector<std::vector<unsigned char>> outputMarks;
     int chosenOutput = 0;
+    bool allOutputs = false;
     int count = 4;
     int declaredOutputs = 1;
     std::size_t widestOutputPlane = 0;
@@ -354,6 +440,11 @@ private:
 PlaReadResult PlaReader::read(const std::string &text, int currentCount, int output)
 {
     return Parser(currentCount, output).parse(text);
+}
+
+PlaOutputsResult PlaReader::readOutputs(const std::string &text, int currentCount)
+{
+    return Parser(currentCount, 0, true).parseOutputs(text);
 }
 
 PlaReadResult PlaReader::read(std::istream &in, int currentCount, int output)
@@ -388,28 +479,60 @@ std::string PlaReader::englishPattern(PlaFault fault)
         return "The product line %1 has no output part.";
     case PlaFault::BadInputPart:
         return "The input part %1 must be %2 characters of 0, 1 and -.";
+    case PlaFault::TooManyOutputs:
+        return "The file has %1 outputs; at most 64 can be imported.";
     case PlaFault::None:
         break;
     }
     return std::string();
 }
 
-PlaLabelsNote PlaReader::replacedLabels(const PlaFunction &function)
+namespace {
+
+PlaLabelsNote labelsNote(const std::vector<std::string> &replaced,
+                         const std::vector<std::string> &names)
 {
     PlaLabelsNote note;
-    for (const std::string &label : function.replacedLabels)
+    for (const std::string &label : replaced)
         note.labels += (note.labels.empty() ? "" : ", ") + quoted(label);
-    for (const std::string &name : function.names)
+    for (const std::string &name : names)
         note.names += (note.names.empty() ? "" : ", ") + name;
-    note.count = function.replacedLabels.size();
+    note.count = replaced.size();
     return note;
+}
+
+std::string noteText(const PlaLabelsNote &note, const char *one, const char *several)
+{
+    if (note.count == 0)
+        return std::string();
+    return PhraseTemplate::filled(note.count == 1 ? one : several, {note.labels, note.names});
+}
+
+} // namespace
+
+PlaLabelsNote PlaReader::replacedLabels(const PlaFunction &function)
+{
+    return labelsNote(function.replacedLabels, function.names);
 }
 
 std::string PlaReader::replacedLabelsNote(const PlaFunction &function)
 {
-    const PlaLabelsNote note = replacedLabels(function);
-    if (note.count == 0)
-        return std::string();
-    return PhraseTemplate::filled(note.count == 1 ? englishOneLabelNote : englishLabelsNote,
-                                  {note.labels, note.names});
+    return noteText(replacedLabels(function), englishOneLabelNote, englishLabelsNote);
+}
+
+std::string PlaReader::replacedLabelsNote(const PlaOutputs &outputs)
+{
+    return noteText(labelsNote(outputs.replacedLabels, outputs.function.inputNames()),
+                    englishOneLabelNote, englishLabelsNote);
+}
+
+PlaLabelsNote PlaReader::replacedOutputLabels(const PlaOutputs &outputs)
+{
+    return labelsNote(outputs.replacedOutputLabels, outputs.function.outputNames());
+}
+
+std::string PlaReader::replacedOutputLabelsNote(const PlaOutputs &outputs)
+{
+    return noteText(replacedOutputLabels(outputs), englishOneOutputLabelNote,
+                    englishOutputLabelsNote);
 }

@@ -23,6 +23,7 @@ enum class PlaFault
     TooFewLabels,             // %1 the labels named, %2 the count
     NoOutputPart,             // %1 the quoted product line
     BadInputPart,             // %1 the quoted input part, %2 the count
+    TooManyOutputs,           // %1 the count of outputs
 };
 
 // What went wrong in a PLA file: the 1-based line, the fault with the values
@@ -52,6 +53,14 @@ struct PlaReadResult
     bool ok() const { return function.has_value(); }
 };
 
+struct PlaOutputsResult
+{
+    std::optional<PlaOutputs> outputs;
+    PlaError error; // meaningful only when `outputs` is empty
+
+    bool ok() const { return outputs.has_value(); }
+};
+
 // Reads the text of a PLA file as a whole and either returns the function it
 // describes or the first fault, never anything in between.
 //
@@ -79,10 +88,21 @@ public:
     static PlaReadResult read(const std::string &text, int currentCount, int output = 0);
     static PlaReadResult read(std::istream &in, int currentCount, int output = 0);
 
+    // Every output in one pass, each as read() gives it; a file of more
+    // than 64 outputs is refused. An ".ob" label that is not a valid name,
+    // is an input's name or repeats an earlier label makes every output take
+    // its default name ("f", "f1", ...); labels beyond the outputs are not
+    // used, and outputs beyond the labels get default names.
+    static PlaOutputsResult readOutputs(const std::string &text, int currentCount);
+
     // A sentence saying which ".ilb" labels were replaced by which default
     // names; empty when the file's labels serve as they are.
     static std::string replacedLabelsNote(const PlaFunction &function);
     static PlaLabelsNote replacedLabels(const PlaFunction &function);
+    static std::string replacedLabelsNote(const PlaOutputs &outputs);
+    // The same for the ".ob" labels and the outputs' default names.
+    static std::string replacedOutputLabelsNote(const PlaOutputs &outputs);
+    static PlaLabelsNote replacedOutputLabels(const PlaOutputs &outputs);
 
     // The English sentence of a fault, with its numbered places.
     static std::string englishPattern(PlaFault fault);
@@ -92,4 +112,10 @@ public:
     static constexpr const char *englishLabelsNote =
         "The labels %1 are not valid variable names (1 to 3 letters or digits, all different), "
         "so the variables have the default names %2.";
+    static constexpr const char *englishOneOutputLabelNote =
+        "The output label %1 is not a valid output name (1 to 3 letters or digits, all "
+        "different and none an input's name), so the outputs have the default names %2.";
+    static constexpr const char *englishOutputLabelsNote =
+        "The output labels %1 are not valid output names (1 to 3 letters or digits, all "
+        "different and none an input's name), so the outputs have the default names %2.";
 };

@@ -98,3 +98,31 @@ std::string PlaWriter::write(const JointCover &cover, const std::vector<std::str
     text += ".p " + std::to_string(lineCount) + '\n' + lines + ".e\n";
     return text;
 }
+
+std::string PlaWriter::write(const MultiOutputFunction &function)
+{
+    const int n = function.inputCount();
+    const int k = function.outputCount();
+    std::string text = ".i " + std::to_string(n) + "\n.o " + std::to_string(k) + "\n.ilb ";
+    for (const std::string &name : function.inputNames())
+        text += name + ' ';
+    text += '\n';
+    if (k > 1 || function.outputName(0) != MultiOutputFunction::firstOutputName) {
+        text += ".ob ";
+        for (int output = 0; output < k; ++output)
+            text += function.outputName(output) + ' ';
+        text += '\n';
+    }
+    std::string plane(static_cast<std::size_t>(k), '0');
+    for (std::size_t m = 0; m < function.cellCount(); ++m) {
+        for (int output = 0; output < k; ++output)
+            plane[static_cast<std::size_t>(output)] = function.cell(output, m);
+        if (plane.find_first_not_of('0') == std::string::npos)
+            continue;
+        text += binarySpelling(m, n);
+        text += ' ';
+        text += plane;
+        text += '\n';
+    }
+    return text;
+}

@@ -25,4 +25,9 @@ public:
     // groups), so that the file describes the whole function again.
     static std::string write(const JointCover &cover, const std::vector<std::string> &inputNames,
                              const std::vector<std::string> &outputNames);
+    // Every output: ".o k", the ".ob" line with every output's name followed
+    // by a blank, and one line per minterm where some output is not '0',
+    // with one character per output. A single output named "f" is written
+    // as above, byte for byte, without ".ob".
+    static std::string write(const MultiOutputFunction &function);
 };

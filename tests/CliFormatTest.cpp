@@ -121,6 +121,12 @@ void CliFormatTest::refusals_data()
     QTest::newRow("keyword as a name")
         << QStringList{"minimize", "--format", "python", "--names", "if,b", "FILE"}
         << "\"if\" is a reserved word in Python";
+    QTest::newRow("output named by a keyword, in a module")
+        << QStringList{"minimize", "--format", "verilog", "OUTPUTS"}
+        << "\"or\" is a reserved word in Verilog";
+    QTest::newRow("an input the expressions do not use, in an entity")
+        << QStringList{"minimize", "--format", "vhdl", "--names", "b,B", "OUTPUTS"}
+        << "\"b\" and \"B\" are the same name in VHDL";
 }
 
 // Refused with a message and status 2; nothing on standard output.
@@ -130,6 +136,10 @@ void CliFormatTest::refusals()
     QFETCH(QString, message);
     const QString file = write(QStringLiteral("r.pla"), ".i 2\n.o 1\n10 1\n11 1\n");
     arguments.replaceInStrings(QStringLiteral("FILE"), file);
+    // Both outputs are A: B is a port but in no expression.
+    arguments.replaceInStrings(
+        QStringLiteral("OUTPUTS"),
+        write(QStringLiteral("outputs.pla"), ".i 2\n.o 2\n.ob f or\n10 11\n11 11\n"));
     const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));

@@ -3,6 +3,8 @@
 // prints with the minimization, exact cover and expression libraries.
 
 #include "CliRun.h"
+#include "ModuleSimulation.h"
+#include "RandomOutputs.h"
 #include "TestFiles.h"
 #include "TestFunctions.h"
 #include "expression/ExpressionEvaluator.h"
@@ -14,6 +16,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -73,6 +77,28 @@ std::vector<std::string> exactTexts(int n, const std::string &values, bool pos,
     return texts;
 }
 
+// Whether `text`, in the window's notation, is `values` off the don't cares.
+bool computes(const QString &text, const std::vector<std::string> &names, const std::string &values)
+{
+    const int n = static_cast<int>(names.size());
+    ExpressionEvaluator evaluator;
+    evaluator.Set_Variable_Names(names);
+    evaluator.Set_Expression(text.toStdString());
+    for (int row = 0; row < (1 << n); ++row) {
+        std::vector<bool> bits;
+        bits.reserve(static_cast<std::size_t>(n));
+        for (int j = 0; j < n; ++j)
+            bits.push_back((row >> (n - 1 - j)) & 1);
+        evaluator.Set_Variable_Values(bits);
+        const char value = values[static_cast<std::size_t>(row)];
+        const bool result = text == QLatin1String("1") ||
+                            (text != QLatin1String("0") && evaluator.Evaluate_Expression());
+        if (value != 'X' && result != (value == '1'))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class CliTest : public QObject
@@ -105,6 +131,7 @@ private slots:
     void messagesShowNoControlCharacters_data();
     void messagesShowNoControlCharacters();
     void helpAndVersion();
+    void everyOutputIsMinimized();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -489,6 +516,8 @@ void CliTest::refusesBadInput_data()
     QTest::newRow("--output past the file's outputs")
         << QStringList{"minimize", "--output", "3", "FILE"} << QByteArray(".i 2\n.o 2\n11 10\n")
         << "FILE: has 2 outputs, so there is no output 3.";
+    QTest::newRow("more than 64 outputs")
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 65\n11 1\n") << "FILE:2: ";
     QTest::newRow("missing file") << QStringList{"minimize", "FILE.missing"} << good
                                   << "FILE.missing: cannot read";
     QTest::newRow("--names too few for the file")
@@ -550,8 +579,8 @@ void CliTest::readsOtherToolsFiles_data()
         << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 1\n11|1\n") << "A&B\n"
         << "";
     QTest::newRow("a 0 for the first output keeps an earlier 1")
-        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 2\n1- 10\n11 01\n") << "A\n"
-        << "FILE: describes several outputs";
+        << QStringList{"minimize", "FILE"} << QByteArray(".i 2\n.o 2\n1- 10\n11 01\n") << "f = A\n"
+        << "";
     const QByteArray twoOutputs = ".i 2\n.o 2\n.ob f g\n1- 10\n11 01\n0- 01\n";
     QTest::newRow("--output 2 reads the second output")
         << QStringList{"minimize", "--output", "2", "FILE"} << twoOutputs << "A'+B\n"
@@ -675,6 +704,72 @@ void CliTest::helpAndVersion()
     const CliRun version = runCli({QStringLiteral("--version")});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, QStringLiteral("tavolin-cli " TAVOLIN_VERSION "\n"));
+}
+
+// Random files of several outputs: a line "NAME = EXPR" per output, in the
+// file's order, each expression the output off its don't cares and the
+// text --output K prints for it; --json holds the same texts; the Verilog
+// module computes every output.
+void CliTest::everyOutputIsMinimized()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("iverilog")).isEmpty())
+        QFAIL("iverilog is not installed (scripts/install-deps.sh installs it)");
+    const std::vector<QStringList> optionSets{
+        {}, {"--pos"}, {"--exact"}, {"--hazard-free"}, {"--exact", "--pos"}};
+    std::mt19937 random(2022);
+    for (int round = 0; round < 30; ++round) {
+        const int n = 2 + round % 5;
+        const int k = 2 + static_cast<int>(random() % 4);
+        const MultiOutputFunction function = RandomOutputs::function(random, n, k, round % 2 == 0);
+        const QString path = writeFile(QStringLiteral("outputs.pla"),
+                                       QByteArray::fromStdString(PlaWriter::write(function)));
+        const QStringList &options = optionSets[std::size_t(round) % optionSets.size()];
+        const CliRun run = runCli(QStringList{"minimize", path} + options);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+
+        const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), k);
+        QStringList texts;
+        for (int output = 0; output < k; ++output) {
+            const QString name = QString::fromStdString(function.outputName(output));
+            QVERIFY2(lines[output].startsWith(name + " = "), qPrintable(run.out));
+            texts << lines[output].mid(name.size() + 3);
+            const std::string &values = function.values(output);
+            QVERIFY2(computes(texts.back(), function.inputNames(), values),
+                     qPrintable(lines[output]));
+        }
+        const int picked = static_cast<int>(random() % static_cast<unsigned>(k));
+        const CliRun one = runCli(
+            QStringList{"minimize", path, "--output", QString::number(picked + 1)} + options);
+        QCOMPARE(one.out, texts[picked] + '\n');
+
+        const CliRun json = runCli(QStringList{"minimize", "--json", path} + options);
+        const QJsonArray outputs = QJsonDocument::fromJson(json.outBytes)["outputs"].toArray();
+        QCOMPARE(outputs.size(), k);
+        for (int output = 0; output < k; ++output) {
+            QCOMPARE(outputs[output]["name"].toString(),
+                     QString::fromStdString(function.outputName(output)));
+            QCOMPARE(outputs[output]["text"].toString(), texts[output]);
+        }
+
+        // Random names may be no Verilog ("1a"); the default ones always are.
+        if (round % 2 == 0)
+            continue;
+        const CliRun verilog =
+            runCli(QStringList{"minimize", "--format", "verilog", path} + options);
+        QCOMPARE(verilog.err, QString());
+        const QStringList rows =
+            simulateVerilog(dir->path(), verilog.out, QStringLiteral("outputs"), n, k);
+        QCOMPARE(rows.size(), 1 << n);
+        for (int row = 0; row < (1 << n); ++row) {
+            for (int output = 0; output < k; ++output) {
+                const char value = function.cell(output, std::size_t(row));
+                if (value != 'X')
+                    QVERIFY2(rows[row][output] == QLatin1Char(value), qPrintable(verilog.out));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -123,6 +123,7 @@ void CoreMessagesTest::plaFaultsReadAsTheCoreWritesThem_data()
     QTest::newRow("too few labels") << ".i 3\n.ilb a b\n.e\n" << int(F::TooFewLabels) << 2;
     QTest::newRow("no output part") << ".i 2\n11\n" << int(F::NoOutputPart) << 2;
     QTest::newRow("bad input part") << ".i 2\n1z 1\n" << int(F::BadInputPart) << 2;
+    QTest::newRow("too many outputs") << ".i 2\n.o 99\n" << int(F::TooManyOutputs) << 2;
 }
 
 void CoreMessagesTest::plaFaultsReadAsTheCoreWritesThem()
@@ -131,11 +132,17 @@ void CoreMessagesTest::plaFaultsReadAsTheCoreWritesThem()
     QFETCH(int, fault);
     QFETCH(int, line);
 
-    const PlaReadResult result = PlaReader::read(text.toStdString(), 4);
+    // Reading every output meets every fault; reading one the same ones
+    // but a count of outputs it does not hold.
+    const PlaOutputsResult result = PlaReader::readOutputs(text.toStdString(), 4);
     QVERIFY(!result.ok());
     QCOMPARE(int(result.error.fault), fault);
     QCOMPARE(result.error.line, line);
     QCOMPARE(ImportExport::describe(result.error).toStdString(), result.error.message);
+    const PlaReadResult one = PlaReader::read(text.toStdString(), 4);
+    QCOMPARE(one.ok(), fault == int(PlaFault::TooManyOutputs));
+    if (!one.ok())
+        QCOMPARE(one.error.message, result.error.message);
 }
 
 void CoreMessagesTest::replacedLabelsReadAsTheCoreWritesThem_data()

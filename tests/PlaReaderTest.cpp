@@ -105,6 +105,10 @@ private slots:
     void replacesInvalidLabels_data();
     void replacesInvalidLabels();
     void lineOrderDoesNotMatter();
+    void readsEveryOutput_data();
+    void readsEveryOutput();
+    void refusesMoreThan64Outputs_data();
+    void refusesMoreThan64Outputs();
     void readsFromStream();
     void longCommentIsSkipped();
 };
@@ -440,10 +444,12 @@ void PlaReaderTest::lineOrderDoesNotMatter()
             line = randomProductLine(random, count, outputs);
         const std::string header = ".i " + std::to_string(count) + "\n" + types[typeIndex];
 
+        std::vector<std::string> everyOutput;
         for (int output = 0; output < outputs; ++output) {
             std::string expected;
             for (unsigned m = 0; m < (1u << count); ++m)
                 expected += cellByDefinition(lines, count, output, m, typeIndex >= 3);
+            everyOutput.push_back(expected);
             for (int shuffle = 0; shuffle < 5; ++shuffle) {
                 std::shuffle(lines.begin(), lines.end(), random);
                 std::string text = header;
@@ -457,7 +463,101 @@ void PlaReaderTest::lineOrderDoesNotMatter()
                              .c_str());
             }
         }
+
+        // All outputs in one pass: each as the one-output read gives it.
+        std::string text = header;
+        for (const std::string &line : lines)
+            text += line + "\n";
+        const PlaOutputsResult all = PlaReader::readOutputs(text, 4);
+        QVERIFY2(all.ok(), (text + all.error.message).c_str());
+        QCOMPARE(all.outputs->function.outputCount(), outputs);
+        for (int output = 0; output < outputs; ++output) {
+            QVERIFY2(all.outputs->function.values(output) == everyOutput[std::size_t(output)],
+                     text.c_str());
+            QVERIFY(all.outputs->assigned[std::size_t(output)] ==
+                    PlaReader::read(text, 4, output).function->assigned);
+        }
     }
+}
+
+void PlaReaderTest::readsEveryOutput_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::addColumn<QStringList>("replaced");
+
+    const QString planes = "11 101\n";
+    QTest::newRow(".ob labels name the outputs")
+        << ".i 2\n.o 3\n.ilb a b\n.ob x y Z9\n" + planes << QStringList{"a", "b"}
+        << QStringList{"x", "y", "Z9"} << QStringList{};
+    QTest::newRow("outputs without a label get the lowest free default")
+        << ".i 2\n.o 3\n.ob f1\n" + planes << QStringList{"A", "B"} << QStringList{"f1", "f2", "f3"}
+        << QStringList{};
+    QTest::newRow("labels beyond the outputs are not used")
+        << ".i 2\n.o 1\n.ob x y\n11 1\n"
+        << QStringList{"A", "B"} << QStringList{"x"} << QStringList{};
+    QTest::newRow("an output plane wider than .o adds outputs")
+        << ".i 2\n.o 1\n.ob p\n" + planes << QStringList{"A", "B"} << QStringList{"p", "f1", "f2"}
+        << QStringList{};
+    QTest::newRow("a label that names an input")
+        << ".i 2\n.o 3\n.ilb a b\n.ob x b y\n" + planes << QStringList{"a", "b"}
+        << QStringList{"f", "f1", "f2"} << QStringList{"b"};
+    QTest::newRow("a label used twice")
+        << ".i 2\n.o 3\n.ob x y x\n" + planes << QStringList{"A", "B"}
+        << QStringList{"f", "f1", "f2"} << QStringList{"x"};
+    QTest::newRow("labels that are no names")
+        << ".i 2\n.o 3\n.ob out<0> y EX_OUT\n" + planes << QStringList{"A", "B"}
+        << QStringList{"f", "f1", "f2"} << QStringList{"out<0>", "EX_OUT"};
+    QTest::newRow("an input called f moves the defaults on")
+        << ".i 2\n.o 3\n.ilb f f2\n" + planes << QStringList{"f", "f2"}
+        << QStringList{"f1", "f3", "f4"} << QStringList{};
+    QTest::newRow("bad .ilb labels give the inputs default names, outputs keep theirs")
+        << ".i 2\n.o 3\n.ilb a<1> b\n.ob x y z\n" + planes << QStringList{"A", "B"}
+        << QStringList{"x", "y", "z"} << QStringList{};
+}
+
+void PlaReaderTest::readsEveryOutput()
+{
+    QFETCH(QString, text);
+
+    const PlaOutputsResult result = PlaReader::readOutputs(text.toStdString(), 4);
+    QVERIFY2(result.ok(), result.error.message.c_str());
+    const PlaOutputs &read = *result.outputs;
+    QTEST(toStringList(read.function.inputNames()), "inputs");
+    QTEST(toStringList(read.function.outputNames()), "outputs");
+    QTEST(toStringList(read.replacedOutputLabels), "replaced");
+    QCOMPARE(PlaReader::replacedOutputLabelsNote(read).empty(), read.replacedOutputLabels.empty());
+    QCOMPARE(PlaReader::replacedLabelsNote(read),
+             PlaReader::replacedLabelsNote(*PlaReader::read(text.toStdString(), 4).function));
+}
+
+void PlaReaderTest::refusesMoreThan64Outputs_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+
+    const QString wide = "11 " + QString(64, '1') + "\n";
+    QTest::newRow(".o 65") << ".i 2\n.o 65\n" << 2;
+    QTest::newRow("an output plane of 65")
+        << ".i 2\n.o 64\n" + wide + "00 " + QString(65, '0') + "\n"
+        << 4;
+    QTest::newRow("64 outputs are read") << ".i 2\n.o 64\n" + wide << 0;
+}
+
+// The one-output read still takes any output of such a file.
+void PlaReaderTest::refusesMoreThan64Outputs()
+{
+    QFETCH(QString, text);
+    QFETCH(int, line);
+
+    const PlaOutputsResult all = PlaReader::readOutputs(text.toStdString(), 4);
+    QCOMPARE(all.ok(), line == 0);
+    if (line != 0) {
+        QCOMPARE(all.error.fault, PlaFault::TooManyOutputs);
+        QCOMPARE(all.error.line, line);
+    }
+    QVERIFY(PlaReader::read(text.toStdString(), 4, 63).ok());
 }
 
 void PlaReaderTest::readsFromStream()

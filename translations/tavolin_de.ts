@@ -280,6 +280,10 @@ Zeile %2: %3</translation>
         <translation>Der Eingangsteil %1 muss %2 Zeichen lang sein, jedes davon 0, 1 oder -.</translation>
     </message>
     <message>
+        <source>The file has %1 outputs; at most 64 can be imported.</source>
+        <translation>Die Datei hat %1 Ausgänge; höchstens 64 lassen sich importieren.</translation>
+    </message>
+    <message>
         <source>The label %1 is not a valid variable name (1 to 3 letters or digits, all different), so the variables have the default names %2.</source>
         <translation>Die Bezeichnung %1 ist kein gültiger Variablenname (1 bis 3 Buchstaben oder Ziffern, alle verschieden), daher tragen die Variablen die Standardnamen %2.</translation>
     </message>
