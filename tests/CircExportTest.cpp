@@ -261,7 +261,7 @@ void CircExportTest::everyFunctionOfTwoSimulates()
 void CircExportTest::randomFunctionsSimulate()
 {
     std::vector<Case> cases;
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < 40; ++i) {
         const int n = 3 + i % 4;
         addCircuits(cases, n,
                     TestFunctions::randomValues(n, "01X01", 24 + static_cast<unsigned>(i)),
