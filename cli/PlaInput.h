@@ -27,7 +27,4 @@ public:
                             std::string &error);
     // The first output as load() would give it (the ".ob" labels as names).
     static PlaFunction firstOutput(const PlaOutputs &outputs);
-
-    // The bytes of the file, or of standard input for "-".
-    static bool readText(const std::string &path, std::string &text, std::string &error);
 };

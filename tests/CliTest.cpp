@@ -11,6 +11,7 @@
 #include "expression/ExpressionException.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
+#include "pla/PlaWriter.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -721,8 +722,8 @@ void CliTest::everyOutputIsMinimized()
         const int n = 2 + round % 5;
         const int k = 2 + static_cast<int>(random() % 4);
         const MultiOutputFunction function = RandomOutputs::function(random, n, k, round % 2 == 0);
-        const QString path = writeFile(QStringLiteral("outputs.pla"),
-                                       QByteArray::fromStdString(PlaWriter::write(function)));
+        const QString path = writeFileIn(*dir, QStringLiteral("outputs.pla"),
+                                         QByteArray::fromStdString(PlaWriter::write(function)));
         const QStringList &options = optionSets[std::size_t(round) % optionSets.size()];
         const CliRun run = runCli(QStringList{"minimize", path} + options);
         QCOMPARE(run.status, 0);
