@@ -3,6 +3,7 @@
 
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
+#include "circuit/CircWriter.h"
 #include "circuit/CircuitView.h"
 #include "dialogs/ChangeVarsPopup.h"
 #include "edit/BulkEdit.h"
@@ -10,6 +11,7 @@
 #include "edit/TruthTableText.h"
 #include "explain/StepsWindow.h"
 #include "expression/EquationManager.h"
+#include "files/AtomicFile.h"
 #include "files/RecentFiles.h"
 #include "format/ResultCopier.h"
 #include "minimize/Minimize.h"
@@ -172,6 +174,10 @@ void MainWindow::createMenus()
     saveCircuitImageAction = addEntry(*circuitMenu, tr("Save Circuit Image…"), QKeySequence(),
                                       nullptr, tr("Save the circuit as an SVG or PNG image"));
     saveCircuitImageAction->setEnabled(false);
+    exportCircuitAction =
+        addEntry(*circuitMenu, tr("Export for Simulator…"), QKeySequence(), nullptr,
+                 tr("Save the circuit as a file of the Logisim simulator (.circ)"));
+    exportCircuitAction->setEnabled(false);
 
     // The help window's own topic table gives the entries, so the topic a
     // window opens is never a translated text.
@@ -261,6 +267,8 @@ void MainWindow::connectCircuit()
     connect(importExport, &ImportExport::numVariables, circuitView, &CircuitView::clearCircuit);
     connect(showCircuitAction, &QAction::triggered, this, &MainWindow::showCircuit);
     connect(saveCircuitImageAction, &QAction::triggered, this, &MainWindow::saveCircuitImage);
+    connect(circuitView, &CircuitView::circuitAvailable, exportCircuitAction, &QAction::setEnabled);
+    connect(exportCircuitAction, &QAction::triggered, this, &MainWindow::exportForSimulator);
 }
 
 void MainWindow::showCircuit()
@@ -288,6 +296,24 @@ void MainWindow::saveCircuitImage()
     QString error;
     if (!circuitView->saveImage(fileName, error))
         QMessageBox::warning(this, tr("Save Circuit Image"),
+                             tr("The circuit could not be saved to %1: %2").arg(fileName, error));
+}
+
+void MainWindow::exportForSimulator()
+{
+    if (!circuitView->hasCircuit())
+        return;
+    QString fileName = QFileDialog::getSaveFileName(this, tr("Export for Simulator"),
+                                                    QStringLiteral("./circuit.circ"),
+                                                    tr("Logisim circuit (*.circ)"));
+    if (fileName.isEmpty())
+        return;
+    if (!fileName.endsWith(QLatin1String(".circ"), Qt::CaseInsensitive))
+        fileName += QStringLiteral(".circ");
+    QString error;
+    const std::string text = CircWriter::write(circuitView->netlist());
+    if (!AtomicFile::write(fileName, QByteArray::fromStdString(text), error))
+        QMessageBox::warning(this, tr("Export for Simulator"),
                              tr("The circuit could not be saved to %1: %2").arg(fileName, error));
 }
 

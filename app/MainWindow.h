@@ -72,6 +72,7 @@ private slots:
     void pasteValues();
     void showCircuit();
     void saveCircuitImage();
+    void exportForSimulator();
     void saveMapImage();
     void copyResult();
     void useFile(const QString &fileName);
@@ -136,6 +137,7 @@ private:
     CircuitView *circuitView = nullptr;
     QAction *showCircuitAction = nullptr;
     QAction *saveCircuitImageAction = nullptr;
+    QAction *exportCircuitAction = nullptr;
     QMenu *fileMenu = nullptr;
     QMenu *recentMenu = nullptr;
     QMenu *copyAsMenu = nullptr;

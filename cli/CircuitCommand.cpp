@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CircuitCommand.h"
 
+#include "circuit/CircWriter.h"
 #include "circuit/CircuitCover.h"
 #include "circuit/NetlistBuilder.h"
 #include "circuit/VerilogWriter.h"
@@ -45,7 +46,24 @@ int CircuitCommand::writeVerilog(const CliOptions &options, std::string &out, st
         err = "tavolin-cli: " + error + "\n";
         return 2;
     }
-    const std::string text = VerilogWriter::write(netlist, moduleName(options.files.front()));
+    return deliver(options, VerilogWriter::write(netlist, moduleName(options.files.front())), out,
+                   err);
+}
+
+int CircuitCommand::writeCirc(const CliOptions &options, std::string &out, std::string &err)
+{
+    Netlist netlist;
+    std::string error;
+    if (!netlistFor(options, netlist, error)) {
+        err = "tavolin-cli: " + error + "\n";
+        return 2;
+    }
+    return deliver(options, CircWriter::write(netlist), out, err);
+}
+
+int CircuitCommand::deliver(const CliOptions &options, const std::string &text, std::string &out,
+                            std::string &err)
+{
     if (options.output.empty()) {
         out = text;
         return 0;

@@ -7,7 +7,8 @@
 #include <string>
 
 // The circuit command: the gates of a PLA file's minimized function, as a
-// structural Verilog module here, as an image in tavolin-cli-circuit.
+// structural Verilog module or a file of the educational simulator here, as
+// an image in tavolin-cli-circuit.
 class CircuitCommand
 {
 public:
@@ -19,6 +20,15 @@ public:
     // exit status.
     static int writeVerilog(const CliOptions &options, std::string &out, std::string &err);
 
+    // The file of the educational simulator (.circ) to standard output, or
+    // to options.output. Returns the exit status.
+    static int writeCirc(const CliOptions &options, std::string &out, std::string &err);
+
     // A Verilog identifier from a file name: "half adder.pla" -> "half_adder".
     static std::string moduleName(const std::string &path);
+
+private:
+    // `text` to standard output, or to options.output.
+    static int deliver(const CliOptions &options, const std::string &text, std::string &out,
+                       std::string &err);
 };

@@ -290,12 +290,14 @@ bool checkCircuitValues(const CLI::App &app, const RawValues &raw, CliOptions &o
         }
     }
     if (given(app, "--format")) {
-        if (lowerCase(raw.format) != "verilog") {
+        const std::string format = lowerCase(raw.format);
+        if (format != "verilog" && format != "circ") {
             error = "--format gives " + quoted(raw.format) +
-                    ", but the only text format is verilog (images follow the -o ending).";
+                    ", but the file formats are verilog and circ (images follow the -o ending).";
             return false;
         }
-        options.verilog = true;
+        options.verilog = format == "verilog";
+        options.circ = format == "circ";
     }
     return true;
 }
@@ -481,7 +483,7 @@ bool checkCombination(CliOptions &options, std::string &error)
             return false;
         }
         const std::string output = lowerCase(options.output);
-        if (!options.verilog &&
+        if (!options.verilog && !options.circ &&
             (options.output.empty() || !(endsWith(output, ".png") || endsWith(output, ".svg")))) {
             error = "circuit needs -o OUT.png or -o OUT.svg, or --format verilog.";
             return false;
@@ -613,7 +615,8 @@ std::string CommandLine::usage()
            "                       [--format text|markdown|html|json]\n"
            "  tavolin-cli circuit FILE.pla [--pos] [--exact] [--style "
            "and-or|inverted-inputs|nand|nor]\n"
-           "              [--fan-in K] (-o OUT.svg|OUT.png | --format verilog [-o OUT.v])\n"
+           "              [--fan-in K] (-o OUT.svg|OUT.png | --format verilog|circ [-o "
+           "OUT.v|OUT.circ])\n"
            "  tavolin-cli check FILE.pla [--pos] [--names A,B,C] [--output K]\n"
            "                    (--answer EXPR | --answers FILE.csv) [--json]\n"
            "  tavolin-cli --help | --version\n"
@@ -631,8 +634,8 @@ std::string CommandLine::usage()
            "          implicants, the chart, the choices of \"Minimize!\" and the\n"
            "          minimum solutions.\n"
            "circuit   draws the minimized function as logic gates into a PNG or SVG file,\n"
-           "          or writes them as a structural Verilog module (to standard output\n"
-           "          without -o).\n"
+           "          or writes them as a structural Verilog module or as a file of the\n"
+           "          educational simulator Logisim (to standard output without -o).\n"
            "check     tells whether EXPR is a correct and minimal answer for the PLA file's\n"
            "          function, and what is wrong with each of its terms; --answers\n"
            "          grades a class: one line \"id,expression\" each, one result per line\n"
@@ -658,10 +661,12 @@ std::string CommandLine::usage()
            "                 verilog, vhdl, latex, c or python; with --joint text or pla\n"
            "                 (the shared cover as a PLA file);\n"
            "                 explain: as text, markdown, html or json;\n"
-           "                 circuit: verilog, a structural Verilog module instead of an image\n"
+           "                 circuit: verilog, a structural Verilog module instead of an image,\n"
+           "                 or circ, a circuit file of Logisim 2.7 (.circ)\n"
            "  --output K     minimize, check: only output K of files with several (1 for\n"
            "                 the first)\n"
-           "  -o FILE        the image to write (.png or .svg), or circuit's Verilog file\n"
+           "  -o FILE        the image to write (.png or .svg), or circuit's Verilog or\n"
+           "                 .circ file\n"
            "  --style S      circuit gates: and-or (AND-OR/OR-AND with NOT gates, the\n"
            "                 default), inverted-inputs, nand (NAND-NAND) or nor (NOR-NOR)\n"
            "  --fan-in K     circuit: at most K inputs per gate (2 to 16, default 4)\n"

@@ -53,6 +53,7 @@ struct CliOptions
     CircuitStyle circuitStyle = CircuitStyle::AndOrInverters; // --style
     int fanIn = 4;                                            // --fan-in
     bool verilog = false;                                     // --format verilog
+    bool circ = false;                                        // --format circ
     // minimize --format; text (the window's notation) when not given.
     OutputFormat format = OutputFormat::Text;
     bool formatGiven = false;

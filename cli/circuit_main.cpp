@@ -35,11 +35,12 @@ int main(int argc, char **argv)
         return ProgramReport::fail(
             "tavolin-cli-circuit draws circuits only: tavolin-cli circuit FILE.pla -o OUT.svg");
 
-    if (options.verilog) {
-        // tavolin-cli writes Verilog itself; called directly, this program does too.
+    if (options.verilog || options.circ) {
+        // tavolin-cli writes these texts itself; called directly, this program does too.
         std::string out;
         std::string err;
-        const int status = CircuitCommand::writeVerilog(options, out, err);
+        const int status = options.circ ? CircuitCommand::writeCirc(options, out, err)
+                                        : CircuitCommand::writeVerilog(options, out, err);
         return ProgramReport::finish(out, err, status);
     }
 

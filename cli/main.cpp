@@ -57,9 +57,10 @@ int main(int argc, char **argv)
         status = ExplainCommand::run(options, out, err);
         break;
     case CliOptions::Command::Circuit:
-        if (!options.verilog)
+        if (!options.verilog && !options.circ)
             return runSibling("tavolin-cli-circuit", argv);
-        status = CircuitCommand::writeVerilog(options, out, err);
+        status = options.circ ? CircuitCommand::writeCirc(options, out, err)
+                              : CircuitCommand::writeVerilog(options, out, err);
         break;
     case CliOptions::Command::Check:
         status = CheckCommand::run(options, out, err);

@@ -97,10 +97,13 @@ void Minimize::hazardFreeDone()
     // A finish reported for a search replaced since is not this job's.
     if (!job.cancel || !hazardWatcher.isFinished())
         return;
+    // Once the cap has passed the search has given up, even if it found its
+    // cover in the same moment: the answer does not depend on that race.
+    const bool stopped = *job.cancel;
     const std::optional<MinimizedCover> cover = hazardWatcher.result();
     job.cancel.reset();
     // Out of time: the exact minimum stands in.
-    send(cover ? *cover : CoverFinder::exactMinimum(job.result, varNames));
+    send(cover && !stopped ? *cover : CoverFinder::exactMinimum(job.result, varNames));
 }
 
 // A search still running is told to stop and forgotten; its result is never

@@ -31,6 +31,9 @@ for option in "$@"; do
     # The tools that read the text of "Copy As" in the tests: a VHDL simulator
     # and Python (iverilog is in the base list, the C compiler too).
     packages="$packages ghdl python3"
+    # The circuit export's test runs the classic educational simulator in its
+    # command-line mode, which needs a Java runtime.
+    packages="$packages logisim default-jre-headless"
     ;;
   --web)
     # node-acorn: Emscripten's JavaScript optimizer needs it. A Node.js that

@@ -33,7 +33,8 @@ class CircuitCliTest : public QObject
 private slots:
     void verilogComputesTheFile_data();
     void verilogComputesTheFile();
-    void verilogGoesToTheOutputFile();
+    void textGoesToTheOutputFile_data();
+    void textGoesToTheOutputFile();
     void verilogToAFullOutputFails_data();
     void verilogToAFullOutputFails();
     void imagesAreWritten_data();
@@ -108,14 +109,23 @@ void CircuitCliTest::verilogComputesTheFile()
     }
 }
 
-void CircuitCliTest::verilogGoesToTheOutputFile()
+void CircuitCliTest::textGoesToTheOutputFile_data()
 {
+    QTest::addColumn<QString>("format");
+    QTest::newRow("verilog") << QStringLiteral("verilog");
+    QTest::newRow("circ") << QStringLiteral("circ");
+}
+
+void CircuitCliTest::textGoesToTheOutputFile()
+{
+    QFETCH(QString, format);
     QTemporaryDir folder;
     const QString pla =
         writeFileIn(folder, QStringLiteral("xor.pla"), plaText(2, "0110", {"a", "b"}));
-    const CliRun printed = runCli({"circuit", pla, "--format", "verilog"});
-    const QString output = folder.filePath(QStringLiteral("xor.v"));
-    const CliRun written = runCli({"circuit", pla, "--format", "verilog", "-o", output});
+    const CliRun printed = runCli({"circuit", pla, "--format", format});
+    QVERIFY(!printed.out.isEmpty());
+    const QString output = folder.filePath(QStringLiteral("xor.out"));
+    const CliRun written = runCli({"circuit", pla, "--format", format, "-o", output});
     QCOMPARE(written.status, 0);
     QCOMPARE(written.out, QString());
     QFile file(output);
@@ -205,10 +215,10 @@ void CircuitCliTest::refusedCalls_data()
     QTest::newRow("fan-in not a number")
         << QStringList{"circuit", "f.pla", "-o", "c.svg", "--fan-in", "four"}
         << "--fan-in gives \"four\", but a gate takes 2 to 16 inputs.";
-    QTest::newRow("other format")
-        << QStringList{"circuit", "f.pla", "--format", "vhdl"}
-        << "--format gives \"vhdl\", but the only text format is verilog (images follow the -o "
-           "ending).";
+    QTest::newRow("other format") << QStringList{"circuit", "f.pla", "--format", "vhdl"}
+                                  << "--format gives \"vhdl\", but the file formats are verilog "
+                                     "and circ (images follow the -o "
+                                     "ending).";
     QTest::newRow("two files") << QStringList{"circuit", "f.pla", "g.pla", "-o", "c.svg"}
                                << "circuit draws one PLA file (- for standard input).";
     QTest::newRow("style with map") << QStringList{"map", "f.pla", "-o", "m.svg", "--style", "nand"}

@@ -347,6 +347,22 @@ Zeile %2: %3</translation>
         <translation>Die Schaltung als SVG- oder PNG-Bild speichern</translation>
     </message>
     <message>
+        <source>Export for Simulator…</source>
+        <translation>Für Simulator exportieren…</translation>
+    </message>
+    <message>
+        <source>Save the circuit as a file of the Logisim simulator (.circ)</source>
+        <translation>Die Schaltung als Datei des Simulators Logisim speichern (.circ)</translation>
+    </message>
+    <message>
+        <source>Export for Simulator</source>
+        <translation>Für Simulator exportieren</translation>
+    </message>
+    <message>
+        <source>Logisim circuit (*.circ)</source>
+        <translation>Logisim-Schaltung (*.circ)</translation>
+    </message>
+    <message>
         <source>SVG image (*.svg)</source>
         <translation>SVG-Bild (*.svg)</translation>
     </message>

@@ -68,16 +68,18 @@ def interleaves(expected, printed, errors):
 
 def image_written(command, folder):
     """Whether the image an "-o FILE" example names was written: an SVG an
-    XML parser reads as <svg>, or a PNG with its signature."""
+    XML parser reads as <svg>, a Logisim file it reads as <project>, or a PNG
+    with its signature."""
     image = re.search(r" -o (\S+)", command)
     if not image:
         return True
     path = os.path.join(folder, image.group(1))
     if not os.path.isfile(path):
         return False
-    if path.endswith(".svg"):
+    if path.endswith((".svg", ".circ")):
+        root = "svg" if path.endswith(".svg") else "project"
         try:
-            return ElementTree.parse(path).getroot().tag.endswith("svg")
+            return ElementTree.parse(path).getroot().tag.endswith(root)
         except ElementTree.ParseError:
             return False
     with open(path, "rb") as png:
