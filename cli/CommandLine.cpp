@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -54,6 +55,7 @@ void declareMinimize(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_flag("--hazard-free", options.hazardFree);
     app.add_option("--limit", raw.limit);
     app.add_flag("--count-all", options.countAll);
+    app.add_flag("--joint", options.joint);
     app.add_option("--output", raw.plaOutput);
     app.add_option("--format", raw.format);
     declareNames(app, raw);
@@ -306,9 +308,10 @@ bool checkMinimizeValues(const CLI::App &app, const RawValues &raw, CliOptions &
 {
     if (!given(app, "--format"))
         return true;
-    if (!outputFormatFromKey(raw.format, options.format)) {
+    options.plaFormat = lowerCase(raw.format) == "pla";
+    if (!options.plaFormat && !outputFormatFromKey(raw.format, options.format)) {
         error = "--format gives " + quoted(raw.format) +
-                ", but minimize writes text, verilog, vhdl, latex, c or python.";
+                ", but minimize writes text, verilog, vhdl, latex, c, python or pla.";
         return false;
     }
     options.formatGiven = true;
@@ -366,6 +369,37 @@ bool checkValues(const CLI::App &app, const RawValues &raw, CliOptions &options,
     return true;
 }
 
+// --joint covers every output at once with its own search: the options
+// that pick an output or choose among one output's covers have no meaning
+// there, and only the window's notation and PLA can show shared products.
+bool checkJoint(const CliOptions &options, std::string &error)
+{
+    if (options.plaFormat && !options.joint) {
+        error = "--format pla needs --joint.";
+        return false;
+    }
+    if (options.plaFormat && options.files.size() > 1) {
+        error = "--format pla writes the cover of one file; give one file.";
+        return false;
+    }
+    if (!options.joint)
+        return true;
+    for (const auto &[set, name] :
+         {std::pair{options.exact, "--exact"}, std::pair{options.all, "--all"},
+          std::pair{options.hazardFree, "--hazard-free"},
+          std::pair{options.plaOutput != 0, "--output"}}) {
+        if (set) {
+            error = std::string("--joint covers every output together; it takes no ") + name + ".";
+            return false;
+        }
+    }
+    if (options.format != OutputFormat::Text) {
+        error = "--joint writes text or pla.";
+        return false;
+    }
+    return true;
+}
+
 // Which options make sense together.
 bool checkCombination(CliOptions &options, std::string &error)
 {
@@ -389,10 +423,12 @@ bool checkCombination(CliOptions &options, std::string &error)
             error = "--count-all needs --limit.";
             return false;
         }
-        if (options.json && options.format != OutputFormat::Text) {
+        if (options.json && (options.format != OutputFormat::Text || options.plaFormat)) {
             error = "--json and --format exclude each other.";
             return false;
         }
+        if (!checkJoint(options, error))
+            return false;
         if (options.files.empty()) {
             error = "minimize needs at least one PLA file (- for standard input).";
             return false;
@@ -571,6 +607,8 @@ std::string CommandLine::usage()
            "                        | --hazard-free]\n"
            "                       [--output K] [--format text|verilog|vhdl|latex|c|python]\n"
            "                       FILE.pla...\n"
+           "  tavolin-cli minimize --joint [--pos] [--names A,B,C] [--json | --format pla]\n"
+           "                       FILE.pla...\n"
            "  tavolin-cli eval (--vars N | --names A,B,C) EXPR [--minimize [--pos] [--exact]]\n"
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
@@ -586,7 +624,8 @@ std::string CommandLine::usage()
            "minimize  prints the minimized expression of each PLA file, as the window's\n"
            "          \"Minimize!\" shows it; with several files each line starts with\n"
            "          \"FILE: \". A FILE of - reads standard input. A file of several\n"
-           "          outputs gives a line \"NAME = EXPR\" per output.\n"
+           "          outputs gives a line \"NAME = EXPR\" per output; --joint\n"
+           "          minimizes them together, sharing products between outputs.\n"
            "eval      prints the truth table of EXPR, one row per line (bits of the\n"
            "          variables, first variable first, a blank, the value); with\n"
            "          --minimize the minimized expression instead.\n"
@@ -614,10 +653,13 @@ std::string CommandLine::usage()
            "                 where counting stopped (\"complete\": false)\n"
            "  --count-all    with --limit, count every minimum solution, however long\n"
            "                 that takes\n"
+           "  --joint        minimize: every output of a file together, fewest distinct\n"
+           "                 products first, then literals, then connections\n"
            "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
            "                 function lie in one term: no glitch on a single input change\n"
            "  --format F     minimize: the expression as text (the window's, the default),\n"
-           "                 verilog, vhdl, latex, c or python;\n"
+           "                 verilog, vhdl, latex, c or python; with --joint text or pla\n"
+           "                 (the shared cover as a PLA file);\n"
            "                 explain: as text, markdown, html or json;\n"
            "                 circuit: verilog, a structural Verilog module instead of an image,\n"
            "                 or circ, a circuit file of Logisim 2.7 (.circ)\n"

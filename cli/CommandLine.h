@@ -32,6 +32,7 @@ struct CliOptions
     bool all = false;           // --all
     bool minimize = false;      // eval --minimize
     bool hazardFree = false;    // --hazard-free
+    bool joint = false;         // minimize --joint
     // --limit: the most minimum solutions listed, 0 when not given.
     std::size_t limit = 0;
     // minimize --count-all: with --limit, count every minimum solution
@@ -56,6 +57,8 @@ struct CliOptions
     // minimize --format; text (the window's notation) when not given.
     OutputFormat format = OutputFormat::Text;
     bool formatGiven = false;
+    // minimize --format pla: the joint cover as a PLA file.
+    bool plaFormat = false;
     // check: --answer (given, possibly empty) or --answers, the CSV of a class.
     std::string answer;
     bool answerGiven = false;

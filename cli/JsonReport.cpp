@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/JsonReport.h"
 
+#include "minimize/JointMinimization.h"
+
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -49,6 +51,35 @@ void addOutput(const CliOptions &options, const SolvedFunction &solved, Json &ob
     }
 }
 
+// --joint: the distinct products with the outputs each feeds, the cost in
+// its three counts, whether the search proved it, and each output's text.
+void addJoint(const FileResult &result, Json &object)
+{
+    const JointResult &joint = *result.joint;
+    Json products = Json::array();
+    for (const JointProduct &product : joint.cover.products) {
+        std::vector<std::string> fed;
+        for (std::size_t k = 0; k < joint.outputNames.size(); ++k) {
+            if ((product.outputs >> k) & 1U)
+                fed.push_back(joint.outputNames[k]);
+        }
+        const bool shared = fed.size() > 1;
+        products.push_back(
+            {{"cube", product.cube}, {"outputs", std::move(fed)}, {"shared", shared}});
+    }
+    object["products"] = std::move(products);
+    object["productCount"] = joint.cover.products.size();
+    object["literals"] = joint.cover.literals;
+    object["connections"] = joint.cover.connections;
+    object["proven"] = joint.cover.proven;
+    Json outputs = Json::array();
+    for (std::size_t k = 0; k < joint.outputNames.size(); ++k)
+        outputs.push_back({{"name", joint.outputNames[k]},
+                           {"text", JointMinimization::outputText(joint.cover, static_cast<int>(k),
+                                                                  result.names)}});
+    object["outputs"] = std::move(outputs);
+}
+
 // One output: the file's keys and the output's in one object. Several: the
 // file's keys and an "outputs" array of the outputs' objects with a "name".
 Json objectOf(const CliOptions &options, const FileResult &result)
@@ -59,6 +90,10 @@ Json objectOf(const CliOptions &options, const FileResult &result)
     object["names"] =
         std::vector<std::string>(result.names.begin(), result.names.begin() + result.n);
     object["form"] = options.productOfSums ? "POS" : "SOP";
+    if (result.joint) {
+        addJoint(result, object);
+        return object;
+    }
     if (!result.severalOutputs()) {
         addOutput(options, result.solved, object);
         return object;

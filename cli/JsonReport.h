@@ -11,7 +11,10 @@
 // every solution, with --limit the count of all), an array of them when the
 // call names several files. A file of several outputs keeps file, n, names
 // and form and puts the rest into an "outputs" array, one object per output
-// with its "name".
+// with its "name". With --joint the file's keys are followed by "products"
+// (each with its "cube", the "outputs" it feeds and whether it is "shared"),
+// "productCount", "literals", "connections", "proven" and "outputs" with
+// each output's "name" and "text".
 class JsonReport
 {
 public:

@@ -6,7 +6,9 @@
 #include "domain/VariableRules.h"
 #include "format/ExpressionFormatter.h"
 #include "format/ModuleWriter.h"
+#include "minimize/JointMinimization.h"
 #include "pla/PlaReader.h"
+#include "pla/PlaWriter.h"
 
 namespace {
 
@@ -42,24 +44,73 @@ bool loadFile(const CliOptions &options, const std::string &file, int startCount
     return true;
 }
 
-// The outputs after the first, minimized with the inputs' names the first
-// got. Output names that meet one of those (given by --names) give way to
-// the default ones.
-void solveOtherOutputs(SolutionFinder &finder, MinimizationForm form, const CoverRequest &request,
-                       const PlaOutputs &outputs, FileResult &result, std::string &err)
+std::vector<std::string> inputNamesOf(const FileResult &result)
+{
+    return {result.names.begin(), result.names.begin() + result.n};
+}
+
+// The outputs' names beside the inputs' names the first output got. Output
+// names that meet one of those (given by --names) give way to the default
+// ones.
+std::vector<std::string> outputNamesOf(const PlaOutputs &outputs, const FileResult &result,
+                                       std::string &err)
 {
     const MultiOutputFunction &function = outputs.function;
     const std::string note = PlaReader::replacedOutputLabelsNote(outputs);
     if (!note.empty())
         err += PlaInput::shownName(result.file) + ": " + note + "\n";
-    const std::vector<std::string> inputs(result.names.begin(), result.names.begin() + result.n);
-    result.outputNames = function.outputNames();
-    if (!MultiOutputFunction::checkNames(inputs, result.outputNames).ok())
-        result.outputNames =
-            MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
+    const std::vector<std::string> inputs = inputNamesOf(result);
+    std::vector<std::string> names = function.outputNames();
+    if (!MultiOutputFunction::checkNames(inputs, names).ok())
+        names = MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
+    return names;
+}
+
+// The outputs after the first, minimized with the inputs' names the first
+// got.
+void solveOtherOutputs(SolutionFinder &finder, MinimizationForm form, const CoverRequest &request,
+                       const PlaOutputs &outputs, FileResult &result, std::string &err)
+{
+    const MultiOutputFunction &function = outputs.function;
+    result.outputNames = outputNamesOf(outputs, result, err);
     for (int k = 1; k < function.outputCount(); ++k)
         result.moreOutputs.push_back(finder.solve(
             result.n, Minimization::cellCodes(function.values(k)), form, result.names, request));
+}
+
+// --joint: every output at once; a cover the search ran out of time to prove
+// is still a correct one, so it is printed with a note.
+void solveJoint(MinimizationForm form, const PlaOutputs &outputs, FileResult &result,
+                std::string &err)
+{
+    const MultiOutputFunction &function = outputs.function;
+    std::vector<std::vector<int>> codes;
+    codes.reserve(static_cast<std::size_t>(function.outputCount()));
+    for (int k = 0; k < function.outputCount(); ++k)
+        codes.push_back(Minimization::cellCodes(function.values(k)));
+    JointResult joint;
+    joint.outputNames = outputNamesOf(outputs, result, err);
+    joint.cover = JointMinimization::minimize(result.n, codes, form);
+    if (!joint.cover.proven)
+        err += PlaInput::shownName(result.file) + ": not proven minimal\n";
+    result.joint = std::move(joint);
+}
+
+// A --joint result: a line per output, or the cover as a PLA file.
+std::string jointText(const CliOptions &options, const FileResult &result)
+{
+    const JointResult &joint = *result.joint;
+    if (options.plaFormat)
+        return PlaWriter::write(joint.cover, inputNamesOf(result), joint.outputNames);
+    const std::string prefix =
+        options.files.size() > 1 ? PlaInput::shownName(result.file) + ": " : std::string();
+    const bool named = joint.outputNames.size() > 1;
+    std::string lines;
+    for (std::size_t k = 0; k < joint.outputNames.size(); ++k)
+        lines += prefix + (named ? joint.outputNames[k] + " = " : std::string()) +
+                 JointMinimization::outputText(joint.cover, static_cast<int>(k), result.names) +
+                 '\n';
+    return lines;
 }
 
 // With --limit: each output's count of minimum solutions.
@@ -143,6 +194,11 @@ std::vector<FileResult> MinimizeCommand::solveAll(const CliOptions &options, std
 
         result.file = file;
         result.n = function.variableCount;
+        if (options.joint) {
+            solveJoint(form, outputs, result, err);
+            results.push_back(std::move(result));
+            continue;
+        }
         CoverRequest request;
         request.exact = options.exact;
         request.all = options.all;
@@ -168,6 +224,10 @@ std::string MinimizeCommand::plainText(const CliOptions &options,
     const bool prefixed = options.files.size() > 1;
     std::string out;
     for (const FileResult &result : results) {
+        if (result.joint) {
+            out += jointText(options, result);
+            continue;
+        }
         if (result.severalOutputs()) {
             std::string text;
             std::string error;
@@ -241,9 +301,8 @@ bool MinimizeCommand::outputsText(const CliOptions &options, const FileResult &r
         text = lines;
         return true;
     }
-    const std::vector<std::string> inputs(result.names.begin(), result.names.begin() + result.n);
-    const ExpressionFormatter::Result written =
-        ModuleWriter::write(CircuitCommand::moduleName(result.file), inputs, ports, options.format);
+    const ExpressionFormatter::Result written = ModuleWriter::write(
+        CircuitCommand::moduleName(result.file), inputNamesOf(result), ports, options.format);
     if (!written.ok) {
         error = written.error;
         return false;

@@ -11,6 +11,7 @@
 #include "expression/ExpressionException.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
+#include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
 
 #include <QFile>
@@ -133,6 +134,7 @@ private slots:
     void messagesShowNoControlCharacters();
     void helpAndVersion();
     void everyOutputIsMinimized();
+    void jointCoversEveryOutput();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -771,6 +773,64 @@ void CliTest::everyOutputIsMinimized()
             }
         }
     }
+}
+
+// Random files with --joint: every line is its output off the don't cares
+// and --json holds the same texts; the cover written as PLA reads back to the
+// function, and that file, a completion of the first, needs as many products
+// when both searches prove their minimum.
+void CliTest::jointCoversEveryOutput()
+{
+    std::mt19937 random(2023);
+    int compared = 0;
+    for (int round = 0; round < 24; ++round) {
+        const int n = 2 + round % 4;
+        const int k = 1 + static_cast<int>(random() % 4);
+        const MultiOutputFunction function = RandomOutputs::function(random, n, k, round % 2 == 0);
+        const QString path = writeFileIn(*dir, QStringLiteral("joint.pla"),
+                                         QByteArray::fromStdString(PlaWriter::write(function)));
+        const QStringList joint = round % 3 == 0 ? QStringList{"minimize", "--joint", "--pos"}
+                                                 : QStringList{"minimize", "--joint"};
+        const CliRun run = runCli(joint + QStringList{path});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), k);
+        const CliRun json = runCli(joint + QStringList{"--json", path});
+        const QJsonObject object = QJsonDocument::fromJson(json.outBytes).object();
+        const QJsonArray outputs = object["outputs"].toArray();
+        QCOMPARE(outputs.size(), k);
+        for (int output = 0; output < k; ++output) {
+            const QString name = QString::fromStdString(function.outputName(output));
+            const QString prefix = k > 1 ? name + " = " : QString();
+            QVERIFY2(lines[output].startsWith(prefix), qPrintable(run.out));
+            const QString text = lines[output].mid(prefix.size());
+            QVERIFY2(computes(text, function.inputNames(), function.values(output)),
+                     qPrintable(run.out));
+            QCOMPARE(outputs[output]["text"].toString(), text);
+        }
+
+        const CliRun pla = runCli(joint + QStringList{"--format", "pla", path});
+        QCOMPARE(pla.status, 0);
+        const PlaOutputsResult back = PlaReader::readOutputs(pla.outBytes.toStdString(), n);
+        QVERIFY2(back.ok(), qPrintable(pla.out));
+        const MultiOutputFunction &read = back.outputs->function;
+        QCOMPARE(read.outputCount(), k);
+        for (int output = 0; output < k; ++output) {
+            for (std::size_t row = 0; row < (std::size_t{1} << n); ++row) {
+                const char value = function.cell(output, row);
+                if (value != 'X')
+                    QVERIFY2(read.cell(output, row) == value, qPrintable(pla.out));
+            }
+        }
+        const QString again = writeFileIn(*dir, QStringLiteral("again.pla"), pla.outBytes);
+        const QJsonObject second =
+            QJsonDocument::fromJson(runCli(joint + QStringList{"--json", again}).outBytes).object();
+        if (object["proven"].toBool() && second["proven"].toBool()) {
+            QCOMPARE(second["products"].toArray().size(), object["products"].toArray().size());
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 0);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

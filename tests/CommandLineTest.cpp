@@ -299,6 +299,19 @@ void CommandLineTest::refusedCalls_data()
     QTest::newRow("check with both from standard input")
         << QStringList{"check", "-", "--answers", "-"}
         << "check can read only one of the PLA file and the answers from standard input.";
+    for (const QStringList &option :
+         {QStringList{"--exact"}, QStringList{"--hazard-free"}, QStringList{"--output", "2"}})
+        QTest::addRow("--joint %s", qPrintable(option.front()))
+            << QStringList{"minimize", "--joint", "f.pla"} + option
+            << "--joint covers every output together; it takes no " + option.front() + ".";
+    QTest::newRow("--joint in Verilog")
+        << QStringList{"minimize", "--joint", "--format", "verilog", "f.pla"}
+        << "--joint writes text or pla.";
+    QTest::newRow("pla without --joint")
+        << QStringList{"minimize", "--format", "pla", "f.pla"} << "--format pla needs --joint.";
+    QTest::newRow("pla of two files")
+        << QStringList{"minimize", "--joint", "--format", "pla", "a.pla", "b.pla"}
+        << "--format pla writes the cover of one file; give one file.";
     QTest::newRow("map to a GIF") << QStringList{"map", "a.pla", "-o", "m.gif"}
                                   << "map needs -o OUT.png or -o OUT.svg.";
 }
