@@ -204,8 +204,13 @@ describe('PLA files', () => {
       assert.equal(run.status, 0, run.err);
       const answer = core.minimize(read.variableCount, read.values, false,
         read.names.length ? read.names : sixNames, 0, 1);
-      assert.equal(answer.solutions[0].text + '\n', run.out);
-      assert.equal(read.severalOutputs, run.err.includes('several outputs'));
+      const first = answer.solutions[0].text;
+      if (read.severalOutputs) {
+        // The command line prints every output by its name; the page shows the first.
+        assert.equal(run.out.split('\n')[0], `f = ${first}`);
+      } else {
+        assert.equal(first + '\n', run.out);
+      }
     });
   }
 
