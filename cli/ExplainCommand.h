@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "minimize/ExactCover.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +16,7 @@ class ExplainCommand
 public:
     // How many minimum solutions are counted and listed unless --limit says.
     static constexpr std::size_t defaultLimit = 50;
-    static constexpr std::uint64_t countCap = 100000;
+    static constexpr std::uint64_t countCap = ExactCover::usualCountCap;
 
     // Returns the exit status: 0, or 2 with a message in `err` when the file
     // cannot be read.

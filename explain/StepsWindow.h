@@ -3,6 +3,7 @@
 
 #include "explain/Explainer.h"
 #include "explain/ExplanationDocument.h"
+#include "minimize/ExactCover.h"
 #include "minimize/MinimizedCover.h"
 
 #include <QFutureWatcher>
@@ -34,7 +35,7 @@ public:
     ~StepsWindow() override;
 
     // Minimum solutions counted before "at least" and listed in the window.
-    static constexpr std::uint64_t countCap = 100000;
+    static constexpr std::uint64_t countCap = ExactCover::usualCountCap;
     static constexpr std::size_t listLimit = 50;
 
     const Explanation &explanation() const { return current; }
