@@ -117,12 +117,20 @@ SOURCE_DIRS     = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null | cut -d/ -f1 |
 # pedantic warnings, unlike the compiler's, count against it.
 TIDY_DB = $(BUILD_DIR)/tidy
 
+# scripts/clang-tidy-cached skips a file whose text, included files, compile
+# command and checks are those of a run that found nothing in it;
+# `make tidy TIDY_CACHE=0` checks every file afresh.
+TIDY_CACHE ?= 1
+CLANG_TIDY ?= $(firstword $(shell command -v clang-tidy-14 clang-tidy 2>/dev/null))
+TIDY_BINARY = $(if $(filter 1,$(TIDY_CACHE)),$(CURDIR)/scripts/clang-tidy-cached,$(CLANG_TIDY))
+
 tidy: dev-deps build
 	@mkdir -p $(TIDY_DB)
 	python3 -c 'import json, sys; seen = set(); json.dump([e for e in json.load(open(sys.argv[1])) \
 	  if not (e["file"] in seen or seen.add(e["file"]))], open(sys.argv[2], "w"))' \
 	  $(BUILD_DIR)/compile_commands.json $(TIDY_DB)/compile_commands.json
-	$(RUN_CLANG_TIDY) -j $(JOBS) -quiet -p $(TIDY_DB) -extra-arg=-Wno-gnu-zero-variadic-macro-arguments \
+	TAVOLIN_CLANG_TIDY=$(CLANG_TIDY) $(RUN_CLANG_TIDY) -j $(JOBS) -quiet -p $(TIDY_DB) \
+	  -clang-tidy-binary $(TIDY_BINARY) -extra-arg=-Wno-gnu-zero-variadic-macro-arguments \
 	  -header-filter '^$(CURDIR)/($(SOURCE_DIRS))/' '^$(CURDIR)/($(SOURCE_DIRS))/'
 
 clean:

@@ -25,7 +25,32 @@ struct CliOptions
         Check,
     };
 
+    // Texts and lists first, then numbers, then the switches: the order
+    // that leaves the least padding.
+    // explain --format: text, markdown, html or json.
+    std::string explainFormat = "text";
+    // --names, checked against the naming rules; empty when not given.
+    std::vector<std::string> names;
+    std::vector<std::string> files;
+    std::string expression;
+    std::string output; // map and circuit -o
+    // check: --answer (given, possibly empty) or --answers, the CSV of a class.
+    std::string answer;
+    std::string answersFile;
+    // --limit: the most minimum solutions listed, 0 when not given.
+    std::size_t limit = 0;
+
     Command command = Command::None;
+    int variableCount = 0; // eval --vars, 0 when not given
+    // minimize --output K: which output of a file of several, 1 for the
+    // first; 0 when not given (the first is read).
+    int plaOutput = 0;
+    // circuit
+    CircuitStyle circuitStyle = CircuitStyle::AndOrInverters; // --style
+    int fanIn = 4;                                            // --fan-in
+    // minimize --format; text (the window's notation) when not given.
+    OutputFormat format = OutputFormat::Text;
+
     bool productOfSums = false; // --pos
     bool json = false;          // --json
     bool exact = false;         // --exact
@@ -33,36 +58,15 @@ struct CliOptions
     bool minimize = false;      // eval --minimize
     bool hazardFree = false;    // --hazard-free
     bool joint = false;         // minimize --joint
-    // --limit: the most minimum solutions listed, 0 when not given.
-    std::size_t limit = 0;
     // minimize --count-all: with --limit, count every minimum solution
     // instead of stopping at the usual cap.
     bool countAll = false;
-    // explain --format: text, markdown, html or json.
-    std::string explainFormat = "text";
-    // --names, checked against the naming rules; empty when not given.
-    std::vector<std::string> names;
-    int variableCount = 0; // eval --vars, 0 when not given
-    std::vector<std::string> files;
-    std::string expression;
-    // minimize --output K: which output of a file of several, 1 for the
-    // first; 0 when not given (the first is read).
-    int plaOutput = 0;
-    std::string output; // map and circuit -o
-    // circuit
-    CircuitStyle circuitStyle = CircuitStyle::AndOrInverters; // --style
-    int fanIn = 4;                                            // --fan-in
-    bool verilog = false;                                     // --format verilog
-    bool circ = false;                                        // --format circ
-    // minimize --format; text (the window's notation) when not given.
-    OutputFormat format = OutputFormat::Text;
+    bool verilog = false; // circuit --format verilog
+    bool circ = false;    // circuit --format circ
     bool formatGiven = false;
     // minimize --format pla: the joint cover as a PLA file.
     bool plaFormat = false;
-    // check: --answer (given, possibly empty) or --answers, the CSV of a class.
-    std::string answer;
     bool answerGiven = false;
-    std::string answersFile;
 };
 
 // Reads the arguments of tavolin-cli (without the program name). Options may

@@ -80,7 +80,8 @@ expect "tavolin-cli minimize --names " ""
 expect "tavolin-cli eval --vars 3 " ""
 expect "tavolin-cli unknown " ""
 # Options with a fixed choice of values offer the choice of the command being
-# completed, as its usage line in --help lists it.
+# completed, as its usage lines in --help list it (all of them: minimize
+# lists --format on two).
 choices()
 {
     local command=$1 option=$2
@@ -88,7 +89,7 @@ choices()
         /^  tavolin-cli / { inside = ($2 == command) }
         /^$/ { inside = 0 }
         inside { print }' |
-        grep -o -- "$option [a-z|-]*" | head -n 1 | cut -d" " -f2 | tr "|" "\n" | sort |
+        grep -o -- "$option [a-z|-]*" | cut -d" " -f2 | tr "|" "\n" | sort -u |
         tr "\n" "|" | sed "s/|$//"
 }
 expect "tavolin-cli minimize majority.pla --format " "$(choices minimize --format)"
