@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/CircuitLayout.h"
 
+#include "circuit/TextbookLayout.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -10,12 +12,6 @@
 #include <utility>
 
 namespace {
-
-constexpr double gap = CircuitLayout::pinPitch / 2;
-constexpr double trackSpacing = 10;
-constexpr double margin = 16;
-constexpr double terminalHeight = CircuitLayout::pinPitch;
-constexpr double inverterHeight = 1.5 * CircuitLayout::pinPitch;
 
 // A vertex of the layered graph: a netlist node, the output, or a slot that
 // carries a signal through a column it skips.
@@ -60,7 +56,7 @@ void placeInOrder(std::vector<Vertex> &vertices, const std::vector<int> &column,
     for (std::size_t i = 1; i < count; ++i) {
         offsets[i] = offsets[i - 1] +
                      (vertices[at(column[i - 1])].height + vertices[at(column[i])].height) / 2 +
-                     gap;
+                     CircuitLayout::gap;
     }
     struct Block
     {
@@ -119,7 +115,6 @@ private:
     void makeItems();
     void routeWires();
     void routeChannel(int layer);
-    LayoutWire &wireOf(int node);
 
     const Netlist &netlist;
     std::string outputName;
@@ -128,7 +123,6 @@ private:
     std::vector<double> columnLeft;
     std::vector<double> columnWidth;
     std::vector<std::vector<int>> channelNets; // per channel after a column: source vertices
-    std::map<int, std::size_t> wireIndex;
     CircuitLayout layout;
     int outputVertex = -1;
 };
@@ -148,13 +142,13 @@ void LayoutBuilder::makeVertices()
             const bool inverter = node.type == GateType::Not;
             vertex.width = inverter ? CircuitLayout::inverterWidth : CircuitLayout::gateWidth;
             vertex.height =
-                inverter ? inverterHeight
+                inverter ? CircuitLayout::inverterHeight
                          : static_cast<double>(std::max<std::size_t>(node.inputs.size(), 2)) *
                                CircuitLayout::pinPitch;
         } else {
             vertex.width = 8 + CircuitLayout::characterWidth *
                                    static_cast<double>(netlist.sourceName(vertex.node).size());
-            vertex.height = terminalHeight;
+            vertex.height = CircuitLayout::terminalHeight;
         }
         lastLayer = std::max(lastLayer, vertex.layer);
         vertices.push_back(vertex);
@@ -164,7 +158,7 @@ void LayoutBuilder::makeVertices()
     output.node = netlist.output;
     output.layer = lastLayer + 1;
     output.width = 8 + CircuitLayout::characterWidth * static_cast<double>(outputName.size());
-    output.height = terminalHeight;
+    output.height = CircuitLayout::terminalHeight;
     output.inputs.assign(1, netlist.output);
     outputVertex = static_cast<int>(vertices.size());
     vertices.push_back(output);
@@ -267,14 +261,10 @@ void LayoutBuilder::placeVertically()
         std::vector<double> wishes;
         for (int v : column) {
             Vertex &vertex = vertices[at(v)];
-            std::vector<std::size_t> byHeight(vertex.inputs.size());
-            std::iota(byHeight.begin(), byHeight.end(), std::size_t{0});
-            std::stable_sort(byHeight.begin(), byHeight.end(), [&](std::size_t a, std::size_t b) {
-                return vertices[at(vertex.inputs[a])].y < vertices[at(vertex.inputs[b])].y;
-            });
-            vertex.slots.assign(vertex.inputs.size(), 0);
-            for (std::size_t slot = 0; slot < byHeight.size(); ++slot)
-                vertex.slots[byHeight[slot]] = slot;
+            std::vector<double> heights;
+            for (int input : vertex.inputs)
+                heights.push_back(vertices[at(input)].y);
+            vertex.slots = CircuitLayout::pinSlots(heights);
             if (vertex.inputs.empty()) {
                 wishes.push_back(0);
                 continue;
@@ -293,14 +283,14 @@ void LayoutBuilder::placeVertically()
         bottom = std::max(bottom, vertex.y + vertex.height / 2);
     }
     for (Vertex &vertex : vertices)
-        vertex.y += margin - top;
-    layout.height = bottom - top + 2 * margin;
+        vertex.y += CircuitLayout::margin - top;
+    layout.height = bottom - top + 2 * CircuitLayout::margin;
 }
 
 void LayoutBuilder::placeHorizontally()
 {
     channelNets.resize(columns.size());
-    double x = margin;
+    double x = CircuitLayout::margin;
     for (std::size_t layer = 0; layer < columns.size(); ++layer) {
         double width = 0;
         for (int v : columns[layer])
@@ -314,9 +304,11 @@ void LayoutBuilder::placeHorizontally()
         }
         x += width;
         if (layer + 1 < columns.size())
-            x += (static_cast<double>(channelNets[layer].size()) + 1) * trackSpacing + 2 * gap;
+            x +=
+                (static_cast<double>(channelNets[layer].size()) + 1) * CircuitLayout::trackSpacing +
+                2 * CircuitLayout::gap;
     }
-    layout.width = x + margin;
+    layout.width = x + CircuitLayout::margin;
 }
 
 void LayoutBuilder::makeItems()
@@ -348,18 +340,6 @@ void LayoutBuilder::makeItems()
         }
         layout.items.push_back(item);
     }
-}
-
-LayoutWire &LayoutBuilder::wireOf(int node)
-{
-    const auto known = wireIndex.find(node);
-    if (known != wireIndex.end())
-        return layout.wires[known->second];
-    wireIndex[node] = layout.wires.size();
-    LayoutWire wire;
-    wire.source = node;
-    layout.wires.push_back(wire);
-    return layout.wires.back();
 }
 
 void LayoutBuilder::routeWires()
@@ -415,7 +395,8 @@ void LayoutBuilder::routeChannel(int layer)
     std::map<double, int> leavingAt; // source height -> source vertex
     std::vector<double> taken;       // heights with a horizontal wire
     for (std::size_t t = 0; t < tracks.size(); ++t) {
-        trackOf[tracks[t]] = columnRight + gap + trackSpacing * static_cast<double>(t + 1);
+        trackOf[tracks[t]] = columnRight + CircuitLayout::gap +
+                             CircuitLayout::trackSpacing * static_cast<double>(t + 1);
         leavingAt[vertices[at(tracks[t])].y] = tracks[t];
         taken.push_back(vertices[at(tracks[t])].y);
         for (double pin : pinHeights[tracks[t]])
@@ -424,7 +405,7 @@ void LayoutBuilder::routeChannel(int layer)
 
     for (int net : tracks) {
         const Vertex &source = vertices[at(net)];
-        LayoutWire &wire = wireOf(source.node);
+        LayoutWire &wire = layout.wireOf(source.node);
         const double y = source.y;
         // Through the source's own column: a slot's full width, or from a
         // narrower gate's output to the column's edge.
@@ -463,7 +444,7 @@ void LayoutBuilder::routeChannel(int layer)
             }
             taken.push_back(detour);
             joins.push_back(detour);
-            const double jogX = trackOf[other->second] + trackSpacing / 2;
+            const double jogX = trackOf[other->second] + CircuitLayout::trackSpacing / 2;
             wire.segments.push_back({{trackX, detour}, {jogX, detour}});
             wire.segments.push_back({{jogX, std::min(detour, pin)}, {jogX, std::max(detour, pin)}});
             wire.segments.push_back({{jogX, pin}, {nextLeft, pin}});
@@ -491,6 +472,9 @@ void LayoutBuilder::routeChannel(int layer)
 
 CircuitLayout CircuitLayout::compute(const Netlist &netlist, const std::string &outputName)
 {
+    CircuitLayout textbook;
+    if (TextbookLayout::compute(netlist, outputName, textbook))
+        return textbook;
     return LayoutBuilder(netlist, outputName).run();
 }
 
@@ -501,4 +485,26 @@ int CircuitLayout::itemAt(double x, double y) const
             return static_cast<int>(i);
     }
     return -1;
+}
+
+LayoutWire &CircuitLayout::wireOf(int source)
+{
+    for (LayoutWire &wire : wires) {
+        if (wire.source == source)
+            return wire;
+    }
+    wires.push_back(LayoutWire{source, {}, {}});
+    return wires.back();
+}
+
+std::vector<std::size_t> CircuitLayout::pinSlots(const std::vector<double> &keys)
+{
+    std::vector<std::size_t> order(keys.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    std::vector<std::size_t> slots(keys.size(), 0);
+    for (std::size_t slot = 0; slot < order.size(); ++slot)
+        slots[order[slot]] = slot;
+    return slots;
 }

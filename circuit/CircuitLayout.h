@@ -53,6 +53,9 @@ struct LayoutItem
     std::vector<LayoutPoint> pins; // where the input wires end, in the order of the inputs
     LayoutPoint out;               // where the output wire starts (not for the output)
     std::string label;             // inputs, constants and the output
+    // Written above the wire leaving a gate: the term it forms, or the name
+    // of the complement an inverter puts on a rail.
+    std::string caption;
 };
 
 // The wires of one signal: every segment from its source to the pins it drives.
@@ -64,7 +67,9 @@ struct LayoutWire
     std::vector<LayoutPoint> dots;
 };
 
-// Where a netlist's parts go, computed apart from any painting: inputs on the
+// Where a netlist's parts go, computed apart from any painting. A two-level
+// circuit is drawn as textbooks draw it (TextbookLayout); anything else
+// (a constant, a lone literal) by depth: inputs on the
 // left, a column per gate level, the output on the right. Wires run
 // orthogonally: a signal that skips a level passes it in a slot of its own,
 // and changes height only in the channel between two columns, each signal
@@ -82,9 +87,20 @@ public:
 
     // The item whose body holds the point, or -1.
     int itemAt(double x, double y) const;
+    // The wire of a netlist node's signal, added empty when it has none yet.
+    LayoutWire &wireOf(int source);
+    // Gates are commutative: the pins, top to bottom, take their inputs in
+    // the order of these keys (the sources' heights). The slot of each input.
+    static std::vector<std::size_t> pinSlots(const std::vector<double> &keys);
 
     static constexpr double pinPitch = 16;
     static constexpr double gateWidth = 48;
     static constexpr double inverterWidth = 36;
     static constexpr double characterWidth = 9;
+    // Between bodies, around the drawing, between tracks of a channel.
+    static constexpr double gap = pinPitch / 2;
+    static constexpr double margin = 16;
+    static constexpr double trackSpacing = 10;
+    static constexpr double terminalHeight = pinPitch;
+    static constexpr double inverterHeight = 1.5 * pinPitch;
 };

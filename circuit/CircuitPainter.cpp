@@ -142,6 +142,9 @@ void CircuitPainter::paint(QPainter &painter, const CircuitLayout &layout,
             paintGate(painter, item, highlighted.count(item.node) != 0);
         else
             paintTerminal(painter, item);
+        if (!item.caption.empty())
+            painter.drawText(QPointF(item.out.x + 4, item.out.y - 4),
+                             QString::fromStdString(item.caption));
     }
     painter.restore();
 }

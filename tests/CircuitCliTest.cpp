@@ -196,8 +196,17 @@ void CircuitCliTest::imagesAreWritten()
             texts << reader.readElementText().trimmed();
     }
     QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
-    texts.sort();
-    QCOMPARE(texts, (QStringList{"P", "Q", "R", "f"}));
+    // The terminals, and captions: each term of the expression on its gate.
+    const bool pos = options.contains("--pos");
+    const QString result =
+        runCli(pos ? QStringList{"minimize", "--pos", pla} : QStringList{"minimize", pla})
+            .out.trimmed();
+    const QStringList terminals{"P", "Q", "R", "f"};
+    for (const QString &name : terminals)
+        QCOMPARE(texts.count(name), 1);
+    for (const QString &text : texts)
+        QVERIFY2(terminals.contains(text) || result.split(pos ? '&' : '+').contains(text),
+                 qPrintable(text + QStringLiteral(" in ") + result));
 }
 
 void CircuitCliTest::refusedCalls_data()

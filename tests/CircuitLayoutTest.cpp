@@ -10,8 +10,10 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <random>
 #include <set>
@@ -73,6 +75,57 @@ bool runTogether(const LayoutSegment &a, const LayoutSegment &b)
            tolerance;
 }
 
+bool isRail(const Netlist &netlist, int node)
+{
+    const NetlistNode &source = netlist.nodes[static_cast<std::size_t>(node)];
+    if (source.kind != NetlistNode::Kind::Gate)
+        return source.kind != NetlistNode::Kind::Constant;
+    return source.type == GateType::Not &&
+           netlist.nodes[static_cast<std::size_t>(source.inputs.front())].kind ==
+               NetlistNode::Kind::Input;
+}
+
+// A circuit with gates over the inputs is drawn as textbooks draw it: the
+// gates forming terms from the inputs in one column, top to bottom in the order of their terms,
+// each input leaving its rail at a dot.
+std::string textbookFault(const Netlist &netlist, const CircuitLayout &layout)
+{
+    std::vector<const LayoutItem *> first;
+    for (const LayoutItem &item : layout.items) {
+        if (item.kind != LayoutItem::Kind::Gate || isRail(netlist, item.node))
+            continue;
+        const NetlistNode &node = netlist.nodes[static_cast<std::size_t>(item.node)];
+        const std::vector<int> &inputs = node.inputs;
+        if (node.terms.size() == 1 && std::all_of(inputs.begin(), inputs.end(), [&](int input) {
+                return isRail(netlist, input);
+            }))
+            first.push_back(&item);
+    }
+    for (const LayoutItem *item : first) {
+        if (!near(item->body.left, first.front()->body.left))
+            return "a gate over the inputs outside their column";
+        const NetlistNode &node = netlist.nodes[static_cast<std::size_t>(item->node)];
+        for (std::size_t pin = 0; pin < item->pins.size(); ++pin) {
+            bool dot = false;
+            for (const LayoutWire &wire : layout.wires)
+                for (const LayoutPoint &point : wire.dots)
+                    dot = dot ||
+                          (wire.source == node.inputs[pin] && near(point.y, item->pins[pin].y));
+            if (!dot)
+                return "an input tapped without a dot";
+        }
+    }
+    std::stable_sort(first.begin(), first.end(), [](const LayoutItem *a, const LayoutItem *b) {
+        return a->body.top < b->body.top;
+    });
+    for (std::size_t i = 1; i < first.size(); ++i) {
+        if (netlist.nodes[static_cast<std::size_t>(first[i - 1]->node)].terms.front() >
+            netlist.nodes[static_cast<std::size_t>(first[i]->node)].terms.front())
+            return "the gates over the inputs out of the order of the terms";
+    }
+    return std::string();
+}
+
 // Empty when the layout keeps every rule; else the first rule broken.
 std::string fault(const Netlist &netlist, const CircuitLayout &layout)
 {
@@ -116,6 +169,8 @@ std::string fault(const Netlist &netlist, const CircuitLayout &layout)
                     if (runTogether(first, second))
                         return "two signals run on top of each other";
     }
+    if (std::string textbook = textbookFault(netlist, layout); !textbook.empty())
+        return textbook;
     // Each pin is reached by the wire of the signal it reads.
     for (const LayoutItem &item : items) {
         std::vector<int> sources;
@@ -212,8 +267,8 @@ void CircuitLayoutTest::singleInputFunctionIsOneStraightWire()
 
 void CircuitLayoutTest::levelsGoLeftToRight()
 {
-    // Majority with inverters in NOR-NOR: inverters, NORs, the NOR of them,
-    // the output inverter, each a column further right.
+    // Majority in NOR-NOR: the inverters on the rails, the NORs of the terms
+    // in one column, the NOR of them, then the output inverter.
     Minimization minimization;
     const MinimizationResult result = minimization.run(3, MinimizationFixtures::cells("00010111"),
                                                        MinimizationForm::SumOfProducts);
@@ -228,10 +283,11 @@ void CircuitLayoutTest::levelsGoLeftToRight()
                                                                      : "nor";
         columns[kind + std::to_string(item.pins.size())].insert(item.body.left);
     }
-    QCOMPARE(columns["not1"].size(), std::size_t{2}); // the input inverters, the output one
+    QCOMPARE(columns["not1"].size(), std::size_t{4}); // one per rail, the output one
     QCOMPARE(columns["nor2"].size(), std::size_t{1});
     QCOMPARE(columns["nor3"].size(), std::size_t{1});
-    QVERIFY(*columns["not1"].begin() < *columns["nor2"].begin());
+    QVERIFY(*columns["terminal0"].rbegin() < *columns["not1"].begin());
+    QVERIFY(*std::prev(columns["not1"].end(), 2) < *columns["nor2"].begin());
     QVERIFY(*columns["nor2"].begin() < *columns["nor3"].begin());
     QVERIFY(*columns["nor3"].begin() < *columns["not1"].rbegin());
 }
