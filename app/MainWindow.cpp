@@ -3,6 +3,8 @@
 
 #include "app/HelpMenu.h"
 #include "app/VariableCountManager.h"
+#include "check/AnswerPanel.h"
+#include "check/ExerciseDialog.h"
 #include "circuit/CircWriter.h"
 #include "circuit/CircuitView.h"
 #include "dialogs/ChangeVarsPopup.h"
@@ -25,6 +27,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -37,6 +40,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -93,6 +97,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectSteps();
     connectCircuit();
     connectFileAndEditMenus();
+    connectChecking();
     setAcceptDrops(true);
     equationManager->installEventFilter(this);
 
@@ -167,6 +172,13 @@ void MainWindow::createMenus()
     minimizeMenu->addSeparator();
     showStepsAction = addEntry(*minimizeMenu, tr("Show Steps…"), QStringLiteral("Ctrl+Shift+P"),
                                "showStepsAction", tr("How the minimized function was found"));
+    minimizeMenu->addSeparator();
+    checkAnswerAction =
+        addEntry(*minimizeMenu, tr("Check Answer…"), QStringLiteral("Ctrl+Shift+A"),
+                 "checkAnswerAction", tr("Check your own expression against the function"));
+    newExerciseAction =
+        addEntry(*minimizeMenu, tr("New Exercise…"), QStringLiteral("Ctrl+Shift+N"),
+                 "newExerciseAction", tr("Fill the table with a random function to minimize"));
 
     QMenu *circuitMenu = addMenu(*menuBar(), tr("Circuit"));
     showCircuitAction = addEntry(*circuitMenu, tr("Show Circuit…"), QStringLiteral("Ctrl+Shift+G"),
@@ -760,4 +772,91 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveSession();
     QMainWindow::closeEvent(event);
+}
+
+// Checking answers and exercises, after every earlier connection.
+void MainWindow::connectChecking()
+{
+    answerPanel = new AnswerPanel([this] {
+        AnswerPanel::Function function;
+        function.variables = truthTableWidget->variableCount();
+        function.values = truthTableWidget->outputValues();
+        function.names = truthTableWidget->variableNames();
+        function.productOfSums = posRadio->isChecked();
+        return function;
+    });
+    answerDock = named(new QDockWidget(tr("Check Answer"), this), "answerDock");
+    answerDock->setWidget(answerPanel);
+    answerDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::RightDockWidgetArea, answerDock);
+    answerDock->hide();
+
+    connect(checkAnswerAction, &QAction::triggered, this, &MainWindow::showAnswerPanel);
+    connect(newExerciseAction, &QAction::triggered, this, &MainWindow::newExercise);
+    for (ValueGrid *grid :
+         {static_cast<ValueGrid *>(kMapWidget), static_cast<ValueGrid *>(truthTableWidget)})
+        connect(answerPanel, &AnswerPanel::cellFlagsChanged, grid, &ValueGrid::setCellFlags);
+    // A verdict on another function, form or set of names would mislead.
+    connect(truthTableWidget, &truthTable::sendMintermList, answerPanel,
+            &AnswerPanel::forgetVerdict);
+    connect(sopRadio, &QRadioButton::toggled, answerPanel, &AnswerPanel::forgetVerdict);
+    connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, answerPanel,
+            &AnswerPanel::forgetVerdict);
+    connect(answerDock, &QDockWidget::visibilityChanged, answerPanel, [this](bool visible) {
+        if (!visible && !answerDock->isVisible())
+            answerPanel->forgetVerdict();
+    });
+    // An exercise's solution shows once an answer was checked or Minimize!
+    // pressed.
+    connect(answerPanel, &AnswerPanel::checked, this, [this] {
+        if (exerciseUnsolved)
+            minimizeButton->click();
+    });
+    connect(minimizer, &Minimize::sendResult, this, [this] {
+        exerciseUnsolved = false;
+        resultEdit->setPlaceholderText(QString());
+    });
+    connect(resetButton, &QPushButton::clicked, this, [this] {
+        exerciseUnsolved = false;
+        resultEdit->setPlaceholderText(QString());
+        answerPanel->setExerciseNote(QString());
+    });
+}
+
+void MainWindow::showAnswerPanel()
+{
+    // The panel takes room of its own instead of squeezing the map.
+    if (!answerDock->isVisible() && !isMaximized() && !isFullScreen())
+        resize(width() + answerDock->sizeHint().width(), height());
+    answerDock->show();
+    answerDock->raise();
+    answerPanel->findChild<QLineEdit *>(QStringLiteral("answerEdit"))->setFocus();
+}
+
+void MainWindow::newExercise()
+{
+    Exercise start;
+    start.variables = truthTableWidget->variableCount();
+    start.form =
+        posRadio->isChecked() ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    start.seed = QRandomGenerator::global()->bounded(1U, Exercise::largestSeed + 1);
+    ExerciseDialog dialog(start, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const Exercise exercise = dialog.exercise();
+    variableCountManager->slotUpdateVariableCount(exercise.variables);
+    (exercise.form == MinimizationForm::ProductOfSums ? posRadio : sopRadio)->setChecked(true);
+    truthTableWidget->setOutputValues(QString::fromStdString(exercise.cells()));
+    editHistory->record();
+    resultEdit->clear();
+    kMapWidget->updateCircles({});
+    exerciseUnsolved = true;
+    resultEdit->setPlaceholderText(
+        tr("The solution shows once you check an answer or press Minimize!"));
+    answerPanel->setExerciseNote(
+        tr("Exercise %1: minimize the function in the table as a %2, then check your answer.")
+            .arg(exercise.seed)
+            .arg(exercise.form == MinimizationForm::ProductOfSums ? tr("product of sums")
+                                                                  : tr("sum of products")));
+    showAnswerPanel();
 }

@@ -9,6 +9,7 @@ namespace BulkEdit {
 enum class Kind;
 }
 
+class AnswerPanel;
 class ChangeVarsPopup;
 class EditHistory;
 class CircuitView;
@@ -20,6 +21,7 @@ class ImportExport;
 class Minimize;
 class QAction;
 class QBoxLayout;
+class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -79,6 +81,8 @@ private slots:
     void showRecentFiles(const QStringList &paths);
     void refuseCopy(const QString &message);
     void confirmCopy();
+    void showAnswerPanel();
+    void newExercise();
 
 private:
     // The widgets, then the windows and helpers the menus reach.
@@ -92,6 +96,7 @@ private:
     void connectSteps();
     void connectCircuit();
     void connectFileAndEditMenus();
+    void connectChecking();
     void addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind kind);
     void saveSession();
     void fitFirstStartToScreen();
@@ -149,4 +154,12 @@ private:
     RecentFiles *recentFiles = nullptr;
     ResultCopier *resultCopier = nullptr;
     bool sessionRestored = false;
+
+    // Checking answers: a panel docked beside the map, and the exercise
+    // whose solution stays out of the result field until it is asked for.
+    QDockWidget *answerDock = nullptr;
+    AnswerPanel *answerPanel = nullptr;
+    QAction *checkAnswerAction = nullptr;
+    QAction *newExerciseAction = nullptr;
+    bool exerciseUnsolved = false;
 };

@@ -18,14 +18,20 @@ public:
 
     std::vector<std::string> run()
     {
+        summary();
+        for (const TermVerdict &term : verdict_.terms)
+            findings(term);
+        return sentences_;
+    }
+
+    std::vector<std::string> summary()
+    {
         if (verdict_.status == AnswerStatus::Empty)
             say(VerdictPhrase::Empty);
         if (verdict_.status != AnswerStatus::Checked)
             return sentences_;
         headline();
         shape();
-        for (const TermVerdict &term : verdict_.terms)
-            findings(term);
         const bool allPrime = std::all_of(verdict_.terms.begin(), verdict_.terms.end(),
                                           [](const TermVerdict &t) { return t.prime; });
         const bool noneRedundant = std::none_of(verdict_.terms.begin(), verdict_.terms.end(),
@@ -131,7 +137,8 @@ private:
         }
     }
 
-    void findings(const TermVerdict &term)
+public:
+    std::vector<std::string> findings(const TermVerdict &term)
     {
         if (!term.implicant)
             say(sum_ ? VerdictPhrase::SumNotImplicate : VerdictPhrase::ProductNotImplicant,
@@ -141,8 +148,10 @@ private:
                 {term.text, term.drop});
         if (term.redundant)
             say(sum_ ? VerdictPhrase::SumRedundant : VerdictPhrase::ProductRedundant, {term.text});
+        return sentences_;
     }
 
+private:
     const AnswerVerdict &verdict_;
     const VerdictText::Patterns &patterns_;
     const bool sum_;
@@ -155,6 +164,18 @@ std::vector<std::string> VerdictText::sentences(const AnswerVerdict &verdict,
                                                 const Patterns &patterns)
 {
     return Writer(verdict, patterns).run();
+}
+
+std::vector<std::string> VerdictText::summary(const AnswerVerdict &verdict,
+                                              const Patterns &patterns)
+{
+    return Writer(verdict, patterns).summary();
+}
+
+std::vector<std::string> VerdictText::findings(const AnswerVerdict &verdict, std::size_t term,
+                                               const Patterns &patterns)
+{
+    return Writer(verdict, patterns).findings(verdict.terms.at(term));
 }
 
 std::string VerdictText::englishPattern(VerdictPhrase phrase)

@@ -3,6 +3,7 @@
 
 #include "check/AnswerVerdict.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -63,4 +64,10 @@ public:
     // the engine's own exception tells.
     static std::vector<std::string> sentences(const AnswerVerdict &verdict,
                                               const Patterns &patterns = englishPattern);
+    // The same parted for a view that lists the terms: the sentences about
+    // the whole answer, and the findings on the term at `term`.
+    static std::vector<std::string> summary(const AnswerVerdict &verdict,
+                                            const Patterns &patterns = englishPattern);
+    static std::vector<std::string> findings(const AnswerVerdict &verdict, std::size_t term,
+                                             const Patterns &patterns = englishPattern);
 };

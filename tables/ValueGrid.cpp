@@ -16,7 +16,25 @@ ValueGrid::ValueGrid(int rows, int columns, QWidget *parent) : QTableWidget(rows
 {
     setSortingEnabled(false);
     setItemDelegate(
-        new MarkedCellDelegate([this](const QModelIndex &index) { return isMarked(index); }, this));
+        new MarkedCellDelegate([this](const QModelIndex &index) { return isMarked(index); },
+                               [this](const QModelIndex &index) { return flagOf(index); }, this));
+}
+
+void ValueGrid::setCellFlags(const QHash<int, MarkedCellDelegate::Flags> &byMinterm)
+{
+    flags = byMinterm;
+    viewport()->update();
+}
+
+// Only a cell that shows a value is flagged, not the row around it.
+MarkedCellDelegate::Flags ValueGrid::flagOf(const QModelIndex &index) const
+{
+    if (flags.isEmpty())
+        return MarkedCellDelegate::None;
+    const QVector<ValueCell> cells = valueCellsIn(QRect(index.column(), index.row(), 1, 1));
+    if (cells.isEmpty() || cells.front().column != index.column())
+        return MarkedCellDelegate::None;
+    return flags.value(cells.front().minterm, MarkedCellDelegate::None);
 }
 
 ValueGrid::Names ValueGrid::defaultNames()

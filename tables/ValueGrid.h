@@ -2,8 +2,10 @@
 #pragma once
 
 #include "domain/VariableRules.h"
+#include "tables/MarkedCellDelegate.h"
 #include "tables/ValueKeyTarget.h"
 
+#include <QHash>
 #include <QRect>
 #include <QString>
 #include <QTableWidget>
@@ -30,6 +32,8 @@ public slots:
     // A column of values, one per line, fills every value or exactly the
     // marked ones.
     void pasteValues() override;
+    // What a check of an answer found, by minterm; empty clears every flag.
+    void setCellFlags(const QHash<int, MarkedCellDelegate::Flags> &byMinterm);
 
 protected:
     // One value the keys reach: its minterm and the cell that shows it. A
@@ -78,10 +82,12 @@ private:
     // The value cells from the anchor to the current cell, or every value.
     QVector<ValueCell> markedCells() const;
     bool isMarked(const QModelIndex &index) const;
+    MarkedCellDelegate::Flags flagOf(const QModelIndex &index) const;
     void finishEdit();
 
     int anchorRow = -1;
     int anchorColumn = -1;
     bool everyCellMarked = false;
     bool extending = false;
+    QHash<int, MarkedCellDelegate::Flags> flags;
 };

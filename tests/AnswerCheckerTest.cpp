@@ -6,6 +6,7 @@
 
 #include "check/AnswerChecker.h"
 #include "ExpressionReference.h"
+#include "check/Exercise.h"
 #include "check/VerdictText.h"
 #include "expression/ExpressionEvaluator.h"
 #include "minimize/ExactCover.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -541,11 +543,53 @@ private slots:
                 else
                     named.push_back(std::stoi(word));
             }
+            // A view listing the terms tells the same sentences, parted.
+            std::vector<std::string> parted = VerdictText::summary(verdict, marked);
+            for (std::size_t t = 0; t < verdict.terms.size(); ++t) {
+                const std::vector<std::string> more = VerdictText::findings(verdict, t, marked);
+                parted.insert(parted.end(), more.begin(), more.end());
+            }
+            QVERIFY(parted == VerdictText::sentences(verdict, marked));
             QCOMPARE(named.size(), std::min(cells.size(), std::size_t{VerdictText::cellsNamed}));
             QVERIFY(std::equal(named.begin(), named.end(), cells.begin()));
             QCOMPARE(more, cells.size() - named.size());
         }
     }
+
+    // Every seed gives a function worth minimizing, the same one each time,
+    // and the seeds give many different ones.
+    void exercisesAreSensibleAndRepeatable()
+    {
+        for (int n = 2; n <= 6; ++n) {
+            for (const bool dontCares : {false, true}) {
+                for (const MinimizationForm form :
+                     {MinimizationForm::SumOfProducts, MinimizationForm::ProductOfSums}) {
+                    std::set<std::string> seen;
+                    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+                        const Exercise exercise{n, form, dontCares, seed};
+                        const std::string cells = exercise.cells();
+                        QCOMPARE(cells, exercise.cells());
+                        QCOMPARE(cells.size(), std::size_t{1} << n);
+                        QVERIFY(cells.find('0') != std::string::npos);
+                        QVERIFY(cells.find('1') != std::string::npos);
+                        QVERIFY(dontCares || cells.find('X') == std::string::npos);
+                        const std::vector<std::string> names(task6Names.begin(),
+                                                             task6Names.begin() + n);
+                        const AnswerCost minimum =
+                            AnswerChecker(n, Minimization::cellCodes(cells), form, names).minimum();
+                        QVERIFY(minimum.terms >= 2 && minimum.terms <= n + 1);
+                        QVERIFY(minimum.literals > minimum.terms);
+                        seen.insert(cells);
+                    }
+                    // Two variables have only a few such functions.
+                    QVERIFY(seen.size() >= (n == 2 ? 2U : 20U));
+                }
+            }
+        }
+    }
+
+private:
+    const std::vector<std::string> task6Names{"A", "B", "C", "D", "E", "F"};
 };
 
 QTEST_GUILESS_MAIN(AnswerCheckerTest)

@@ -11,6 +11,7 @@
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
 #include "app/VariableCountManager.h"
+#include "check/ExerciseDialog.h"
 #include "circuit/CircuitView.h"
 #include "dialogs/ChangeVarsPopup.h"
 #include "explain/StepsWindow.h"
@@ -24,6 +25,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -34,6 +36,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +120,8 @@ private:
     void bulkEdit();
     void stepsWindow();
     void circuitView();
+    void checkAnswer();
+    void newExercise();
 
     // What a user sees and what the export writes.
     int count() const { return table->variableCount(); }
@@ -160,6 +165,7 @@ private:
     QString fileToChoose;
     int fileDialogs = 0;
     std::unique_ptr<ModalBoxAnswerer> answerer;
+    int exerciseVariables = 0; // as set in the last exercise dialog, 0 when cancelled
     std::unique_ptr<MainWindow> window;
     truthTable *table = nullptr;
     kMap *map = nullptr;
@@ -197,6 +203,8 @@ const std::vector<RandomUseTest::Entry> RandomUseTest::actions = {
     {"bulk edit", &RandomUseTest::bulkEdit, 2},
     {"steps window", &RandomUseTest::stepsWindow, 1},
     {"circuit view", &RandomUseTest::circuitView, 1},
+    {"check answer", &RandomUseTest::checkAnswer, 3},
+    {"new exercise", &RandomUseTest::newExercise, 1},
 };
 
 void RandomUseTest::initTestCase()
@@ -494,6 +502,19 @@ void RandomUseTest::answer(QWidget *modal)
             const QModelIndex at = list->model()->index(row, 0);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
             QTest::keyClick(list, Qt::Key_Return);
+        }
+    } else if (auto *exercise = qobject_cast<ExerciseDialog *>(modal)) {
+        // Settings typed as a user would, accepted or not.
+        auto *variables = exercise->findChild<QSpinBox *>(QStringLiteral("variablesBox"));
+        variables->setValue(2 + pick(5));
+        exercise->findChild<QCheckBox *>(QStringLiteral("dontCaresBox"))->setChecked(pick(2) == 0);
+        exercise->findChild<QSpinBox *>(QStringLiteral("seedBox"))->setValue(1 + pick(999999));
+        exerciseVariables = variables->value();
+        if (pick(4) == 0) {
+            exerciseVariables = 0;
+            exercise->reject();
+        } else {
+            exercise->accept();
         }
     } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
         dialog->reject();
@@ -987,6 +1008,43 @@ void RandomUseTest::circuitView()
     QCoreApplication::processEvents();
     view->close();
     expect(!view->isVisible(), QStringLiteral("the circuit view stayed open"));
+}
+
+// An answer of names, operators and stray characters: the check reports on
+// it and leaves the function as it was.
+void RandomUseTest::checkAnswer()
+{
+    action("checkAnswerAction")->trigger();
+    const QStringList names = tableNames();
+    const QStringList pieces{"&", "+", "'", "(", ")", "^", "1", "0", " ", "?"};
+    QString answer;
+    for (int k = pick(12); k > 0; --k)
+        answer += pick(2) == 0 ? names[pick(count())] : pieces[pick(pieces.size())];
+    auto *field = child<QLineEdit>("answerEdit");
+    field->clear();
+    QTest::keyClicks(field, answer);
+    const QString before = tableValues();
+    if (pick(2) == 0)
+        child<QPushButton>("checkButton")->click();
+    else
+        QTest::keyClick(field, Qt::Key_Return);
+    expect(tableValues() == before, QStringLiteral("checking %1 changed the function").arg(answer));
+}
+
+void RandomUseTest::newExercise()
+{
+    const QString before = tableValues();
+    exerciseVariables = -1;
+    action("newExerciseAction")->trigger();
+    if (exerciseVariables == 0) {
+        expect(tableValues() == before, QStringLiteral("a cancelled exercise changed the table"));
+        return;
+    }
+    expect(
+        count() == exerciseVariables,
+        QStringLiteral("an exercise of %1 variables has %2").arg(exerciseVariables).arg(count()));
+    expect(tableValues().contains(u'0') && tableValues().contains(u'1'),
+           QStringLiteral("the exercise %1 is constant").arg(tableValues()));
 }
 
 QTEST_MAIN(RandomUseTest)

@@ -2,6 +2,169 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AnswerPanel</name>
+    <message>
+        <source>Your answer:</source>
+        <translation>Ihre Antwort:</translation>
+    </message>
+    <message>
+        <source>e.g. A&apos;&amp;B+C</source>
+        <translation>z. B. A&apos;&amp;B+C</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Your answer is 1, the function 0</source>
+        <translation>Ihre Antwort ist 1, die Funktion 0</translation>
+    </message>
+    <message>
+        <source>Your answer is 0, the function 1</source>
+        <translation>Ihre Antwort ist 0, die Funktion 1</translation>
+    </message>
+    <message>
+        <source>The cells of the term pointed at</source>
+        <translation>Die Zellen des Terms unter dem Mauszeiger</translation>
+    </message>
+    <message>
+        <source>A prime implicate.</source>
+        <translation>Ein Primimplikat.</translation>
+    </message>
+    <message>
+        <source>A prime implicant.</source>
+        <translation>Ein Primimplikant.</translation>
+    </message>
+    <message>
+        <source>Correct and minimal.</source>
+        <translation>Richtig und minimal.</translation>
+    </message>
+    <message>
+        <source>Correct, but not minimal: the minimum has %1 and %2, yours %3 and %4.</source>
+        <translation>Richtig, aber nicht minimal: Das Minimum hat %1 und %2, Ihre Antwort %3 und %4.</translation>
+    </message>
+    <message>
+        <source>Correct, but not a sum of products, so it is not compared with the minimum of %1 and %2.</source>
+        <translation>Richtig, aber keine disjunktive Form, daher nicht mit dem Minimum aus %1 und %2 verglichen.</translation>
+    </message>
+    <message>
+        <source>Correct, but not a product of sums, so it is not compared with the minimum of %1 and %2.</source>
+        <translation>Richtig, aber keine konjunktive Form, daher nicht mit dem Minimum aus %1 und %2 verglichen.</translation>
+    </message>
+    <message>
+        <source>Not equal to the function: it is 1 at %1, where the function is 0.</source>
+        <translation>Nicht gleich der Funktion: Ihre Antwort ist 1 bei %1, wo die Funktion 0 ist.</translation>
+    </message>
+    <message>
+        <source>Not equal to the function: it is 0 at %1, where the function is 1.</source>
+        <translation>Nicht gleich der Funktion: Ihre Antwort ist 0 bei %1, wo die Funktion 1 ist.</translation>
+    </message>
+    <message>
+        <source>It is 0 at %1, where the function is 1.</source>
+        <translation>Ihre Antwort ist 0 bei %1, wo die Funktion 1 ist.</translation>
+    </message>
+    <message>
+        <source>The ^ at position %1 makes it no sum of products, so its terms are not analysed.</source>
+        <translation>Das ^ an Position %1 macht die Antwort zu keiner disjunktiven Form, daher werden ihre Terme nicht untersucht.</translation>
+    </message>
+    <message>
+        <source>The ^ at position %1 makes it no product of sums, so its sums are not analysed.</source>
+        <translation>Das ^ an Position %1 macht die Antwort zu keiner konjunktiven Form, daher werden ihre Summen nicht untersucht.</translation>
+    </message>
+    <message>
+        <source>The &apos; at position %1 negates more than a variable, so it is no sum of products and its terms are not analysed.</source>
+        <translation>Das &apos; an Position %1 negiert mehr als eine Variable, daher ist die Antwort keine disjunktive Form, und ihre Terme werden nicht untersucht.</translation>
+    </message>
+    <message>
+        <source>The &apos; at position %1 negates more than a variable, so it is no product of sums and its sums are not analysed.</source>
+        <translation>Das &apos; an Position %1 negiert mehr als eine Variable, daher ist die Antwort keine konjunktive Form, und ihre Summen werden nicht untersucht.</translation>
+    </message>
+    <message>
+        <source>The + at position %1 stands inside a product, so it is no sum of products and its terms are not analysed.</source>
+        <translation>Das + an Position %1 steht in einem Produkt, daher ist die Antwort keine disjunktive Form, und ihre Terme werden nicht untersucht.</translation>
+    </message>
+    <message>
+        <source>The &amp; at position %1 stands inside a sum, so it is no product of sums and its sums are not analysed.</source>
+        <translation>Das &amp; an Position %1 steht in einer Summe, daher ist die Antwort keine konjunktive Form, und ihre Summen werden nicht untersucht.</translation>
+    </message>
+    <message>
+        <source>The term %1 is not an implicant: it is 1 at %2, where the function is 0.</source>
+        <translation>Der Term %1 ist kein Implikant: Er ist 1 bei %2, wo die Funktion 0 ist.</translation>
+    </message>
+    <message>
+        <source>The sum %1 is not an implicate: it is 0 at %2, where the function is 1.</source>
+        <translation>Die Summe %1 ist kein Implikat: Sie ist 0 bei %2, wo die Funktion 1 ist.</translation>
+    </message>
+    <message>
+        <source>The term %1 is not prime: without %2 it still covers no cell where the function is 0.</source>
+        <translation>Der Term %1 ist nicht prim: Auch ohne %2 überdeckt er keine Zelle, in der die Funktion 0 ist.</translation>
+    </message>
+    <message>
+        <source>The sum %1 is not prime: without %2 it is still 0 on no cell where the function is 1.</source>
+        <translation>Die Summe %1 ist nicht prim: Auch ohne %2 ist sie in keiner Zelle 0, in der die Funktion 1 ist.</translation>
+    </message>
+    <message>
+        <source>The term %1 is redundant: the other terms alone equal the function.</source>
+        <translation>Der Term %1 ist überflüssig: Die übrigen Terme allein ergeben schon die Funktion.</translation>
+    </message>
+    <message>
+        <source>The sum %1 is redundant: the other sums alone equal the function.</source>
+        <translation>Die Summe %1 ist überflüssig: Die übrigen Summen allein ergeben schon die Funktion.</translation>
+    </message>
+    <message>
+        <source>Every term is prime and none is redundant, but another choice of prime implicants is cheaper.</source>
+        <translation>Jeder Term ist prim und keiner überflüssig, aber eine andere Auswahl von Primimplikanten ist günstiger.</translation>
+    </message>
+    <message>
+        <source>Every sum is prime and none is redundant, but another choice of prime implicates is cheaper.</source>
+        <translation>Jede Summe ist prim und keine überflüssig, aber eine andere Auswahl von Primimplikaten ist günstiger.</translation>
+    </message>
+    <message>
+        <source>An empty expression cannot be evaluated.</source>
+        <translation>Ein leerer Ausdruck kann nicht ausgewertet werden.</translation>
+    </message>
+    <message>
+        <source>%1 term</source>
+        <translation>%1 Term</translation>
+    </message>
+    <message>
+        <source>%1 terms</source>
+        <translation>%1 Terme</translation>
+    </message>
+    <message>
+        <source>%1 sum</source>
+        <translation>%1 Summe</translation>
+    </message>
+    <message>
+        <source>%1 sums</source>
+        <translation>%1 Summen</translation>
+    </message>
+    <message>
+        <source>%1 literal</source>
+        <translation>%1 Literal</translation>
+    </message>
+    <message>
+        <source>%1 literals</source>
+        <translation>%1 Literale</translation>
+    </message>
+    <message>
+        <source>m%1</source>
+        <translation>m%1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+</context>
+<context>
     <name>ChangeVarsPopup</name>
     <message>
         <source>Enter the new variable names</source>
@@ -140,6 +303,41 @@
     <message>
         <source>Undefined exception.</source>
         <translation>Unbekannter Fehler.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseDialog</name>
+    <message>
+        <source>New Exercise</source>
+        <translation>Neue Übung</translation>
+    </message>
+    <message>
+        <source>Sum of products (SOP)</source>
+        <translation>Disjunktive Form (DMF)</translation>
+    </message>
+    <message>
+        <source>Product of sums (POS)</source>
+        <translation>Konjunktive Form (KMF)</translation>
+    </message>
+    <message>
+        <source>With don&apos;t cares</source>
+        <translation>Mit Don&apos;t-Cares</translation>
+    </message>
+    <message>
+        <source>The same seed and settings give the same function everywhere</source>
+        <translation>Gleicher Startwert und gleiche Einstellungen ergeben überall dieselbe Funktion</translation>
+    </message>
+    <message>
+        <source>Variables:</source>
+        <translation>Variablen:</translation>
+    </message>
+    <message>
+        <source>Form:</source>
+        <translation>Form:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Startwert:</translation>
     </message>
 </context>
 <context>
@@ -557,6 +755,42 @@ Zeile %2: %3</translation>
     <message>
         <source>Copied to the clipboard.</source>
         <translation>In die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+        <source>Check Answer…</source>
+        <translation>Antwort prüfen…</translation>
+    </message>
+    <message>
+        <source>Check your own expression against the function</source>
+        <translation>Den eigenen Ausdruck mit der Funktion vergleichen</translation>
+    </message>
+    <message>
+        <source>New Exercise…</source>
+        <translation>Neue Übung…</translation>
+    </message>
+    <message>
+        <source>Fill the table with a random function to minimize</source>
+        <translation>Die Tabelle mit einer zufälligen Funktion zum Minimieren füllen</translation>
+    </message>
+    <message>
+        <source>Check Answer</source>
+        <translation>Antwort prüfen</translation>
+    </message>
+    <message>
+        <source>The solution shows once you check an answer or press Minimize!</source>
+        <translation>Die Lösung erscheint, sobald Sie eine Antwort prüfen oder „Minimieren!“ drücken</translation>
+    </message>
+    <message>
+        <source>Exercise %1: minimize the function in the table as a %2, then check your answer.</source>
+        <translation>Übung %1: Minimieren Sie die Funktion der Tabelle als %2 und prüfen Sie dann Ihre Antwort.</translation>
+    </message>
+    <message>
+        <source>product of sums</source>
+        <translation>konjunktive Form</translation>
+    </message>
+    <message>
+        <source>sum of products</source>
+        <translation>disjunktive Form</translation>
     </message>
 </context>
 <context>
