@@ -15,6 +15,7 @@
 #include "files/RecentFiles.h"
 #include "format/ResultCopier.h"
 #include "minimize/Minimize.h"
+#include "outputs/MultiOutputFunction.h"
 #include "pla/ImportExport.h"
 #include "tables/MapImage.h"
 #include "tables/kMap.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -93,6 +95,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectSteps();
     connectCircuit();
     connectFileAndEditMenus();
+    connectOutputs();
     setAcceptDrops(true);
     equationManager->installEventFilter(this);
 
@@ -152,6 +155,12 @@ void MainWindow::createMenus()
     editMenu->addSeparator();
     copyResultAction = addEntry(*editMenu, tr("Copy Result"), QStringLiteral("Ctrl+Shift+C"));
     copyAsMenu = named(editMenu->addMenu(tr("Copy As")), "copyAsMenu");
+    editMenu->addSeparator();
+    addOutputAction = addEntry(*editMenu, tr("Add Output"), QKeySequence(), "addOutputAction",
+                               tr("Add an output column to the truth table"));
+    removeOutputAction = addEntry(*editMenu, tr("Remove Output"), QKeySequence(),
+                                  "removeOutputAction", tr("Remove the output the map shows"));
+    removeOutputAction->setEnabled(false);
 
     QMenu *minimizeMenu = addMenu(*menuBar(), tr("Minimize"), "minimizeMenu");
     exactMinimumAction = remembered(
@@ -329,6 +338,9 @@ void MainWindow::createWidgets()
     equationManager = named(new EquationManager(), "equationManager");
     truthTableLabel = named(new QLabel(tr("Truth Table")), "truthTableLabel");
     kMapLabel = named(new QLabel(tr("Karnaugh Map")), "kMapLabel");
+    outputSelector = named(new QComboBox(this), "outputSelector");
+    outputSelector->setStatusTip(tr("The output the map shows"));
+    outputSelector->hide();
     posRadio = named(new QRadioButton(tr("POS Form"), this), "posRadio");
     posRadio->setStatusTip(tr("Product of Sums format"));
     sopRadio = named(new QRadioButton(tr("SOP Form"), this), "sopRadio");
@@ -390,6 +402,7 @@ QBoxLayout *MainWindow::createLayout()
     auto *tableLabelRow = new QHBoxLayout();
     tableLabelRow->addWidget(truthTableLabel, 0, Qt::AlignLeft);
     tableLabelRow->addWidget(kMapLabel, 0, Qt::AlignLeft);
+    mapLabelRow = tableLabelRow;
 
     auto *tableRow = new QHBoxLayout();
     tableRow->addWidget(truthTableWidget);
@@ -495,8 +508,10 @@ void MainWindow::addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind ki
 {
     QAction *action = menu.addAction(text);
     connect(action, &QAction::triggered, this, [this, kind] {
-        const std::string values = truthTableWidget->outputValues().toStdString();
-        truthTableWidget->setOutputValues(QString::fromStdString(BulkEdit::apply(kind, values)));
+        const int output = truthTableWidget->shownOutput();
+        const std::string values = truthTableWidget->outputColumnTexts().at(output).toStdString();
+        truthTableWidget->setColumnValues(output,
+                                          QString::fromStdString(BulkEdit::apply(kind, values)));
         editHistory->record();
     });
 }
@@ -526,7 +541,7 @@ void MainWindow::pasteValues()
 // undone states back through the slots the user's choices reach.
 void MainWindow::connectEditing()
 {
-    connect(truthTableWidget, &truthTable::sendMintermList, editHistory, &EditHistory::noteValues);
+    connect(truthTableWidget, &truthTable::outputsChanged, editHistory, &EditHistory::noteOutputs);
     connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, editHistory,
             &EditHistory::noteNames);
     connect(truthTableWidget, &truthTable::cellClicked, editHistory, &EditHistory::record);
@@ -545,6 +560,53 @@ void MainWindow::connectEditing()
             &truthTable::setOutputValues);
     connect(copyTruthTableAction, &QAction::triggered, this, &MainWindow::copyTruthTable);
     connect(pasteValuesAction, &QAction::triggered, this, &MainWindow::pasteValues);
+}
+
+// After every other connection: the outputs beside the first, which map
+// shows, and the result naming its output while there are several.
+void MainWindow::connectOutputs()
+{
+    connect(addOutputAction, &QAction::triggered, truthTableWidget, &truthTable::addOutput);
+    connect(addOutputAction, &QAction::triggered, editHistory, &EditHistory::record);
+    connect(removeOutputAction, &QAction::triggered, truthTableWidget,
+            &truthTable::removeShownOutput);
+    connect(removeOutputAction, &QAction::triggered, editHistory, &EditHistory::record);
+    connect(editHistory, &EditHistory::restoreOutputs, truthTableWidget, &truthTable::setOutputs);
+    connect(truthTableWidget, &truthTable::outputsChanged, importExport, &ImportExport::getOutputs);
+    connect(outputSelector, &QComboBox::activated, truthTableWidget, &truthTable::showOutput);
+    connect(truthTableWidget, &truthTable::outputsChanged, this, &MainWindow::showOutputs);
+    connect(truthTableWidget, &truthTable::shownOutputChanged, this, &MainWindow::showOutputs);
+    connect(minimizer, &Minimize::sendResult, this, &MainWindow::nameResult);
+}
+
+void MainWindow::showOutputs()
+{
+    const QStringList names = truthTableWidget->outputNames();
+    const int shown = truthTableWidget->shownOutput();
+    const bool several = names.size() > 1;
+    QStringList listed;
+    for (int i = 0; i < outputSelector->count(); ++i)
+        listed << outputSelector->itemText(i);
+    if (listed != names) {
+        outputSelector->clear();
+        outputSelector->addItems(names);
+    }
+    outputSelector->setCurrentIndex(shown);
+    if (several && mapLabelRow->indexOf(outputSelector) < 0)
+        mapLabelRow->addWidget(outputSelector, 0, Qt::AlignLeft);
+    outputSelector->setVisible(several);
+    kMapLabel->setText(several ? tr("Karnaugh Map of %1").arg(names.value(shown))
+                               : tr("Karnaugh Map"));
+    removeOutputAction->setEnabled(several);
+    addOutputAction->setEnabled(names.size() < MultiOutputFunction::maxOutputs);
+}
+
+// With several outputs the result says which one it is.
+void MainWindow::nameResult(const QString &result)
+{
+    if (truthTableWidget->outputCount() > 1 && !result.isEmpty())
+        resultEdit->setText(
+            QStringLiteral("%1 = %2").arg(truthTableWidget->minimizedOutputName(), result));
 }
 
 // The File and Edit menus, recent files, drops and the remembered session.

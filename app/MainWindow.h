@@ -20,6 +20,7 @@ class ImportExport;
 class Minimize;
 class QAction;
 class QBoxLayout;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -79,6 +80,8 @@ private slots:
     void showRecentFiles(const QStringList &paths);
     void refuseCopy(const QString &message);
     void confirmCopy();
+    void showOutputs();
+    void nameResult(const QString &result);
 
 private:
     // The widgets, then the windows and helpers the menus reach.
@@ -92,6 +95,7 @@ private:
     void connectSteps();
     void connectCircuit();
     void connectFileAndEditMenus();
+    void connectOutputs();
     void addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind kind);
     void saveSession();
     void fitFirstStartToScreen();
@@ -108,6 +112,10 @@ private:
     EquationManager *equationManager = nullptr;
     QLabel *truthTableLabel = nullptr;
     QLabel *kMapLabel = nullptr;
+    // Which output the map shows; seen only while there are several, and
+    // laid out beside the map's label once there are.
+    QComboBox *outputSelector = nullptr;
+    QBoxLayout *mapLabelRow = nullptr;
     QRadioButton *sopRadio = nullptr;
     QRadioButton *posRadio = nullptr;
     QLabel *resultLabel = nullptr;
@@ -129,6 +137,8 @@ private:
     QMenu *editMenu = nullptr;
     QAction *copyTruthTableAction = nullptr;
     QAction *pasteValuesAction = nullptr;
+    QAction *addOutputAction = nullptr;
+    QAction *removeOutputAction = nullptr;
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;

@@ -302,6 +302,18 @@ void ImportExport::getMinterms(int count, QList<QTableWidgetItem *> minterms)
         values += minterms[m] ? cellValue(minterms[m]->text()) : '0';
 }
 
+void ImportExport::getOutputs(int count, const QStringList &outputNames, const QStringList &columns)
+{
+    if (!VariableRules::isCount(count) || columns.isEmpty())
+        return;
+    numVars = count;
+    outputs = outputNames;
+    outputValues = columns;
+    values.clear();
+    for (const QChar c : columns.front())
+        values += cellValue(QString(c));
+}
+
 void ImportExport::getVariableNames(QVector<QString> variableNames)
 {
     names = std::move(variableNames);
@@ -313,5 +325,7 @@ void ImportExport::resetIO()
 {
     numVars = 4;
     values.clear();
+    outputs.clear();
+    outputValues.clear();
     names = defaultNames();
 }

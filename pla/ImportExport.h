@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTableWidgetItem>
 #include <QVector>
 #include <QWidget>
@@ -54,6 +55,8 @@ public slots:
     void exportFile();
     void getMinterms(int count, QList<QTableWidgetItem *> minterms);
     void getVariableNames(QVector<QString> variableNames);
+    // Every output's name and column; the first column is the one exported.
+    void getOutputs(int count, const QStringList &outputNames, const QStringList &columns);
     void resetIO();
 
 private:
@@ -66,4 +69,8 @@ private:
     QVector<QString> names;
     // One character per minterm, '0', '1' or 'X', as the truth table last sent them.
     std::string values;
+    // Every output's name and column as the truth table last sent them;
+    // empty until it sends them.
+    QStringList outputs;
+    QStringList outputValues;
 };

@@ -112,7 +112,7 @@ void ValueGrid::pasteValues()
         return;
     }
     const QString values = QString::fromStdString(pasted.values);
-    QVector<ValueCell> targets = allValueCells();
+    QVector<ValueCell> targets = wholeFunctionCells();
     if (values.size() != targets.size()) {
         targets = markedCells();
         if (targets.size() < 2 || values.size() != targets.size()) {

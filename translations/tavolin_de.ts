@@ -543,6 +543,30 @@ Zeile %2: %3</translation>
         <translation>Kopieren als</translation>
     </message>
     <message>
+        <source>Add Output</source>
+        <translation>Ausgang hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Output</source>
+        <translation>Ausgang entfernen</translation>
+    </message>
+    <message>
+        <source>Add an output column to the truth table</source>
+        <translation>Der Wahrheitstabelle eine Ausgangsspalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the output the map shows</source>
+        <translation>Den Ausgang entfernen, den das KV-Diagramm zeigt</translation>
+    </message>
+    <message>
+        <source>The output the map shows</source>
+        <translation>Der Ausgang, den das KV-Diagramm zeigt</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map of %1</source>
+        <translation>KV-Diagramm von %1</translation>
+    </message>
+    <message>
         <source>Clear List</source>
         <translation>Liste leeren</translation>
     </message>

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window with several outputs, driven as a user drives it: outputs added
+// from the Edit menu, cells typed in every output's column, the map's output
+// picked by its header or by the selector, Minimize! on each, undo and redo.
+// The names come from the outputs core, the results from the minimization
+// core, so the window is checked against what it is built on.
+
+#include "UserInput.h"
+#include "WidgetLookup.h"
+#include "app/MainWindow.h"
+#include "minimize/CoverFinder.h"
+#include "minimize/Minimization.h"
+#include "outputs/MultiOutputFunction.h"
+#include "tables/KarnaughLayout.h"
+#include "tables/kMap.h"
+#include "tables/truthTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+// The map's cells read in minterm order.
+QString mapValues(const kMap &map, int n)
+{
+    QString values;
+    for (int m = 0; m < (1 << n); ++m) {
+        const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(n, m);
+        const QTableWidgetItem *item = map.item(at.row, at.column);
+        values += item ? item->text() : QStringLiteral("?");
+    }
+    return values;
+}
+
+// What Minimize! shows for these values with the default names.
+QString coverText(int n, const QString &values)
+{
+    Minimization minimization;
+    const MinimizationResult result = minimization.run(
+        n, Minimization::cellCodes(values.toStdString()), MinimizationForm::SumOfProducts);
+    return QString::fromStdString(
+        CoverFinder::windowCover(result, Minimization::defaultNames()).text);
+}
+
+QString advanced(QChar value)
+{
+    if (value == u'0')
+        return QStringLiteral("1");
+    return value == u'1' ? QStringLiteral("X") : QStringLiteral("0");
+}
+
+} // namespace
+
+class OutputsWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup() { window.reset(); }
+    void oneOutputKeepsTheWindow();
+    void outputsEditShowMinimizeUndo();
+
+private:
+    template <typename Widget> Widget *child(const char *name) const
+    {
+        return WidgetLookup::named<Widget>(*window, name);
+    }
+    // The header texts after the spacer column, and the cells under them.
+    QStringList outputHeaders() const;
+    QStringList outputColumns() const;
+    int columnOf(int output) const { return table->variableCount() + 1 + output; }
+    void chooseCount(int wanted);
+    void pickWithSelector(int output);
+    void typeColumn(int output, const QString &values);
+
+    std::unique_ptr<MainWindow> window;
+    truthTable *table = nullptr;
+    kMap *map = nullptr;
+    QComboBox *selector = nullptr;
+};
+
+void OutputsWindowTest::init()
+{
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    table = child<truthTable>("truthTableWidget");
+    map = child<kMap>("kMapWidget");
+    selector = child<QComboBox>("outputSelector");
+}
+
+QStringList OutputsWindowTest::outputHeaders() const
+{
+    QStringList names;
+    for (int c = columnOf(0); c < table->columnCount(); ++c)
+        names << table->horizontalHeaderItem(c)->text();
+    return names;
+}
+
+QStringList OutputsWindowTest::outputColumns() const
+{
+    QStringList columns;
+    for (int c = columnOf(0); c < table->columnCount(); ++c) {
+        QString column;
+        for (int r = 0; r < table->rowCount(); ++r)
+            column += table->item(r, c)->text();
+        columns << column;
+    }
+    return columns;
+}
+
+void OutputsWindowTest::chooseCount(int wanted)
+{
+    auto *count = child<QComboBox>("variableCountManager");
+    count->setFocus();
+    while (count->currentIndex() + 2 != wanted)
+        QTest::keyClick(count, count->currentIndex() + 2 < wanted ? Qt::Key_Down : Qt::Key_Up);
+}
+
+void OutputsWindowTest::pickWithSelector(int output)
+{
+    selector->setFocus();
+    while (selector->currentIndex() != output)
+        QTest::keyClick(selector, selector->currentIndex() < output ? Qt::Key_Down : Qt::Key_Up);
+}
+
+// A click on each cell, then the value's key.
+void OutputsWindowTest::typeColumn(int output, const QString &values)
+{
+    for (int r = 0; r < values.size(); ++r) {
+        UserInput::clickCell(table, r, columnOf(output));
+        QTest::keyClick(table, values[r].toLatin1());
+    }
+}
+
+// With one output the selector stays out of sight, the header click changes
+// nothing and the result carries no output name.
+void OutputsWindowTest::oneOutputKeepsTheWindow()
+{
+    QVERIFY(!selector->isVisible());
+    QVERIFY(!child<QAction>("removeOutputAction")->isEnabled());
+    const QString label = child<QLabel>("kMapLabel")->text();
+    QSignalSpy shownChanges(table, &truthTable::shownOutputChanged);
+    QSignalSpy lists(table, &truthTable::sendMintermList);
+    UserInput::clickHeader(table, columnOf(0));
+    QCOMPARE(shownChanges.size(), 0);
+    QCOMPARE(lists.size(), 0);
+
+    const QString values = QStringLiteral("01X10X0110X1001X");
+    typeColumn(0, values);
+    child<QPushButton>("minimizeButton")->click();
+    QCOMPARE(child<QLineEdit>("resultEdit")->text(), coverText(4, values));
+    QCOMPARE(child<QLabel>("kMapLabel")->text(), label);
+}
+
+void OutputsWindowTest::outputsEditShowMinimizeUndo()
+{
+    auto *addOutput = child<QAction>("addOutputAction");
+    auto *removeOutput = child<QAction>("removeOutputAction");
+    auto *undo = child<QAction>("undoAction");
+    auto *redo = child<QAction>("redoAction");
+    auto *result = child<QLineEdit>("resultEdit");
+    auto *label = child<QLabel>("kMapLabel");
+    const QString singleLabel = label->text();
+    const QStringList initial = outputColumns();
+    std::mt19937 random(22);
+
+    for (int round = 0; round < 4; ++round) {
+        const int n = 2 + round;
+        const int k = 2 + round % 3;
+        chooseCount(n);
+        const QStringList start = outputColumns();
+        QCOMPARE(start.size(), 1);
+
+        for (int added = 1; added < k; ++added)
+            addOutput->trigger();
+        QStringList names;
+        for (const std::string &name : MultiOutputFunction(n, k).outputNames())
+            names << QString::fromStdString(name);
+        QCOMPARE(outputHeaders(), names);
+        QVERIFY(selector->isVisible());
+        QCOMPARE(selector->count(), k);
+        QCOMPARE(selector->currentIndex(), k - 1);
+        QVERIFY(removeOutput->isEnabled());
+
+        QStringList columns;
+        for (int output = 0; output < k; ++output) {
+            QString values;
+            for (int m = 0; m < (1 << n); ++m)
+                values += QStringLiteral("01X").at(static_cast<int>(random() % 3));
+            typeColumn(output, values);
+            columns << values;
+        }
+        QCOMPARE(outputColumns(), columns);
+
+        for (int step = 0; step < 2 * k; ++step) {
+            const int output = static_cast<int>(random() % k);
+            if (step % 2 == 0)
+                UserInput::clickHeader(table, columnOf(output));
+            else
+                pickWithSelector(output);
+            QCOMPARE(selector->currentIndex(), output);
+            QVERIFY(label->text() != singleLabel && label->text().contains(names[output]));
+            QCOMPARE(mapValues(*map, n), columns[output]);
+
+            child<QPushButton>("minimizeButton")->click();
+            QCOMPARE(result->text(),
+                     QStringLiteral("%1 = %2").arg(names[output], coverText(n, columns[output])));
+
+            const int minterm = static_cast<int>(random() % (1 << n));
+            const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(n, minterm);
+            UserInput::clickCell(map, at.row, at.column);
+            columns[output].replace(minterm, 1, advanced(columns[output][minterm]));
+            QCOMPARE(outputColumns(), columns);
+        }
+
+        const int removed = selector->currentIndex();
+        removeOutput->trigger();
+        QStringList left = columns;
+        left.removeAt(removed);
+        QCOMPARE(outputColumns(), left);
+        QCOMPARE(mapValues(*map, n), left[selector->currentIndex()]);
+
+        while (undo->isEnabled())
+            undo->trigger();
+        QCOMPARE(outputColumns(), initial);
+        QVERIFY(!selector->isVisible());
+        QVERIFY(!removeOutput->isEnabled());
+        QCOMPARE(label->text(), singleLabel);
+
+        while (redo->isEnabled())
+            redo->trigger();
+        QCOMPARE(outputColumns(), left);
+        QCOMPARE(mapValues(*map, n), left[selector->currentIndex()]);
+        child<QPushButton>("resetButton")->click();
+        QCOMPARE(outputColumns().size(), 1);
+    }
+}
+
+QTEST_MAIN(OutputsWindowTest)
+#include "OutputsWindowTest.moc"
