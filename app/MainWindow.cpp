@@ -573,6 +573,10 @@ void MainWindow::connectOutputs()
     connect(removeOutputAction, &QAction::triggered, editHistory, &EditHistory::record);
     connect(editHistory, &EditHistory::restoreOutputs, truthTableWidget, &truthTable::setOutputs);
     connect(truthTableWidget, &truthTable::outputsChanged, importExport, &ImportExport::getOutputs);
+    connect(importExport, &ImportExport::importStarted, truthTableWidget,
+            [this] { truthTableWidget->showOutput(0); });
+    connect(importExport, &ImportExport::outputsImported, truthTableWidget,
+            &truthTable::setOutputs);
     connect(outputSelector, &QComboBox::activated, truthTableWidget, &truthTable::showOutput);
     connect(truthTableWidget, &truthTable::outputsChanged, this, &MainWindow::showOutputs);
     connect(truthTableWidget, &truthTable::shownOutputChanged, this, &MainWindow::showOutputs);

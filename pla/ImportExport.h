@@ -12,6 +12,7 @@
 
 struct PlaError;
 struct PlaFunction;
+struct PlaOutputs;
 
 // Saves the function the tables show as a PLA file and loads such files. It
 // keeps its own copy of the variable count, the names and the cell values,
@@ -49,6 +50,12 @@ signals:
     void variableNames(QVector<QString> names);
     // After a successful import or export, with the name of the file.
     void fileUsed(const QString &fileName);
+    // Before an import announces anything: the views show the first output,
+    // which the signals above set.
+    void importStarted();
+    // After the first output's cells: every output's name and the columns
+    // of the outputs after the first.
+    void outputsImported(const QStringList &names, const QStringList &moreColumns);
 
 public slots:
     void importFile();
@@ -60,8 +67,8 @@ public slots:
     void resetIO();
 
 private:
-    void announce(const PlaFunction &function);
-    int chooseOutput(const QString &shownName, const PlaFunction &function);
+    void announce(const PlaFunction &function, const PlaOutputs &outputs);
+    QByteArray exportedText() const;
     QVector<QString> namesForCount(int count) const;
 
     QString dialogFolder;

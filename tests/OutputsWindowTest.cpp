@@ -5,12 +5,18 @@
 // The names come from the outputs core, the results from the minimization
 // core, so the window is checked against what it is built on.
 
+#include "ModalBoxAnswerer.h"
+#include "RandomOutputs.h"
+#include "TestFiles.h"
 #include "UserInput.h"
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
 #include "minimize/CoverFinder.h"
 #include "minimize/Minimization.h"
 #include "outputs/MultiOutputFunction.h"
+#include "pla/ImportExport.h"
+#include "pla/PlaReader.h"
+#include "pla/PlaWriter.h"
 #include "tables/KarnaughLayout.h"
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
@@ -22,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -70,6 +77,8 @@ private slots:
     void cleanup() { window.reset(); }
     void oneOutputKeepsTheWindow();
     void outputsEditShowMinimizeUndo();
+    void outputsTravelThroughAFile();
+    void tooManyOutputsAreRefused();
 
 private:
     template <typename Widget> Widget *child(const char *name) const
@@ -79,6 +88,7 @@ private:
     // The header texts after the spacer column, and the cells under them.
     QStringList outputHeaders() const;
     QStringList outputColumns() const;
+    QStringList inputHeaders() const;
     int columnOf(int output) const { return table->variableCount() + 1 + output; }
     void chooseCount(int wanted);
     void pickWithSelector(int output);
@@ -118,6 +128,14 @@ QStringList OutputsWindowTest::outputColumns() const
         columns << column;
     }
     return columns;
+}
+
+QStringList OutputsWindowTest::inputHeaders() const
+{
+    QStringList names;
+    for (int c = 0; c < table->variableCount(); ++c)
+        names << table->horizontalHeaderItem(c)->text();
+    return names;
 }
 
 void OutputsWindowTest::chooseCount(int wanted)
@@ -246,6 +264,77 @@ void OutputsWindowTest::outputsEditShowMinimizeUndo()
         child<QPushButton>("resetButton")->click();
         QCOMPARE(outputColumns().size(), 1);
     }
+}
+
+// Random named functions of several outputs, written by the core's writer,
+// come into the window whole, leave it through the export unchanged, and one
+// undo takes each import back.
+void OutputsWindowTest::outputsTravelThroughAFile()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    auto *undo = child<QAction>("undoAction");
+    auto *pla = child<ImportExport>("importExport");
+    std::mt19937 random(7);
+    for (int round = 0; round < 8; ++round) {
+        const int n = 2 + round % 5;
+        const int k = 2 + round % 4;
+        const MultiOutputFunction function = RandomOutputs::function(random, n, k, round % 2 == 0);
+        const QString in =
+            TestFiles::writeFileIn(folder, QStringLiteral("in%1.pla").arg(round),
+                                   QByteArray::fromStdString(PlaWriter::write(function)));
+        const QStringList before = inputHeaders() + outputHeaders() + outputColumns();
+        ModalBoxAnswerer answerer;
+        answerer.arm();
+        QVERIFY(window->openFile(in));
+        QCoreApplication::processEvents();
+        QVERIFY(!answerer.answered());
+
+        QStringList inputs;
+        for (const std::string &name : function.inputNames())
+            inputs << QString::fromStdString(name);
+        QStringList names;
+        QStringList columns;
+        for (int output = 0; output < k; ++output) {
+            names << QString::fromStdString(function.outputName(output));
+            columns << QString::fromStdString(function.values(output));
+        }
+        QCOMPARE(inputHeaders(), inputs);
+        QCOMPARE(outputHeaders(), names);
+        QCOMPARE(outputColumns(), columns);
+        QCOMPARE(mapValues(*map, n), columns.front());
+
+        const QString out = folder.filePath(QStringLiteral("out%1.pla").arg(round));
+        QVERIFY(pla->exportTo(out));
+        const PlaOutputsResult back =
+            PlaReader::readOutputs(TestFiles::readFile(out).toStdString(), 4);
+        QVERIFY(back.outputs.has_value());
+        QVERIFY(back.outputs->function == function);
+
+        undo->trigger();
+        QCOMPARE(inputHeaders() + outputHeaders() + outputColumns(), before);
+        QVERIFY(window->openFile(in));
+        QCoreApplication::processEvents();
+    }
+}
+
+void OutputsWindowTest::tooManyOutputsAreRefused()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const std::string text = ".i 2\n.o 65\n00 " + std::string(65, '1') + "\n";
+    const QString path =
+        TestFiles::writeFileIn(folder, QStringLiteral("wide.pla"), QByteArray::fromStdString(text));
+    const QStringList before = outputColumns();
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    QVERIFY(!window->openFile(path));
+    QVERIFY(answerer.answered());
+    const PlaOutputsResult read = PlaReader::readOutputs(text, 4);
+    QVERIFY(!read.outputs);
+    QVERIFY2(answerer.text().contains(ImportExport::describe(read.error)),
+             qPrintable(answerer.text()));
+    QCOMPARE(outputColumns(), before);
 }
 
 QTEST_MAIN(OutputsWindowTest)

@@ -224,14 +224,6 @@ Zeile %2: %3</translation>
 %2</translation>
     </message>
     <message>
-        <source>%1: output %1</source>
-        <translation>%1: Ausgang %1</translation>
-    </message>
-    <message>
-        <source>%1 describes %2 outputs. Which one should be imported?</source>
-        <translation>%1 beschreibt %2 Ausgänge. Welcher soll importiert werden?</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2.</source>
         <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
