@@ -371,10 +371,11 @@ void truthTable::setOutputs(const QStringList &names, const QStringList &moreCol
     }
     applyOutputHeaders();
     resizeColumnsToContents();
-    if (shown != before)
+    if (shown != before) {
         refreshShown();
-    else if (shownValuesChanged)
+    } else if (shownValuesChanged) {
         emit sendMintermList(numElements, minterms);
+    }
     emit outputsChanged(numElements, outputNameList, outputColumnTexts());
     if (shown != before)
         emit shownOutputChanged(shown);

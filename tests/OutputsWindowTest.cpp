@@ -36,18 +36,6 @@
 
 namespace {
 
-// The map's cells read in minterm order.
-QString mapValues(const kMap &map, int n)
-{
-    QString values;
-    for (int m = 0; m < (1 << n); ++m) {
-        const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(n, m);
-        const QTableWidgetItem *item = map.item(at.row, at.column);
-        values += item ? item->text() : QStringLiteral("?");
-    }
-    return values;
-}
-
 // What Minimize! shows for these values with the default names.
 QString coverText(int n, const QString &values)
 {
@@ -230,7 +218,7 @@ void OutputsWindowTest::outputsEditShowMinimizeUndo()
                 pickWithSelector(output);
             QCOMPARE(selector->currentIndex(), output);
             QVERIFY(label->text() != singleLabel && label->text().contains(names[output]));
-            QCOMPARE(mapValues(*map, n), columns[output]);
+            QCOMPARE(WidgetLookup::mapText(*map, n), columns[output]);
 
             child<QPushButton>("minimizeButton")->click();
             QCOMPARE(result->text(),
@@ -248,7 +236,7 @@ void OutputsWindowTest::outputsEditShowMinimizeUndo()
         QStringList left = columns;
         left.removeAt(removed);
         QCOMPARE(outputColumns(), left);
-        QCOMPARE(mapValues(*map, n), left[selector->currentIndex()]);
+        QCOMPARE(WidgetLookup::mapText(*map, n), left[selector->currentIndex()]);
 
         while (undo->isEnabled())
             undo->trigger();
@@ -260,7 +248,7 @@ void OutputsWindowTest::outputsEditShowMinimizeUndo()
         while (redo->isEnabled())
             redo->trigger();
         QCOMPARE(outputColumns(), left);
-        QCOMPARE(mapValues(*map, n), left[selector->currentIndex()]);
+        QCOMPARE(WidgetLookup::mapText(*map, n), left[selector->currentIndex()]);
         child<QPushButton>("resetButton")->click();
         QCOMPARE(outputColumns().size(), 1);
     }
@@ -302,7 +290,7 @@ void OutputsWindowTest::outputsTravelThroughAFile()
         QCOMPARE(inputHeaders(), inputs);
         QCOMPARE(outputHeaders(), names);
         QCOMPARE(outputColumns(), columns);
-        QCOMPARE(mapValues(*map, n), columns.front());
+        QCOMPARE(WidgetLookup::mapText(*map, n), columns.front());
 
         const QString out = folder.filePath(QStringLiteral("out%1.pla").arg(round));
         QVERIFY(pla->exportTo(out));

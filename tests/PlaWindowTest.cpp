@@ -156,14 +156,7 @@ QString PlaWindowTest::tableValues() const
 
 QString PlaWindowTest::mapValues() const
 {
-    const int count = table->variableCount();
-    QString values;
-    for (int m = 0; m < (1 << count); ++m) {
-        const KarnaughLayout::Cell cell = KarnaughLayout::cellOfMinterm(count, m);
-        const QTableWidgetItem *item = map->item(cell.row, cell.column);
-        values += item ? item->text() : QStringLiteral("?");
-    }
-    return values;
+    return WidgetLookup::mapText(*map, table->variableCount());
 }
 
 QStringList PlaWindowTest::tableNames() const

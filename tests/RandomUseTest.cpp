@@ -293,13 +293,7 @@ void RandomUseTest::expect(bool condition, const QString &what)
 
 QString RandomUseTest::mapValues() const
 {
-    QString values;
-    for (int m = 0; m < (1 << count()); ++m) {
-        const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(count(), m);
-        const QTableWidgetItem *item = map->item(at.row, at.column);
-        values += item ? item->text() : QStringLiteral("?");
-    }
-    return values;
+    return WidgetLookup::mapText(*map, count());
 }
 
 QStringList RandomUseTest::headers(const QTableWidget &widget, Qt::Orientation orientation) const
