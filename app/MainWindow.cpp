@@ -6,6 +6,7 @@
 #include "circuit/CircWriter.h"
 #include "circuit/CircuitView.h"
 #include "dialogs/ChangeVarsPopup.h"
+#include "dialogs/OutputNamesDialog.h"
 #include "edit/BulkEdit.h"
 #include "edit/EditHistory.h"
 #include "edit/TruthTableText.h"
@@ -114,6 +115,7 @@ MainWindow::~MainWindow()
     for (const QPointer<HelpMenu> &window : std::as_const(helpWindows))
         delete window.data();
     delete changeVarsPopup;
+    delete outputNamesDialog;
 }
 
 // Every menu of the window, in the menu bar's order. An entry takes one line
@@ -161,6 +163,8 @@ void MainWindow::createMenus()
     removeOutputAction = addEntry(*editMenu, tr("Remove Output"), QKeySequence(),
                                   "removeOutputAction", tr("Remove the output the map shows"));
     removeOutputAction->setEnabled(false);
+    outputNamesAction = addEntry(*editMenu, tr("Output Names…"), QKeySequence(),
+                                 "outputNamesAction", tr("Rename the outputs"));
 
     QMenu *minimizeMenu = addMenu(*menuBar(), tr("Minimize"), "minimizeMenu");
     exactMinimumAction = remembered(
@@ -380,6 +384,7 @@ void MainWindow::createWidgets()
     circuitView = named(new CircuitView(this), "circuitView");
     recentFiles = new RecentFiles(this);
     resultCopier = named(new ResultCopier(this), "resultCopier");
+    outputNamesDialog = named(new OutputNamesDialog(), "outputNamesDialog");
 }
 
 QBoxLayout *MainWindow::createLayout()
@@ -581,6 +586,17 @@ void MainWindow::connectOutputs()
     connect(truthTableWidget, &truthTable::outputsChanged, this, &MainWindow::showOutputs);
     connect(truthTableWidget, &truthTable::shownOutputChanged, this, &MainWindow::showOutputs);
     connect(minimizer, &Minimize::sendResult, this, &MainWindow::nameResult);
+    connect(outputNamesAction, &QAction::triggered, this, &MainWindow::editOutputNames);
+    // With one output a variable may still be called f, as it always could.
+    connect(truthTableWidget, &truthTable::outputsChanged, changeVarsPopup,
+            [this](int, const QStringList &names) {
+                changeVarsPopup->setOutputNames(names.size() > 1 ? names : QStringList());
+            });
+    connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, truthTableWidget,
+            &truthTable::renameOutputs);
+    connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, editHistory,
+            &EditHistory::record);
+    showOutputs();
 }
 
 void MainWindow::showOutputs()
@@ -603,6 +619,15 @@ void MainWindow::showOutputs()
                                : tr("Karnaugh Map"));
     removeOutputAction->setEnabled(several);
     addOutputAction->setEnabled(names.size() < MultiOutputFunction::maxOutputs);
+}
+
+void MainWindow::editOutputNames()
+{
+    outputNamesDialog->setNames(QStringList(truthTableWidget->variableNames()),
+                                truthTableWidget->outputNames());
+    outputNamesDialog->show();
+    outputNamesDialog->raise();
+    outputNamesDialog->activateWindow();
 }
 
 // With several outputs the result says which one it is.

@@ -10,6 +10,7 @@ enum class Kind;
 }
 
 class ChangeVarsPopup;
+class OutputNamesDialog;
 class EditHistory;
 class CircuitView;
 class RecentFiles;
@@ -81,6 +82,7 @@ private slots:
     void refuseCopy(const QString &message);
     void confirmCopy();
     void showOutputs();
+    void editOutputNames();
     void nameResult(const QString &result);
 
 private:
@@ -139,6 +141,10 @@ private:
     QAction *pasteValuesAction = nullptr;
     QAction *addOutputAction = nullptr;
     QAction *removeOutputAction = nullptr;
+    QAction *outputNamesAction = nullptr;
+    // A top-level window of its own, as the names dialog; deleted by the
+    // main window's destructor.
+    OutputNamesDialog *outputNamesDialog = nullptr;
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;

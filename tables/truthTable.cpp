@@ -381,6 +381,12 @@ void truthTable::setOutputs(const QStringList &names, const QStringList &moreCol
         emit shownOutputChanged(shown);
 }
 
+void truthTable::renameOutputs(const QStringList &names)
+{
+    if (names.size() == outputCount())
+        setOutputs(names, outputColumnTexts().mid(1));
+}
+
 // The marks reach the outputs of the marked columns in each marked row, or
 // the shown output when no output column is marked.
 QVector<truthTable::ValueCell> truthTable::valueCellsIn(const QRect &area) const

@@ -73,6 +73,8 @@ public slots:
     // Every output's name; the outputs after the first take `moreColumns`,
     // the first keeps its values. For undo and import.
     void setOutputs(const QStringList &names, const QStringList &moreColumns);
+    // New names for every output, their values kept.
+    void renameOutputs(const QStringList &names);
 
 private:
     QVector<ValueCell> valueCellsIn(const QRect &area) const override;

@@ -11,6 +11,8 @@
 #include "UserInput.h"
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
+#include "dialogs/ChangeVarsPopup.h"
+#include "dialogs/OutputNamesDialog.h"
 #include "minimize/CoverFinder.h"
 #include "minimize/Minimization.h"
 #include "outputs/MultiOutputFunction.h"
@@ -22,6 +24,7 @@
 #include "tables/truthTable.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +56,14 @@ QString advanced(QChar value)
     return value == u'1' ? QStringLiteral("X") : QStringLiteral("0");
 }
 
+std::vector<std::string> toStd(const QStringList &names)
+{
+    std::vector<std::string> result;
+    for (const QString &name : names)
+        result.push_back(name.toStdString());
+    return result;
+}
+
 } // namespace
 
 class OutputsWindowTest : public QObject
@@ -67,11 +78,21 @@ private slots:
     void outputsEditShowMinimizeUndo();
     void outputsTravelThroughAFile();
     void tooManyOutputsAreRefused();
+    void outputNamesFollowTheCoreRules();
 
 private:
     template <typename Widget> Widget *child(const char *name) const
     {
         return WidgetLookup::named<Widget>(*window, name);
+    }
+    // The dialogs are windows of their own.
+    template <typename Dialog> static Dialog *topLevel()
+    {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<Dialog *>(top))
+                return dialog;
+        }
+        return nullptr;
     }
     // The header texts after the spacer column, and the cells under them.
     QStringList outputHeaders() const;
@@ -323,6 +344,78 @@ void OutputsWindowTest::tooManyOutputsAreRefused()
     QVERIFY2(answerer.text().contains(ImportExport::describe(read.error)),
              qPrintable(answerer.text()));
     QCOMPARE(outputColumns(), before);
+}
+
+// Names typed into the dialog: a random one, an input's or another
+// output's. Ok takes exactly what the outputs core accepts, and a refusal
+// says what the core says; undo takes every renaming back.
+void OutputsWindowTest::outputNamesFollowTheCoreRules()
+{
+    auto *rename = child<QAction>("outputNamesAction");
+    auto *undo = child<QAction>("undoAction");
+    OutputNamesDialog *dialog = topLevel<OutputNamesDialog>();
+    QVERIFY(dialog);
+    const QStringList initial = outputHeaders();
+    child<QAction>("addOutputAction")->trigger();
+    child<QAction>("addOutputAction")->trigger();
+    std::mt19937 random(3);
+    int accepted = 0;
+    int refused = 0;
+    for (int round = 0; round < 60; ++round) {
+        const QStringList before = outputHeaders();
+        const QStringList inputs = inputHeaders();
+        QStringList proposed = before;
+        const auto field = static_cast<int>(random() % before.size());
+        const unsigned kind = random() % 3;
+        if (kind == 0)
+            proposed[field] = QString::fromStdString(RandomOutputs::name(random));
+        else
+            proposed[field] = kind == 1 ? inputs.at(static_cast<int>(random() % inputs.size()))
+                                        : before.at(static_cast<int>(random() % before.size()));
+
+        rename->trigger();
+        QVERIFY(dialog->isVisible());
+        auto *edit = WidgetLookup::named<QLineEdit>(
+            *dialog, qPrintable(QStringLiteral("outputName%1").arg(field)));
+        edit->selectAll();
+        QTest::keyClicks(edit, proposed[field]);
+        ModalBoxAnswerer answerer;
+        answerer.arm();
+        QTest::keyClick(edit, Qt::Key_Return);
+
+        const MultiOutputFunction::NameRefusal refusal =
+            MultiOutputFunction::checkNames(toStd(inputs), toStd(proposed));
+        if (refusal.ok()) {
+            QVERIFY(!answerer.answered());
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(outputHeaders(), proposed);
+            ++accepted;
+        } else {
+            QCOMPARE(answerer.text(), QString::fromStdString(refusal.englishSentence()));
+            QVERIFY(dialog->isVisible());
+            dialog->reject();
+            QCOMPARE(outputHeaders(), before);
+            ++refused;
+        }
+    }
+    QVERIFY(accepted > 0 && refused > 0);
+
+    // Nor may a variable take an output's name.
+    auto *variables = topLevel<ChangeVarsPopup>();
+    QVERIFY(variables);
+    const QStringList inputs = inputHeaders();
+    child<QPushButton>("variablesButton")->click();
+    variables->findChildren<QLineEdit *>().front()->setText(outputHeaders().back());
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    variables->findChildren<QPushButton *>().front()->click();
+    QVERIFY(answerer.answered());
+    QCOMPARE(inputHeaders(), inputs);
+    variables->close();
+
+    while (undo->isEnabled())
+        undo->trigger();
+    QCOMPARE(outputHeaders(), initial);
 }
 
 QTEST_MAIN(OutputsWindowTest)

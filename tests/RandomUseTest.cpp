@@ -119,6 +119,7 @@ private:
     void addOutput();
     void removeOutput();
     void pickOutput();
+    void renameOutputs();
 
     // What a user sees and what the export writes.
     int count() const { return table->variableCount(); }
@@ -206,6 +207,7 @@ const std::vector<RandomUseTest::Entry> RandomUseTest::actions = {
     {"add output", &RandomUseTest::addOutput, 2},
     {"remove output", &RandomUseTest::removeOutput, 2},
     {"pick output", &RandomUseTest::pickOutput, 3},
+    {"rename outputs", &RandomUseTest::renameOutputs, 1},
 };
 
 void RandomUseTest::initTestCase()
@@ -1050,6 +1052,35 @@ void RandomUseTest::pickOutput()
     }
     expect(table->shownOutput() == wanted,
            QStringLiteral("picked output %1, shown %2").arg(wanted).arg(table->shownOutput()));
+}
+
+// Names apart from the ones the variables take here, valid or not; a
+// refusal leaves the dialog open with a box.
+void RandomUseTest::renameOutputs()
+{
+    const QStringList pool{"f", "f1", "f2", "g", "s", "co", "Y", "Z9", "", "abcd", "a-b"};
+    const QStringList before = outputHeaders();
+    action("outputNamesAction")->trigger();
+    QDialog *dialog = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("outputNamesDialog"))
+            dialog = qobject_cast<QDialog *>(top);
+    }
+    expect(dialog != nullptr, QStringLiteral("no output names dialog"));
+    if (dialog == nullptr)
+        return;
+    expect(dialog->isVisible(), QStringLiteral("the output names dialog did not open"));
+    auto *edit = WidgetLookup::named<QLineEdit>(
+        *dialog, qPrintable(QStringLiteral("outputName%1").arg(pick(outputs()))));
+    edit->selectAll();
+    QTest::keyClicks(edit, pool.at(pick(pool.size())));
+    const int boxesBefore = boxes();
+    QTest::keyClick(edit, Qt::Key_Return);
+    if (!dialog->isVisible())
+        return;
+    expect(boxes() == boxesBefore + 1, QStringLiteral("a refused name raised no box"));
+    dialog->reject();
+    expect(outputHeaders() == before, QStringLiteral("a refused name changed the outputs"));
 }
 
 QTEST_MAIN(RandomUseTest)

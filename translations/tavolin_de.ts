@@ -4,6 +4,10 @@
 <context>
     <name>ChangeVarsPopup</name>
     <message>
+        <source>This name is the name of an output. A variable name must differ from the names of the outputs.</source>
+        <translation>Dieser Name ist der Name eines Ausgangs. Ein Variablenname muss sich von den Namen der Ausgänge unterscheiden.</translation>
+    </message>
+    <message>
         <source>Enter the new variable names</source>
         <translation>Neue Variablennamen eingeben</translation>
     </message>
@@ -551,6 +555,14 @@ Zeile %2: %3</translation>
         <translation>Den Ausgang entfernen, den das KV-Diagramm zeigt</translation>
     </message>
     <message>
+        <source>Output Names…</source>
+        <translation>Ausgangsnamen…</translation>
+    </message>
+    <message>
+        <source>Rename the outputs</source>
+        <translation>Die Ausgänge umbenennen</translation>
+    </message>
+    <message>
         <source>The output the map shows</source>
         <translation>Der Ausgang, den das KV-Diagramm zeigt</translation>
     </message>
@@ -588,6 +600,29 @@ Zeile %2: %3</translation>
     <message>
         <source>the map has no layout of two to six variables</source>
         <translation>das KV-Diagramm hat nicht zwei bis sechs Variablen</translation>
+    </message>
+</context>
+<context>
+    <name>OutputNamesDialog</name>
+    <message>
+        <source>Output Names</source>
+        <translation>Ausgangsnamen</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Ausgang %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid name: a name is 1 to 3 letters or digits.</source>
+        <translation>%1 ist kein gültiger Name: Ein Name besteht aus 1 bis 3 Buchstaben oder Ziffern.</translation>
+    </message>
+    <message>
+        <source>%1 is already the name of an input.</source>
+        <translation>%1 ist bereits der Name eines Eingangs.</translation>
+    </message>
+    <message>
+        <source>%1 is already the name of an output.</source>
+        <translation>%1 ist bereits der Name eines Ausgangs.</translation>
     </message>
 </context>
 <context>
