@@ -34,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -58,10 +59,10 @@ QString advanced(QChar value)
 
 std::vector<std::string> toStd(const QStringList &names)
 {
-    std::vector<std::string> result;
-    for (const QString &name : names)
-        result.push_back(name.toStdString());
-    return result;
+    std::vector<std::string> converted(static_cast<std::size_t>(names.size()));
+    std::transform(names.begin(), names.end(), converted.begin(),
+                   [](const QString &name) { return name.toStdString(); });
+    return converted;
 }
 
 } // namespace
@@ -353,7 +354,7 @@ void OutputsWindowTest::outputNamesFollowTheCoreRules()
 {
     auto *rename = child<QAction>("outputNamesAction");
     auto *undo = child<QAction>("undoAction");
-    OutputNamesDialog *dialog = topLevel<OutputNamesDialog>();
+    auto *dialog = topLevel<OutputNamesDialog>();
     QVERIFY(dialog);
     const QStringList initial = outputHeaders();
     child<QAction>("addOutputAction")->trigger();
