@@ -122,7 +122,12 @@ bool ImportExport::importFrom(const QString &fileName)
     }
     announce(*result.function, *all.outputs);
     emit fileUsed(fileName);
-    const QString note = labelsNote(*result.function);
+    QStringList notes{labelsNote(*result.function)};
+    // A file of one output keeps the name f whatever its label.
+    if (all.outputs->function.outputCount() > 1)
+        notes << outputLabelsNote(*all.outputs);
+    notes.removeAll(QString());
+    const QString note = notes.join(QLatin1Char('\n'));
     if (!note.isEmpty())
         QMessageBox::information(this, importTitle(),
                                  tr("%1 was imported.\n%2").arg(shownName, note));
@@ -174,6 +179,23 @@ QString ImportExport::describe(const PlaError &error)
         return QString::fromStdString(error.message);
     }
     return QString::fromStdString(PhraseTemplate::filled(pattern.toStdString(), error.values));
+}
+
+QString ImportExport::outputLabelsNote(const PlaOutputs &outputs)
+{
+    const PlaLabelsNote note = PlaReader::replacedOutputLabels(outputs);
+    if (note.count == 0)
+        return QString();
+    const QString pattern =
+        note.count == 1
+            ? tr("The output label %1 is not a valid output name (1 to 3 letters or digits, all "
+                 "different and none an input's name), so the outputs have the default names "
+                 "%2.")
+            : tr("The output labels %1 are not valid output names (1 to 3 letters or digits, "
+                 "all different and none an input's name), so the outputs have the default "
+                 "names %2.");
+    return QString::fromStdString(
+        PhraseTemplate::filled(pattern.toStdString(), {note.labels, note.names}));
 }
 
 QString ImportExport::labelsNote(const PlaFunction &function)
@@ -239,6 +261,22 @@ void ImportExport::announce(const PlaFunction &function, const PlaOutputs &outpu
             outputNames << QString::fromStdString(read.outputName(k));
             if (k > 0)
                 moreColumns << QString::fromStdString(read.values(k));
+        }
+        // Without ".ilb" the variables keep the names shown, which the
+        // reader did not know: a label one of them has gives way as well.
+        std::vector<std::string> inputs = function.names;
+        if (inputs.empty()) {
+            for (const QString &name : namesForCount(count))
+                inputs.push_back(name.toStdString());
+        }
+        std::vector<std::string> given;
+        for (const QString &name : std::as_const(outputNames))
+            given.push_back(name.toStdString());
+        if (!MultiOutputFunction::checkNames(inputs, given).ok()) {
+            outputNames.clear();
+            for (const std::string &name :
+                 MultiOutputFunction::completedOutputNames(inputs, {}, read.outputCount()))
+                outputNames << QString::fromStdString(name);
         }
     }
     emit outputsImported(outputNames, moreColumns);

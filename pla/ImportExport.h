@@ -36,6 +36,8 @@ public:
     // language; in English the same sentences tavolin-cli prints.
     static QString describe(const PlaError &error);
     static QString labelsNote(const PlaFunction &function);
+    // The note on ".ob" labels that gave way to default output names.
+    static QString outputLabelsNote(const PlaOutputs &outputs);
 
     // The folder the file dialogs open in (the home folder until set).
     void setStartFolder(const QString &folder);

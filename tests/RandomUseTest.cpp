@@ -16,6 +16,7 @@
 #include "explain/StepsWindow.h"
 #include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
+#include "outputs/MultiOutputFunction.h"
 #include "pla/ImportExport.h"
 #include "pla/PlaReader.h"
 #include "tables/KarnaughLayout.h"
@@ -486,6 +487,14 @@ QString RandomUseTest::randomPla(int variables, int outputs)
             labels << QStringLiteral("v%1").arg(p + pick(3));
         text += QStringLiteral(".ilb %1\n").arg(labels.join(u' '));
     }
+    // Output labels, now and then one that cannot serve as a name.
+    if (outputs > 1 && pick(2) == 0) {
+        const QStringList pool{"s", "co", "f", "f1", "v0", "long", "y2", "a+b"};
+        QStringList labels;
+        for (int k = 0; k < outputs; ++k)
+            labels << pool.at(pick(pool.size()));
+        text += QStringLiteral(".ob %1\n").arg(labels.join(u' '));
+    }
     for (int line = pick(6) + 1; line > 0; --line) {
         QString cube;
         for (int k = 0; k < variables; ++k)
@@ -646,6 +655,11 @@ void RandomUseTest::renameValid()
 {
     QStringList pool{"P",  "Q",  "R",  "S", "T", "U", "x1", "y2",
                      "z3", "AB", "n0", "K", "A", "B", "1A", "7"};
+    // With several outputs their names are taken.
+    if (outputs() > 1) {
+        for (const QString &name : outputHeaders())
+            pool.removeAll(name);
+    }
     QStringList names;
     while (names.size() < count())
         names << pool.takeAt(pick(pool.size()));
@@ -874,12 +888,25 @@ void RandomUseTest::importSeveralOutputs()
     expect(read.outputs.has_value(), QStringLiteral("generated file unreadable: %1").arg(text));
     if (!read.outputs)
         return;
-    const bool noted = !read.outputs->replacedLabels.empty();
+    const bool noted =
+        !read.outputs->replacedLabels.empty() || !read.outputs->replacedOutputLabels.empty();
     expect(windows == (noted ? 1 : 0), QStringLiteral("%1 windows for %2").arg(windows).arg(text));
     bool matches = read.outputs->function.outputCount() == outputs();
     for (int k = 0; matches && k < outputs(); ++k)
         matches = QString::fromStdString(read.outputs->function.values(k)) == outputValues(k);
     expect(matches, QStringLiteral("shows %1, not the outputs of %2").arg(state(), text));
+    // The file's output names, unless a name of the variables shown takes
+    // one; the names in the table always stand together.
+    std::vector<std::string> inputs;
+    for (const QString &name : tableNames())
+        inputs.push_back(name.toStdString());
+    std::vector<std::string> shown;
+    for (const QString &name : outputHeaders())
+        shown.push_back(name.toStdString());
+    const std::vector<std::string> named = read.outputs->function.outputNames();
+    expect(MultiOutputFunction::checkNames(inputs, shown).ok() &&
+               (shown == named || !MultiOutputFunction::checkNames(inputs, named).ok()),
+           QStringLiteral("output names %1 for %2").arg(outputHeaders().join(u','), text));
 }
 
 void RandomUseTest::exportFile()

@@ -204,6 +204,14 @@
 <context>
     <name>ImportExport</name>
     <message>
+        <source>The output label %1 is not a valid output name (1 to 3 letters or digits, all different and none an input&apos;s name), so the outputs have the default names %2.</source>
+        <translation>Die Ausgangsbezeichnung %1 ist kein gültiger Ausgangsname (1 bis 3 Buchstaben oder Ziffern, alle verschieden und keiner der Name eines Eingangs), daher haben die Ausgänge die Standardnamen %2.</translation>
+    </message>
+    <message>
+        <source>The output labels %1 are not valid output names (1 to 3 letters or digits, all different and none an input&apos;s name), so the outputs have the default names %2.</source>
+        <translation>Die Ausgangsbezeichnungen %1 sind keine gültigen Ausgangsnamen (1 bis 3 Buchstaben oder Ziffern, alle verschieden und keiner der Name eines Eingangs), daher haben die Ausgänge die Standardnamen %2.</translation>
+    </message>
+    <message>
         <source>Import File</source>
         <translation>Datei importieren</translation>
     </message>
