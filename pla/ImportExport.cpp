@@ -64,6 +64,16 @@ char cellValue(const QString &text)
     return 'X';
 }
 
+// The note for one replaced label or for several; empty for none.
+QString filledNote(const PlaLabelsNote &note, const QString &one, const QString &several)
+{
+    if (note.count == 0)
+        return QString();
+    const QString &pattern = note.count == 1 ? one : several;
+    return QString::fromStdString(
+        PhraseTemplate::filled(pattern.toStdString(), {note.labels, note.names}));
+}
+
 } // namespace
 
 ImportExport::ImportExport(QWidget *parent)
@@ -183,34 +193,21 @@ QString ImportExport::describe(const PlaError &error)
 
 QString ImportExport::outputLabelsNote(const PlaOutputs &outputs)
 {
-    const PlaLabelsNote note = PlaReader::replacedOutputLabels(outputs);
-    if (note.count == 0)
-        return QString();
-    const QString pattern =
-        note.count == 1
-            ? tr("The output label %1 is not a valid output name (1 to 3 letters or digits, all "
-                 "different and none an input's name), so the outputs have the default names "
-                 "%2.")
-            : tr("The output labels %1 are not valid output names (1 to 3 letters or digits, "
-                 "all different and none an input's name), so the outputs have the default "
-                 "names %2.");
-    return QString::fromStdString(
-        PhraseTemplate::filled(pattern.toStdString(), {note.labels, note.names}));
+    return filledNote(
+        PlaReader::replacedOutputLabels(outputs),
+        tr("The output label %1 is not a valid output name (1 to 3 letters or digits, all "
+           "different and none an input's name), so the outputs have the default names %2."),
+        tr("The output labels %1 are not valid output names (1 to 3 letters or digits, all "
+           "different and none an input's name), so the outputs have the default names %2."));
 }
 
 QString ImportExport::labelsNote(const PlaFunction &function)
 {
-    const PlaLabelsNote note = PlaReader::replacedLabels(function);
-    if (note.count == 0)
-        return QString();
-    const QString pattern =
-        note.count == 1
-            ? tr("The label %1 is not a valid variable name (1 to 3 letters or digits, all "
-                 "different), so the variables have the default names %2.")
-            : tr("The labels %1 are not valid variable names (1 to 3 letters or digits, all "
-                 "different), so the variables have the default names %2.");
-    return QString::fromStdString(
-        PhraseTemplate::filled(pattern.toStdString(), {note.labels, note.names}));
+    return filledNote(PlaReader::replacedLabels(function),
+                      tr("The label %1 is not a valid variable name (1 to 3 letters or digits, "
+                         "all different), so the variables have the default names %2."),
+                      tr("The labels %1 are not valid variable names (1 to 3 letters or digits, "
+                         "all different), so the variables have the default names %2."));
 }
 
 void ImportExport::announce(const PlaFunction &function, const PlaOutputs &outputs)
