@@ -8,6 +8,7 @@
 #include "circuit/CircWriter.h"
 #include "circuit/CircuitView.h"
 #include "dialogs/ChangeVarsPopup.h"
+#include "dialogs/OutputNamesDialog.h"
 #include "edit/BulkEdit.h"
 #include "edit/EditHistory.h"
 #include "edit/TruthTableText.h"
@@ -17,6 +18,7 @@
 #include "files/RecentFiles.h"
 #include "format/ResultCopier.h"
 #include "minimize/Minimize.h"
+#include "outputs/MultiOutputFunction.h"
 #include "pla/ImportExport.h"
 #include "tables/MapImage.h"
 #include "tables/kMap.h"
@@ -26,6 +28,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QDragEnterEvent>
@@ -98,6 +101,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connectCircuit();
     connectFileAndEditMenus();
     connectChecking();
+    connectOutputs();
     setAcceptDrops(true);
     equationManager->installEventFilter(this);
 
@@ -116,6 +120,7 @@ MainWindow::~MainWindow()
     for (const QPointer<HelpMenu> &window : std::as_const(helpWindows))
         delete window.data();
     delete changeVarsPopup;
+    delete outputNamesDialog;
 }
 
 // Every menu of the window, in the menu bar's order. An entry takes one line
@@ -157,6 +162,14 @@ void MainWindow::createMenus()
     editMenu->addSeparator();
     copyResultAction = addEntry(*editMenu, tr("Copy Result"), QStringLiteral("Ctrl+Shift+C"));
     copyAsMenu = named(editMenu->addMenu(tr("Copy As")), "copyAsMenu");
+    editMenu->addSeparator();
+    addOutputAction = addEntry(*editMenu, tr("Add Output"), QKeySequence(), "addOutputAction",
+                               tr("Add an output column to the truth table"));
+    removeOutputAction = addEntry(*editMenu, tr("Remove Output"), QKeySequence(),
+                                  "removeOutputAction", tr("Remove the output the map shows"));
+    removeOutputAction->setEnabled(false);
+    outputNamesAction = addEntry(*editMenu, tr("Output Names…"), QKeySequence(),
+                                 "outputNamesAction", tr("Rename the outputs"));
 
     QMenu *minimizeMenu = addMenu(*menuBar(), tr("Minimize"), "minimizeMenu");
     exactMinimumAction = remembered(
@@ -341,6 +354,9 @@ void MainWindow::createWidgets()
     equationManager = named(new EquationManager(), "equationManager");
     truthTableLabel = named(new QLabel(tr("Truth Table")), "truthTableLabel");
     kMapLabel = named(new QLabel(tr("Karnaugh Map")), "kMapLabel");
+    outputSelector = named(new QComboBox(this), "outputSelector");
+    outputSelector->setStatusTip(tr("The output the map shows"));
+    outputSelector->hide();
     posRadio = named(new QRadioButton(tr("POS Form"), this), "posRadio");
     posRadio->setStatusTip(tr("Product of Sums format"));
     sopRadio = named(new QRadioButton(tr("SOP Form"), this), "sopRadio");
@@ -380,6 +396,7 @@ void MainWindow::createWidgets()
     circuitView = named(new CircuitView(this), "circuitView");
     recentFiles = new RecentFiles(this);
     resultCopier = named(new ResultCopier(this), "resultCopier");
+    outputNamesDialog = named(new OutputNamesDialog(), "outputNamesDialog");
 }
 
 QBoxLayout *MainWindow::createLayout()
@@ -402,6 +419,7 @@ QBoxLayout *MainWindow::createLayout()
     auto *tableLabelRow = new QHBoxLayout();
     tableLabelRow->addWidget(truthTableLabel, 0, Qt::AlignLeft);
     tableLabelRow->addWidget(kMapLabel, 0, Qt::AlignLeft);
+    mapLabelRow = tableLabelRow;
 
     auto *tableRow = new QHBoxLayout();
     tableRow->addWidget(truthTableWidget);
@@ -507,8 +525,10 @@ void MainWindow::addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind ki
 {
     QAction *action = menu.addAction(text);
     connect(action, &QAction::triggered, this, [this, kind] {
-        const std::string values = truthTableWidget->outputValues().toStdString();
-        truthTableWidget->setOutputValues(QString::fromStdString(BulkEdit::apply(kind, values)));
+        const int output = truthTableWidget->shownOutput();
+        const std::string values = truthTableWidget->outputColumnTexts().at(output).toStdString();
+        truthTableWidget->setColumnValues(output,
+                                          QString::fromStdString(BulkEdit::apply(kind, values)));
         editHistory->record();
     });
 }
@@ -538,7 +558,7 @@ void MainWindow::pasteValues()
 // undone states back through the slots the user's choices reach.
 void MainWindow::connectEditing()
 {
-    connect(truthTableWidget, &truthTable::sendMintermList, editHistory, &EditHistory::noteValues);
+    connect(truthTableWidget, &truthTable::outputsChanged, editHistory, &EditHistory::noteOutputs);
     connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, editHistory,
             &EditHistory::noteNames);
     connect(truthTableWidget, &truthTable::cellClicked, editHistory, &EditHistory::record);
@@ -557,6 +577,77 @@ void MainWindow::connectEditing()
             &truthTable::setOutputValues);
     connect(copyTruthTableAction, &QAction::triggered, this, &MainWindow::copyTruthTable);
     connect(pasteValuesAction, &QAction::triggered, this, &MainWindow::pasteValues);
+}
+
+// After every other connection: the outputs beside the first, which map
+// shows, and the result naming its output while there are several.
+void MainWindow::connectOutputs()
+{
+    connect(addOutputAction, &QAction::triggered, truthTableWidget, &truthTable::addOutput);
+    connect(addOutputAction, &QAction::triggered, editHistory, &EditHistory::record);
+    connect(removeOutputAction, &QAction::triggered, truthTableWidget,
+            &truthTable::removeShownOutput);
+    connect(removeOutputAction, &QAction::triggered, editHistory, &EditHistory::record);
+    connect(editHistory, &EditHistory::restoreOutputs, truthTableWidget, &truthTable::setOutputs);
+    connect(truthTableWidget, &truthTable::outputsChanged, importExport, &ImportExport::getOutputs);
+    connect(importExport, &ImportExport::importStarted, truthTableWidget,
+            [this] { truthTableWidget->showOutput(0); });
+    connect(importExport, &ImportExport::outputsImported, truthTableWidget,
+            &truthTable::setOutputs);
+    connect(outputSelector, &QComboBox::activated, truthTableWidget, &truthTable::showOutput);
+    connect(truthTableWidget, &truthTable::outputsChanged, this, &MainWindow::showOutputs);
+    connect(truthTableWidget, &truthTable::shownOutputChanged, this, &MainWindow::showOutputs);
+    connect(minimizer, &Minimize::sendResult, this, &MainWindow::nameResult);
+    connect(outputNamesAction, &QAction::triggered, this, &MainWindow::editOutputNames);
+    // With one output a variable may still be called f, as it always could.
+    connect(truthTableWidget, &truthTable::outputsChanged, changeVarsPopup,
+            [this](int, const QStringList &names) {
+                changeVarsPopup->setOutputNames(names.size() > 1 ? names : QStringList());
+            });
+    connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, truthTableWidget,
+            &truthTable::renameOutputs);
+    connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, editHistory,
+            &EditHistory::record);
+    showOutputs();
+}
+
+void MainWindow::showOutputs()
+{
+    const QStringList names = truthTableWidget->outputNames();
+    const int shown = truthTableWidget->shownOutput();
+    const bool several = names.size() > 1;
+    QStringList listed;
+    for (int i = 0; i < outputSelector->count(); ++i)
+        listed << outputSelector->itemText(i);
+    if (listed != names) {
+        outputSelector->clear();
+        outputSelector->addItems(names);
+    }
+    outputSelector->setCurrentIndex(shown);
+    if (several && mapLabelRow->indexOf(outputSelector) < 0)
+        mapLabelRow->addWidget(outputSelector, 0, Qt::AlignLeft);
+    outputSelector->setVisible(several);
+    kMapLabel->setText(several ? tr("Karnaugh Map of %1").arg(names.value(shown))
+                               : tr("Karnaugh Map"));
+    removeOutputAction->setEnabled(several);
+    addOutputAction->setEnabled(names.size() < MultiOutputFunction::maxOutputs);
+}
+
+void MainWindow::editOutputNames()
+{
+    outputNamesDialog->setNames(QStringList(truthTableWidget->variableNames()),
+                                truthTableWidget->outputNames());
+    outputNamesDialog->show();
+    outputNamesDialog->raise();
+    outputNamesDialog->activateWindow();
+}
+
+// With several outputs the result says which one it is.
+void MainWindow::nameResult(const QString &result)
+{
+    if (truthTableWidget->outputCount() > 1 && !result.isEmpty())
+        resultEdit->setText(
+            QStringLiteral("%1 = %2").arg(truthTableWidget->minimizedOutputName(), result));
 }
 
 // The File and Edit menus, recent files, drops and the remembered session.
@@ -780,7 +871,8 @@ void MainWindow::connectChecking()
     answerPanel = new AnswerPanel([this] {
         AnswerPanel::Function function;
         function.variables = truthTableWidget->variableCount();
-        function.values = truthTableWidget->outputValues();
+        function.values =
+            truthTableWidget->outputColumnTexts().value(truthTableWidget->shownOutput());
         function.names = truthTableWidget->variableNames();
         function.productOfSums = posRadio->isChecked();
         return function;
@@ -800,6 +892,8 @@ void MainWindow::connectChecking()
     connect(truthTableWidget, &truthTable::sendMintermList, answerPanel,
             &AnswerPanel::forgetVerdict);
     connect(sopRadio, &QRadioButton::toggled, answerPanel, &AnswerPanel::forgetVerdict);
+    connect(truthTableWidget, &truthTable::shownOutputChanged, answerPanel,
+            &AnswerPanel::forgetVerdict);
     connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, answerPanel,
             &AnswerPanel::forgetVerdict);
     connect(answerDock, &QDockWidget::visibilityChanged, answerPanel, [this](bool visible) {
@@ -846,7 +940,8 @@ void MainWindow::newExercise()
     const Exercise exercise = dialog.exercise();
     variableCountManager->slotUpdateVariableCount(exercise.variables);
     (exercise.form == MinimizationForm::ProductOfSums ? posRadio : sopRadio)->setChecked(true);
-    truthTableWidget->setOutputValues(QString::fromStdString(exercise.cells()));
+    truthTableWidget->setColumnValues(truthTableWidget->shownOutput(),
+                                      QString::fromStdString(exercise.cells()));
     editHistory->record();
     resultEdit->clear();
     kMapWidget->updateCircles({});

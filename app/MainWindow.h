@@ -11,6 +11,7 @@ enum class Kind;
 
 class AnswerPanel;
 class ChangeVarsPopup;
+class OutputNamesDialog;
 class EditHistory;
 class CircuitView;
 class RecentFiles;
@@ -22,6 +23,7 @@ class Minimize;
 class QAction;
 class QBoxLayout;
 class QDockWidget;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -83,6 +85,9 @@ private slots:
     void confirmCopy();
     void showAnswerPanel();
     void newExercise();
+    void showOutputs();
+    void editOutputNames();
+    void nameResult(const QString &result);
 
 private:
     // The widgets, then the windows and helpers the menus reach.
@@ -97,6 +102,7 @@ private:
     void connectCircuit();
     void connectFileAndEditMenus();
     void connectChecking();
+    void connectOutputs();
     void addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind kind);
     void saveSession();
     void fitFirstStartToScreen();
@@ -113,6 +119,10 @@ private:
     EquationManager *equationManager = nullptr;
     QLabel *truthTableLabel = nullptr;
     QLabel *kMapLabel = nullptr;
+    // Which output the map shows; seen only while there are several, and
+    // laid out beside the map's label once there are.
+    QComboBox *outputSelector = nullptr;
+    QBoxLayout *mapLabelRow = nullptr;
     QRadioButton *sopRadio = nullptr;
     QRadioButton *posRadio = nullptr;
     QLabel *resultLabel = nullptr;
@@ -134,6 +144,12 @@ private:
     QMenu *editMenu = nullptr;
     QAction *copyTruthTableAction = nullptr;
     QAction *pasteValuesAction = nullptr;
+    QAction *addOutputAction = nullptr;
+    QAction *removeOutputAction = nullptr;
+    QAction *outputNamesAction = nullptr;
+    // A top-level window of its own, as the names dialog; deleted by the
+    // main window's destructor.
+    OutputNamesDialog *outputNamesDialog = nullptr;
     // Help windows are top-level windows of their own; they stay open after
     // the next one opens and are deleted with the main window.
     QList<QPointer<HelpMenu>> helpWindows;

@@ -162,7 +162,21 @@ bool ChangeVarsPopup::validateNames()
             }
         }
     }
+    for (const NameRow &row : std::as_const(nameRows)) {
+        QLineEdit *field = row.second;
+        if (field && outputNames.contains(field->text())) {
+            reportInvalidName(field, tr("Duplicate Variable Name"),
+                              tr("This name is the name of an output. A variable name must "
+                                 "differ from the names of the outputs."));
+            return false;
+        }
+    }
     return true;
+}
+
+void ChangeVarsPopup::setOutputNames(const QStringList &names)
+{
+    outputNames = names;
 }
 
 void ChangeVarsPopup::complete()

@@ -6,6 +6,7 @@
 #include <QPair>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QLabel;
@@ -34,6 +35,8 @@ public slots:
     void slotReset(int variableNameCount = 4);
     void slotUpdateVariableCount(int variableCount);
     void slotUpdateVariableNames(QVector<QString> variableNames);
+    // The outputs' names, which no variable may take.
+    void setOutputNames(const QStringList &names);
 
 private:
     using NameRow = QPair<QPointer<QLabel>, QPointer<QLineEdit>>;
@@ -57,4 +60,5 @@ private:
     // The names Ok (or an import) last accepted, apart from the fields, which
     // may hold an edit the user has not confirmed. Every receiver gets these.
     QVector<QString> acceptedNames;
+    QStringList outputNames;
 };

@@ -24,6 +24,18 @@ void EditHistory::noteValues(int count, const QList<QTableWidgetItem *> &minterm
     recordLater();
 }
 
+void EditHistory::noteOutputs(int count, const QStringList &names, const QStringList &columns)
+{
+    if (!VariableRules::isCount(count) || columns.isEmpty())
+        return;
+    shown.variableCount = count;
+    shown.values = columns.front();
+    const bool onlyF = names.size() == 1 && names.front() == QLatin1String("f");
+    shown.outputNames = onlyF ? QStringList() : names;
+    shown.moreValues = columns.mid(1);
+    recordLater();
+}
+
 void EditHistory::noteNames(const QVector<QString> &names)
 {
     shown.names = names;
@@ -49,7 +61,8 @@ void EditHistory::record()
 }
 
 // Count first, since a new count rebuilds the tables with zeros and default
-// names for new positions; then the names; then the values.
+// names for new positions; then the names; then the values; then the other
+// outputs.
 void EditHistory::apply(const FunctionState &state)
 {
     applying = true;
@@ -59,6 +72,8 @@ void EditHistory::apply(const FunctionState &state)
         emit restoreNames(state.names);
     if (state.values != shown.values)
         emit restoreValues(state.values);
+    if (state.outputNames != shown.outputNames || state.moreValues != shown.moreValues)
+        emit restoreOutputs(state.outputNames, state.moreValues);
     applying = false;
     committed = state;
 }

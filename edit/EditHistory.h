@@ -30,10 +30,15 @@ signals:
     void restoreVariableCount(int count);
     void restoreNames(const QVector<QString> &names);
     void restoreValues(const QString &values);
+    // Every output's name ("f" alone when `names` is empty) and the columns
+    // of the outputs after the first.
+    void restoreOutputs(const QStringList &names, const QStringList &moreValues);
 
 public slots:
     void noteValues(int count, const QList<QTableWidgetItem *> &minterms);
     void noteNames(const QVector<QString> &names);
+    // Every output's name and column, the first output's column as values.
+    void noteOutputs(int count, const QStringList &names, const QStringList &columns);
     void record();
 
 private:

@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QTableWidgetItem>
 
@@ -65,6 +64,16 @@ char cellValue(const QString &text)
     return 'X';
 }
 
+// The note for one replaced label or for several; empty for none.
+QString filledNote(const PlaLabelsNote &note, const QString &one, const QString &several)
+{
+    if (note.count == 0)
+        return QString();
+    const QString &pattern = note.count == 1 ? one : several;
+    return QString::fromStdString(
+        PhraseTemplate::filled(pattern.toStdString(), {note.labels, note.names}));
+}
+
 } // namespace
 
 ImportExport::ImportExport(QWidget *parent)
@@ -108,25 +117,27 @@ bool ImportExport::importFrom(const QString &fileName)
     }
 
     const std::string text = bytes.toStdString();
-    PlaReadResult result = PlaReader::read(text, numVars);
-    if (result.ok() && result.function->severalOutputs) {
-        const int output = chooseOutput(shownName, *result.function);
-        if (output < 0)
-            return false;
-        if (output > 0)
-            result = PlaReader::read(text, numVars, output);
-    }
-    if (!result.ok()) {
+    const PlaReadResult result = PlaReader::read(text, numVars);
+    PlaOutputsResult all;
+    if (result.ok())
+        all = PlaReader::readOutputs(text, numVars);
+    const PlaError &error = result.ok() ? all.error : result.error;
+    if (!result.ok() || !all.outputs) {
         QMessageBox::warning(this, importTitle(),
                              tr("%1 was not imported.\nLine %2: %3")
                                  .arg(shownName)
-                                 .arg(result.error.line)
-                                 .arg(describe(result.error)));
+                                 .arg(error.line)
+                                 .arg(describe(error)));
         return false;
     }
-    announce(*result.function);
+    announce(*result.function, *all.outputs);
     emit fileUsed(fileName);
-    const QString note = labelsNote(*result.function);
+    QStringList notes{labelsNote(*result.function)};
+    // A file of one output keeps the name f whatever its label.
+    if (all.outputs->function.outputCount() > 1)
+        notes << outputLabelsNote(*all.outputs);
+    notes.removeAll(QString());
+    const QString note = notes.join(QLatin1Char('\n'));
     if (!note.isEmpty())
         QMessageBox::information(this, importTitle(),
                                  tr("%1 was imported.\n%2").arg(shownName, note));
@@ -180,46 +191,28 @@ QString ImportExport::describe(const PlaError &error)
     return QString::fromStdString(PhraseTemplate::filled(pattern.toStdString(), error.values));
 }
 
+QString ImportExport::outputLabelsNote(const PlaOutputs &outputs)
+{
+    return filledNote(
+        PlaReader::replacedOutputLabels(outputs),
+        tr("The output label %1 is not a valid output name (1 to 3 letters or digits, all "
+           "different and none an input's name), so the outputs have the default names %2."),
+        tr("The output labels %1 are not valid output names (1 to 3 letters or digits, all "
+           "different and none an input's name), so the outputs have the default names %2."));
+}
+
 QString ImportExport::labelsNote(const PlaFunction &function)
 {
-    const PlaLabelsNote note = PlaReader::replacedLabels(function);
-    if (note.count == 0)
-        return QString();
-    const QString pattern =
-        note.count == 1
-            ? tr("The label %1 is not a valid variable name (1 to 3 letters or digits, all "
-                 "different), so the variables have the default names %2.")
-            : tr("The labels %1 are not valid variable names (1 to 3 letters or digits, all "
-                 "different), so the variables have the default names %2.");
-    return QString::fromStdString(
-        PhraseTemplate::filled(pattern.toStdString(), {note.labels, note.names}));
+    return filledNote(PlaReader::replacedLabels(function),
+                      tr("The label %1 is not a valid variable name (1 to 3 letters or digits, "
+                         "all different), so the variables have the default names %2."),
+                      tr("The labels %1 are not valid variable names (1 to 3 letters or digits, "
+                         "all different), so the variables have the default names %2."));
 }
 
-// Asks which output of a file of several to import: -1 when the user cancels.
-int ImportExport::chooseOutput(const QString &shownName, const PlaFunction &function)
+void ImportExport::announce(const PlaFunction &function, const PlaOutputs &outputs)
 {
-    QStringList outputs;
-    for (int k = 0; k < function.outputCount; ++k) {
-        const QString number = QString::number(k + 1);
-        outputs << (k < static_cast<int>(function.outputNames.size())
-                        ? QStringLiteral("%1: %2").arg(number, safe(function.outputNames[k]))
-                        : tr("%1: output %1").arg(number));
-    }
-    QInputDialog chooser(this);
-    chooser.setWindowTitle(importTitle());
-    chooser.setLabelText(tr("%1 describes %2 outputs. Which one should be imported?")
-                             .arg(shownName)
-                             .arg(function.outputCount));
-    chooser.setOption(QInputDialog::UseListViewForComboBoxItems);
-    chooser.setComboBoxItems(outputs);
-    chooser.setTextValue(outputs.front());
-    if (chooser.exec() != QDialog::Accepted)
-        return -1;
-    return static_cast<int>(outputs.indexOf(chooser.textValue()));
-}
-
-void ImportExport::announce(const PlaFunction &function)
-{
+    emit importStarted();
     const int count = function.variableCount;
     if (function.countGiven) {
         numVars = count;
@@ -252,6 +245,38 @@ void ImportExport::announce(const PlaFunction &function)
         item.setText(value);
         emit updateCell(static_cast<int>(m), &item);
     }
+
+    // A file of one output without a usable ".ob" label keeps the name the
+    // window has always given it.
+    QStringList outputNames{QString::fromLatin1(MultiOutputFunction::firstOutputName)};
+    QStringList moreColumns;
+    const MultiOutputFunction &read = outputs.function;
+    const bool labelled = !function.outputNames.empty() && outputs.replacedOutputLabels.empty();
+    if (read.outputCount() > 1 || labelled) {
+        outputNames.clear();
+        for (int k = 0; k < read.outputCount(); ++k) {
+            outputNames << QString::fromStdString(read.outputName(k));
+            if (k > 0)
+                moreColumns << QString::fromStdString(read.values(k));
+        }
+        // Without ".ilb" the variables keep the names shown, which the
+        // reader did not know: a label one of them has gives way as well.
+        std::vector<std::string> inputs = function.names;
+        if (inputs.empty()) {
+            for (const QString &name : namesForCount(count))
+                inputs.push_back(name.toStdString());
+        }
+        std::vector<std::string> given;
+        for (const QString &name : std::as_const(outputNames))
+            given.push_back(name.toStdString());
+        if (!MultiOutputFunction::checkNames(inputs, given).ok()) {
+            outputNames.clear();
+            for (const std::string &name :
+                 MultiOutputFunction::completedOutputNames(inputs, {}, read.outputCount()))
+                outputNames << QString::fromStdString(name);
+        }
+    }
+    emit outputsImported(outputNames, moreColumns);
 }
 
 // The names shown now for the positions that remain, and for new positions
@@ -268,15 +293,51 @@ QVector<QString> ImportExport::namesForCount(int count) const
     return result;
 }
 
+// One output called "f" is written as it always was; several with their
+// names on an ".ob" line.
+QByteArray ImportExport::exportedText() const
+{
+    std::vector<std::string> inputs;
+    for (const QString &name : std::as_const(names))
+        inputs.push_back(name.toStdString());
+    const bool onlyF = outputs.size() < 2 &&
+                       (outputs.isEmpty() ||
+                        outputs.front() == QLatin1String(MultiOutputFunction::firstOutputName));
+    if (onlyF) {
+        PlaFunction function;
+        function.variableCount = numVars;
+        function.names = inputs;
+        function.values = values;
+        function.values.resize(std::size_t{1} << numVars, '0');
+        return QByteArray::fromStdString(PlaWriter::write(function));
+    }
+    const auto count = static_cast<int>(outputs.size());
+    MultiOutputFunction function(numVars, count);
+    inputs.resize(static_cast<std::size_t>(function.inputCount()));
+    for (std::size_t j = 0; j < inputs.size(); ++j) {
+        if (inputs[j].empty())
+            inputs[j] = VariableRules::defaultName(static_cast<int>(j));
+    }
+    std::vector<std::string> outputNames;
+    for (const QString &name : std::as_const(outputs))
+        outputNames.push_back(name.toStdString());
+    // The names dialog does not know the outputs: an input renamed to an
+    // output's name leaves the outputs their default names in the file.
+    if (!function.setNames(inputs, outputNames).ok())
+        function.setNames(inputs, MultiOutputFunction::completedOutputNames(inputs, {}, count));
+    for (int k = 0; k < count; ++k) {
+        std::string column;
+        for (const QChar c : outputValues.value(k))
+            column += cellValue(QString(c));
+        column.resize(function.cellCount(), '0');
+        function.setValues(k, column);
+    }
+    return QByteArray::fromStdString(PlaWriter::write(function));
+}
+
 bool ImportExport::exportTo(const QString &fileName)
 {
-    PlaFunction function;
-    function.variableCount = numVars;
-    for (const QString &name : std::as_const(names))
-        function.names.push_back(name.toStdString());
-    function.values = values;
-    function.values.resize(std::size_t{1} << numVars, '0');
-    const QByteArray text = QByteArray::fromStdString(PlaWriter::write(function));
+    const QByteArray text = exportedText();
 
     // "f" becomes "f.pla"; a name with a suffix of its own keeps it.
     const QString target =
@@ -302,6 +363,18 @@ void ImportExport::getMinterms(int count, QList<QTableWidgetItem *> minterms)
         values += minterms[m] ? cellValue(minterms[m]->text()) : '0';
 }
 
+void ImportExport::getOutputs(int count, const QStringList &outputNames, const QStringList &columns)
+{
+    if (!VariableRules::isCount(count) || columns.isEmpty())
+        return;
+    numVars = count;
+    outputs = outputNames;
+    outputValues = columns;
+    values.clear();
+    for (const QChar c : columns.front())
+        values += cellValue(QString(c));
+}
+
 void ImportExport::getVariableNames(QVector<QString> variableNames)
 {
     names = std::move(variableNames);
@@ -313,5 +386,7 @@ void ImportExport::resetIO()
 {
     numVars = 4;
     values.clear();
+    outputs.clear();
+    outputValues.clear();
     names = defaultNames();
 }

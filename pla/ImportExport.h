@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTableWidgetItem>
 #include <QVector>
 #include <QWidget>
@@ -11,6 +12,7 @@
 
 struct PlaError;
 struct PlaFunction;
+struct PlaOutputs;
 
 // Saves the function the tables show as a PLA file and loads such files. It
 // keeps its own copy of the variable count, the names and the cell values,
@@ -34,6 +36,8 @@ public:
     // language; in English the same sentences tavolin-cli prints.
     static QString describe(const PlaError &error);
     static QString labelsNote(const PlaFunction &function);
+    // The note on ".ob" labels that gave way to default output names.
+    static QString outputLabelsNote(const PlaOutputs &outputs);
 
     // The folder the file dialogs open in (the home folder until set).
     void setStartFolder(const QString &folder);
@@ -48,17 +52,25 @@ signals:
     void variableNames(QVector<QString> names);
     // After a successful import or export, with the name of the file.
     void fileUsed(const QString &fileName);
+    // Before an import announces anything: the views show the first output,
+    // which the signals above set.
+    void importStarted();
+    // After the first output's cells: every output's name and the columns
+    // of the outputs after the first.
+    void outputsImported(const QStringList &names, const QStringList &moreColumns);
 
 public slots:
     void importFile();
     void exportFile();
     void getMinterms(int count, QList<QTableWidgetItem *> minterms);
     void getVariableNames(QVector<QString> variableNames);
+    // Every output's name and column; the first column is the one exported.
+    void getOutputs(int count, const QStringList &outputNames, const QStringList &columns);
     void resetIO();
 
 private:
-    void announce(const PlaFunction &function);
-    int chooseOutput(const QString &shownName, const PlaFunction &function);
+    void announce(const PlaFunction &function, const PlaOutputs &outputs);
+    QByteArray exportedText() const;
     QVector<QString> namesForCount(int count) const;
 
     QString dialogFolder;
@@ -66,4 +78,8 @@ private:
     QVector<QString> names;
     // One character per minterm, '0', '1' or 'X', as the truth table last sent them.
     std::string values;
+    // Every output's name and column as the truth table last sent them;
+    // empty until it sends them.
+    QStringList outputs;
+    QStringList outputValues;
 };

@@ -32,7 +32,7 @@ MarkedCellDelegate::Flags ValueGrid::flagOf(const QModelIndex &index) const
     if (flags.isEmpty())
         return MarkedCellDelegate::None;
     const QVector<ValueCell> cells = valueCellsIn(QRect(index.column(), index.row(), 1, 1));
-    if (cells.isEmpty() || cells.front().column != index.column())
+    if (cells.isEmpty() || cells.front().column != index.column() || !isShownOutput(cells.front()))
         return MarkedCellDelegate::None;
     return flags.value(cells.front().minterm, MarkedCellDelegate::None);
 }
@@ -130,7 +130,7 @@ void ValueGrid::pasteValues()
         return;
     }
     const QString values = QString::fromStdString(pasted.values);
-    QVector<ValueCell> targets = allValueCells();
+    QVector<ValueCell> targets = wholeFunctionCells();
     if (values.size() != targets.size()) {
         targets = markedCells();
         if (targets.size() < 2 || values.size() != targets.size()) {

@@ -48,7 +48,13 @@ protected:
     // The value cells inside `area` (grid rows and columns), in the order a
     // copy lists them and a paste fills them.
     virtual QVector<ValueCell> valueCellsIn(const QRect &area) const = 0;
+    // The values a paste of the whole function fills: every value unless
+    // the view says otherwise.
+    virtual QVector<ValueCell> wholeFunctionCells() const { return allValueCells(); }
     virtual QString valueOf(const ValueCell &cell) const = 0;
+    // Whether the cell shows the output the map shows, the one an answer
+    // check is about.
+    virtual bool isShownOutput(const ValueCell & /*cell*/) const { return true; }
     // The same change a click makes, with the value given instead of
     // advanced.
     virtual void assignValue(const ValueCell &cell, const QString &value) = 0;
@@ -71,6 +77,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
+    QVector<ValueCell> allValueCells() const;
+
 private:
     void markAll() override;
     void moveCursorBy(QEvent *event, bool extend) override;
@@ -78,7 +86,6 @@ private:
     void advanceMarked() override;
     void copyMarked() const override;
 
-    QVector<ValueCell> allValueCells() const;
     // The value cells from the anchor to the current cell, or every value.
     QVector<ValueCell> markedCells() const;
     bool isMarked(const QModelIndex &index) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tables/truthTable.h"
 
+#include "outputs/MultiOutputFunction.h"
 #include "tables/ValueKeys.h"
 
 #include <QHeaderView>
@@ -9,10 +10,16 @@ namespace {
 
 constexpr int sectionSize = 30;
 
+QString joined(const QVector<QString> &values)
+{
+    return values.join(QString());
+}
+
 } // namespace
 
 truthTable::truthTable(int rows, int columns, QWidget *parent)
-    : ValueGrid(rows, columns, parent), varNames(defaultNames())
+    : ValueGrid(rows, columns, parent), varNames(defaultNames()),
+      outputColumns(1), outputNameList{QString::fromLatin1(MultiOutputFunction::firstOutputName)}
 {
     for (QTableWidgetItem &item : mintermItems) {
         item.setText(QStringLiteral("0"));
@@ -20,6 +27,8 @@ truthTable::truthTable(int rows, int columns, QWidget *parent)
     }
     rebuild();
     resizeColumnsToContents();
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int section) { showOutput(outputOfColumn(section)); });
 }
 
 QTableWidgetItem *truthTable::newCellItem(const QString &text)
@@ -34,7 +43,14 @@ void truthTable::rebuild()
     clearMarks();
     updateTable();
     populateTable();
-    emit sendMintermList(numElements, minterms);
+    announceValues(true);
+}
+
+void truthTable::announceValues(bool shownChanged)
+{
+    if (shownChanged)
+        emit sendMintermList(numElements, minterms);
+    emit outputsChanged(numElements, outputNameList, outputColumnTexts());
 }
 
 void truthTable::updateTable()
@@ -60,15 +76,20 @@ void truthTable::populateTable()
     }
 
     insertColumn(numElements);
-    insertColumn(numElements + 1);
+    for (int k = 0; k < outputCount(); ++k)
+        insertColumn(outputColumn(k));
     for (int m = 0; m < rows; ++m)
         setItem(m, numElements, newCellItem(QString()));
     setHorizontalHeaderItem(numElements, new QTableWidgetItem(QString()));
-    setHorizontalHeaderItem(numElements + 1, new QTableWidgetItem(QStringLiteral("f")));
+    applyOutputHeaders();
 
+    for (int k = 0; k < outputCount(); ++k) {
+        outputColumns[k] = QVector<QString>(rows, QStringLiteral("0"));
+        for (int m = 0; m < rows; ++m)
+            setItem(m, outputColumn(k), newCellItem(QStringLiteral("0")));
+    }
     for (int m = 0; m < rows; ++m)
-        placeCell(m, numElements + 2, QStringLiteral("0"));
-    rowValues = QVector<QString>(rows, QStringLiteral("0"));
+        minterms[m]->setText(QStringLiteral("0"));
 
     for (int m = 0; m < rows; ++m)
         verticalHeader()->resizeSection(m, sectionSize);
@@ -77,12 +98,41 @@ void truthTable::populateTable()
     resizeColumnsToContents();
 }
 
+// With several outputs the shown one's header is bold, so that the table
+// says which output the map and Minimize! work on.
+void truthTable::applyOutputHeaders()
+{
+    for (int k = 0; k < outputCount(); ++k) {
+        auto *header = new QTableWidgetItem(outputNameList[k]);
+        if (outputCount() > 1 && k == shown) {
+            QFont bold = header->font();
+            bold.setBold(true);
+            header->setFont(bold);
+        }
+        setHorizontalHeaderItem(outputColumn(k), header);
+    }
+}
+
+int truthTable::outputOfColumn(int column) const
+{
+    const int output = column - numElements - 1;
+    return output >= 0 && output < outputCount() ? output : -1;
+}
+
+QStringList truthTable::outputColumnTexts() const
+{
+    QStringList texts;
+    for (const QVector<QString> &column : outputColumns)
+        texts << joined(column);
+    return texts;
+}
+
 // Every change of the function is followed by the minterm list, so that the
 // file export always writes what the table shows.
 void truthTable::setCell(int myrow, int mycolumn, const QString &myinfo)
 {
     placeCell(myrow, mycolumn, myinfo);
-    emit sendMintermList(numElements, minterms);
+    announceValues(true);
 }
 
 void truthTable::placeCell(int myrow, int mycolumn, const QString &myinfo)
@@ -92,12 +142,13 @@ void truthTable::placeCell(int myrow, int mycolumn, const QString &myinfo)
         return;
     QTableWidgetItem *item = newCellItem(myinfo);
     setItem(myrow, column, item);
-    if (!isMinterm(myrow))
+    const int output = outputOfColumn(column);
+    if (!isMinterm(myrow) || output < 0)
         return;
-    setMinterm(myrow, item);
+    if (output == shown)
+        setMinterm(myrow, item);
     // A later click must advance the value the user sees, not an older one.
-    if (column == outputColumn() && myrow < rowValues.size())
-        rowValues[myrow] = myinfo;
+    outputColumns[output][myrow] = myinfo;
 }
 
 void truthTable::setMinterm(int minterm, QTableWidgetItem *value)
@@ -109,21 +160,24 @@ void truthTable::setMinterm(int minterm, QTableWidgetItem *value)
 
 void truthTable::getCellChanged(int r, int c)
 {
-    if (c != outputColumn() || !isMinterm(r))
+    const int output = outputOfColumn(c);
+    if (output < 0 || !isMinterm(r))
         return;
-    rowValues[r] = ValueKeys::advanced(rowValues[r]);
-    QTableWidgetItem *output = item(r, outputColumn());
-    output->setText(rowValues[r]);
-    emit cellModified(r, output);
-    emit sendMintermList(numElements, minterms);
+    QString &value = outputColumns[output][r];
+    value = ValueKeys::advanced(value);
+    QTableWidgetItem *cell = item(r, c);
+    cell->setText(value);
+    if (output == shown)
+        emit cellModified(r, cell);
+    announceValues(output == shown);
 }
 
 void truthTable::updateCell(int row, QTableWidgetItem *value)
 {
     if (!value)
         return;
-    placeCell(row, numElements + 2, value->text());
-    emit sendMintermList(numElements, minterms);
+    placeCell(row, outputColumn(shown) + 1, value->text());
+    announceValues(true);
 }
 
 void truthTable::updateFromParser(const QVector<bool> &values)
@@ -131,17 +185,18 @@ void truthTable::updateFromParser(const QVector<bool> &values)
     const int rows = qMin(int(values.size()), rowCountForVariables());
     for (int i = 0; i < rows; ++i) {
         const QString text = values[i] ? QStringLiteral("1") : QStringLiteral("0");
-        QTableWidgetItem *output = item(i, outputColumn());
+        QTableWidgetItem *output = item(i, outputColumn(shown));
         output->setText(text);
         minterms[i]->setText(text);
-        rowValues[i] = text;
+        outputColumns[shown][i] = text;
         emit cellModified(i, output);
     }
-    emit sendMintermList(numElements, minterms);
+    announceValues(true);
 }
 
 void truthTable::emitSendMinterms()
 {
+    minimizedName = outputNameList[shown];
     emit sendMinterms(numElements, minterms);
 }
 
@@ -159,7 +214,13 @@ void truthTable::resetTable()
 {
     varNames = defaultNames();
     numElements = 4;
+    const bool shownMoved = shown != 0;
+    outputColumns.resize(1);
+    outputNameList = QStringList{QString::fromLatin1(MultiOutputFunction::firstOutputName)};
+    shown = 0;
     rebuild();
+    if (shownMoved)
+        emit shownOutputChanged(shown);
 }
 
 void truthTable::changeVarNames(const QString &one, const QString &two, const QString &three,
@@ -168,7 +229,7 @@ void truthTable::changeVarNames(const QString &one, const QString &two, const QS
     varNames = {one, two, three, four, five, six};
     setHorizontalHeaderLabels(QStringList(varNames.begin(), varNames.end()));
     setHorizontalHeaderItem(numElements, new QTableWidgetItem(QString()));
-    setHorizontalHeaderItem(numElements + 1, new QTableWidgetItem(QStringLiteral("f")));
+    applyOutputHeaders();
     resizeColumnsToContents();
 }
 
@@ -179,58 +240,195 @@ QVector<QString> truthTable::variableNames() const
 
 QString truthTable::outputValues() const
 {
-    return rowValues.join(QString());
+    return joined(outputColumns[0]);
 }
 
 void truthTable::setOutputValues(const QString &values)
 {
+    setColumnValues(0, values);
+}
+
+void truthTable::setColumnValues(int output, const QString &values)
+{
+    if (output < 0 || output >= outputCount())
+        return;
     const int rows = qMin(int(values.size()), rowCountForVariables());
     bool changed = false;
     for (int r = 0; r < rows; ++r) {
         const QString value(values.at(r));
-        if (rowValues[r] == value)
+        if (outputColumns[output][r] == value)
             continue;
-        assignOutput(r, value);
+        assignOutput(output, r, value);
         changed = true;
     }
     if (changed)
-        emit sendMintermList(numElements, minterms);
+        announceValues(output == shown);
 }
 
 // The same change a click makes, with the value given instead of advanced.
-void truthTable::assignOutput(int row, const QString &value)
+void truthTable::assignOutput(int output, int row, const QString &value)
 {
-    rowValues[row] = value;
-    QTableWidgetItem *output = item(row, outputColumn());
-    output->setText(value);
+    outputColumns[output][row] = value;
+    QTableWidgetItem *cell = item(row, outputColumn(output));
+    cell->setText(value);
+    if (output != shown)
+        return;
     minterms[row]->setText(value);
-    emit cellModified(row, output);
+    emit cellModified(row, cell);
 }
 
-// The marks reach the output of each marked row, whichever column the
-// cursor is in.
+void truthTable::refreshShown()
+{
+    const int rows = rowCountForVariables();
+    for (int r = 0; r < rows; ++r) {
+        minterms[r]->setText(outputColumns[shown][r]);
+        emit cellModified(r, item(r, outputColumn(shown)));
+    }
+    emit sendMintermList(numElements, minterms);
+}
+
+void truthTable::addOutput()
+{
+    if (outputCount() >= MultiOutputFunction::maxOutputs)
+        return;
+    std::vector<std::string> inputs;
+    for (const QString &name : variableNames())
+        inputs.push_back(name.toStdString());
+    std::vector<std::string> outputs;
+    for (const QString &name : std::as_const(outputNameList))
+        outputs.push_back(name.toStdString());
+    const std::vector<std::string> named =
+        MultiOutputFunction::completedOutputNames(inputs, outputs, outputCount() + 1);
+    QStringList names = outputNameList;
+    names << QString::fromStdString(named.back());
+    QStringList more = outputColumnTexts().mid(1);
+    more << QString(rowCountForVariables(), QLatin1Char('0'));
+    setOutputs(names, more);
+    showOutput(outputCount() - 1);
+}
+
+void truthTable::removeShownOutput()
+{
+    if (outputCount() < 2)
+        return;
+    QStringList names = outputNameList;
+    QStringList columns = outputColumnTexts();
+    names.removeAt(shown);
+    columns.removeAt(shown);
+    const QString first = columns.takeFirst();
+    const int next = qMin(shown, outputCount() - 2);
+    // The first output may be the one removed: its values move up first.
+    setOutputValues(first);
+    setOutputs(names, columns);
+    showOutput(next);
+}
+
+void truthTable::showOutput(int output)
+{
+    if (output < 0 || output >= outputCount() || output == shown)
+        return;
+    shown = output;
+    applyOutputHeaders();
+    refreshShown();
+    emit shownOutputChanged(shown);
+}
+
+void truthTable::setOutputs(const QStringList &names, const QStringList &moreColumns)
+{
+    QStringList wanted = names.mid(0, MultiOutputFunction::maxOutputs);
+    if (wanted.isEmpty())
+        wanted << QString::fromLatin1(MultiOutputFunction::firstOutputName);
+    const int rows = rowCountForVariables();
+    QStringList columns{outputValues()};
+    for (int k = 1; k < wanted.size(); ++k)
+        columns << moreColumns.value(k - 1).leftJustified(rows, QLatin1Char('0'), true);
+    if (wanted == outputNameList && columns == outputColumnTexts())
+        return;
+
+    while (outputCount() < wanted.size()) {
+        insertColumn(outputColumn(outputCount()));
+        horizontalHeader()->resizeSection(outputColumn(outputCount()), sectionSize);
+        outputColumns.append(QVector<QString>(rows, QStringLiteral("0")));
+        for (int r = 0; r < rows; ++r)
+            setItem(r, outputColumn(outputCount() - 1), newCellItem(QStringLiteral("0")));
+    }
+    while (outputCount() > wanted.size()) {
+        removeColumn(outputColumn(outputCount() - 1));
+        outputColumns.removeLast();
+    }
+    outputNameList = wanted;
+    const int before = shown;
+    shown = qMin(shown, outputCount() - 1);
+    bool shownValuesChanged = shown != before;
+    for (int k = 1; k < outputCount(); ++k) {
+        for (int r = 0; r < rows; ++r) {
+            const QString value(columns[k].at(r));
+            if (outputColumns[k][r] == value)
+                continue;
+            shownValuesChanged = shownValuesChanged || k == shown;
+            assignOutput(k, r, value);
+        }
+    }
+    applyOutputHeaders();
+    resizeColumnsToContents();
+    if (shown != before) {
+        refreshShown();
+    } else if (shownValuesChanged) {
+        emit sendMintermList(numElements, minterms);
+    }
+    emit outputsChanged(numElements, outputNameList, outputColumnTexts());
+    if (shown != before)
+        emit shownOutputChanged(shown);
+}
+
+void truthTable::renameOutputs(const QStringList &names)
+{
+    if (names.size() == outputCount())
+        setOutputs(names, outputColumnTexts().mid(1));
+}
+
+// The marks reach the outputs of the marked columns in each marked row, or
+// the shown output when no output column is marked.
 QVector<truthTable::ValueCell> truthTable::valueCellsIn(const QRect &area) const
 {
+    QVector<int> outputs;
+    for (int k = 0; k < outputCount(); ++k) {
+        if (outputColumn(k) >= area.left() && outputColumn(k) <= area.right())
+            outputs << k;
+    }
+    if (outputs.isEmpty())
+        outputs << shown;
     QVector<ValueCell> cells;
     const int last = qMin(area.bottom(), rowCountForVariables() - 1);
-    for (int r = qMax(0, area.top()); r <= last; ++r)
-        cells.append({r, r, outputColumn()});
+    for (const int k : std::as_const(outputs)) {
+        for (int r = qMax(0, area.top()); r <= last; ++r)
+            cells.append({r, r, outputColumn(k)});
+    }
     return cells;
+}
+
+// A paste of the whole function fills the output the cursor is in, or the
+// shown one.
+QVector<truthTable::ValueCell> truthTable::wholeFunctionCells() const
+{
+    const int current = outputOfColumn(currentColumn());
+    const int column = outputColumn(current < 0 ? shown : current);
+    return valueCellsIn(QRect(column, 0, 1, rowCount()));
 }
 
 QString truthTable::valueOf(const ValueCell &cell) const
 {
-    return rowValues[cell.row];
+    return outputColumns[outputOfColumn(cell.column)][cell.row];
 }
 
 void truthTable::assignValue(const ValueCell &cell, const QString &value)
 {
-    assignOutput(cell.row, value);
+    assignOutput(outputOfColumn(cell.column), cell.row, value);
 }
 
 void truthTable::valuesAssigned()
 {
-    emit sendMintermList(numElements, minterms);
+    announceValues(true);
 }
 
 QString truthTable::pasteMismatch(qsizetype values, qsizetype marked) const
@@ -248,6 +446,6 @@ QString truthTable::pasteMismatch(qsizetype values, qsizetype marked) const
 void truthTable::moveVertically(int step)
 {
     const int row = qBound(0, currentRow() + step, rowCountForVariables() - 1);
-    const int column = currentColumn() < 0 ? outputColumn() : currentColumn();
+    const int column = currentColumn() < 0 ? outputColumn(shown) : currentColumn();
     setCurrentCell(row, column);
 }

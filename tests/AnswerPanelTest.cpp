@@ -127,6 +127,13 @@ private slots:
                 QVERIFY2(frameOf(table, m, 0) == '-', qPrintable(where));
             }
         }
+        // With a second output only the checked one, the one the map shows,
+        // carries frames; the other's cells differ from the answer too.
+        named<QAction>(*window, "addOutputAction")->trigger();
+        QTest::mouseClick(named<QPushButton>(*window, "checkButton"), Qt::LeftButton);
+        const int other = table->columnCount() - 1 - (table->shownOutput() == 0 ? 0 : 1);
+        for (int m = 0; m < 16; ++m)
+            QCOMPARE(frameOf(table, m, other), '-');
         // Another function makes the verdict stale: the frames go.
         QTest::mouseClick(named<QPushButton>(*window, "resetButton"), Qt::LeftButton);
         for (int m = 0; m < 16; ++m)

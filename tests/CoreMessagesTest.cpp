@@ -58,6 +58,8 @@ private slots:
     void plaFaultsReadAsTheCoreWritesThem();
     void replacedLabelsReadAsTheCoreWritesThem_data();
     void replacedLabelsReadAsTheCoreWritesThem();
+    void replacedOutputLabelsReadAsTheCoreWritesThem_data();
+    void replacedOutputLabelsReadAsTheCoreWritesThem();
     void formatterRefusalsReadAsTheCoreWritesThem_data();
     void formatterRefusalsReadAsTheCoreWritesThem();
     void pasteRefusalReadsAsTheCoreWritesIt();
@@ -171,6 +173,26 @@ void CoreMessagesTest::replacedLabelsReadAsTheCoreWritesThem()
     QVERIFY(result.ok());
     QCOMPARE(QString::fromStdString(PlaReader::replacedLabelsNote(*result.function)), note);
     QCOMPARE(ImportExport::labelsNote(*result.function), note);
+}
+
+void CoreMessagesTest::replacedOutputLabelsReadAsTheCoreWritesThem_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one label") << ".i 2\n.o 2\n.ob s+ co\n11 11\n";
+    QTest::newRow("two labels") << ".i 2\n.o 3\n.ob g g long\n11 111\n";
+    QTest::newRow("an input's name") << ".i 2\n.o 2\n.ilb a b\n.ob a s\n11 11\n";
+    QTest::newRow("good labels") << ".i 2\n.o 2\n.ob s co\n11 11\n";
+}
+
+void CoreMessagesTest::replacedOutputLabelsReadAsTheCoreWritesThem()
+{
+    QFETCH(QString, text);
+
+    const PlaOutputsResult result = PlaReader::readOutputs(text.toStdString(), 4);
+    QVERIFY(result.outputs);
+    QCOMPARE(ImportExport::outputLabelsNote(*result.outputs),
+             QString::fromStdString(PlaReader::replacedOutputLabelsNote(*result.outputs)));
 }
 
 void CoreMessagesTest::formatterRefusalsReadAsTheCoreWritesThem_data()

@@ -80,12 +80,7 @@ void playKeys(QWidget *view, const QString &script)
 // The map read in minterm order, to compare with the truth table's column.
 QString mapValues(const kMap &map, int count)
 {
-    QString text;
-    for (int m = 0; m < (1 << count); ++m) {
-        const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(count, m);
-        text += map.item(at.row, at.column)->text();
-    }
-    return text;
+    return WidgetLookup::mapText(map, count);
 }
 
 QAction *actionNamed(const QMainWindow &window, const QString &text)

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QListView>
+#include <QSignalSpy>
 #include <QTableWidgetItem>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,8 +114,8 @@ private slots:
     void cancelledImportKeepsNames();
     void invalidLabelsImportWithNote_data();
     void invalidLabelsImportWithNote();
-    void severalOutputsAskWhichOne_data();
-    void severalOutputsAskWhichOne();
+    void severalOutputsImportEveryOne_data();
+    void severalOutputsImportEveryOne();
     void importThroughFileDialog();
 
 private:
@@ -395,72 +396,45 @@ void ImportExportTest::invalidLabelsImportWithNote()
     QTEST(announcements.log, "expected");
 }
 
-void ImportExportTest::severalOutputsAskWhichOne_data()
+void ImportExportTest::severalOutputsImportEveryOne_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("choice"); // the row picked; -1 cancels
-    QTest::addColumn<QStringList>("listed");
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("expected"); // the first output
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("more"); // the other outputs' columns
 
-    const QByteArray named = ".i 2\n.o 3\n.ob f g h\n00 100\n11 01-\n1- 0~1\n";
-    const QStringList namedList{"1: f", "2: g", "3: h"};
-    QTest::newRow("Ok takes the first, preselected")
-        << named << 0 << namedList
-        << QStringList{"count 2", "variableNames A,B", "cell 0 4 1", "map 0 1"};
-    QTest::newRow("the second output")
-        << named << 1 << namedList
-        << QStringList{"count 2", "variableNames A,B", "cell 3 4 1", "map 3 1"};
-    QTest::newRow("the third output, don't care over 1")
-        << named << 2 << namedList << QStringList{"count 2", "variableNames A,B", "cell 2 4 1",
-                                                  "map 2 1", "cell 3 4 X",        "map 3 X"};
-    QTest::newRow("Cancel imports nothing") << named << -1 << namedList << QStringList{};
-    QTest::newRow("without .ob the outputs are numbered")
-        << QByteArray(".i 2\n01 01\n") << 1 << QStringList{"1: output 1", "2: output 2"}
-        << QStringList{"count 2", "variableNames A,B", "cell 1 4 1", "map 1 1"};
+    QTest::newRow("named outputs, don't care over 1")
+        << QByteArray(".i 2\n.o 3\n.ob f g h\n00 100\n11 01-\n1- 0~1\n")
+        << QStringList{"count 2", "variableNames A,B", "cell 0 4 1", "map 0 1"}
+        << QStringList{"f", "g", "h"} << QStringList{"0001", "001X"};
+    QTest::newRow("without .ob the outputs get the default names")
+        << QByteArray(".i 2\n01 01\n") << QStringList{"count 2", "variableNames A,B"}
+        << QStringList{"f", "f1"} << QStringList{"0100"};
     QTest::newRow("fewer .ob labels than outputs")
-        << QByteArray(".i 2\n.o 2\n.ob sum\n01 1-\n") << 0 << QStringList{"1: sum", "2: output 2"}
-        << QStringList{"count 2", "variableNames A,B", "cell 1 4 1", "map 1 1"};
+        << QByteArray(".i 2\n.o 2\n.ob sum\n01 1-\n")
+        << QStringList{"count 2", "variableNames A,B", "cell 1 4 1", "map 1 1"}
+        << QStringList{"sum", "f1"} << QStringList{"0X00"};
 }
 
-// A file of several outputs asks which one to import, then imports that
-// one only; Cancel leaves everything as it was.
-void ImportExportTest::severalOutputsAskWhichOne()
+// A file of several outputs asks nothing: the first output arrives as a
+// file of one always did, then every output's name and the other columns.
+void ImportExportTest::severalOutputsImportEveryOne()
 {
     QFETCH(QByteArray, file);
-    QFETCH(int, choice);
-    QFETCH(QStringList, listed);
 
     ImportExport pla;
     Announcements announcements(pla);
+    QSignalSpy outputs(&pla, &ImportExport::outputsImported);
     const QString path = writeFileIn(dir, QStringLiteral("several.pla"), file);
-    QStringList shown;
-    QString preselected;
     ModalBoxAnswerer answerer;
-    answerer.arm([&](QWidget *modal) {
-        auto *list = modal->findChild<QListView *>();
-        auto *dialog = qobject_cast<QDialog *>(modal);
-        QVERIFY(list && dialog);
-        for (int row = 0; row < list->model()->rowCount(); ++row)
-            shown << list->model()->index(row, 0).data().toString();
-        preselected = list->currentIndex().data().toString();
-        if (choice < 0) {
-            QTest::keyClick(list, Qt::Key_Escape);
-            return;
-        }
-        list->setCurrentIndex(list->model()->index(choice, 0));
-        QTest::keyClick(list, Qt::Key_Return);
-    });
-    QCOMPARE(pla.importFrom(path), choice >= 0);
+    answerer.arm();
+    QVERIFY(pla.importFrom(path));
 
-    QCOMPARE(answerer.answeredTimes(), 1);
-    QCOMPARE(answerer.className(), QStringLiteral("QInputDialog"));
-    QCOMPARE(answerer.title(), QStringLiteral("Import File"));
-    QVERIFY2(answerer.text().contains(
-                 QStringLiteral("several.pla describes %1 outputs").arg(listed.size())),
-             qPrintable(answerer.text()));
-    QCOMPARE(shown, listed);
-    QCOMPARE(preselected, listed.front());
+    QVERIFY(!answerer.answered());
     QTEST(announcements.log, "expected");
+    QCOMPARE(outputs.size(), 1);
+    QTEST(outputs.first().at(0).toStringList(), "names");
+    QTEST(outputs.first().at(1).toStringList(), "more");
 }
 
 void ImportExportTest::importThroughFileDialog()

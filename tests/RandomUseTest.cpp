@@ -17,6 +17,7 @@
 #include "explain/StepsWindow.h"
 #include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
+#include "outputs/MultiOutputFunction.h"
 #include "pla/ImportExport.h"
 #include "pla/PlaReader.h"
 #include "tables/KarnaughLayout.h"
@@ -27,11 +28,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,10 +122,18 @@ private:
     void circuitView();
     void checkAnswer();
     void newExercise();
+    void addOutput();
+    void removeOutput();
+    void pickOutput();
+    void renameOutputs();
 
     // What a user sees and what the export writes.
     int count() const { return table->variableCount(); }
-    QString tableValues() const { return WidgetLookup::lastColumnText(*table); }
+    // The values of the output the map shows, of one output, of all.
+    QString tableValues() const { return outputValues(table->shownOutput()); }
+    QString outputValues(int output) const;
+    int outputs() const { return table->columnCount() - count() - 1; }
+    QStringList outputHeaders() const;
     QString mapValues() const;
     QStringList tableNames() const;
     QStringList headers(const QTableWidget &widget, Qt::Orientation orientation) const;
@@ -205,6 +213,10 @@ const std::vector<RandomUseTest::Entry> RandomUseTest::actions = {
     {"circuit view", &RandomUseTest::circuitView, 1},
     {"check answer", &RandomUseTest::checkAnswer, 3},
     {"new exercise", &RandomUseTest::newExercise, 1},
+    {"add output", &RandomUseTest::addOutput, 2},
+    {"remove output", &RandomUseTest::removeOutput, 2},
+    {"pick output", &RandomUseTest::pickOutput, 3},
+    {"rename outputs", &RandomUseTest::renameOutputs, 1},
 };
 
 void RandomUseTest::initTestCase()
@@ -292,13 +304,7 @@ void RandomUseTest::expect(bool condition, const QString &what)
 
 QString RandomUseTest::mapValues() const
 {
-    QString values;
-    for (int m = 0; m < (1 << count()); ++m) {
-        const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(count(), m);
-        const QTableWidgetItem *item = map->item(at.row, at.column);
-        values += item ? item->text() : QStringLiteral("?");
-    }
-    return values;
+    return WidgetLookup::mapText(*map, count());
 }
 
 QStringList RandomUseTest::headers(const QTableWidget &widget, Qt::Orientation orientation) const
@@ -314,6 +320,19 @@ QStringList RandomUseTest::headers(const QTableWidget &widget, Qt::Orientation o
     return texts;
 }
 
+QString RandomUseTest::outputValues(int output) const
+{
+    QString values;
+    for (int r = 0; r < table->rowCount(); ++r)
+        values += table->item(r, count() + 1 + output)->text();
+    return values;
+}
+
+QStringList RandomUseTest::outputHeaders() const
+{
+    return headers(*table, Qt::Horizontal).mid(count() + 1);
+}
+
 QStringList RandomUseTest::tableNames() const
 {
     return headers(*table, Qt::Horizontal).mid(0, count());
@@ -321,7 +340,12 @@ QStringList RandomUseTest::tableNames() const
 
 QString RandomUseTest::state() const
 {
-    return QStringLiteral("%1 %2 %3").arg(count()).arg(tableNames().join(u','), tableValues());
+    QStringList columns;
+    for (int k = 0; k < outputs(); ++k)
+        columns << outputValues(k);
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(count())
+        .arg(tableNames().join(u','), outputHeaders().join(u','), columns.join(u','));
 }
 
 void RandomUseTest::checkInvariants()
@@ -337,6 +361,10 @@ void RandomUseTest::checkInvariants()
     expect(table->rowCount() == 1 << n, QStringLiteral("table has %1 rows").arg(table->rowCount()));
     const QString values = tableValues();
     expect(mapValues() == values, QStringLiteral("map %1, table %2").arg(mapValues(), values));
+    auto *outputSelector = child<QComboBox>("outputSelector");
+    expect(outputSelector->isVisible() == (outputs() > 1) &&
+               outputSelector->currentIndex() == table->shownOutput(),
+           QStringLiteral("the output selector disagrees with the table"));
 
     const QStringList names = tableNames();
     KarnaughLayout::Names six = KarnaughLayout::defaultNames();
@@ -364,10 +392,20 @@ void RandomUseTest::checkInvariants()
         for (const std::string &name : read.function->names)
             exportedNames << QString::fromStdString(name);
         expect(read.function->variableCount == n && exportedNames == names &&
-                   QString::fromStdString(read.function->values) == values,
+                   QString::fromStdString(read.function->values) == outputValues(0),
                QStringLiteral("export %1 %2, shown %3 %4")
                    .arg(exportedNames.join(u','), QString::fromStdString(read.function->values),
-                        names.join(u','), values));
+                        names.join(u','), outputValues(0)));
+    }
+    const PlaOutputsResult all = PlaReader::readOutputs(readFile(path).toStdString(), 4);
+    expect(all.outputs.has_value(), QStringLiteral("the export's outputs do not read back"));
+    if (all.outputs) {
+        const MultiOutputFunction &exported = all.outputs->function;
+        bool same = exported.outputCount() == outputs();
+        for (int k = 0; same && k < outputs(); ++k)
+            same = QString::fromStdString(exported.values(k)) == outputValues(k) &&
+                   QString::fromStdString(exported.outputName(k)) == outputHeaders().at(k);
+        expect(same, QStringLiteral("the export's outputs differ from %1").arg(state()));
     }
 }
 
@@ -375,7 +413,13 @@ void RandomUseTest::checkInvariants()
 // care, and the shaded groups are the terms of that text.
 void RandomUseTest::checkMinimized(const QString &values, const QSignalSpy &circles)
 {
-    const QString text = child<QLineEdit>("resultEdit")->text();
+    QString text = child<QLineEdit>("resultEdit")->text();
+    // With several outputs the result starts with the shown one's name.
+    if (outputs() > 1) {
+        const QString named = outputHeaders().at(table->shownOutput()) + QStringLiteral(" = ");
+        expect(text.startsWith(named), QStringLiteral("result \"%1\" is not named").arg(text));
+        text = text.mid(named.size());
+    }
     const int n = count();
     MinimizationFixtures::ResultExpression *parsed = nullptr;
     VariableNames names = Minimization::defaultNames();
@@ -451,6 +495,14 @@ QString RandomUseTest::randomPla(int variables, int outputs)
             labels << QStringLiteral("v%1").arg(p + pick(3));
         text += QStringLiteral(".ilb %1\n").arg(labels.join(u' '));
     }
+    // Output labels, now and then one that cannot serve as a name.
+    if (outputs > 1 && pick(2) == 0) {
+        const QStringList pool{"s", "co", "f", "f1", "v0", "long", "y2", "a+b"};
+        QStringList labels;
+        for (int k = 0; k < outputs; ++k)
+            labels << pool.at(pick(pool.size()));
+        text += QStringLiteral(".ob %1\n").arg(labels.join(u' '));
+    }
     for (int line = pick(6) + 1; line > 0; --line) {
         QString cube;
         for (int k = 0; k < variables; ++k)
@@ -491,17 +543,6 @@ void RandomUseTest::answer(QWidget *modal)
         } else {
             files->selectFile(fileToChoose);
             static_cast<QDialog *>(files)->accept();
-        }
-    } else if (auto *chooser = qobject_cast<QInputDialog *>(modal)) {
-        auto *list = chooser->findChild<QListView *>();
-        const int rows = list ? list->model()->rowCount() : 0;
-        const int row = pick(rows + 1);
-        if (row == rows) {
-            chooser->reject();
-        } else {
-            const QModelIndex at = list->model()->index(row, 0);
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
-            QTest::keyClick(list, Qt::Key_Return);
         }
     } else if (auto *exercise = qobject_cast<ExerciseDialog *>(modal)) {
         // Settings typed as a user would, accepted or not.
@@ -635,6 +676,11 @@ void RandomUseTest::renameValid()
 {
     QStringList pool{"P",  "Q",  "R",  "S", "T", "U", "x1", "y2",
                      "z3", "AB", "n0", "K", "A", "B", "1A", "7"};
+    // With several outputs their names are taken.
+    if (outputs() > 1) {
+        for (const QString &name : outputHeaders())
+            pool.removeAll(name);
+    }
     QStringList names;
     while (names.size() < count())
         names << pool.takeAt(pick(pool.size()));
@@ -854,24 +900,34 @@ void RandomUseTest::importSeveralOutputs()
     const QString text = randomPla(pick(5) + 2, pick(3) + 2);
     const QString path = nextPath(".pla");
     expect(writeFile(path, text.toUtf8()), QStringLiteral("cannot write"));
-    const QString before = state();
     const int boxesBefore = boxes();
     importThroughWindow(path);
-    // The chooser came up, then a note on labels that could not be used
-    // unless the chooser was cancelled; a cancel keeps the function.
-    const PlaReadResult first = PlaReader::read(text.toStdString(), count());
+    // Every output arrives without a question; a note on labels that could
+    // not be used may come.
+    const PlaOutputsResult read = PlaReader::readOutputs(text.toStdString(), 4);
     const int windows = boxes() - boxesBefore;
-    const bool noted = first.ok() && !first.function->replacedLabels.empty();
-    expect(windows == 1 || (noted && windows == 2),
-           QStringLiteral("%1 windows for %2").arg(windows).arg(text));
-    if (state() == before)
+    expect(read.outputs.has_value(), QStringLiteral("generated file unreadable: %1").arg(text));
+    if (!read.outputs)
         return;
-    bool matches = false;
-    for (int output = 0; output < 4 && !matches; ++output) {
-        const PlaReadResult read = PlaReader::read(text.toStdString(), count(), output);
-        matches = read.ok() && QString::fromStdString(read.function->values) == tableValues();
-    }
-    expect(matches, QStringLiteral("shows %1, no output of %2").arg(tableValues(), text));
+    const bool noted =
+        !read.outputs->replacedLabels.empty() || !read.outputs->replacedOutputLabels.empty();
+    expect(windows == (noted ? 1 : 0), QStringLiteral("%1 windows for %2").arg(windows).arg(text));
+    bool matches = read.outputs->function.outputCount() == outputs();
+    for (int k = 0; matches && k < outputs(); ++k)
+        matches = QString::fromStdString(read.outputs->function.values(k)) == outputValues(k);
+    expect(matches, QStringLiteral("shows %1, not the outputs of %2").arg(state(), text));
+    // The file's output names, unless a name of the variables shown takes
+    // one; the names in the table always stand together.
+    std::vector<std::string> inputs;
+    for (const QString &name : tableNames())
+        inputs.push_back(name.toStdString());
+    std::vector<std::string> shown;
+    for (const QString &name : outputHeaders())
+        shown.push_back(name.toStdString());
+    const std::vector<std::string> named = read.outputs->function.outputNames();
+    expect(MultiOutputFunction::checkNames(inputs, shown).ok() &&
+               (shown == named || !MultiOutputFunction::checkNames(inputs, named).ok()),
+           QStringLiteral("output names %1 for %2").arg(outputHeaders().join(u','), text));
 }
 
 void RandomUseTest::exportFile()
@@ -883,7 +939,7 @@ void RandomUseTest::exportFile()
     fileToChoose.clear();
     expect(boxes() == before, QStringLiteral("the export raised a box"));
     const PlaReadResult read = PlaReader::read(readFile(path).toStdString(), 4);
-    expect(read.ok() && QString::fromStdString(read.function->values) == tableValues(),
+    expect(read.ok() && QString::fromStdString(read.function->values) == outputValues(0),
            QStringLiteral("the exported file differs from the table"));
 }
 
@@ -1045,7 +1101,71 @@ void RandomUseTest::newExercise()
         QStringLiteral("an exercise of %1 variables has %2").arg(exerciseVariables).arg(count()));
     expect(tableValues().contains(u'0') && tableValues().contains(u'1'),
            QStringLiteral("the exercise %1 is constant").arg(tableValues()));
-}
+    void RandomUseTest::addOutput()
+    {
+        const int before = outputs();
+        action("addOutputAction")->trigger();
+        expect(outputs() == qMin(before + 1, 64) && table->shownOutput() == outputs() - 1,
+               QStringLiteral("adding to %1 outputs gave %2").arg(before).arg(outputs()));
+    }
 
-QTEST_MAIN(RandomUseTest)
+    void RandomUseTest::removeOutput()
+    {
+        const int before = outputs();
+        QAction *remove = action("removeOutputAction");
+        expect(remove->isEnabled() == (before > 1),
+               QStringLiteral("Remove Output enabled with %1 outputs").arg(before));
+        remove->trigger();
+        expect(outputs() == qMax(before - 1, 1),
+               QStringLiteral("removing from %1 outputs left %2").arg(before).arg(outputs()));
+    }
+
+    // By the output's header or by the selector beside the map.
+    void RandomUseTest::pickOutput()
+    {
+        const int wanted = pick(outputs());
+        auto *outputSelector = child<QComboBox>("outputSelector");
+        if (pick(2) == 0 || !outputSelector->isVisible()) {
+            UserInput::clickHeader(table, count() + 1 + wanted);
+        } else {
+            outputSelector->setFocus();
+            while (outputSelector->currentIndex() != wanted)
+                QTest::keyClick(outputSelector, outputSelector->currentIndex() < wanted
+                                                    ? Qt::Key_Down
+                                                    : Qt::Key_Up);
+        }
+        expect(table->shownOutput() == wanted,
+               QStringLiteral("picked output %1, shown %2").arg(wanted).arg(table->shownOutput()));
+    }
+
+    // Names apart from the ones the variables take here, valid or not; a
+    // refusal leaves the dialog open with a box.
+    void RandomUseTest::renameOutputs()
+    {
+        const QStringList pool{"f", "f1", "f2", "g", "s", "co", "Y", "Z9", "", "abcd", "a-b"};
+        const QStringList before = outputHeaders();
+        action("outputNamesAction")->trigger();
+        QDialog *dialog = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String("outputNamesDialog"))
+                dialog = qobject_cast<QDialog *>(top);
+        }
+        expect(dialog != nullptr, QStringLiteral("no output names dialog"));
+        if (dialog == nullptr)
+            return;
+        expect(dialog->isVisible(), QStringLiteral("the output names dialog did not open"));
+        auto *edit = WidgetLookup::named<QLineEdit>(
+            *dialog, qPrintable(QStringLiteral("outputName%1").arg(pick(outputs()))));
+        edit->selectAll();
+        QTest::keyClicks(edit, pool.at(pick(pool.size())));
+        const int boxesBefore = boxes();
+        QTest::keyClick(edit, Qt::Key_Return);
+        if (!dialog->isVisible())
+            return;
+        expect(boxes() == boxesBefore + 1, QStringLiteral("a refused name raised no box"));
+        dialog->reject();
+        expect(outputHeaders() == before, QStringLiteral("a refused name changed the outputs"));
+    }
+
+    QTEST_MAIN(RandomUseTest)
 #include "RandomUseTest.moc"

@@ -167,6 +167,10 @@
 <context>
     <name>ChangeVarsPopup</name>
     <message>
+        <source>This name is the name of an output. A variable name must differ from the names of the outputs.</source>
+        <translation>Dieser Name ist der Name eines Ausgangs. Ein Variablenname muss sich von den Namen der Ausgänge unterscheiden.</translation>
+    </message>
+    <message>
         <source>Enter the new variable names</source>
         <translation>Neue Variablennamen eingeben</translation>
     </message>
@@ -398,6 +402,14 @@
 <context>
     <name>ImportExport</name>
     <message>
+        <source>The output label %1 is not a valid output name (1 to 3 letters or digits, all different and none an input&apos;s name), so the outputs have the default names %2.</source>
+        <translation>Die Ausgangsbezeichnung %1 ist kein gültiger Ausgangsname (1 bis 3 Buchstaben oder Ziffern, alle verschieden und keiner der Name eines Eingangs), daher haben die Ausgänge die Standardnamen %2.</translation>
+    </message>
+    <message>
+        <source>The output labels %1 are not valid output names (1 to 3 letters or digits, all different and none an input&apos;s name), so the outputs have the default names %2.</source>
+        <translation>Die Ausgangsbezeichnungen %1 sind keine gültigen Ausgangsnamen (1 bis 3 Buchstaben oder Ziffern, alle verschieden und keiner der Name eines Eingangs), daher haben die Ausgänge die Standardnamen %2.</translation>
+    </message>
+    <message>
         <source>Import File</source>
         <translation>Datei importieren</translation>
     </message>
@@ -420,14 +432,6 @@ Zeile %2: %3</translation>
 %2</source>
         <translation>%1 wurde importiert.
 %2</translation>
-    </message>
-    <message>
-        <source>%1: output %1</source>
-        <translation>%1: Ausgang %1</translation>
-    </message>
-    <message>
-        <source>%1 describes %2 outputs. Which one should be imported?</source>
-        <translation>%1 beschreibt %2 Ausgänge. Welcher soll importiert werden?</translation>
     </message>
     <message>
         <source>Could not write %1: %2.</source>
@@ -741,6 +745,38 @@ Zeile %2: %3</translation>
         <translation>Kopieren als</translation>
     </message>
     <message>
+        <source>Add Output</source>
+        <translation>Ausgang hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Output</source>
+        <translation>Ausgang entfernen</translation>
+    </message>
+    <message>
+        <source>Add an output column to the truth table</source>
+        <translation>Der Wahrheitstabelle eine Ausgangsspalte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the output the map shows</source>
+        <translation>Den Ausgang entfernen, den das KV-Diagramm zeigt</translation>
+    </message>
+    <message>
+        <source>Output Names…</source>
+        <translation>Ausgangsnamen…</translation>
+    </message>
+    <message>
+        <source>Rename the outputs</source>
+        <translation>Die Ausgänge umbenennen</translation>
+    </message>
+    <message>
+        <source>The output the map shows</source>
+        <translation>Der Ausgang, den das KV-Diagramm zeigt</translation>
+    </message>
+    <message>
+        <source>Karnaugh Map of %1</source>
+        <translation>KV-Diagramm von %1</translation>
+    </message>
+    <message>
         <source>Clear List</source>
         <translation>Liste leeren</translation>
     </message>
@@ -806,6 +842,29 @@ Zeile %2: %3</translation>
     <message>
         <source>the map has no layout of two to six variables</source>
         <translation>das KV-Diagramm hat nicht zwei bis sechs Variablen</translation>
+    </message>
+</context>
+<context>
+    <name>OutputNamesDialog</name>
+    <message>
+        <source>Output Names</source>
+        <translation>Ausgangsnamen</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Ausgang %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid name: a name is 1 to 3 letters or digits.</source>
+        <translation>%1 ist kein gültiger Name: Ein Name besteht aus 1 bis 3 Buchstaben oder Ziffern.</translation>
+    </message>
+    <message>
+        <source>%1 is already the name of an input.</source>
+        <translation>%1 ist bereits der Name eines Eingangs.</translation>
+    </message>
+    <message>
+        <source>%1 is already the name of an output.</source>
+        <translation>%1 ist bereits der Name eines Ausgangs.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "UserInput.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -13,6 +14,15 @@ void clickCell(QTableWidget *table, int row, int column)
     table->scrollToItem(item);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
                       table->visualItemRect(item).center());
+}
+
+void clickHeader(QTableWidget *table, int column)
+{
+    table->scrollTo(table->model()->index(0, column));
+    QHeaderView *header = table->horizontalHeader();
+    const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
 }
 
 } // namespace UserInput

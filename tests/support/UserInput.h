@@ -9,4 +9,7 @@ namespace UserInput {
 // centre of the cell's rectangle. The cell must hold an item.
 void clickCell(QTableWidget *table, int row, int column);
 
+// Clicks the middle of a column's header, scrolled into view first.
+void clickHeader(QTableWidget *table, int column);
+
 } // namespace UserInput

@@ -23,4 +23,8 @@ template <typename Widget> Widget *named(const QObject &root, const char *name)
 // one value after the other: "0110" for a table of four rows.
 QString lastColumnText(const QTableWidget &table);
 
+// A map of `count` variables read in minterm order, to compare with a truth
+// table's column: "?" for a cell without an item.
+QString mapText(const QTableWidget &map, int count);
+
 } // namespace WidgetLookup
