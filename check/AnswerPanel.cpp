@@ -125,14 +125,17 @@ void AnswerPanel::check()
         const AnswerChecker checker(function.variables,
                                     Minimization::cellCodes(function.values.toStdString()), form,
                                     names);
-        showVerdict(checker.check(answerEdit->text().toStdString()));
+        const AnswerVerdict verdict = checker.check(answerEdit->text().toStdString());
+        showVerdict(verdict);
+        // An empty or unreadable answer is no attempt: it must not give an
+        // exercise's solution away.
+        if (verdict.status == AnswerStatus::Checked)
+            emit checked();
     } catch (const std::invalid_argument &) {
         // The window always holds a function of 2 to 6 variables; nothing
         // else reaches here, and then there is nothing to check against.
         forgetVerdict();
-        return;
     }
-    emit checked();
 }
 
 void AnswerPanel::showVerdict(const AnswerVerdict &verdict)

@@ -47,7 +47,7 @@ public:
 
 signals:
     void cellFlagsChanged(const QHash<int, MarkedCellDelegate::Flags> &byMinterm);
-    // An answer was checked, right or wrong.
+    // An answer was checked, right or wrong (not an empty or unreadable one).
     void checked();
 
 public slots:
