@@ -49,7 +49,6 @@ class Splitter
 public:
     Splitter(const Tree &tree, MinimizationForm form)
         : tree_(tree), outer_(form == MinimizationForm::SumOfProducts ? TOKEN_OR : TOKEN_AND),
-          inner_(form == MinimizationForm::SumOfProducts ? TOKEN_AND : TOKEN_OR),
           misplaced_(form == MinimizationForm::SumOfProducts ? AnswerShapeFault::SumInProduct
                                                              : AnswerShapeFault::ProductInSum)
     {}
@@ -142,7 +141,6 @@ private:
 
     const Tree &tree_;
     const int outer_;
-    const int inner_;
     const AnswerShapeFault misplaced_;
     AnswerTermList result_;
 };

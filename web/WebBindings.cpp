@@ -2,6 +2,9 @@
 // The page's way into the cores: each function takes plain JavaScript values,
 // calls the same Qt-free code as the window and tavolin-cli, and answers with
 // a plain object. Nothing here decides a result on its own.
+#include "check/AnswerChecker.h"
+#include "check/Exercise.h"
+#include "check/VerdictText.h"
 #include "domain/VariableRules.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationDocument.h"
@@ -16,6 +19,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -319,6 +325,78 @@ val explain(int n, const std::string &values, bool productOfSums, const val &nam
     return out;
 }
 
+val costOf(const AnswerCost &cost)
+{
+    val out = val::object();
+    out.set("terms", cost.terms);
+    out.set("literals", cost.literals);
+    return out;
+}
+
+// The verdict on a student's answer against the page's function, told in
+// the window's sentences: those on the whole answer, and each term's own.
+// `answer` is null for an answer that is not in the form, as tavolin-cli
+// check --json writes it. A syntax error gives the engine's message and
+// the offending token's place, as evaluate() does.
+val checkAnswer(int n, const std::string &values, bool productOfSums, const val &names,
+                const std::string &answer)
+{
+    std::vector<std::string> list = stringsOf(names);
+    list.resize(static_cast<std::size_t>(std::max(n, 0)));
+    val out = val::object();
+    AnswerVerdict verdict;
+    try {
+        const AnswerChecker checker(n, Minimization::cellCodes(values),
+                                    productOfSums ? MinimizationForm::ProductOfSums
+                                                  : MinimizationForm::SumOfProducts,
+                                    list);
+        verdict = checker.check(answer);
+    } catch (const std::invalid_argument &e) {
+        out.set("status", std::string("invalid"));
+        out.set("message", std::string(e.what()));
+        return out;
+    }
+    if (verdict.status == AnswerStatus::SyntaxError && verdict.error) {
+        const ExpressionToken token = verdict.error->Get_Token();
+        out.set("status", std::string("syntax-error"));
+        out.set("message", verdict.error->Get_Message());
+        out.set("column", token.Get_Column());
+        out.set("length", static_cast<int>(token.Get_Text().size()));
+        return out;
+    }
+    out.set("status", std::string(verdict.status == AnswerStatus::Empty ? "empty" : "checked"));
+    out.set("equivalent", verdict.equivalent);
+    out.set("minimal", verdict.minimal);
+    out.set("extra", arrayOf(verdict.extra));
+    out.set("missing", arrayOf(verdict.missing));
+    out.set("minimum", costOf(verdict.minimum));
+    out.set("answer", verdict.inForm ? costOf(verdict.answer) : val::null());
+    out.set("summary", arrayOf(VerdictText::summary(verdict)));
+    val terms = val::array();
+    for (std::size_t t = 0; t < verdict.terms.size(); ++t) {
+        val term = val::object();
+        term.set("text", verdict.terms[t].text);
+        term.set("findings", arrayOf(VerdictText::findings(verdict, t)));
+        term.set("cells", arrayOf(verdict.terms[t].cells));
+        terms.call<void>("push", term);
+    }
+    out.set("terms", terms);
+    return out;
+}
+
+// The practice function a seed stands for, the very one the window's New
+// Exercise sets.
+std::string exerciseCells(int n, bool productOfSums, bool dontCares, int seed)
+{
+    Exercise exercise;
+    exercise.variables = n;
+    exercise.form =
+        productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    exercise.dontCares = dontCares;
+    exercise.seed = static_cast<std::uint32_t>(seed);
+    return exercise.cells();
+}
+
 bool isVariableName(const std::string &name)
 {
     return VariableRules::isName(name);
@@ -349,4 +427,7 @@ EMSCRIPTEN_BINDINGS(tavolin)
     emscripten::function("mapLayout", &mapLayout);
     emscripten::function("isVariableName", &isVariableName);
     emscripten::function("variableRules", &variableRules);
+    emscripten::function("checkAnswer", &checkAnswer);
+    emscripten::function("exerciseCells", &exerciseCells);
+    emscripten::constant("largestExerciseSeed", Exercise::largestSeed);
 }

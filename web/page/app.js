@@ -3,7 +3,7 @@
 // Karnaugh map, filled from an equation or a PLA file, minimized by the
 // same cores as the desktop window (compiled to WebAssembly in tavolin.js).
 import createTavolin from './tavolin.js';
-import { KarnaughMap, TruthTable } from './grids.js';
+import { KarnaughMap, TruthTable, markCells } from './grids.js';
 import { decodeState, encodeState } from './share.js';
 import { StepsView } from './steps.js';
 
@@ -22,6 +22,7 @@ const state = {
   values: new Array(16).fill('0'),
   form: 'sop',
   cover: 'window',
+  exercise: null, // { n, form, dontCares, seed } while the table holds that exercise
 };
 
 let core;
@@ -35,6 +36,7 @@ let map;
 let steps;
 let pendingSteps;
 let solved = null; // the last Minimize! answer, until the function changes
+let exerciseUnsolved = false; // the result waits for a checked answer or Minimize!
 export const timings = {};
 
 // ---------------------------------------------------------------- names
@@ -59,13 +61,16 @@ function rebuildViews() {
   $(state.form).checked = true;
   $('cover').value = state.cover;
   forgetResult();
+  forgetVerdict();
   remember();
 }
 
 function showValues() {
+  state.exercise = null;
   table.show(state.values);
   map.show(state.values);
   forgetResult();
+  forgetVerdict();
   remember();
 }
 
@@ -96,20 +101,25 @@ function showMessage(box, title, text) {
 function setValue(minterm, value) {
   if (state.values[minterm] === value) return;
   state.values[minterm] = value;
+  state.exercise = null;
   for (const td of document.querySelectorAll(`td[data-minterm="${minterm}"]`)) td.textContent = value;
   forgetResult();
+  forgetVerdict();
   remember();
 }
 
 function setCount(n) {
   state.n = n;
+  state.exercise = null;
   state.names = namesAfterCountChange(state.names, n);
   state.values = new Array(1 << n).fill('0');
   rebuildViews();
 }
 
 function reset() {
-  Object.assign(state, { n: 4, names: rules.defaultNames.slice(0, 4), form: 'sop', cover: 'window' });
+  Object.assign(state, { n: 4, names: rules.defaultNames.slice(0, 4), form: 'sop', cover: 'window', exercise: null });
+  hideSolution(false);
+  $('exercise-note').hidden = true;
   state.values = new Array(16).fill('0');
   $('equation').value = '';
   $('equation-error').hidden = true;
@@ -132,13 +142,18 @@ function fillFromEquation() {
     showValues();
     return;
   }
+  showSyntaxError(box, field, answer);
+}
+
+// The engine's message; the offending token selected in the field and
+// marked in a copy below it.
+function showSyntaxError(box, field, answer) {
   showMessage(box, 'Equation Syntax Error', answer.message);
   const echo = box.querySelector('.equation-echo');
   echo.replaceChildren();
   field.setAttribute('aria-invalid', 'true');
   field.focus();
   if (answer.column === undefined) return;
-  // The offending token, selected in the field and marked in a copy below it.
   const text = field.value;
   const end = answer.column + answer.length;
   const mark = document.createElement('mark');
@@ -163,6 +178,7 @@ function minimize() {
     COVER_CHOICE[state.cover], SOLUTION_LIMIT);
   timings.minimizeCore = performance.now() - start;
   solved = answer;
+  hideSolution(false);
   $('result').classList.remove('stale');
   const info = $('cover-info');
   const count = answer.solutions.length;
@@ -235,6 +251,108 @@ async function copyText(text) {
   }
 }
 
+// ---------------------------------------------------------------- check answer
+
+const SOLUTION_WAITS = 'The solution shows once you check an answer or press Minimize!';
+
+// The cells where the answer differs stay framed on both views until the
+// function, the form or the names change; a term pointed at shades its own.
+function markBoth(name, cells) {
+  markCells($('truth-table'), name, cells);
+  markCells($('kmap'), name, cells);
+}
+
+function forgetVerdict() {
+  markBoth('extra', []);
+  markBoth('missing', []);
+  markBoth('term', []);
+  $('verdict').textContent = '';
+  $('terms').replaceChildren();
+  $('answer-error').hidden = true;
+  $('answer').removeAttribute('aria-invalid');
+}
+
+function checkAnswer() {
+  const field = $('answer');
+  const verdict = core.checkAnswer(state.n, state.values.join(''), state.form === 'pos', state.names,
+    field.value);
+  forgetVerdict();
+  if (verdict.status === 'syntax-error') {
+    showSyntaxError($('answer-error'), field, verdict);
+    return;
+  }
+  $('verdict').textContent = (verdict.summary ?? [verdict.message]).join(' ');
+  if (verdict.status !== 'checked') return;
+  markBoth('extra', verdict.extra);
+  markBoth('missing', verdict.missing);
+  for (const term of verdict.terms) $('terms').append(termItem(term));
+  if (exerciseUnsolved) minimize();
+}
+
+function termItem(term) {
+  const item = document.createElement('li');
+  item.tabIndex = 0;
+  const text = document.createElement('code');
+  text.textContent = term.text;
+  const findings = document.createElement('span');
+  findings.textContent = term.findings.length > 0 ? term.findings.join(' ')
+    : state.form === 'pos' ? 'A prime implicate.' : 'A prime implicant.';
+  item.append(text, findings);
+  item.dataset.cells = term.cells.join(' ');
+  item.addEventListener('mouseenter', () => pointAtTerm(item));
+  item.addEventListener('focus', () => pointAtTerm(item));
+  // Leaving a term goes back to the one that has the focus, if any.
+  item.addEventListener('mouseleave', () => pointAtTerm($('terms').querySelector('li:focus')));
+  item.addEventListener('blur', () => pointAtTerm(null));
+  return item;
+}
+
+function pointAtTerm(item) {
+  markBoth('term', item?.dataset.cells ? item.dataset.cells.split(' ').map(Number) : []);
+}
+
+// While an exercise is unsolved the result field holds a note instead of
+// the solution.
+function hideSolution(hidden) {
+  exerciseUnsolved = hidden;
+  if (hidden) $('result').dataset.placeholder = SOLUTION_WAITS;
+  else $('result').removeAttribute('data-placeholder');
+}
+
+function openExerciseDialog() {
+  $('exercise-vars').value = String(state.n);
+  $('exercise-form').value = state.form;
+  $('exercise-seed').max = String(core.largestExerciseSeed);
+  $('exercise-seed').value = String(1 + Math.floor(Math.random() * core.largestExerciseSeed));
+  $('exercise-dialog').showModal();
+}
+
+function acceptExercise() {
+  state.exercise = {
+    n: Number($('exercise-vars').value),
+    form: $('exercise-form').value,
+    dontCares: $('exercise-dont-cares').checked,
+    seed: Number($('exercise-seed').value),
+  };
+  state.names = namesAfterCountChange(state.names, state.exercise.n);
+  openExercise();
+}
+
+// The table takes the exercise's function, the solution waits.
+function openExercise() {
+  const { n, form, dontCares, seed } = state.exercise;
+  Object.assign(state, { n, form });
+  state.values = [...core.exerciseCells(n, form === 'pos', dontCares, seed)];
+  rebuildViews();
+  $('result').value = '';
+  $('cover-info').textContent = '';
+  hideSolution(true);
+  const note = $('exercise-note');
+  note.textContent = `Exercise ${seed}: minimize the function in the table as a ` +
+    `${form === 'pos' ? 'product of sums' : 'sum of products'}, then check your answer.`;
+  note.hidden = false;
+}
+
 // ---------------------------------------------------------------- files
 
 function importBytes(fileName, bytes) {
@@ -249,6 +367,7 @@ function importBytes(fileName, bytes) {
   }
   // A ".i" line starts the function afresh; without it only the cells the
   // file sets change.
+  state.exercise = null;
   if (read.countGiven) setCount(read.variableCount);
   if (read.names.length > 0) state.names = read.names.slice();
   for (let m = 0; m < read.values.length; ++m) {
@@ -357,7 +476,8 @@ function acceptNames(event) {
 // ---------------------------------------------------------------- start
 
 function applyFragment() {
-  const shared = decodeState(location.hash);
+  const shared = decodeState(location.hash, core.largestExerciseSeed);
+  state.exercise = shared.exercise ?? null;
   if (shared.n !== undefined) {
     state.n = shared.n;
     state.names = namesAfterCountChange(rules.defaultNames, shared.n);
@@ -367,6 +487,12 @@ function applyFragment() {
   if (shared.names) state.names = shared.names;
   if (shared.form) state.form = shared.form;
   if (shared.cover) state.cover = shared.cover;
+}
+
+function openFragment() {
+  applyFragment();
+  if (state.exercise) openExercise();
+  else rebuildViews();
 }
 
 function wire() {
@@ -386,6 +512,8 @@ function wire() {
   for (const id of ['sop', 'pos']) {
     $(id).addEventListener('change', () => {
       state.form = id;
+      state.exercise = null;
+      forgetVerdict();
       remember();
     });
   }
@@ -401,10 +529,15 @@ function wire() {
   });
   $('export').addEventListener('click', exportFile);
   $('share').addEventListener('click', () => copyText(location.href));
-  window.addEventListener('hashchange', () => {
-    applyFragment();
-    rebuildViews();
+  $('answer').addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') $('check-answer').click();
   });
+  $('check-answer').addEventListener('click', checkAnswer);
+  $('new-exercise').addEventListener('click', openExerciseDialog);
+  // The form's own checks (a whole seed in range) pass before this.
+  $('exercise-dialog').querySelector('form').addEventListener('submit', acceptExercise);
+  $('exercise-cancel').addEventListener('click', () => $('exercise-dialog').close());
+  window.addEventListener('hashchange', openFragment);
   acceptDrops();
 }
 
@@ -415,8 +548,7 @@ async function start() {
   equationSymbols = new RegExp(`^[()^+&'${rules.nameCharacters}]*$`);
   state.names = rules.defaultNames.slice(0, state.n);
   wire();
-  applyFragment();
-  rebuildViews();
+  openFragment();
   timings.ready = performance.now();
   window.tavolin = { core, state, timings };
   document.documentElement.dataset.ready = 'true';

@@ -57,6 +57,15 @@ export function focusedMinterm(table) {
   return active ? Number(active.dataset.minterm) : 0;
 }
 
+// Marks cells apart from the group shading: the cells listed carry the
+// class `name`, every other cell of the view loses it.
+export function markCells(table, name, cells) {
+  const marked = new Set(cells);
+  for (const td of table.querySelectorAll('td[data-minterm]')) {
+    td.classList.toggle(name, marked.has(Number(td.dataset.minterm)));
+  }
+}
+
 export class TruthTable {
   constructor(table, onEdit) {
     this.table = table;

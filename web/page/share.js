@@ -2,24 +2,50 @@
 // The function, its names, the form and the cover choice as a URL fragment,
 // e.g. "#n=3&f=01X00110&names=A,B,C&form=pos". Only what differs from a
 // fresh page needs to be there; anything unreadable is left at its default.
+// An exercise stands for its function by its settings and seed,
+// "#exercise=5,sop,x,777" ("-" instead of "x": without don't cares), so that
+// its link hands the same exercise to a class without giving it away.
 
 const VALUE = /^[01X]+$/;
 const NAME = /^[0-9A-Za-z]{1,3}$/;
 const COVERS = ['window', 'exact', 'all'];
+const EXERCISE = /^([2-6]),(sop|pos),([x-]),([1-9][0-9]{0,8})$/;
+
+export function encodeExercise(exercise) {
+  return [exercise.n, exercise.form, exercise.dontCares ? 'x' : '-', exercise.seed].join(',');
+}
+
+// The exercise a link names, or undefined; `largestSeed` is the core's.
+export function decodeExercise(text, largestSeed) {
+  const match = EXERCISE.exec(text ?? '');
+  if (!match || Number(match[4]) > largestSeed) return undefined;
+  return { n: Number(match[1]), form: match[2], dontCares: match[3] === 'x', seed: Number(match[4]) };
+}
 
 export function encodeState(state) {
-  const parts = [`n=${state.n}`, `f=${state.values.join('')}`,
-    `names=${state.names.slice(0, state.n).join(',')}`];
-  if (state.form === 'pos') parts.push('form=pos');
+  const names = `names=${state.names.slice(0, state.n).join(',')}`;
+  const parts = state.exercise
+    ? [`exercise=${encodeExercise(state.exercise)}`, names]
+    : [`n=${state.n}`, `f=${state.values.join('')}`, names];
+  if (state.form === 'pos' && !state.exercise) parts.push('form=pos');
   if (state.cover !== 'window') parts.push(`cover=${state.cover}`);
   return '#' + parts.join('&');
 }
 
 // Returns the parts of the state the fragment gives, each checked; a value
-// list of the wrong length or a repeated name drops that part alone.
-export function decodeState(fragment) {
+// list of the wrong length or a repeated name drops that part alone. A
+// readable exercise gives the count and the form, and the page draws the
+// values from it.
+export function decodeState(fragment, largestSeed = Infinity) {
   const fields = new URLSearchParams(fragment.replace(/^#/, ''));
   const out = {};
+  const exercise = decodeExercise(fields.get('exercise'), largestSeed);
+  if (exercise) {
+    out.exercise = exercise;
+    fields.set('n', String(exercise.n));
+    fields.delete('f');
+    fields.set('form', exercise.form);
+  }
   const n = Number(fields.get('n'));
   if (Number.isInteger(n) && n >= 2 && n <= 6) out.n = n;
   const count = out.n ?? 4;

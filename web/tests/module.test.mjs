@@ -246,6 +246,9 @@ describe('share link', () => {
     ['too many names for the count', '#n=2&names=A,B,C', 'names'],
     ['a count out of range', '#n=7&f=01', 'n'],
     ['an unknown cover', '#cover=fast', 'cover'],
+    ['an exercise of seven variables', '#exercise=7,sop,x,1', 'exercise'],
+    ['an exercise of another form', '#exercise=4,xor,-,1', 'exercise'],
+    ['an exercise of seed 0', '#exercise=4,pos,x,0', 'exercise'],
   ];
   for (const [name, fragment, part] of refused) {
     test(`refuses ${name}`, () => {
@@ -327,5 +330,139 @@ describe('worked steps', () => {
           `${values} ${pos ? 'POS' : 'SOP'}`);
       }
     }
+  });
+});
+
+// An answer as its terms, each a list of literals such as "B'", written in
+// the form's equation syntax, and read back from the core's own text.
+function writeTerms(terms, pos) {
+  if (!pos) return terms.map((term) => term.join('&')).join('+');
+  return terms.map((term) => (term.length > 1 ? `(${term.join('+')})` : term[0])).join('&');
+}
+
+function readTerms(text, pos) {
+  if (pos) return text.split('&').map((sum) => sum.replace(/[()]/g, '').split('+'));
+  return text.split('+').map((product) => product.split('&'));
+}
+
+// Answers of every kind for one function: the window's cover and an exact
+// minimum, each spoiled in one way (a term dropped, a literal flipped or
+// dropped, a term repeated), random terms, three outside the form (one of
+// them equal), one broken and an empty one.
+function answersFor(core, n, cells, pos, names, random) {
+  const pick = (list) => list[random.next() % list.length];
+  const literal = () => pick(names.slice(0, n)) + (random.next() % 2 ? "'" : '');
+  const own = readTerms(core.minimize(n, cells, pos, names, 0, 1).solutions[0].text, pos);
+  const minimum = readTerms(core.minimize(n, cells, pos, names, 1, 1).solutions[0].text, pos);
+  const spoiled = (terms, change) => {
+    const copy = terms.map((term) => term.slice());
+    const t = random.next() % copy.length;
+    const l = random.next() % copy[t].length;
+    if (change === 0 && copy.length > 1) copy.splice(t, 1);
+    if (change === 1) copy[t][l] = copy[t][l].endsWith("'") ? copy[t][l].slice(0, -1) : `${copy[t][l]}'`;
+    if (change === 2 && copy[t].length > 1) copy[t].splice(l, 1);
+    if (change === 3) copy.push(copy[t].slice());
+    return copy;
+  };
+  const answers = [own, minimum, ...[0, 1, 2, 3].map((change) => spoiled(pick([own, minimum]), change))];
+  for (let i = 0; i < 3; ++i) {
+    answers.push(Array.from({ length: 1 + (random.next() % 4) }, () =>
+      Array.from({ length: 1 + (random.next() % n) }, literal)));
+  }
+  const texts = answers.map((terms) => writeTerms(terms, pos));
+  texts.push(`(${writeTerms(own, pos)})''`, `${literal()}^(${writeTerms(own, pos)})`,
+    `${literal()}&(${literal()}+${literal()})'`);
+  texts.push(`${literal()}+&${literal()}`, '');
+  return texts;
+}
+
+describe('checking answers', () => {
+  test('the verdicts of tavolin-cli check --answers --json on random functions and answers', () => {
+    const random = new Mt19937(2323);
+    const names = ['x', 'y2', 'Zed', 'w', 'V', 'u'];
+    const seen = new Set();
+    let findings = 0;
+    for (let n = 2; n <= 6; ++n) {
+      for (let f = 0; f < 6; ++f) {
+        const cells = Array.from({ length: 1 << n }, () => '0001111X'[random.next() % 8]).join('');
+        const file = path.join(folder, 'check.pla');
+        writeFileSync(file, plaOf(cells));
+        for (const pos of [false, true]) {
+          const answers = answersFor(core, n, cells, pos, names, random);
+          const csv = path.join(folder, 'answers.csv');
+          writeFileSync(csv, `id,answer\n${answers.map((answer, i) => `${i},${answer}`).join('\n')}\n`);
+          const run = runCli(['check', file, ...(pos ? ['--pos'] : []), '--names', names.slice(0, n).join(','),
+            '--answers', csv, '--json']);
+          const rows = run.out.trim().split('\n').map((line) => JSON.parse(line));
+          assert.equal(rows.length, answers.length, run.err);
+          rows.forEach((row, i) => {
+            const where = `${cells} ${pos ? 'POS' : 'SOP'} "${answers[i]}"`;
+            const verdict = core.checkAnswer(n, cells, pos, names.slice(0, n), answers[i]);
+            seen.add(row.verdict);
+            if (row.verdict === 'error') {
+              assert.notEqual(verdict.status, 'checked', where);
+              assert.equal(verdict.message ?? verdict.summary.join(' '), row.error, where);
+              if (verdict.column !== undefined) {
+                assert.ok(verdict.column >= 0 && verdict.column + verdict.length <= answers[i].length, where);
+              }
+              return;
+            }
+            assert.equal(verdict.status, 'checked', where);
+            for (const key of ['equivalent', 'minimal', 'extra', 'missing', 'minimum', 'answer']) {
+              assert.deepEqual(verdict[key], row[key], `${where}: ${key}`);
+            }
+            assert.deepEqual(verdict.terms.map((t) => [t.text, t.cells]), row.terms.map((t) => [t.text, t.cells]), where);
+            assert.deepEqual(verdict.summary.concat(...verdict.terms.map((t) => t.findings)), row.sentences, where);
+            findings += verdict.terms.filter((t) => t.findings.length > 0).length;
+          });
+        }
+      }
+    }
+    assert.deepEqual([...seen].sort(), ['error', 'minimal', 'not-equal', 'not-in-form', 'not-minimal']);
+    assert.ok(findings > 100, `only ${findings} terms with findings`);
+  });
+});
+
+describe('exercises', () => {
+  // No command draws an exercise, so a fresh instance of the module stands in
+  // for another machine, and tavolin-cli judges that the function is worth
+  // minimizing: neither constant nor trivial, two to n + 1 terms at least.
+  test('a seed gives the same sensible function in a fresh module', async () => {
+    const other = await loadModule();
+    const random = new Mt19937(4711);
+    for (let n = 2; n <= 6; ++n) {
+      for (const pos of [false, true]) {
+        const distinct = new Set();
+        for (const dontCares of [false, true]) {
+          for (let i = 0; i < 4; ++i) {
+            const seed = 1 + (random.next() % core.largestExerciseSeed);
+            const cells = core.exerciseCells(n, pos, dontCares, seed);
+            const where = `${n} ${pos ? 'POS' : 'SOP'} ${dontCares} ${seed}`;
+            assert.equal(other.exerciseCells(n, pos, dontCares, seed), cells, where);
+            assert.match(cells, dontCares ? /^[01X]+$/ : /^[01]+$/, where);
+            assert.equal(cells.length, 1 << n, where);
+            assert.ok(cells.includes('0') && cells.includes('1'), where);
+            const file = path.join(folder, 'exercise.pla');
+            writeFileSync(file, plaOf(cells));
+            const run = runCli(['check', file, ...(pos ? ['--pos'] : []), '--answer', 'A', '--json']);
+            const { minimum } = JSON.parse(run.out);
+            assert.ok(minimum.terms >= 2 && minimum.terms <= n + 1, `${where}: ${minimum.terms} terms`);
+            assert.ok(minimum.literals > minimum.terms, where);
+            distinct.add(cells);
+          }
+        }
+        assert.ok(distinct.size >= (n === 2 ? 2 : 6), `${n} ${pos}: ${distinct.size} functions`);
+      }
+    }
+  });
+
+  test('an exercise survives the share link', () => {
+    const state = { n: 5, values: [], names: ['A', 'B', 'C', 'q', 'E'], form: 'pos', cover: 'window',
+      exercise: { n: 5, form: 'pos', dontCares: true, seed: 777 } };
+    const decoded = decodeState(encodeState(state), core.largestExerciseSeed);
+    assert.deepEqual(decoded.exercise, state.exercise);
+    assert.deepEqual([decoded.n, decoded.form, decoded.names, decoded.values], [5, 'pos', state.names, undefined]);
+    const tooLarge = `#exercise=4,sop,x,${core.largestExerciseSeed + 1}`;
+    assert.equal(decodeState(tooLarge, core.largestExerciseSeed).exercise, undefined);
   });
 });

@@ -405,3 +405,70 @@ describe('steps', () => {
     assert.deepEqual(chosen, report.primes.map((p) => report.window.primes.includes(p.number)));
   });
 });
+
+describe('check answer and exercises', () => {
+  const marked = (view, name) => page.$$eval(`${view === 'table' ? '#truth-table' : '#kmap'} td.${name}`,
+    (cells) => cells.map((c) => Number(c.dataset.minterm)).sort((a, b) => a - b));
+
+  test('an exercise link opens the exercise, and a checked answer frames the cells it gets wrong', async () => {
+    await page.click('#new-exercise');
+    await page.select('#exercise-vars', '4');
+    await page.select('#exercise-form', 'sop');
+    await page.$eval('#exercise-seed', (field) => { field.value = '777'; });
+    await page.click('#exercise-ok');
+    const link = await page.evaluate(() => location.href);
+    assert.match(link, /#exercise=4,sop,-,777&names=A,B,C,D$/);
+    const values = await valuesOf('table');
+
+    await page.close();
+    page = await openPage(browser, link);
+    assert.equal(await valuesOf('table'), values);
+    assert.equal(await valuesOf('map'), values);
+    assert.equal(await page.$eval('#result', (o) => o.value), '');
+    assert.match(await page.$eval('#exercise-note', (p) => p.textContent), /777/);
+
+    // The minimum with its first term dropped: right where that term
+    // alone covered a 1, framed as missing there and nowhere else.
+    const file = cliFile('exercise.pla', `.i 4\n.o 1\n${[...values].map((v, m) =>
+      `${m.toString(2).padStart(4, '0')} ${v === 'X' ? '-' : v}`).join('\n')}\n`);
+    const minimum = cliOutput(['minimize', file]).trim();
+    const answer = minimum.split('+').slice(1).join('+');
+    const run = runCli(['check', file, '--answer', answer, '--json']);
+    const report = JSON.parse(run.out);
+    assert.equal(run.status, 4);
+    await page.type('#answer', answer);
+    await page.keyboard.press('Enter');
+    const verdict = await page.$eval('#verdict', (p) => p.textContent);
+    assert.ok(verdict.startsWith(report.sentences[0]), verdict);
+    for (const view of ['table', 'map']) {
+      assert.deepEqual(await marked(view, 'missing'), report.missing, view);
+      assert.deepEqual(await marked(view, 'extra'), [], view);
+    }
+    const framed = await page.$eval(cellOf('map', report.missing[0]), (c) => getComputedStyle(c, '::after').borderStyle);
+    assert.equal(framed, 'dashed');
+    assert.deepEqual(await page.$$eval('#terms code', (codes) => codes.map((c) => c.textContent)),
+      report.terms.map((t) => t.text));
+    await page.hover('#terms li:last-child');
+    assert.deepEqual(await marked('map', 'term'), report.terms.at(-1).cells);
+    // Checking reveals the exercise's solution.
+    assert.equal(await page.$eval('#result', (o) => o.value), minimum);
+
+    // A changed function makes the verdict stale: it goes.
+    await page.click(cellOf('map', report.missing[0]));
+    assert.deepEqual(await marked('table', 'missing'), []);
+    assert.equal(await page.$eval('#verdict', (p) => p.textContent), '');
+    assert.doesNotMatch(await page.evaluate(() => location.hash), /exercise/);
+    assert.deepEqual(page.errors, []);
+  });
+
+  test('a syntax error in the answer shows the engine\'s message and marks the token', async () => {
+    await page.type('#answer', 'A&(B+');
+    await page.click('#check-answer');
+    const file = cliFile('zero.pla', '.i 4\n.o 1\n0000 1\n');
+    const run = runCli(['check', file, '--answer', 'A&(B+']);
+    assert.equal(run.status, 1);
+    const shown = await page.$eval('#answer-error', (box) => [box.hidden,
+      box.querySelector('.message-text').textContent, box.querySelector('mark')?.textContent]);
+    assert.deepEqual(shown, [false, run.err.trim().split('\n\n')[1], '+']);
+  });
+});
