@@ -158,6 +158,13 @@ private slots:
         auto *result = named<QLineEdit>(*window, "resultEdit");
         QVERIFY(result->text().isEmpty());
 
+        // Nothing typed, or nothing readable, is no attempt.
+        for (const QString &typed : {QString(), QStringLiteral("A+")}) {
+            named<QLineEdit>(*window, "answerEdit")->setText(typed);
+            QTest::mouseClick(named<QPushButton>(*window, "checkButton"), Qt::LeftButton);
+            QVERIFY(result->text().isEmpty());
+        }
+        named<QLineEdit>(*window, "answerEdit")->clear();
         QTest::keyClicks(named<QLineEdit>(*window, "answerEdit"), QStringLiteral("A"));
         QTest::mouseClick(named<QPushButton>(*window, "checkButton"), Qt::LeftButton);
         QVERIFY(!result->text().isEmpty());
