@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <array>
 #include <stdexcept>
 #include <utility>
 
@@ -86,10 +87,10 @@ QWidget *AnswerPanel::legend()
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    const std::pair<MarkedCellDelegate::Flag, QString> entries[] = {
-        {MarkedCellDelegate::Extra, tr("Your answer is 1, the function 0")},
-        {MarkedCellDelegate::Missing, tr("Your answer is 0, the function 1")},
-        {MarkedCellDelegate::Term, tr("The cells of the term pointed at")}};
+    const std::array<std::pair<MarkedCellDelegate::Flag, QString>, 3> entries{
+        {{MarkedCellDelegate::Extra, tr("Your answer is 1, the function 0")},
+         {MarkedCellDelegate::Missing, tr("Your answer is 0, the function 1")},
+         {MarkedCellDelegate::Term, tr("The cells of the term pointed at")}}};
     int row = 0;
     for (const auto &[flag, text] : entries) {
         QPixmap sample(legendSize, legendSize);

@@ -21,6 +21,7 @@ constexpr int draws = 1000;
 std::vector<std::string> defaultNames(int n)
 {
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(n));
     for (int j = 0; j < n; ++j)
         names.push_back(VariableRules::defaultName(j));
     return names;

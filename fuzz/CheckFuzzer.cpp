@@ -50,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string answer(reinterpret_cast<const char *>(data + cellBytes), size - cellBytes);
 
     std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(n));
     for (int j = 0; j < n; ++j)
         names.emplace_back(1, static_cast<char>('A' + j));
     const AnswerChecker checker(n, codes, form, names);
@@ -60,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::vector<int> missing;
     for (int m = 0; m < cells; ++m) {
         std::vector<bool> values;
+        values.reserve(static_cast<std::size_t>(n));
         for (int j = 0; j < n; ++j)
             values.push_back(((m >> (n - 1 - j)) & 1) != 0);
         const std::optional<bool> value = ExpressionReference::Reader(answer, names, values).read();

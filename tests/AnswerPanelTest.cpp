@@ -37,6 +37,7 @@ const std::vector<std::string> names{"A", "B", "C", "D"};
 bool valueAt(const std::string &expression, int minterm)
 {
     std::vector<bool> values;
+    values.reserve(4);
     for (int j = 0; j < 4; ++j)
         values.push_back(((minterm >> (3 - j)) & 1) != 0);
     return ExpressionReference::Reader(expression, names, values).read().value_or(false);

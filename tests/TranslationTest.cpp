@@ -4,6 +4,9 @@
 #include "app/MainWindow.h"
 #include "app/Translations.h"
 #include "explain/StepsWindow.h"
+#include "expression/EquationManager.h"
+#include "expression/ExpressionEvaluator.h"
+#include "expression/ExpressionException.h"
 #include "pla/ImportExport.h"
 #include "tables/truthTable.h"
 
@@ -139,6 +142,8 @@ private slots:
     void germanHelpKeepsTheFormulas();
     void germanHelpQuotesTheWindowInGerman_data();
     void germanHelpQuotesTheWindowInGerman();
+    void germanHelpQuotesTheEquationMessages_data();
+    void germanHelpQuotesTheEquationMessages();
 };
 
 void TranslationTest::initTestCase()
@@ -527,6 +532,42 @@ void TranslationTest::germanHelpQuotesTheWindowInGerman()
         const QString before =
             german.mid(qMax(0, match.capturedStart() - 40), qMin(40, match.capturedStart()));
         QVERIFY2(before.contains(QLatin1String("englisch")), qPrintable(match.captured(0)));
+    }
+}
+
+void TranslationTest::germanHelpQuotesTheEquationMessages_data()
+{
+    germanHelpKeepsTheFormulas_data();
+}
+
+// A German help table of equations and messages quotes each message as the
+// German window words it: the engine's error, put in the window's words.
+void TranslationTest::germanHelpQuotesTheEquationMessages()
+{
+    QFETCH(QString, fileName);
+    static const QRegularExpression row(
+        QStringLiteral("<tr><td>([^<]*)</td><td><code>([^<]*)</code></td><td>([^<]*)</td></tr>"));
+    const auto plain = [](QString text) {
+        return text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    };
+    for (const auto &match : row.globalMatch(helpSource(QStringLiteral("de/") + fileName))) {
+        const QString message = plain(match.captured(3));
+        if (!message.contains(QLatin1String("Zeichenposition")))
+            continue;
+        std::vector<std::string> names;
+        for (const QString &name : match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            names.push_back(name.toStdString());
+        ExpressionEvaluator evaluator;
+        QVERIFY(evaluator.Set_Variable_Names(names));
+        evaluator.Set_Expression(plain(match.captured(2)).toStdString());
+        QString shown;
+        try {
+            evaluator.Set_Variable_Values(std::vector<bool>(names.size(), false));
+            evaluator.Evaluate_Expression();
+        } catch (const ExpressionException &error) {
+            shown = EquationManager::describe(error);
+        }
+        QCOMPARE(shown, message);
     }
 }
 
