@@ -1101,71 +1101,72 @@ void RandomUseTest::newExercise()
         QStringLiteral("an exercise of %1 variables has %2").arg(exerciseVariables).arg(count()));
     expect(tableValues().contains(u'0') && tableValues().contains(u'1'),
            QStringLiteral("the exercise %1 is constant").arg(tableValues()));
-    void RandomUseTest::addOutput()
-    {
-        const int before = outputs();
-        action("addOutputAction")->trigger();
-        expect(outputs() == qMin(before + 1, 64) && table->shownOutput() == outputs() - 1,
-               QStringLiteral("adding to %1 outputs gave %2").arg(before).arg(outputs()));
-    }
+}
 
-    void RandomUseTest::removeOutput()
-    {
-        const int before = outputs();
-        QAction *remove = action("removeOutputAction");
-        expect(remove->isEnabled() == (before > 1),
-               QStringLiteral("Remove Output enabled with %1 outputs").arg(before));
-        remove->trigger();
-        expect(outputs() == qMax(before - 1, 1),
-               QStringLiteral("removing from %1 outputs left %2").arg(before).arg(outputs()));
-    }
+void RandomUseTest::addOutput()
+{
+    const int before = outputs();
+    action("addOutputAction")->trigger();
+    expect(outputs() == qMin(before + 1, 64) && table->shownOutput() == outputs() - 1,
+           QStringLiteral("adding to %1 outputs gave %2").arg(before).arg(outputs()));
+}
 
-    // By the output's header or by the selector beside the map.
-    void RandomUseTest::pickOutput()
-    {
-        const int wanted = pick(outputs());
-        auto *outputSelector = child<QComboBox>("outputSelector");
-        if (pick(2) == 0 || !outputSelector->isVisible()) {
-            UserInput::clickHeader(table, count() + 1 + wanted);
-        } else {
-            outputSelector->setFocus();
-            while (outputSelector->currentIndex() != wanted)
-                QTest::keyClick(outputSelector, outputSelector->currentIndex() < wanted
-                                                    ? Qt::Key_Down
-                                                    : Qt::Key_Up);
-        }
-        expect(table->shownOutput() == wanted,
-               QStringLiteral("picked output %1, shown %2").arg(wanted).arg(table->shownOutput()));
-    }
+void RandomUseTest::removeOutput()
+{
+    const int before = outputs();
+    QAction *remove = action("removeOutputAction");
+    expect(remove->isEnabled() == (before > 1),
+           QStringLiteral("Remove Output enabled with %1 outputs").arg(before));
+    remove->trigger();
+    expect(outputs() == qMax(before - 1, 1),
+           QStringLiteral("removing from %1 outputs left %2").arg(before).arg(outputs()));
+}
 
-    // Names apart from the ones the variables take here, valid or not; a
-    // refusal leaves the dialog open with a box.
-    void RandomUseTest::renameOutputs()
-    {
-        const QStringList pool{"f", "f1", "f2", "g", "s", "co", "Y", "Z9", "", "abcd", "a-b"};
-        const QStringList before = outputHeaders();
-        action("outputNamesAction")->trigger();
-        QDialog *dialog = nullptr;
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == QLatin1String("outputNamesDialog"))
-                dialog = qobject_cast<QDialog *>(top);
-        }
-        expect(dialog != nullptr, QStringLiteral("no output names dialog"));
-        if (dialog == nullptr)
-            return;
-        expect(dialog->isVisible(), QStringLiteral("the output names dialog did not open"));
-        auto *edit = WidgetLookup::named<QLineEdit>(
-            *dialog, qPrintable(QStringLiteral("outputName%1").arg(pick(outputs()))));
-        edit->selectAll();
-        QTest::keyClicks(edit, pool.at(pick(pool.size())));
-        const int boxesBefore = boxes();
-        QTest::keyClick(edit, Qt::Key_Return);
-        if (!dialog->isVisible())
-            return;
-        expect(boxes() == boxesBefore + 1, QStringLiteral("a refused name raised no box"));
-        dialog->reject();
-        expect(outputHeaders() == before, QStringLiteral("a refused name changed the outputs"));
+// By the output's header or by the selector beside the map.
+void RandomUseTest::pickOutput()
+{
+    const int wanted = pick(outputs());
+    auto *outputSelector = child<QComboBox>("outputSelector");
+    if (pick(2) == 0 || !outputSelector->isVisible()) {
+        UserInput::clickHeader(table, count() + 1 + wanted);
+    } else {
+        outputSelector->setFocus();
+        while (outputSelector->currentIndex() != wanted)
+            QTest::keyClick(outputSelector,
+                            outputSelector->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
     }
+    expect(table->shownOutput() == wanted,
+           QStringLiteral("picked output %1, shown %2").arg(wanted).arg(table->shownOutput()));
+}
 
-    QTEST_MAIN(RandomUseTest)
+// Names apart from the ones the variables take here, valid or not; a
+// refusal leaves the dialog open with a box.
+void RandomUseTest::renameOutputs()
+{
+    const QStringList pool{"f", "f1", "f2", "g", "s", "co", "Y", "Z9", "", "abcd", "a-b"};
+    const QStringList before = outputHeaders();
+    action("outputNamesAction")->trigger();
+    QDialog *dialog = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String("outputNamesDialog"))
+            dialog = qobject_cast<QDialog *>(top);
+    }
+    expect(dialog != nullptr, QStringLiteral("no output names dialog"));
+    if (dialog == nullptr)
+        return;
+    expect(dialog->isVisible(), QStringLiteral("the output names dialog did not open"));
+    auto *edit = WidgetLookup::named<QLineEdit>(
+        *dialog, qPrintable(QStringLiteral("outputName%1").arg(pick(outputs()))));
+    edit->selectAll();
+    QTest::keyClicks(edit, pool.at(pick(pool.size())));
+    const int boxesBefore = boxes();
+    QTest::keyClick(edit, Qt::Key_Return);
+    if (!dialog->isVisible())
+        return;
+    expect(boxes() == boxesBefore + 1, QStringLiteral("a refused name raised no box"));
+    dialog->reject();
+    expect(outputHeaders() == before, QStringLiteral("a refused name changed the outputs"));
+}
+
+QTEST_MAIN(RandomUseTest)
 #include "RandomUseTest.moc"
