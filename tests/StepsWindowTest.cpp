@@ -174,7 +174,8 @@ void StepsWindowTest::menuEntriesAndTheirKeys()
             entries << entry->text() + QLatin1Char('=') + entry->shortcut().toString();
     }
     QCOMPARE(entries, (QStringList{"Exact Minimum=Ctrl+Shift+E", "Hazard-Free Cover=Ctrl+Shift+H",
-                                   "Show Steps…=Ctrl+Shift+P"}));
+                                   "Show Steps…=Ctrl+Shift+P", "Check Answer…=Ctrl+Shift+A",
+                                   "New Exercise…=Ctrl+Shift+N"}));
 
     const QList<QAction *> help = window->menuBar()->actions().last()->menu()->actions();
     // Right after the six older entries.
