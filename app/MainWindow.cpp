@@ -896,10 +896,13 @@ void MainWindow::connectChecking()
             &AnswerPanel::forgetVerdict);
     connect(changeVarsPopup, &ChangeVarsPopup::signalUpdateVariableNames, answerPanel,
             &AnswerPanel::forgetVerdict);
-    connect(answerDock, &QDockWidget::visibilityChanged, answerPanel, [this](bool visible) {
-        if (!visible && !answerDock->isVisible())
-            answerPanel->forgetVerdict();
-    });
+    // The dock also hides while the window is being destroyed: the handler
+    // must not reach through the window then.
+    connect(answerDock, &QDockWidget::visibilityChanged, answerPanel,
+            [dock = answerDock, panel = answerPanel](bool visible) {
+                if (!visible && !dock->isVisible())
+                    panel->forgetVerdict();
+            });
     // An exercise's solution shows once an answer was checked or Minimize!
     // pressed.
     connect(answerPanel, &AnswerPanel::checked, this, [this] {
