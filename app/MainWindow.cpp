@@ -927,7 +927,7 @@ void MainWindow::showAnswerPanel()
         resize(width() + answerDock->sizeHint().width(), height());
     answerDock->show();
     answerDock->raise();
-    answerPanel->findChild<QLineEdit *>(QStringLiteral("answerEdit"))->setFocus();
+    answerPanel->focusAnswer();
 }
 
 void MainWindow::newExercise()

@@ -114,6 +114,11 @@ void AnswerPanel::setExerciseNote(const QString &note)
     exerciseLabel->setVisible(!note.isEmpty());
 }
 
+void AnswerPanel::focusAnswer()
+{
+    answerEdit->setFocus();
+}
+
 void AnswerPanel::check()
 {
     const Function function = source();

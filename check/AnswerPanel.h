@@ -42,6 +42,8 @@ public:
 
     // A line above the field saying which exercise is set; empty hides it.
     void setExerciseNote(const QString &note);
+    // Puts the keyboard into the answer field.
+    void focusAnswer();
     // The verdict's words in the language of the window.
     static std::string pattern(VerdictPhrase phrase);
 
