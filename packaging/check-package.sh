@@ -19,7 +19,7 @@ dpkg-deb --contents "$deb"
 for field in Package Version Architecture Section Depends Description; do
     [[ -n $(dpkg-deb --field "$deb" "$field") ]] || fail "the control field $field is empty"
 done
-dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' ||
+grep -q 'libqt6widgets6' <<<"$(dpkg-deb --field "$deb" Depends)" ||
     fail "the dependencies miss the Qt libraries the programs link"
 
 # The package holds exactly the files of an installation under /usr.
@@ -45,10 +45,15 @@ done
 examples=$root/share/doc/tavolin/examples
 mkdir "$work/run"
 cd "$work/run"
-"$root/bin/tavolin-cli" --help | grep -q '^Usage:' || fail "tavolin-cli --help prints no usage"
+# The output is read whole before it is searched: `grep -q` stops at its first
+# match, and a program still writing into the closed pipe dies of SIGPIPE,
+# which pipefail turns into a failure of a check that passed.
+help=$("$root/bin/tavolin-cli" --help)
+grep -q '^Usage:' <<<"$help" || fail "tavolin-cli --help prints no usage"
 [[ $("$root/bin/tavolin-cli" minimize "$examples/majority.pla") == "Q&R+P&R+P&Q" ]] ||
     fail "tavolin-cli minimize gives a wrong answer"
-"$root/bin/tavolin-cli" minimize --json "$examples/cyclic.pla" | grep -q '"text"' ||
+json=$("$root/bin/tavolin-cli" minimize --json "$examples/cyclic.pla")
+grep -q '"text"' <<<"$json" ||
     fail "tavolin-cli --json fails"
 "$root/bin/tavolin-cli" map "$examples/majority.pla" -o "$work/run/majority.svg"
 grep -q '<svg' "$work/run/majority.svg" || fail "tavolin-cli map does not find tavolin-cli-map in libexec"
