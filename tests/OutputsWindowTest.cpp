@@ -102,6 +102,7 @@ private slots:
     void outputNamesFollowTheCoreRules();
     void allOutputsShadeWhatIsPicked();
     void importTakesNamesTheOldOutputsHad();
+    void moreVariablesPassTheOutputsNames();
 
 private:
     template <typename Widget> Widget *child(const char *name) const
@@ -524,6 +525,24 @@ void OutputsWindowTest::importTakesNamesTheOldOutputsHad()
     QVERIFY(!answerer.answered());
     QCOMPARE(inputHeaders(), (QStringList{"f1", "B"}));
     QCOMPARE(outputColumns(), QStringList{"0100"});
+}
+
+// A variable added by the count takes the first default letter no output
+// has either: an output named E keeps four variables from becoming A..E.
+void OutputsWindowTest::moreVariablesPassTheOutputsNames()
+{
+    child<QAction>("addOutputAction")->trigger();
+    child<QAction>("outputNamesAction")->trigger();
+    auto *dialog = topLevel<OutputNamesDialog>();
+    QVERIFY(dialog != nullptr);
+    auto *second = WidgetLookup::named<QLineEdit>(*dialog, "outputName1");
+    second->selectAll();
+    QTest::keyClicks(second, QStringLiteral("E"));
+    QTest::keyClick(second, Qt::Key_Return);
+    QCOMPARE(outputHeaders(), (QStringList{"f", "E"}));
+    chooseCount(5);
+    QCOMPARE(inputHeaders().size(), 5);
+    QVERIFY(MultiOutputFunction::checkNames(toStd(inputHeaders()), toStd(outputHeaders())).ok());
 }
 
 QTEST_MAIN(OutputsWindowTest)
