@@ -544,8 +544,14 @@ void MainWindow::copyTruthTable()
     std::vector<std::string> names;
     for (const QString &name : truthTableWidget->variableNames())
         names.push_back(name.toStdString());
-    const std::string text =
-        TruthTableText::tabSeparated(names, truthTableWidget->outputValues().toStdString());
+    // One column per output, each headed by its name.
+    std::vector<std::string> outputNames;
+    for (const QString &name : truthTableWidget->outputNames())
+        outputNames.push_back(name.toStdString());
+    std::vector<std::string> columns;
+    for (const QString &column : truthTableWidget->outputColumnTexts())
+        columns.push_back(column.toStdString());
+    const std::string text = TruthTableText::tabSeparated(names, outputNames, columns);
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
