@@ -29,7 +29,8 @@ struct Vertex
     // inputs take the slots in the order of their sources' heights.
     std::vector<std::size_t> slots;
     double order = 0;
-    double y = 0; // centre
+    double y = 0;      // centre
+    std::string label; // an output's name
 };
 
 std::size_t at(int index)
@@ -124,7 +125,6 @@ private:
     std::vector<double> columnWidth;
     std::vector<std::vector<int>> channelNets; // per channel after a column: source vertices
     CircuitLayout layout;
-    int outputVertex = -1;
 };
 
 void LayoutBuilder::makeVertices()
@@ -153,15 +153,20 @@ void LayoutBuilder::makeVertices()
         lastLayer = std::max(lastLayer, vertex.layer);
         vertices.push_back(vertex);
     }
-    Vertex output;
-    output.output = true;
-    output.node = netlist.output;
-    output.layer = lastLayer + 1;
-    output.width = 8 + CircuitLayout::characterWidth * static_cast<double>(outputName.size());
-    output.height = CircuitLayout::terminalHeight;
-    output.inputs.assign(1, netlist.output);
-    outputVertex = static_cast<int>(vertices.size());
-    vertices.push_back(output);
+    std::vector<NetlistOutput> outputs = netlist.outputs;
+    if (outputs.empty())
+        outputs.push_back({netlist.output, outputName});
+    for (const NetlistOutput &named : outputs) {
+        Vertex output;
+        output.output = true;
+        output.node = named.node;
+        output.label = named.name;
+        output.layer = lastLayer + 1;
+        output.width = 8 + CircuitLayout::characterWidth * static_cast<double>(named.name.size());
+        output.height = CircuitLayout::terminalHeight;
+        output.inputs.assign(1, named.node);
+        vertices.push_back(output);
+    }
     columns.resize(at(lastLayer + 2));
 }
 
@@ -329,7 +334,7 @@ void LayoutBuilder::makeItems()
         item.out = {left + vertex.width, vertex.y};
         if (vertex.output) {
             item.kind = LayoutItem::Kind::Output;
-            item.label = outputName;
+            item.label = vertex.label;
         } else {
             const NetlistNode &node = netlist.nodes[at(vertex.node)];
             item.type = node.type;
@@ -453,18 +458,7 @@ void LayoutBuilder::routeChannel(int layer)
         const double high = *std::max_element(joins.begin(), joins.end());
         if (high > low)
             wire.segments.push_back({{trackX, low}, {trackX, high}});
-        // A branch: three or more wire ends meet on the track.
-        for (double join : joins) {
-            int ends = high <= low ? 0 : (same(join, low) || same(join, high)) ? 1 : 2;
-            for (double other : joins)
-                ends += same(other, join) ? 1 : 0;
-            const bool recorded =
-                std::any_of(wire.dots.begin(), wire.dots.end(), [&](const LayoutPoint &dot) {
-                    return same(dot.x, trackX) && same(dot.y, join);
-                });
-            if (ends >= 3 && !recorded)
-                wire.dots.push_back({trackX, join});
-        }
+        CircuitLayout::addBranchDots(wire, trackX, joins);
     }
 }
 
@@ -476,6 +470,24 @@ CircuitLayout CircuitLayout::compute(const Netlist &netlist, const std::string &
     if (TextbookLayout::compute(netlist, outputName, textbook))
         return textbook;
     return LayoutBuilder(netlist, outputName).run();
+}
+
+void CircuitLayout::addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins)
+{
+    const auto same = [](double a, double b) { return std::fabs(a - b) < 0.5; };
+    const double low = *std::min_element(joins.begin(), joins.end());
+    const double high = *std::max_element(joins.begin(), joins.end());
+    for (double join : joins) {
+        int ends = high <= low ? 0 : (same(join, low) || same(join, high)) ? 1 : 2;
+        for (double other : joins)
+            ends += same(other, join) ? 1 : 0;
+        const bool recorded =
+            std::any_of(wire.dots.begin(), wire.dots.end(), [&](const LayoutPoint &dot) {
+                return same(dot.x, x) && same(dot.y, join);
+            });
+        if (ends >= 3 && !recorded)
+            wire.dots.push_back({x, join});
+    }
 }
 
 int CircuitLayout::itemAt(double x, double y) const

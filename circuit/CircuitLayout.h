@@ -78,6 +78,8 @@ struct LayoutWire
 class CircuitLayout
 {
 public:
+    // A circuit of several outputs names each output as the netlist does;
+    // `outputName` names the one output of any other.
     static CircuitLayout compute(const Netlist &netlist, const std::string &outputName = "f");
 
     std::vector<LayoutItem> items;
@@ -92,6 +94,9 @@ public:
     // Gates are commutative: the pins, top to bottom, take their inputs in
     // the order of these keys (the sources' heights). The slot of each input.
     static std::vector<std::size_t> pinSlots(const std::vector<double> &keys);
+    // A dot wherever three or more wire ends meet on a vertical track at
+    // `x` joining the heights `joins`.
+    static void addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins);
 
     static constexpr double pinPitch = 16;
     static constexpr double gateWidth = 48;
