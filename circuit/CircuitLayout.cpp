@@ -437,22 +437,8 @@ void LayoutBuilder::routeChannel(int layer)
                 wire.segments.push_back({{trackX, pin}, {nextLeft, pin}});
                 continue;
             }
-            double detour = pin;
-            for (int step = 4; same(detour, pin); step += 2) {
-                for (double candidate : {pin + step, pin - step}) {
-                    const bool free = std::none_of(taken.begin(), taken.end(), [&](double used) {
-                        return std::fabs(used - candidate) < 2;
-                    });
-                    if (free && same(detour, pin))
-                        detour = candidate;
-                }
-            }
-            taken.push_back(detour);
-            joins.push_back(detour);
-            const double jogX = trackOf[other->second] + CircuitLayout::trackSpacing / 2;
-            wire.segments.push_back({{trackX, detour}, {jogX, detour}});
-            wire.segments.push_back({{jogX, std::min(detour, pin)}, {jogX, std::max(detour, pin)}});
-            wire.segments.push_back({{jogX, pin}, {nextLeft, pin}});
+            joins.push_back(CircuitLayout::addDetour(wire, trackX, pin, trackOf[other->second],
+                                                     nextLeft, taken));
         }
         const double low = *std::min_element(joins.begin(), joins.end());
         const double high = *std::max_element(joins.begin(), joins.end());
@@ -470,6 +456,30 @@ CircuitLayout CircuitLayout::compute(const Netlist &netlist, const std::string &
     if (TextbookLayout::compute(netlist, outputName, textbook))
         return textbook;
     return LayoutBuilder(netlist, outputName).run();
+}
+
+double CircuitLayout::addDetour(LayoutWire &wire, double track, double pin, double blocker,
+                                double to, std::vector<double> &taken)
+{
+    double detour = pin;
+    bool found = false;
+    for (int step = 4; !found; step += 2) {
+        for (double candidate : {pin + step, pin - step}) {
+            const bool free = std::none_of(taken.begin(), taken.end(), [&](double used) {
+                return std::fabs(used - candidate) < 2;
+            });
+            if (free && !found) {
+                detour = candidate;
+                found = true;
+            }
+        }
+    }
+    taken.push_back(detour);
+    const double jog = blocker + trackSpacing / 2;
+    wire.segments.push_back({{track, detour}, {jog, detour}});
+    wire.segments.push_back({{jog, std::min(detour, pin)}, {jog, std::max(detour, pin)}});
+    wire.segments.push_back({{jog, pin}, {to, pin}});
+    return detour;
 }
 
 void CircuitLayout::addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins)

@@ -97,6 +97,12 @@ public:
     // A dot wherever three or more wire ends meet on a vertical track at
     // `x` joining the heights `joins`.
     static void addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins);
+    // A wire on its track at `track` reaching the pin at height `pin`,
+    // where another signal leaves on a track at `blocker` right of it: from
+    // a free height (recorded in `taken`) past the blocker, then up or down
+    // to the pin. Returns the height it leaves the track at.
+    static double addDetour(LayoutWire &wire, double track, double pin, double blocker, double to,
+                            std::vector<double> &taken);
 
     static constexpr double pinPitch = 16;
     static constexpr double gateWidth = 48;

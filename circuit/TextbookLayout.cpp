@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <map>
 #include <numeric>
 #include <set>
@@ -102,8 +103,9 @@ private:
     void makeItems();
     void routeRails();
     void routeChannel(int column);
-    static void branch(LayoutWire &wire, double track, double y, const std::vector<double> &pins,
-                       double to);
+    template <typename Hop>
+    static void branch(LayoutWire &wire, double track, const Hop &hop,
+                       const std::vector<double> &blockers, double to, std::vector<double> &taken);
     bool keepsApart() const;
     std::string termText(int node) const;
     std::string railName(int node) const;
@@ -144,9 +146,13 @@ bool TextbookBuilder::findRails()
     for (std::size_t i = 0; i < netlist.nodes.size(); ++i) {
         const NetlistNode &node = netlist.nodes[i];
         const int index = static_cast<int>(i);
-        if (node.kind == NetlistNode::Kind::Constant)
+        // An output of several may be constant: a rail of its own below
+        // the inputs' rails.
+        if (node.kind == NetlistNode::Kind::Constant && !several)
             return false;
-        if (node.kind == NetlistNode::Kind::Input)
+        if (node.kind == NetlistNode::Kind::Constant)
+            keyed.emplace_back(2 * netlist.variableCount + (node.value ? 1 : 0), index);
+        else if (node.kind == NetlistNode::Kind::Input)
             keyed.emplace_back(2 * node.variable, index);
         else if (node.kind == NetlistNode::Kind::InvertedInput)
             keyed.emplace_back(2 * node.variable + 1, index);
@@ -393,7 +399,9 @@ void TextbookBuilder::makeSharedElements()
     for (const NetlistOutput &output : netlist.outputs) {
         int carrier = -1;
         if (railOf.count(output.node) != 0) {
-            carrier = passChain(railOf.at(output.node), true, outputColumn - 1, 0);
+            // An output that is a rail passes below the terms.
+            carrier = passChain(railOf.at(output.node), true, outputColumn - 1,
+                                std::numeric_limits<int>::max());
         } else {
             const int band = std::max(0, bandOf.at(output.node));
             const int placed = placeNode(output.node, columnOf(output.node), band);
@@ -557,7 +565,9 @@ void TextbookBuilder::makeItems()
         LayoutItem item;
         item.node = rail.node;
         if (rail.inverter < 0) {
-            item.kind = LayoutItem::Kind::Input;
+            item.kind = netlist.nodes[at(rail.node)].kind == NetlistNode::Kind::Constant
+                            ? LayoutItem::Kind::Constant
+                            : LayoutItem::Kind::Input;
             item.label = label;
             const double width = 8 + textWidth(label);
             item.body = {terminalRight - width, rail.top - CircuitLayout::terminalHeight / 2, width,
@@ -685,42 +695,76 @@ void TextbookBuilder::routeChannel(int column)
         ordered.push_back(*next);
         hops.erase(next);
     }
+    const auto straight = [](const Hop &hop) {
+        return hop.pins.size() == 1 && std::fabs(hop.y - hop.pins.front()) < 0.5;
+    };
+    std::vector<double> tracks(ordered.size(), 0);
+    std::vector<double> taken; // heights with a wire across the channel
     double track = to - CircuitLayout::gap - CircuitLayout::trackSpacing;
-    for (const Hop &hop : ordered) {
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        taken.push_back(ordered[i].y);
+        taken.insert(taken.end(), ordered[i].pins.begin(), ordered[i].pins.end());
+        if (straight(ordered[i]))
+            continue;
+        tracks[i] = track;
+        track -= CircuitLayout::trackSpacing;
+    }
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        const Hop &hop = ordered[i];
         const Element &source = elements[at(hop.source)];
         LayoutWire &wire = layout.wireOf(source.node);
         const double start = source.pass ? from : columnLeft[at(source.column)] + source.width;
-        if (hop.pins.size() == 1 && std::fabs(hop.y - hop.pins.front()) < 0.5) {
+        if (straight(hop)) {
             wire.segments.push_back({{start, hop.y}, {to, hop.y}});
             continue;
         }
-        wire.segments.push_back({{start, hop.y}, {track, hop.y}});
-        if (hop.pins.size() == 1) {
-            wire.segments.push_back({{track, hop.y}, {track, hop.pins.front()}});
-            wire.segments.push_back({{track, hop.pins.front()}, {to, hop.pins.front()}});
-        } else {
-            branch(wire, track, hop.y, hop.pins, to);
+        wire.segments.push_back({{start, hop.y}, {tracks[i], hop.y}});
+        if (!several) {
+            wire.segments.push_back({{tracks[i], hop.y}, {tracks[i], hop.pins.front()}});
+            wire.segments.push_back({{tracks[i], hop.pins.front()}, {to, hop.pins.front()}});
+            continue;
         }
-        track -= CircuitLayout::trackSpacing;
+        // Outputs sharing signals can make two wires swap heights, so
+        // that neither can turn first: the one reaching a pin at the height
+        // another leaves at passes that one's track before it climbs.
+        std::vector<double> blockers;
+        for (double pin : hop.pins) {
+            double blocker = tracks[i];
+            for (std::size_t k = 0; k < ordered.size(); ++k) {
+                if (k != i && !straight(ordered[k]) && std::fabs(ordered[k].y - pin) < 0.5)
+                    blocker = std::max(blocker, tracks[k]);
+            }
+            blockers.push_back(blocker);
+        }
+        branch(wire, tracks[i], hop, blockers, to, taken);
     }
     for (const Element *pass : passes)
         layout.wireOf(pass->node)
             .segments.push_back({{to, pass->y}, {columnRight(column), pass->y}});
 }
 
-// A signal arriving on its track at `y` and leaving it for every pin, with a
-// dot wherever three wire ends meet.
-void TextbookBuilder::branch(LayoutWire &wire, double track, double y,
-                             const std::vector<double> &pins, double to)
+// A signal arriving on its track and leaving it for every pin, with a dot
+// wherever three wire ends meet; a pin whose blocker lies right of the track
+// is reached from a free height past the blocker.
+template <typename Hop>
+void TextbookBuilder::branch(LayoutWire &wire, double track, const Hop &hop,
+                             const std::vector<double> &blockers, double to,
+                             std::vector<double> &taken)
 {
-    std::vector<double> joins{y};
-    joins.insert(joins.end(), pins.begin(), pins.end());
+    std::vector<double> joins{hop.y};
+    for (std::size_t p = 0; p < hop.pins.size(); ++p) {
+        const double pin = hop.pins[p];
+        if (blockers[p] <= track) {
+            joins.push_back(pin);
+            wire.segments.push_back({{track, pin}, {to, pin}});
+            continue;
+        }
+        joins.push_back(CircuitLayout::addDetour(wire, track, pin, blockers[p], to, taken));
+    }
     const double low = *std::min_element(joins.begin(), joins.end());
     const double high = *std::max_element(joins.begin(), joins.end());
     if (high > low)
         wire.segments.push_back({{track, low}, {track, high}});
-    for (double pin : pins)
-        wire.segments.push_back({{track, pin}, {to, pin}});
     CircuitLayout::addBranchDots(wire, track, joins);
 }
 
