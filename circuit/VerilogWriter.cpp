@@ -69,7 +69,8 @@ std::string VerilogWriter::write(const Netlist &netlist, const std::string &modu
         case NetlistNode::Kind::Input:
             return identifier(name);
         case NetlistNode::Kind::InvertedInput:
-            return name + "_n";
+            // A name escaped for its first digit stays escaped with the suffix.
+            return identifier(name + "_n");
         case NetlistNode::Kind::Constant:
             return source.value ? "1'b1" : "1'b0";
         case NetlistNode::Kind::Gate:
@@ -94,7 +95,7 @@ std::string VerilogWriter::write(const Netlist &netlist, const std::string &modu
         if (node.kind == NetlistNode::Kind::InvertedInput) {
             // Complemented inputs come from outside the gates drawn.
             const std::string &name = netlist.names[static_cast<std::size_t>(node.variable)];
-            text += "  wire " + name + "_n = ~" + identifier(name) + ";\n";
+            text += "  wire " + identifier(name + "_n") + " = ~" + identifier(name) + ";\n";
         } else if (node.kind == NetlistNode::Kind::Gate && static_cast<int>(i) != drivesPort) {
             text += "  wire w_" + std::to_string(i) + ";\n";
         }
