@@ -213,7 +213,7 @@ void NetlistBuilder::buildShared(const JointCover &cover,
             node = secondLevel(usedSignals, used, sumOfProducts);
             nodeOfTerms[used] = node;
         }
-        const std::size_t index = static_cast<std::size_t>(k);
+        const auto index = static_cast<std::size_t>(k);
         netlist.outputs.push_back(
             {node, index < outputNames.size() ? outputNames[index] : "f" + std::to_string(k)});
     }

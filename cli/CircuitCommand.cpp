@@ -64,6 +64,7 @@ bool CircuitCommand::jointNetlistFor(const CliOptions &options, Netlist &netlist
     if (!MultiOutputFunction::checkNames(inputs, outputNames).ok())
         outputNames = MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
     std::vector<std::vector<int>> codes;
+    codes.reserve(static_cast<std::size_t>(function.outputCount()));
     for (int k = 0; k < function.outputCount(); ++k)
         codes.push_back(Minimization::cellCodes(function.values(k)));
     const MinimizationForm form =

@@ -31,6 +31,7 @@ std::vector<JointCircuitCase> random(unsigned seed, int count, int minInputs, in
         const MinimizationForm form =
             i % 2 ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
         std::vector<std::vector<int>> codes;
+        codes.reserve(static_cast<std::size_t>(outputs));
         for (int k = 0; k < outputs; ++k)
             codes.push_back(Minimization::cellCodes(function.values(k)));
         const JointCover cover = JointMinimization::minimize(n, codes, form);
