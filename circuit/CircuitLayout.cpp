@@ -48,43 +48,17 @@ double pinOffset(const Vertex &vertex, std::size_t pin)
 }
 
 // Places centres as close to their wishes as the order and the spacing
-// allow, in the least-squares sense (pool adjacent violators).
+// allow.
 void placeInOrder(std::vector<Vertex> &vertices, const std::vector<int> &column,
                   const std::vector<double> &wishes)
 {
-    const std::size_t count = column.size();
-    std::vector<double> offsets(count, 0);
-    for (std::size_t i = 1; i < count; ++i) {
-        offsets[i] = offsets[i - 1] +
-                     (vertices[at(column[i - 1])].height + vertices[at(column[i])].height) / 2 +
-                     CircuitLayout::gap;
-    }
-    struct Block
-    {
-        double sum;
-        int size;
-    };
-    std::vector<Block> blocks;
-    for (std::size_t i = 0; i < count; ++i) {
-        blocks.push_back({wishes[i] - offsets[i], 1});
-        while (blocks.size() > 1) {
-            const Block &last = blocks.back();
-            const Block &before = blocks[blocks.size() - 2];
-            if (before.sum / before.size <= last.sum / last.size)
-                break;
-            const Block merged{before.sum + last.sum, before.size + last.size};
-            blocks.pop_back();
-            blocks.back() = merged;
-        }
-    }
-    // Whole pixels keep pins and the wires that meet them on one height;
-    // rounding the blocks keeps their order, so the spacing holds.
-    std::size_t i = 0;
-    for (const Block &block : blocks) {
-        const double base = std::round(block.sum / block.size);
-        for (int k = 0; k < block.size; ++k, ++i)
-            vertices[at(column[i])].y = base + offsets[i];
-    }
+    std::vector<double> heights;
+    heights.reserve(column.size());
+    for (int v : column)
+        heights.push_back(vertices[at(v)].height);
+    const std::vector<double> centres = CircuitLayout::placeInOrder(heights, wishes);
+    for (std::size_t i = 0; i < column.size(); ++i)
+        vertices[at(column[i])].y = centres[i];
 }
 
 class LayoutBuilder
@@ -480,6 +454,46 @@ double CircuitLayout::addDetour(LayoutWire &wire, double track, double pin, doub
     wire.segments.push_back({{jog, std::min(detour, pin)}, {jog, std::max(detour, pin)}});
     wire.segments.push_back({{jog, pin}, {to, pin}});
     return detour;
+}
+
+std::vector<double> CircuitLayout::placeInOrder(const std::vector<double> &heights,
+                                                const std::vector<double> &wishes)
+{
+    const std::size_t count = heights.size();
+    std::vector<double> offsets(count, 0);
+    for (std::size_t i = 1; i < count; ++i)
+        offsets[i] = offsets[i - 1] + (heights[i - 1] + heights[i]) / 2 + gap;
+    // Pool adjacent violators: each block sits at the mean of its members'
+    // wishes, less their offsets, merged while blocks would overlap.
+    struct Block
+    {
+        double sum;
+        int size;
+    };
+    std::vector<Block> blocks;
+    for (std::size_t i = 0; i < count; ++i) {
+        blocks.push_back({wishes[i] - offsets[i], 1});
+        while (blocks.size() > 1) {
+            const Block &last = blocks.back();
+            const Block &before = blocks[blocks.size() - 2];
+            if (before.sum / before.size <= last.sum / last.size)
+                break;
+            const Block merged{before.sum + last.sum, before.size + last.size};
+            blocks.pop_back();
+            blocks.back() = merged;
+        }
+    }
+    // Whole pixels keep pins and the wires that meet them on one height;
+    // rounding the blocks keeps their order, so the spacing holds.
+    std::vector<double> centres;
+    centres.reserve(count);
+    std::size_t i = 0;
+    for (const Block &block : blocks) {
+        const double base = std::round(block.sum / block.size);
+        for (int k = 0; k < block.size; ++k, ++i)
+            centres.push_back(base + offsets[i]);
+    }
+    return centres;
 }
 
 void CircuitLayout::addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins)

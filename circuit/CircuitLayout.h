@@ -94,6 +94,10 @@ public:
     // Gates are commutative: the pins, top to bottom, take their inputs in
     // the order of these keys (the sources' heights). The slot of each input.
     static std::vector<std::size_t> pinSlots(const std::vector<double> &keys);
+    // Centres for bodies of `heights` kept in their order and apart, as
+    // close to their `wishes` as that allows (least squares).
+    static std::vector<double> placeInOrder(const std::vector<double> &heights,
+                                            const std::vector<double> &wishes);
     // A dot wherever three or more wire ends meet on a vertical track at
     // `x` joining the heights `joins`.
     static void addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins);

@@ -56,6 +56,8 @@ struct Element
     double y = 0;
     std::string caption;
     std::string label; // the output's name
+    // With several outputs: the first output it leads to.
+    int rank = std::numeric_limits<int>::max();
 };
 
 class TextbookBuilder
@@ -415,7 +417,15 @@ void TextbookBuilder::makeSharedElements()
         terminal.height = CircuitLayout::terminalHeight;
         terminal.inputs = {carrier};
         terminal.label = output.name;
+        terminal.rank = static_cast<int>(&output - netlist.outputs.data());
         addElement(terminal);
+    }
+    for (auto column = static_cast<int>(columns.size()) - 1; column > lastTermColumn; --column) {
+        for (int index : columns[at(column)]) {
+            for (int input : elements[at(index)].inputs)
+                elements[at(input)].rank =
+                    std::min(elements[at(input)].rank, elements[at(index)].rank);
+        }
     }
 }
 
@@ -484,8 +494,33 @@ void TextbookBuilder::placeVertically()
             const double sum = std::accumulate(heights.begin(), heights.end(), 0.0);
             element.y = std::round(sum / static_cast<double>(element.inputs.size()));
         }
-        std::stable_sort(list.begin(), list.end(),
-                         [&](int a, int b) { return elements[at(a)].y < elements[at(b)].y; });
+        // After the terms, outputs of several keep their order top to
+        // bottom, each with what leads to it.
+        const bool ranked = several && static_cast<int>(column) > lastTermColumn;
+        std::stable_sort(list.begin(), list.end(), [&](int a, int b) {
+            const Element &first = elements[at(a)];
+            const Element &second = elements[at(b)];
+            if (ranked && first.rank != second.rank)
+                return first.rank < second.rank;
+            return first.y < second.y;
+        });
+        if (ranked) {
+            // Held in the outputs' order, the column is spread around its
+            // wishes rather than pushed below the first.
+            std::vector<double> heights;
+            std::vector<double> wishes;
+            for (int index : list) {
+                heights.push_back(elements[at(index)].height);
+                wishes.push_back(elements[at(index)].y);
+            }
+            const std::vector<double> centres = CircuitLayout::placeInOrder(heights, wishes);
+            // Never above the drawing's top.
+            const double shift =
+                std::max(0.0, CircuitLayout::margin - (centres.front() - heights.front() / 2));
+            for (std::size_t i = 0; i < list.size(); ++i)
+                elements[at(list[i])].y = centres[i] + shift;
+            continue;
+        }
         for (std::size_t i = 1; i < list.size(); ++i) {
             const Element &above = elements[at(list[i - 1])];
             Element &element = elements[at(list[i])];
