@@ -299,6 +299,7 @@ void MainWindow::connectCircuit()
     connect(saveCircuitImageAction, &QAction::triggered, this, &MainWindow::saveCircuitImage);
     connect(circuitView, &CircuitView::circuitAvailable, exportCircuitAction, &QAction::setEnabled);
     connect(exportCircuitAction, &QAction::triggered, this, &MainWindow::exportForSimulator);
+    connect(truthTableWidget, &truthTable::outputsChanged, circuitView, &CircuitView::setOutputs);
 }
 
 void MainWindow::showCircuit()

@@ -58,6 +58,7 @@ struct Part
     std::vector<int> offsets; // rows of the input ports, relative
     std::vector<int> sources; // the net of each input port
     int row = 0;
+    std::string label; // an output pin's
 };
 
 std::size_t at(int index)
@@ -123,6 +124,8 @@ private:
     std::vector<RailEnd> railEndsOf(const Part &part, int row) const;
     Body bodyOf(const Part &part, int row) const;
     int outputNet(const Part &part) const;
+    // The output pins: the netlist's outputs, or its one output.
+    std::vector<NetlistOutput> outputs() const;
     CircComponent componentOf(const Part &part) const;
 
     const Netlist &netlist;
@@ -161,8 +164,9 @@ void Placer::computeColumns()
         level[i] = std::max(level[i], 1);
         deepest = std::max(deepest, level[i]);
     }
-    if (netlist.output >= 0)
-        read[at(netlist.output)] = true;
+    for (const NetlistOutput &output : outputs())
+        if (output.node >= 0)
+            read[at(output.node)] = true;
     outputColumn = deepest + 1;
     // As late as the readers allow: the first-level gates then share the
     // column before the output gate, whatever their depth.
@@ -263,16 +267,26 @@ void Placer::makeParts()
             parts.push_back(part);
         }
     }
-    Part output;
-    output.output = true;
-    output.x = columnLeft[at(outputColumn)];
-    output.left = output.x;
-    output.halfHeight = pinSize / 2;
-    if (netlist.output >= 0) {
-        output.offsets = {0};
-        output.sources = {netlist.output};
+    for (const NetlistOutput &named : outputs()) {
+        Part output;
+        output.output = true;
+        output.x = columnLeft[at(outputColumn)];
+        output.left = output.x;
+        output.halfHeight = pinSize / 2;
+        output.label = named.name;
+        if (named.node >= 0) {
+            output.offsets = {0};
+            output.sources = {named.node};
+        }
+        parts.push_back(output);
     }
-    parts.push_back(output);
+}
+
+std::vector<NetlistOutput> Placer::outputs() const
+{
+    if (netlist.severalOutputs())
+        return netlist.outputs;
+    return {{netlist.output, outputName}};
 }
 
 int Placer::outputNet(const Part &part) const
@@ -392,7 +406,7 @@ CircComponent Placer::componentOf(const Part &part) const
     const NetlistNode *node = part.node >= 0 ? &netlist.nodes[at(part.node)] : nullptr;
     if (part.output) {
         component.attributes = {
-            {"facing", "west"}, {"output", "true"}, {"labelloc", "east"}, {"label", outputName}};
+            {"facing", "west"}, {"output", "true"}, {"labelloc", "east"}, {"label", part.label}};
     } else if (node != nullptr && node->kind == NetlistNode::Kind::Gate) {
         component.library = CircFile::gatesLibrary;
         component.name = gateName(node->type);

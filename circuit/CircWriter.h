@@ -18,7 +18,8 @@ class CircWriter
 {
 public:
     // The output pin is labelled as the Verilog output: "f", or "f_out" when a
-    // variable is called f.
+    // variable is called f; a circuit of several outputs has a pin for each,
+    // labelled with its name.
     static CircFile model(const Netlist &netlist);
     static std::string write(const Netlist &netlist);
 };

@@ -29,7 +29,8 @@ struct Vertex
     // inputs take the slots in the order of their sources' heights.
     std::vector<std::size_t> slots;
     double order = 0;
-    double y = 0; // centre
+    double y = 0;      // centre
+    std::string label; // an output's name
 };
 
 std::size_t at(int index)
@@ -47,43 +48,17 @@ double pinOffset(const Vertex &vertex, std::size_t pin)
 }
 
 // Places centres as close to their wishes as the order and the spacing
-// allow, in the least-squares sense (pool adjacent violators).
+// allow.
 void placeInOrder(std::vector<Vertex> &vertices, const std::vector<int> &column,
                   const std::vector<double> &wishes)
 {
-    const std::size_t count = column.size();
-    std::vector<double> offsets(count, 0);
-    for (std::size_t i = 1; i < count; ++i) {
-        offsets[i] = offsets[i - 1] +
-                     (vertices[at(column[i - 1])].height + vertices[at(column[i])].height) / 2 +
-                     CircuitLayout::gap;
-    }
-    struct Block
-    {
-        double sum;
-        int size;
-    };
-    std::vector<Block> blocks;
-    for (std::size_t i = 0; i < count; ++i) {
-        blocks.push_back({wishes[i] - offsets[i], 1});
-        while (blocks.size() > 1) {
-            const Block &last = blocks.back();
-            const Block &before = blocks[blocks.size() - 2];
-            if (before.sum / before.size <= last.sum / last.size)
-                break;
-            const Block merged{before.sum + last.sum, before.size + last.size};
-            blocks.pop_back();
-            blocks.back() = merged;
-        }
-    }
-    // Whole pixels keep pins and the wires that meet them on one height;
-    // rounding the blocks keeps their order, so the spacing holds.
-    std::size_t i = 0;
-    for (const Block &block : blocks) {
-        const double base = std::round(block.sum / block.size);
-        for (int k = 0; k < block.size; ++k, ++i)
-            vertices[at(column[i])].y = base + offsets[i];
-    }
+    std::vector<double> heights;
+    heights.reserve(column.size());
+    for (int v : column)
+        heights.push_back(vertices[at(v)].height);
+    const std::vector<double> centres = CircuitLayout::placeInOrder(heights, wishes);
+    for (std::size_t i = 0; i < column.size(); ++i)
+        vertices[at(column[i])].y = centres[i];
 }
 
 class LayoutBuilder
@@ -124,7 +99,6 @@ private:
     std::vector<double> columnWidth;
     std::vector<std::vector<int>> channelNets; // per channel after a column: source vertices
     CircuitLayout layout;
-    int outputVertex = -1;
 };
 
 void LayoutBuilder::makeVertices()
@@ -153,15 +127,20 @@ void LayoutBuilder::makeVertices()
         lastLayer = std::max(lastLayer, vertex.layer);
         vertices.push_back(vertex);
     }
-    Vertex output;
-    output.output = true;
-    output.node = netlist.output;
-    output.layer = lastLayer + 1;
-    output.width = 8 + CircuitLayout::characterWidth * static_cast<double>(outputName.size());
-    output.height = CircuitLayout::terminalHeight;
-    output.inputs.assign(1, netlist.output);
-    outputVertex = static_cast<int>(vertices.size());
-    vertices.push_back(output);
+    std::vector<NetlistOutput> outputs = netlist.outputs;
+    if (outputs.empty())
+        outputs.push_back({netlist.output, outputName});
+    for (const NetlistOutput &named : outputs) {
+        Vertex output;
+        output.output = true;
+        output.node = named.node;
+        output.label = named.name;
+        output.layer = lastLayer + 1;
+        output.width = 8 + CircuitLayout::characterWidth * static_cast<double>(named.name.size());
+        output.height = CircuitLayout::terminalHeight;
+        output.inputs.assign(1, named.node);
+        vertices.push_back(output);
+    }
     columns.resize(at(lastLayer + 2));
 }
 
@@ -329,7 +308,7 @@ void LayoutBuilder::makeItems()
         item.out = {left + vertex.width, vertex.y};
         if (vertex.output) {
             item.kind = LayoutItem::Kind::Output;
-            item.label = outputName;
+            item.label = vertex.label;
         } else {
             const NetlistNode &node = netlist.nodes[at(vertex.node)];
             item.type = node.type;
@@ -432,39 +411,14 @@ void LayoutBuilder::routeChannel(int layer)
                 wire.segments.push_back({{trackX, pin}, {nextLeft, pin}});
                 continue;
             }
-            double detour = pin;
-            for (int step = 4; same(detour, pin); step += 2) {
-                for (double candidate : {pin + step, pin - step}) {
-                    const bool free = std::none_of(taken.begin(), taken.end(), [&](double used) {
-                        return std::fabs(used - candidate) < 2;
-                    });
-                    if (free && same(detour, pin))
-                        detour = candidate;
-                }
-            }
-            taken.push_back(detour);
-            joins.push_back(detour);
-            const double jogX = trackOf[other->second] + CircuitLayout::trackSpacing / 2;
-            wire.segments.push_back({{trackX, detour}, {jogX, detour}});
-            wire.segments.push_back({{jogX, std::min(detour, pin)}, {jogX, std::max(detour, pin)}});
-            wire.segments.push_back({{jogX, pin}, {nextLeft, pin}});
+            joins.push_back(CircuitLayout::addDetour(wire, trackX, pin, trackOf[other->second],
+                                                     nextLeft, taken));
         }
         const double low = *std::min_element(joins.begin(), joins.end());
         const double high = *std::max_element(joins.begin(), joins.end());
         if (high > low)
             wire.segments.push_back({{trackX, low}, {trackX, high}});
-        // A branch: three or more wire ends meet on the track.
-        for (double join : joins) {
-            int ends = high <= low ? 0 : (same(join, low) || same(join, high)) ? 1 : 2;
-            for (double other : joins)
-                ends += same(other, join) ? 1 : 0;
-            const bool recorded =
-                std::any_of(wire.dots.begin(), wire.dots.end(), [&](const LayoutPoint &dot) {
-                    return same(dot.x, trackX) && same(dot.y, join);
-                });
-            if (ends >= 3 && !recorded)
-                wire.dots.push_back({trackX, join});
-        }
+        CircuitLayout::addBranchDots(wire, trackX, joins);
     }
 }
 
@@ -476,6 +430,88 @@ CircuitLayout CircuitLayout::compute(const Netlist &netlist, const std::string &
     if (TextbookLayout::compute(netlist, outputName, textbook))
         return textbook;
     return LayoutBuilder(netlist, outputName).run();
+}
+
+double CircuitLayout::addDetour(LayoutWire &wire, double track, double pin, double blocker,
+                                double to, std::vector<double> &taken)
+{
+    double detour = pin;
+    bool found = false;
+    for (int step = 4; !found; step += 2) {
+        for (double candidate : {pin + step, pin - step}) {
+            const bool free = std::none_of(taken.begin(), taken.end(), [&](double used) {
+                return std::fabs(used - candidate) < 2;
+            });
+            if (free && !found) {
+                detour = candidate;
+                found = true;
+            }
+        }
+    }
+    taken.push_back(detour);
+    const double jog = blocker + trackSpacing / 2;
+    wire.segments.push_back({{track, detour}, {jog, detour}});
+    wire.segments.push_back({{jog, std::min(detour, pin)}, {jog, std::max(detour, pin)}});
+    wire.segments.push_back({{jog, pin}, {to, pin}});
+    return detour;
+}
+
+std::vector<double> CircuitLayout::placeInOrder(const std::vector<double> &heights,
+                                                const std::vector<double> &wishes)
+{
+    const std::size_t count = heights.size();
+    std::vector<double> offsets(count, 0);
+    for (std::size_t i = 1; i < count; ++i)
+        offsets[i] = offsets[i - 1] + (heights[i - 1] + heights[i]) / 2 + gap;
+    // Pool adjacent violators: each block sits at the mean of its members'
+    // wishes, less their offsets, merged while blocks would overlap.
+    struct Block
+    {
+        double sum;
+        int size;
+    };
+    std::vector<Block> blocks;
+    for (std::size_t i = 0; i < count; ++i) {
+        blocks.push_back({wishes[i] - offsets[i], 1});
+        while (blocks.size() > 1) {
+            const Block &last = blocks.back();
+            const Block &before = blocks[blocks.size() - 2];
+            if (before.sum / before.size <= last.sum / last.size)
+                break;
+            const Block merged{before.sum + last.sum, before.size + last.size};
+            blocks.pop_back();
+            blocks.back() = merged;
+        }
+    }
+    // Whole pixels keep pins and the wires that meet them on one height;
+    // rounding the blocks keeps their order, so the spacing holds.
+    std::vector<double> centres;
+    centres.reserve(count);
+    std::size_t i = 0;
+    for (const Block &block : blocks) {
+        const double base = std::round(block.sum / block.size);
+        for (int k = 0; k < block.size; ++k, ++i)
+            centres.push_back(base + offsets[i]);
+    }
+    return centres;
+}
+
+void CircuitLayout::addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins)
+{
+    const auto same = [](double a, double b) { return std::fabs(a - b) < 0.5; };
+    const double low = *std::min_element(joins.begin(), joins.end());
+    const double high = *std::max_element(joins.begin(), joins.end());
+    for (double join : joins) {
+        int ends = high <= low ? 0 : (same(join, low) || same(join, high)) ? 1 : 2;
+        for (double other : joins)
+            ends += same(other, join) ? 1 : 0;
+        const bool recorded =
+            std::any_of(wire.dots.begin(), wire.dots.end(), [&](const LayoutPoint &dot) {
+                return same(dot.x, x) && same(dot.y, join);
+            });
+        if (ends >= 3 && !recorded)
+            wire.dots.push_back({x, join});
+    }
 }
 
 int CircuitLayout::itemAt(double x, double y) const

@@ -78,6 +78,8 @@ struct LayoutWire
 class CircuitLayout
 {
 public:
+    // A circuit of several outputs names each output as the netlist does;
+    // `outputName` names the one output of any other.
     static CircuitLayout compute(const Netlist &netlist, const std::string &outputName = "f");
 
     std::vector<LayoutItem> items;
@@ -92,6 +94,19 @@ public:
     // Gates are commutative: the pins, top to bottom, take their inputs in
     // the order of these keys (the sources' heights). The slot of each input.
     static std::vector<std::size_t> pinSlots(const std::vector<double> &keys);
+    // Centres for bodies of `heights` kept in their order and apart, as
+    // close to their `wishes` as that allows (least squares).
+    static std::vector<double> placeInOrder(const std::vector<double> &heights,
+                                            const std::vector<double> &wishes);
+    // A dot wherever three or more wire ends meet on a vertical track at
+    // `x` joining the heights `joins`.
+    static void addBranchDots(LayoutWire &wire, double x, const std::vector<double> &joins);
+    // A wire on its track at `track` reaching the pin at height `pin`,
+    // where another signal leaves on a track at `blocker` right of it: from
+    // a free height (recorded in `taken`) past the blocker, then up or down
+    // to the pin. Returns the height it leaves the track at.
+    static double addDetour(LayoutWire &wire, double track, double pin, double blocker, double to,
+                            std::vector<double> &taken);
 
     static constexpr double pinPitch = 16;
     static constexpr double gateWidth = 48;

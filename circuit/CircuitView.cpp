@@ -4,9 +4,12 @@
 #include "circuit/CircuitCanvas.h"
 #include "circuit/CircuitLayout.h"
 #include "circuit/CircuitPainter.h"
+#include "circuit/JointCircuit.h"
 #include "circuit/NetlistBuilder.h"
 #include "circuit/VerilogWriter.h"
+#include "minimize/Minimization.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +41,9 @@ const std::array<StyleEntry, 4> styleEntries{{
 }};
 
 const char *settingsKey = "circuit/style";
+// The window waits for a joint cover at most this long; a cover not proven
+// minimal by then is shown and marked.
+constexpr int jointMilliseconds = 3000;
 
 } // namespace
 
@@ -60,6 +66,11 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     fanInBox->setRange(2, 8);
     fanInBox->setValue(NetlistBuilder::defaultFanIn);
     fanInBox->setToolTip(tr("The most inputs of one gate; larger gates become trees"));
+    jointBox = new QCheckBox(tr("Joint cover of all outputs"));
+    jointBox->setObjectName(QStringLiteral("circuitJointBox"));
+    jointBox->setToolTip(tr("Every output at once, each shared product built once"));
+    // Offered only once the table has several outputs.
+    jointBox->setVisible(false);
     countsLabel = new QLabel(tr("Press Minimize! to see the circuit."));
     countsLabel->setObjectName(QStringLiteral("circuitCountsLabel"));
     functionLabel = new QLabel();
@@ -77,6 +88,7 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     top->addWidget(styleBox);
     top->addWidget(new QLabel(tr("Fan-in:")));
     top->addWidget(fanInBox);
+    top->addWidget(jointBox);
     top->addStretch(1);
     top->addWidget(countsLabel);
     auto *rows = new QVBoxLayout(this);
@@ -88,6 +100,10 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(styleBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &CircuitView::styleChosen);
     connect(fanInBox, qOverload<int>(&QSpinBox::valueChanged), this, &CircuitView::rebuild);
+    connect(jointBox, &QCheckBox::toggled, this, [this] {
+        highlighting = false;
+        rebuild();
+    });
     connect(canvas, &CircuitCanvas::gateHovered, this, &CircuitView::gateHovered);
     connect(canvas, &CircuitCanvas::hoverEnded, this, &CircuitView::hoverEnded);
 }
@@ -125,10 +141,80 @@ void CircuitView::clearCircuit()
     emit circuitAvailable(false);
 }
 
+bool CircuitView::showsJointCover() const
+{
+    return haveCover && jointBox->isChecked() && outputNames.size() > 1 &&
+           outputsVariableCount == cover.variableCount;
+}
+
+void CircuitView::setOutputs(int count, const QStringList &names, const QStringList &columns)
+{
+    const bool wasJoint = showsJointCover();
+    outputsVariableCount = count;
+    outputNames = names;
+    outputColumns = columns;
+    jointBox->setVisible(names.size() > 1);
+    if (wasJoint || showsJointCover())
+        rebuild();
+}
+
+std::vector<std::vector<int>> CircuitView::outputCodes() const
+{
+    const int cells = 1 << cover.variableCount;
+    std::vector<std::vector<int>> codes;
+    for (const QString &column : outputColumns) {
+        std::vector<int> output = Minimization::cellCodes(column.left(cells).toStdString());
+        // A short column leaves the missing cells open.
+        output.resize(static_cast<std::size_t>(cells), 2);
+        codes.push_back(std::move(output));
+    }
+    return codes;
+}
+
+void CircuitView::rebuildJoint()
+{
+    const int n = cover.variableCount;
+    const std::vector<std::vector<int>> codes = outputCodes();
+    if (codes != jointCodes || jointCover.form != cover.form || jointCover.variableCount != n) {
+        JointLimits limits;
+        limits.milliseconds = jointMilliseconds;
+        jointCover = JointMinimization::minimize(n, codes, cover.form, limits);
+        jointCodes = codes;
+    }
+    std::vector<std::string> names;
+    for (const QString &name : outputNames)
+        names.push_back(name.toStdString());
+    currentNetlist = NetlistBuilder::buildJoint(jointCover, cover.names, names, style(), fanIn());
+    canvas->setCircuit(CircuitLayout::compute(currentNetlist));
+    fitToWindow();
+    const CircuitCost joint = JointCircuit::costOf(currentNetlist);
+    const CircuitCost separate =
+        JointCircuit::separateCost(n, codes, cover.form, cover.names, style(), fanIn());
+    QString counts = tr("Joint: %1 gates, %2 gate inputs    Each output alone: %3 gates, %4 "
+                        "gate inputs")
+                         .arg(joint.gates)
+                         .arg(joint.gateInputs)
+                         .arg(separate.gates)
+                         .arg(separate.gateInputs);
+    if (!jointCover.proven)
+        counts += QLatin1Char(' ') + tr("(not proven minimal)");
+    countsLabel->setText(counts);
+    QStringList lines;
+    for (std::size_t k = 0; k < names.size(); ++k)
+        lines << QStringLiteral("%1 = %2").arg(outputNames.at(static_cast<int>(k)),
+                                               QString::fromStdString(JointMinimization::outputText(
+                                                   jointCover, static_cast<int>(k), cover.names)));
+    functionLabel->setText(lines.join(QLatin1Char('\n')));
+}
+
 void CircuitView::rebuild()
 {
     if (!haveCover)
         return;
+    if (showsJointCover()) {
+        rebuildJoint();
+        return;
+    }
     currentNetlist = NetlistBuilder::build(cover, style(), fanIn());
     canvas->setCircuit(
         CircuitLayout::compute(currentNetlist, VerilogWriter::outputName(currentNetlist)));
@@ -174,9 +260,13 @@ void CircuitView::gateHovered(int node)
     const std::vector<int> &terms = currentNetlist.nodes[static_cast<std::size_t>(node)].terms;
     std::vector<std::vector<int>> groups;
     std::set<int> gates;
+    const bool joint = showsJointCover();
     for (int term : terms) {
-        if (term >= 0 && term < static_cast<int>(cover.groups.size()))
-            groups.push_back(cover.groups[static_cast<std::size_t>(term)]);
+        const auto index = static_cast<std::size_t>(term);
+        if (joint && term >= 0 && index < jointCover.products.size())
+            groups.push_back(jointCover.products[index].minterms);
+        else if (!joint && term >= 0 && index < cover.groups.size())
+            groups.push_back(cover.groups[index]);
     }
     // The hovered gate lights up with every gate that works only for its
     // terms: a term's whole tree, or everything behind the output gate.

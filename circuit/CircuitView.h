@@ -3,12 +3,15 @@
 
 #include "circuit/CircuitStyle.h"
 #include "circuit/Netlist.h"
+#include "minimize/JointCover.h"
 #include "minimize/MinimizedCover.h"
 
+#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
 class CircuitCanvas;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QScrollArea;
@@ -16,7 +19,9 @@ class QSpinBox;
 
 // The window with the last minimized function as gates: a style selector,
 // the gate and gate-input counts, and the drawing. Hovering a gate asks for
-// its terms' groups to be shown; leaving it asks for all groups again.
+// its terms' groups to be shown; leaving it asks for all groups again. With
+// several outputs a check box swaps the map's output for the joint cover of
+// every output, counted against the outputs built one by one.
 class CircuitView : public QWidget
 {
     Q_OBJECT
@@ -29,6 +34,8 @@ public:
     const Netlist &netlist() const { return currentNetlist; }
     // Writes the drawing as SVG or PNG (by the file name's ending).
     bool saveImage(const QString &fileName, QString &error) const;
+    // Whether the drawing is the joint cover of every output.
+    bool showsJointCover() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -42,9 +49,16 @@ public slots:
     void showCover(const MinimizedCover &minimized);
     // Forgets the circuit, for a table that no longer matches it.
     void clearCircuit();
+    // Every output of the table (each column "01X..." of minterm 0 first);
+    // the joint cover, when shown, follows them. The variable names and
+    // form are those of the last cover shown.
+    void setOutputs(int count, const QStringList &names, const QStringList &columns);
 
 private:
     void rebuild();
+    void rebuildJoint();
+    // The cell codes of every output for the cover's variable count.
+    std::vector<std::vector<int>> outputCodes() const;
     // Small circuits grow to fill the window, up to a limit; large ones
     // keep their natural size and scroll.
     void fitToWindow();
@@ -55,6 +69,7 @@ private:
 
     QComboBox *styleBox = nullptr;
     QSpinBox *fanInBox = nullptr;
+    QCheckBox *jointBox = nullptr;
     QLabel *countsLabel = nullptr;
     QLabel *functionLabel = nullptr;
     QScrollArea *scrollArea = nullptr;
@@ -63,4 +78,10 @@ private:
     Netlist currentNetlist;
     bool haveCover = false;
     bool highlighting = false;
+    int outputsVariableCount = 0;
+    QStringList outputNames;
+    QStringList outputColumns;
+    // The joint cover last found, kept while its outputs and form stay.
+    JointCover jointCover;
+    std::vector<std::vector<int>> jointCodes;
 };

@@ -46,6 +46,15 @@ bool gateValue(GateType type, const std::vector<int> &inputs, const std::vector<
 
 bool Netlist::evaluate(unsigned row) const
 {
+    return evaluate(row, 0);
+}
+
+bool Netlist::evaluate(unsigned row, int index) const
+{
+    const int wanted = outputs.empty() ? (index == 0 ? output : -1)
+                       : index >= 0 && index < static_cast<int>(outputs.size())
+                           ? outputs[static_cast<std::size_t>(index)].node
+                           : -1;
     std::vector<char> values(nodes.size(), 0);
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const NetlistNode &node = nodes[i];
@@ -65,7 +74,7 @@ bool Netlist::evaluate(unsigned row) const
             break;
         }
     }
-    return output >= 0 && values[static_cast<std::size_t>(output)] != 0;
+    return wanted >= 0 && values[static_cast<std::size_t>(wanted)] != 0;
 }
 
 std::string Netlist::sourceName(int node) const

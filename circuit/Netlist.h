@@ -37,15 +37,29 @@ struct NetlistNode
     std::vector<int> terms;
 };
 
-// A combinational circuit of one output. Nodes are stored in an order in
-// which every gate comes after the nodes it reads.
+// One named output of a circuit of several.
+struct NetlistOutput
+{
+    int node = -1;
+    std::string name;
+};
+
+// A combinational circuit. Nodes are stored in an order in which every gate
+// comes after the nodes it reads.
 class Netlist
 {
 public:
     int variableCount = 0;
     VariableNames names;
     std::vector<NetlistNode> nodes;
+    // The output of a circuit of one output, else the first of `outputs`.
     int output = -1;
+    // Every output in order, for a circuit of several outputs (a joint
+    // cover); empty for one output, which keeps its drawings and files as
+    // they always were.
+    std::vector<NetlistOutput> outputs;
+
+    bool severalOutputs() const { return !outputs.empty(); }
 
     int add(NetlistNode node);
 
@@ -56,6 +70,9 @@ public:
     // The output for one row of the truth table: bit n-1-j of `row` is
     // variable j, so the first variable is the most significant bit.
     bool evaluate(unsigned row) const;
+    // The value of output `index` of `outputs` (of `output` when there is
+    // only one).
+    bool evaluate(unsigned row, int index) const;
 
     // "A", "A'", "1" or "0" for inputs and constants; empty for gates.
     std::string sourceName(int node) const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/NetlistBuilder.h"
 
+#include "minimize/JointMinimization.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -60,18 +62,28 @@ Recipe recipeFor(CircuitStyle style, bool sumOfProducts)
 
 Netlist NetlistBuilder::build(const MinimizedCover &cover, CircuitStyle style, int fanIn)
 {
-    NetlistBuilder builder(cover, style, std::max(2, fanIn));
-    builder.buildTwoLevels();
+    NetlistBuilder builder(cover.variableCount, cover.names, style, std::max(2, fanIn));
+    builder.buildTwoLevels(cover);
     return std::move(builder.netlist);
 }
 
-NetlistBuilder::NetlistBuilder(const MinimizedCover &cover, CircuitStyle style, int fanIn)
-    : cover(cover), style(style), fanIn(fanIn)
+Netlist NetlistBuilder::buildJoint(const JointCover &cover, const VariableNames &names,
+                                   const std::vector<std::string> &outputNames, CircuitStyle style,
+                                   int fanIn)
 {
-    netlist.variableCount = cover.variableCount;
-    netlist.names = cover.names;
+    NetlistBuilder builder(cover.variableCount, names, style, std::max(2, fanIn));
+    builder.buildShared(cover, outputNames);
+    return std::move(builder.netlist);
+}
+
+NetlistBuilder::NetlistBuilder(int variableCount, const VariableNames &names, CircuitStyle style,
+                               int fanIn)
+    : style(style), fanIn(fanIn)
+{
+    netlist.variableCount = variableCount;
+    netlist.names = names;
     // Every variable is shown, also one the function does not depend on.
-    for (int j = 0; j < cover.variableCount; ++j) {
+    for (int j = 0; j < variableCount; ++j) {
         NetlistNode input;
         input.kind = NetlistNode::Kind::Input;
         input.variable = j;
@@ -82,7 +94,7 @@ NetlistBuilder::NetlistBuilder(const MinimizedCover &cover, CircuitStyle style, 
     }
 }
 
-void NetlistBuilder::buildTwoLevels()
+void NetlistBuilder::buildTwoLevels(const MinimizedCover &cover)
 {
     const bool sumOfProducts = cover.form == MinimizationForm::SumOfProducts;
     // A cover without terms, or with a term of no literal, is a constant: no
@@ -103,66 +115,109 @@ void NetlistBuilder::buildTwoLevels()
         return;
     }
 
-    const Recipe recipe = recipeFor(style, sumOfProducts);
-    // What each term hands the second level: a gate, or a lone literal that
-    // is made only once its polarity is known.
-    struct TermSignal
-    {
-        int node = -1;
-        int variable = -1;
-        bool positive = true;
-    };
     std::vector<TermSignal> termSignals;
     std::vector<int> allTerms;
     for (std::size_t t = 0; t < cover.cubes.size(); ++t) {
         const int term = static_cast<int>(t);
         allTerms.push_back(term);
-        const std::string &cube = cover.cubes[t];
-        std::vector<std::pair<int, bool>> literals;
-        for (std::size_t j = 0; j < cube.size() && static_cast<int>(j) < cover.variableCount; ++j) {
-            if (cube[j] == '-')
-                continue;
-            // In a product of sums the cube is a group of zeros; its sum
-            // holds the complemented literals.
-            literals.emplace_back(static_cast<int>(j), (cube[j] == '1') == sumOfProducts);
-        }
-        if (literals.size() == 1) {
-            termSignals.push_back(
-                {-1, literals.front().first, literals.front().second != recipe.singleComplemented});
-            continue;
-        }
-        std::vector<int> inputs;
-        inputs.reserve(literals.size());
-        for (const auto &[variable, positive] : literals)
-            inputs.push_back(literal(variable, positive != recipe.firstComplemented, term));
-        termSignals.push_back(
-            {gate(recipe.first, inputs, std::vector<std::vector<int>>(inputs.size(), {term})), -1,
-             true});
+        termSignals.push_back(termSignal(cover.cubes[t], term, sumOfProducts));
     }
+    netlist.output = secondLevel(termSignals, allTerms, sumOfProducts);
+}
 
-    if (termSignals.size() == 1) {
+NetlistBuilder::TermSignal NetlistBuilder::termSignal(const std::string &cube, int term,
+                                                      bool sumOfProducts)
+{
+    const Recipe recipe = recipeFor(style, sumOfProducts);
+    std::vector<std::pair<int, bool>> literals;
+    for (std::size_t j = 0; j < cube.size() && static_cast<int>(j) < netlist.variableCount; ++j) {
+        if (cube[j] == '-')
+            continue;
+        // In a product of sums the cube is a group of zeros; its sum
+        // holds the complemented literals.
+        literals.emplace_back(static_cast<int>(j), (cube[j] == '1') == sumOfProducts);
+    }
+    if (literals.empty())
+        return {-1, -1, true};
+    if (literals.size() == 1)
+        return {-1, literals.front().first, literals.front().second != recipe.singleComplemented};
+    std::vector<int> inputs;
+    inputs.reserve(literals.size());
+    for (const auto &[variable, positive] : literals)
+        inputs.push_back(literal(variable, positive != recipe.firstComplemented, term));
+    return {gate(recipe.first, inputs, std::vector<std::vector<int>>(inputs.size(), {term})), -1,
+            true};
+}
+
+int NetlistBuilder::secondLevel(const std::vector<TermSignal> &inputSignals,
+                                const std::vector<int> &terms, bool sumOfProducts)
+{
+    const Recipe recipe = recipeFor(style, sumOfProducts);
+    if (inputSignals.size() == 1) {
         // No second-level gate of one input: an inverting one is a NOT,
         // which an output inverter would cancel.
         const bool invert = isInverting(recipe.second) != recipe.outputInverter;
-        const TermSignal &only = termSignals.front();
-        netlist.output = only.node < 0 ? literal(only.variable, only.positive != invert, 0)
-                         : invert      ? inverted(only.node, allTerms)
-                                       : only.node;
-        return;
+        const TermSignal &only = inputSignals.front();
+        return only.node < 0 ? literal(only.variable, only.positive != invert, terms.front())
+               : invert      ? inverted(only.node, terms)
+                             : only.node;
     }
     std::vector<int> inputs;
     std::vector<std::vector<int>> eachTerm;
-    for (std::size_t t = 0; t < termSignals.size(); ++t) {
-        const TermSignal &signal = termSignals[t];
-        const int term = static_cast<int>(t);
+    for (std::size_t t = 0; t < inputSignals.size(); ++t) {
+        const TermSignal &signal = inputSignals[t];
+        const int term = terms[t];
         inputs.push_back(signal.node >= 0 ? signal.node
                                           : literal(signal.variable, signal.positive, term));
         eachTerm.push_back({term});
     }
     int result = gate(recipe.second, inputs, eachTerm);
     if (recipe.outputInverter)
-        result = inverted(result, allTerms);
-    netlist.output = result;
+        result = inverted(result, terms);
+    return result;
+}
+
+void NetlistBuilder::buildShared(const JointCover &cover,
+                                 const std::vector<std::string> &outputNames)
+{
+    const bool sumOfProducts = cover.form == MinimizationForm::SumOfProducts;
+    // Every product once, before any output reads it.
+    std::vector<TermSignal> productSignals;
+    for (std::size_t t = 0; t < cover.products.size(); ++t)
+        productSignals.push_back(
+            termSignal(cover.products[t].cube, static_cast<int>(t), sumOfProducts));
+    // Outputs of the same products are one signal.
+    std::map<std::vector<int>, int> nodeOfTerms;
+    for (int k = 0; k < cover.outputCount; ++k) {
+        std::vector<int> used;
+        std::vector<TermSignal> usedSignals;
+        bool emptyTerm = false;
+        for (std::size_t t = 0; t < cover.products.size(); ++t) {
+            if (((cover.products[t].outputs >> k) & 1U) == 0)
+                continue;
+            used.push_back(static_cast<int>(t));
+            usedSignals.push_back(productSignals[t]);
+            emptyTerm = emptyTerm || (productSignals[t].node < 0 && productSignals[t].variable < 0);
+        }
+        int node = -1;
+        if (used.empty() || emptyTerm) {
+            // As for one output: no terms cover nothing, an empty term
+            // everything, and an output of don't cares only is what its
+            // text says.
+            const std::string text = JointMinimization::outputText(cover, k, netlist.names);
+            node =
+                constant(text == "0" || text == "1" ? text == "1" : used.empty() != sumOfProducts);
+        } else if (nodeOfTerms.count(used) != 0) {
+            node = nodeOfTerms.at(used);
+        } else {
+            node = secondLevel(usedSignals, used, sumOfProducts);
+            nodeOfTerms[used] = node;
+        }
+        const auto index = static_cast<std::size_t>(k);
+        netlist.outputs.push_back(
+            {node, index < outputNames.size() ? outputNames[index] : "f" + std::to_string(k)});
+    }
+    netlist.output = netlist.outputs.empty() ? -1 : netlist.outputs.front().node;
 }
 
 int NetlistBuilder::literal(int variable, bool positive, int term)
@@ -195,7 +250,26 @@ int NetlistBuilder::inverted(int node, const std::vector<int> &terms)
     const auto known = literalOfNode.find(node);
     if (known != literalOfNode.end())
         return literal(known->second.first, !known->second.second, terms.front());
-    return addGate(GateType::Not, {node}, terms);
+    // Two outputs of one shared product invert it once.
+    const auto made = inverterOf.find(node);
+    if (made != inverterOf.end())
+        return made->second;
+    const int inverter = addGate(GateType::Not, {node}, terms);
+    inverterOf[node] = inverter;
+    return inverter;
+}
+
+int NetlistBuilder::constant(bool value)
+{
+    const auto known = constants.find(value);
+    if (known != constants.end())
+        return known->second;
+    NetlistNode node;
+    node.kind = NetlistNode::Kind::Constant;
+    node.value = value;
+    const int added = netlist.add(node);
+    constants[value] = added;
+    return added;
 }
 
 int NetlistBuilder::gate(GateType type, std::vector<int> inputs,

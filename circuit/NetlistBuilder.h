@@ -3,9 +3,11 @@
 
 #include "circuit/CircuitStyle.h"
 #include "circuit/Netlist.h"
+#include "minimize/JointCover.h"
 #include "minimize/MinimizedCover.h"
 
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -19,11 +21,36 @@ public:
 
     // `fanIn` below 2 counts as 2.
     static Netlist build(const MinimizedCover &cover, CircuitStyle style, int fanIn = defaultFanIn);
+    // The circuit of several outputs sharing products: each product of the
+    // cover is built once and feeds every output gate that uses it; its term
+    // number is its place in cover.products. `outputNames` names the outputs
+    // in order.
+    static Netlist buildJoint(const JointCover &cover, const VariableNames &names,
+                              const std::vector<std::string> &outputNames, CircuitStyle style,
+                              int fanIn = defaultFanIn);
 
 private:
-    NetlistBuilder(const MinimizedCover &cover, CircuitStyle style, int fanIn);
+    NetlistBuilder(int variableCount, const VariableNames &names, CircuitStyle style, int fanIn);
 
-    void buildTwoLevels();
+    // What a term hands the second level: its gate, or a lone literal that
+    // is made only once its polarity is known; neither for a term without
+    // literals.
+    struct TermSignal
+    {
+        int node = -1;
+        int variable = -1;
+        bool positive = true;
+    };
+
+    void buildTwoLevels(const MinimizedCover &cover);
+    TermSignal termSignal(const std::string &cube, int term, bool sumOfProducts);
+    // The second level over the signals of `terms`: their gate, or the one
+    // term itself in the polarity the style needs.
+    int secondLevel(const std::vector<TermSignal> &inputSignals, const std::vector<int> &terms,
+                    bool sumOfProducts);
+    void buildShared(const JointCover &cover, const std::vector<std::string> &outputNames);
+    // A constant node, made once per value.
+    int constant(bool value);
     // The node giving `variable` (complemented when not `positive`).
     int literal(int variable, bool positive, int term);
     // The complement of a node: a literal's other polarity, else a NOT gate.
@@ -34,7 +61,6 @@ private:
     int gate(GateType type, std::vector<int> inputs, std::vector<std::vector<int>> inputTerms);
     int addGate(GateType type, std::vector<int> inputs, const std::vector<int> &terms);
 
-    const MinimizedCover &cover;
     CircuitStyle style;
     int fanIn;
     Netlist netlist;
@@ -42,4 +68,7 @@ private:
     // (variable, positive) of the nodes that carry a literal.
     std::map<int, std::pair<int, bool>> literalOfNode;
     std::map<std::pair<int, bool>, int> nodeOfLiteral;
+    // Gate node -> the NOT gate already made of it.
+    std::map<int, int> inverterOf;
+    std::map<bool, int> constants;
 };

@@ -5,8 +5,11 @@
 #include <cmath>
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <map>
 #include <numeric>
+#include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -52,20 +55,26 @@ struct Element
     double height = 0;
     double y = 0;
     std::string caption;
+    std::string label; // the output's name
+    // With several outputs: the first output it leads to.
+    int rank = std::numeric_limits<int>::max();
 };
 
 class TextbookBuilder
 {
 public:
     TextbookBuilder(const Netlist &netlist, std::string outputName)
-        : netlist(netlist), outputName(std::move(outputName))
+        : netlist(netlist), outputName(std::move(outputName)), several(netlist.severalOutputs())
     {}
 
     bool run(CircuitLayout &result)
     {
-        if (!findRails() || !classifyGates())
+        if (!findRails() || !(several ? classifyShared() : classifyGates()))
             return false;
-        makeElements();
+        if (several)
+            makeSharedElements();
+        else
+            makeElements();
         placeVertically();
         placeHorizontally();
         makeItems();
@@ -81,6 +90,9 @@ public:
 private:
     bool findRails();
     bool classifyGates();
+    bool classifyShared();
+    void makeSharedElements();
+    int railTerm(int gate, int input) const;
     void collectBlock(int node, int band);
     int level(int node);
     void makeElements();
@@ -93,6 +105,9 @@ private:
     void makeItems();
     void routeRails();
     void routeChannel(int column);
+    template <typename Hop>
+    static void branch(LayoutWire &wire, double track, const Hop &hop,
+                       const std::vector<double> &blockers, double to, std::vector<double> &taken);
     bool keepsApart() const;
     std::string termText(int node) const;
     std::string railName(int node) const;
@@ -104,6 +119,12 @@ private:
 
     const Netlist &netlist;
     std::string outputName;
+    // Outputs sharing products: every gate is placed once and every signal
+    // carried through a column once, whoever reads it.
+    bool several = false;
+    std::map<int, int> elementOf;                       // gate -> its element
+    std::map<std::tuple<bool, int, int>, int> carriers; // (rail, source, column) -> pass
+    std::set<int> termRoots;                            // gates forming a term
     std::vector<Rail> rails;
     std::map<int, int> railOf; // netlist node -> rail
     // Each gate's part: the band of the term it helps to form, or -1 for the
@@ -127,9 +148,13 @@ bool TextbookBuilder::findRails()
     for (std::size_t i = 0; i < netlist.nodes.size(); ++i) {
         const NetlistNode &node = netlist.nodes[i];
         const int index = static_cast<int>(i);
-        if (node.kind == NetlistNode::Kind::Constant)
+        // An output of several may be constant: a rail of its own below
+        // the inputs' rails.
+        if (node.kind == NetlistNode::Kind::Constant && !several)
             return false;
-        if (node.kind == NetlistNode::Kind::Input)
+        if (node.kind == NetlistNode::Kind::Constant)
+            keyed.emplace_back(2 * netlist.variableCount + (node.value ? 1 : 0), index);
+        else if (node.kind == NetlistNode::Kind::Input)
             keyed.emplace_back(2 * node.variable, index);
         else if (node.kind == NetlistNode::Kind::InvertedInput)
             keyed.emplace_back(2 * node.variable + 1, index);
@@ -149,7 +174,7 @@ bool TextbookBuilder::findRails()
         railOf[node] = static_cast<int>(rails.size());
         rails.push_back(rail);
     }
-    return railOf.count(netlist.output) == 0;
+    return several || railOf.count(netlist.output) == 0;
 }
 
 // The second level is every gate that serves several terms, reached from the
@@ -240,6 +265,11 @@ int TextbookBuilder::passChain(int source, bool fromRail, int lastColumn, int ba
     const int first = fromRail ? 0 : elements[at(source)].column + 1;
     const int signal = fromRail ? rails[at(source)].node : elements[at(source)].node;
     for (int column = first; column <= lastColumn; ++column) {
+        const auto key = std::make_tuple(fromRail, source, column);
+        if (several && carriers.count(key) != 0) {
+            carrier = carriers.at(key);
+            continue;
+        }
         Element pass;
         pass.pass = true;
         pass.node = signal;
@@ -248,6 +278,8 @@ int TextbookBuilder::passChain(int source, bool fromRail, int lastColumn, int ba
         pass.height = CircuitLayout::pinPitch;
         pass.inputs = {carrier};
         carrier = addElement(pass);
+        if (several)
+            carriers[key] = carrier;
     }
     return carrier;
 }
@@ -256,6 +288,8 @@ int TextbookBuilder::passChain(int source, bool fromRail, int lastColumn, int ba
 // the first column fills top to bottom in the order of the expression.
 int TextbookBuilder::placeNode(int node, int column, int band)
 {
+    if (several && elementOf.count(node) != 0)
+        return elementOf.at(node);
     const NetlistNode &gate = netlist.nodes[at(node)];
     const bool secondLevel = bandOf.at(node) < 0;
     Element element;
@@ -272,7 +306,8 @@ int TextbookBuilder::placeNode(int node, int column, int band)
             // A lone literal of the second level is a band of its own.
             const int rail = railOf.at(input);
             const int railBand =
-                secondLevel
+                several ? (secondLevel ? railTerm(node, input) : band)
+                : secondLevel
                     ? static_cast<int>(std::find(bandResults.begin(), bandResults.end(), input) -
                                        bandResults.begin())
                     : band;
@@ -284,15 +319,114 @@ int TextbookBuilder::placeNode(int node, int column, int band)
         const int placed = placeNode(input, columnOf(input), inputBand);
         element.inputs.push_back(passChain(placed, false, column - 1, inputBand));
     }
-    if (!secondLevel && (gate.type == GateType::And || gate.type == GateType::Or) &&
-        std::find(bandResults.begin(), bandResults.end(), node) != bandResults.end())
+    const bool termResult =
+        several ? termRoots.count(node) != 0
+                : std::find(bandResults.begin(), bandResults.end(), node) != bandResults.end();
+    if (!secondLevel && (gate.type == GateType::And || gate.type == GateType::Or) && termResult)
         element.caption = termText(node);
-    return addElement(element);
+    const int added = addElement(element);
+    if (several)
+        elementOf[node] = added;
+    return added;
 }
 
 int TextbookBuilder::columnOf(int node)
 {
     return bandOf.at(node) >= 0 ? level(node) : lastTermColumn + 1 + level(node);
+}
+
+// With several outputs a gate belongs to the term it forms when it serves
+// one term, else to the second level; a gate forming a term may feed several
+// outputs' gates, and outputs may be terms or rails themselves.
+bool TextbookBuilder::classifyShared()
+{
+    bool anyGate = false;
+    for (std::size_t i = 0; i < netlist.nodes.size(); ++i) {
+        const NetlistNode &node = netlist.nodes[i];
+        const int index = static_cast<int>(i);
+        if (node.kind != NetlistNode::Kind::Gate || railOf.count(index) != 0)
+            continue;
+        if (node.terms.empty())
+            return false;
+        bandOf[index] = node.terms.size() == 1 ? node.terms.front() : -1;
+        if (node.terms.size() == 1)
+            termRoots.insert(index);
+        anyGate = true;
+    }
+    for (const auto &[node, band] : bandOf) {
+        for (int input : netlist.nodes[at(node)].inputs) {
+            const auto inputBand = bandOf.find(input);
+            if (inputBand == bandOf.end())
+                continue;
+            // The first level reads rails only; the second level reads terms
+            // and its own gates.
+            if (band >= 0 && inputBand->second != band)
+                return false;
+            if (band >= 0)
+                termRoots.erase(input);
+        }
+    }
+    return anyGate;
+}
+
+// The term a rail stands for where a second-level gate reads it: the gate
+// reads its terms in order, each gate input a run of them, each rail one.
+int TextbookBuilder::railTerm(int gate, int input) const
+{
+    const NetlistNode &reader = netlist.nodes[at(gate)];
+    std::size_t cursor = 0;
+    for (int read : reader.inputs) {
+        if (cursor >= reader.terms.size())
+            break;
+        if (read == input && railOf.count(read) != 0)
+            return reader.terms[cursor];
+        cursor += railOf.count(read) != 0 ? 1 : netlist.nodes[at(read)].terms.size();
+    }
+    return reader.terms.empty() ? 0 : reader.terms.back();
+}
+
+// Every output's gates from its root, the outputs in order, then the
+// output terminals stacked in one column after the last gate.
+void TextbookBuilder::makeSharedElements()
+{
+    for (const auto &[node, band] : bandOf) {
+        if (band >= 0)
+            lastTermColumn = std::max(lastTermColumn, level(node));
+    }
+    int outputColumn = lastTermColumn + 1;
+    for (const NetlistOutput &output : netlist.outputs) {
+        if (railOf.count(output.node) == 0)
+            outputColumn = std::max(outputColumn, columnOf(output.node) + 1);
+    }
+    for (const NetlistOutput &output : netlist.outputs) {
+        int carrier = -1;
+        if (railOf.count(output.node) != 0) {
+            // An output that is a rail passes below the terms.
+            carrier = passChain(railOf.at(output.node), true, outputColumn - 1,
+                                std::numeric_limits<int>::max());
+        } else {
+            const int band = std::max(0, bandOf.at(output.node));
+            const int placed = placeNode(output.node, columnOf(output.node), band);
+            carrier = passChain(placed, false, outputColumn - 1, band);
+        }
+        Element terminal;
+        terminal.output = true;
+        terminal.node = output.node;
+        terminal.column = outputColumn;
+        terminal.width = 8 + textWidth(output.name);
+        terminal.height = CircuitLayout::terminalHeight;
+        terminal.inputs = {carrier};
+        terminal.label = output.name;
+        terminal.rank = static_cast<int>(&output - netlist.outputs.data());
+        addElement(terminal);
+    }
+    for (auto column = static_cast<int>(columns.size()) - 1; column > lastTermColumn; --column) {
+        for (int index : columns[at(column)]) {
+            for (int input : elements[at(index)].inputs)
+                elements[at(input)].rank =
+                    std::min(elements[at(input)].rank, elements[at(index)].rank);
+        }
+    }
 }
 
 void TextbookBuilder::makeElements()
@@ -360,8 +494,33 @@ void TextbookBuilder::placeVertically()
             const double sum = std::accumulate(heights.begin(), heights.end(), 0.0);
             element.y = std::round(sum / static_cast<double>(element.inputs.size()));
         }
-        std::stable_sort(list.begin(), list.end(),
-                         [&](int a, int b) { return elements[at(a)].y < elements[at(b)].y; });
+        // After the terms, outputs of several keep their order top to
+        // bottom, each with what leads to it.
+        const bool ranked = several && static_cast<int>(column) > lastTermColumn;
+        std::stable_sort(list.begin(), list.end(), [&](int a, int b) {
+            const Element &first = elements[at(a)];
+            const Element &second = elements[at(b)];
+            if (ranked && first.rank != second.rank)
+                return first.rank < second.rank;
+            return first.y < second.y;
+        });
+        if (ranked) {
+            // Held in the outputs' order, the column is spread around its
+            // wishes rather than pushed below the first.
+            std::vector<double> heights;
+            std::vector<double> wishes;
+            for (int index : list) {
+                heights.push_back(elements[at(index)].height);
+                wishes.push_back(elements[at(index)].y);
+            }
+            const std::vector<double> centres = CircuitLayout::placeInOrder(heights, wishes);
+            // Never above the drawing's top.
+            const double shift =
+                std::max(0.0, CircuitLayout::margin - (centres.front() - heights.front() / 2));
+            for (std::size_t i = 0; i < list.size(); ++i)
+                elements[at(list[i])].y = centres[i] + shift;
+            continue;
+        }
         for (std::size_t i = 1; i < list.size(); ++i) {
             const Element &above = elements[at(list[i - 1])];
             Element &element = elements[at(list[i])];
@@ -441,7 +600,9 @@ void TextbookBuilder::makeItems()
         LayoutItem item;
         item.node = rail.node;
         if (rail.inverter < 0) {
-            item.kind = LayoutItem::Kind::Input;
+            item.kind = netlist.nodes[at(rail.node)].kind == NetlistNode::Kind::Constant
+                            ? LayoutItem::Kind::Constant
+                            : LayoutItem::Kind::Input;
             item.label = label;
             const double width = 8 + textWidth(label);
             item.body = {terminalRight - width, rail.top - CircuitLayout::terminalHeight / 2, width,
@@ -469,7 +630,7 @@ void TextbookBuilder::makeItems()
         item.out = {left + element.width, element.y};
         if (element.output) {
             item.kind = LayoutItem::Kind::Output;
-            item.label = outputName;
+            item.label = several ? element.label : outputName;
         } else {
             item.node = element.node;
             item.type = netlist.nodes[at(element.node)].type;
@@ -523,34 +684,44 @@ void TextbookBuilder::routeChannel(int column)
 {
     const double from = columnRight(column - 1);
     const double to = columnLeft[at(column)];
-    // Tracks right to left in the order the wires are met, so that no wire
-    // runs along another.
+    // The pins one source feeds in this column: several only where outputs
+    // share a signal, which then branches on its track.
     struct Hop
     {
         int source;
         double y;
-        double pin;
+        std::vector<double> pins;
+        double low() const { return std::min(y, *std::min_element(pins.begin(), pins.end())); }
     };
     std::vector<Hop> hops;
     std::vector<const Element *> passes;
     for (int index : columns[at(column)]) {
         const Element &element = elements[at(index)];
-        for (std::size_t pin = 0; pin < element.inputs.size(); ++pin)
-            hops.push_back(
-                {element.inputs[pin], elements[at(element.inputs[pin])].y, pinY(element, pin)});
+        for (std::size_t pin = 0; pin < element.inputs.size(); ++pin) {
+            const int source = element.inputs[pin];
+            const auto known = std::find_if(hops.begin(), hops.end(),
+                                            [&](const Hop &hop) { return hop.source == source; });
+            if (known != hops.end())
+                known->pins.push_back(pinY(element, pin));
+            else
+                hops.push_back({source, elements[at(source)].y, {pinY(element, pin)}});
+        }
         if (element.pass)
             passes.push_back(&element);
     }
-    std::stable_sort(hops.begin(), hops.end(), [](const Hop &a, const Hop &b) {
-        return std::min(a.y, a.pin) < std::min(b.y, b.pin);
-    });
-    // A wire leaving at the height of another's pin turns off left of that
-    // one's track, or the two would run on top of each other there.
+    std::stable_sort(hops.begin(), hops.end(),
+                     [](const Hop &a, const Hop &b) { return a.low() < b.low(); });
+    // Tracks right to left in the order the wires are met, so that no wire
+    // runs along another: a wire leaving at the height of another's pin
+    // turns off left of that one's track, or the two would run on top of
+    // each other there.
     std::vector<Hop> ordered;
     while (!hops.empty()) {
         const auto blocked = [&](const Hop &hop) {
             return std::any_of(hops.begin(), hops.end(), [&](const Hop &other) {
-                return &other != &hop && std::fabs(other.pin - hop.y) < 0.5;
+                return &other != &hop &&
+                       std::any_of(other.pins.begin(), other.pins.end(),
+                                   [&](double pin) { return std::fabs(pin - hop.y) < 0.5; });
             });
         };
         auto next = std::find_if_not(hops.begin(), hops.end(), blocked);
@@ -559,23 +730,77 @@ void TextbookBuilder::routeChannel(int column)
         ordered.push_back(*next);
         hops.erase(next);
     }
+    const auto straight = [](const Hop &hop) {
+        return hop.pins.size() == 1 && std::fabs(hop.y - hop.pins.front()) < 0.5;
+    };
+    std::vector<double> tracks(ordered.size(), 0);
+    std::vector<double> taken; // heights with a wire across the channel
     double track = to - CircuitLayout::gap - CircuitLayout::trackSpacing;
-    for (const Hop &hop : ordered) {
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        taken.push_back(ordered[i].y);
+        taken.insert(taken.end(), ordered[i].pins.begin(), ordered[i].pins.end());
+        if (straight(ordered[i]))
+            continue;
+        tracks[i] = track;
+        track -= CircuitLayout::trackSpacing;
+    }
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        const Hop &hop = ordered[i];
         const Element &source = elements[at(hop.source)];
         LayoutWire &wire = layout.wireOf(source.node);
         const double start = source.pass ? from : columnLeft[at(source.column)] + source.width;
-        if (std::fabs(hop.y - hop.pin) < 0.5) {
+        if (straight(hop)) {
             wire.segments.push_back({{start, hop.y}, {to, hop.y}});
             continue;
         }
-        wire.segments.push_back({{start, hop.y}, {track, hop.y}});
-        wire.segments.push_back({{track, hop.y}, {track, hop.pin}});
-        wire.segments.push_back({{track, hop.pin}, {to, hop.pin}});
-        track -= CircuitLayout::trackSpacing;
+        wire.segments.push_back({{start, hop.y}, {tracks[i], hop.y}});
+        if (!several) {
+            wire.segments.push_back({{tracks[i], hop.y}, {tracks[i], hop.pins.front()}});
+            wire.segments.push_back({{tracks[i], hop.pins.front()}, {to, hop.pins.front()}});
+            continue;
+        }
+        // Outputs sharing signals can make two wires swap heights, so
+        // that neither can turn first: the one reaching a pin at the height
+        // another leaves at passes that one's track before it climbs.
+        std::vector<double> blockers;
+        for (double pin : hop.pins) {
+            double blocker = tracks[i];
+            for (std::size_t k = 0; k < ordered.size(); ++k) {
+                if (k != i && !straight(ordered[k]) && std::fabs(ordered[k].y - pin) < 0.5)
+                    blocker = std::max(blocker, tracks[k]);
+            }
+            blockers.push_back(blocker);
+        }
+        branch(wire, tracks[i], hop, blockers, to, taken);
     }
     for (const Element *pass : passes)
         layout.wireOf(pass->node)
             .segments.push_back({{to, pass->y}, {columnRight(column), pass->y}});
+}
+
+// A signal arriving on its track and leaving it for every pin, with a dot
+// wherever three wire ends meet; a pin whose blocker lies right of the track
+// is reached from a free height past the blocker.
+template <typename Hop>
+void TextbookBuilder::branch(LayoutWire &wire, double track, const Hop &hop,
+                             const std::vector<double> &blockers, double to,
+                             std::vector<double> &taken)
+{
+    std::vector<double> joins{hop.y};
+    for (std::size_t p = 0; p < hop.pins.size(); ++p) {
+        const double pin = hop.pins[p];
+        if (blockers[p] <= track) {
+            joins.push_back(pin);
+            wire.segments.push_back({{track, pin}, {to, pin}});
+            continue;
+        }
+        joins.push_back(CircuitLayout::addDetour(wire, track, pin, blockers[p], to, taken));
+    }
+    const double low = *std::min_element(joins.begin(), joins.end());
+    const double high = *std::max_element(joins.begin(), joins.end());
+    if (high > low)
+        wire.segments.push_back({{track, low}, {track, high}});
+    CircuitLayout::addBranchDots(wire, track, joins);
 }
 
 // Whether no wire passes through a body and no two signals share a stretch

@@ -57,6 +57,10 @@ std::string VerilogWriter::write(const Netlist &netlist, const std::string &modu
     // Variable names hold no underscore, so "w_<node>" and "<name>_n" never
     // meet a port.
     const std::string output = outputName(netlist);
+    // With several outputs every gate drives a wire and each output is
+    // assigned from its signal: outputs may share one.
+    const bool several = netlist.severalOutputs();
+    const int drivesPort = several ? -1 : netlist.output;
     auto signal = [&](int node) -> std::string {
         const NetlistNode &source = netlist.nodes[static_cast<std::size_t>(node)];
         const std::string name =
@@ -65,27 +69,34 @@ std::string VerilogWriter::write(const Netlist &netlist, const std::string &modu
         case NetlistNode::Kind::Input:
             return identifier(name);
         case NetlistNode::Kind::InvertedInput:
-            return name + "_n";
+            // A name escaped for its first digit stays escaped with the suffix.
+            return identifier(name + "_n");
         case NetlistNode::Kind::Constant:
             return source.value ? "1'b1" : "1'b0";
         case NetlistNode::Kind::Gate:
             break;
         }
-        return node == netlist.output ? output : "w_" + std::to_string(node);
+        return node == drivesPort ? output : "w_" + std::to_string(node);
     };
 
     std::string text = "module " + moduleName + "(";
     for (int j = 0; j < netlist.variableCount; ++j)
         text += "input " + identifier(netlist.names[static_cast<std::size_t>(j)]) + ", ";
-    text += "output " + output + ");\n";
+    if (several) {
+        for (std::size_t k = 0; k < netlist.outputs.size(); ++k)
+            text += "output " + identifier(netlist.outputs[k].name) +
+                    (k + 1 < netlist.outputs.size() ? ", " : ");\n");
+    } else {
+        text += "output " + output + ");\n";
+    }
 
     for (std::size_t i = 0; i < netlist.nodes.size(); ++i) {
         const NetlistNode &node = netlist.nodes[i];
         if (node.kind == NetlistNode::Kind::InvertedInput) {
             // Complemented inputs come from outside the gates drawn.
             const std::string &name = netlist.names[static_cast<std::size_t>(node.variable)];
-            text += "  wire " + name + "_n = ~" + identifier(name) + ";\n";
-        } else if (node.kind == NetlistNode::Kind::Gate && static_cast<int>(i) != netlist.output) {
+            text += "  wire " + identifier(name + "_n") + " = ~" + identifier(name) + ";\n";
+        } else if (node.kind == NetlistNode::Kind::Gate && static_cast<int>(i) != drivesPort) {
             text += "  wire w_" + std::to_string(i) + ";\n";
         }
     }
@@ -100,7 +111,9 @@ std::string VerilogWriter::write(const Netlist &netlist, const std::string &modu
             text += ", " + signal(input);
         text += ");\n";
     }
-    if (netlist.output >= 0 &&
+    for (const NetlistOutput &named : netlist.outputs)
+        text += "  assign " + identifier(named.name) + " = " + signal(named.node) + ";\n";
+    if (!several && netlist.output >= 0 &&
         netlist.nodes[static_cast<std::size_t>(netlist.output)].kind != NetlistNode::Kind::Gate)
         text += "  assign " + output + " = " + signal(netlist.output) + ";\n";
     text += "endmodule\n";

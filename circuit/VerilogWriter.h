@@ -6,7 +6,8 @@
 #include <string>
 
 // Writes a netlist as a structural Verilog module: one gate primitive per
-// gate, the variables as inputs in their order and one output.
+// gate, the variables as inputs in their order and one output, or every
+// output of a circuit of several, named as the netlist names them.
 class VerilogWriter
 {
 public:

@@ -6,15 +6,19 @@
 #include "circuit/NetlistBuilder.h"
 #include "circuit/VerilogWriter.h"
 #include "cli/PlaInput.h"
+#include "cli/ProgramReport.h"
 #include "cli/SolutionFinder.h"
 #include "domain/VariableRules.h"
 #include "messages/SafeText.h"
+#include "minimize/JointMinimization.h"
 
 #include <cctype>
 #include <fstream>
 
 bool CircuitCommand::netlistFor(const CliOptions &options, Netlist &netlist, std::string &error)
 {
+    if (options.joint)
+        return jointNetlistFor(options, netlist, error);
     const std::string &file = options.files.front();
     PlaFunction function;
     VariableNames names;
@@ -35,6 +39,41 @@ bool CircuitCommand::netlistFor(const CliOptions &options, Netlist &netlist, std
     const MinimizedCover cover = CircuitCover::fromSelection(
         function.variableCount, form, names, solved.result, solved.solutions.front().selection);
     netlist = NetlistBuilder::build(cover, options.circuitStyle, options.fanIn);
+    return true;
+}
+
+bool CircuitCommand::jointNetlistFor(const CliOptions &options, Netlist &netlist,
+                                     std::string &error)
+{
+    const std::string &file = options.files.front();
+    const int named = static_cast<int>(options.names.size());
+    PlaOutputs outputs;
+    if (!PlaInput::loadOutputs(file, VariableRules::isCount(named) ? named : 4, outputs, error))
+        return false;
+    const PlaFunction first = PlaInput::firstOutput(outputs);
+    VariableNames names;
+    if (!SolutionFinder::namesFor(first, options.names, names, error)) {
+        error = PlaInput::shownName(file) + ": " + error;
+        return false;
+    }
+    const MultiOutputFunction &function = outputs.function;
+    // Output names that meet an input's name (given by --names) give way to
+    // the default ones, as minimize --joint names them.
+    const std::vector<std::string> inputs(names.begin(), names.begin() + first.variableCount);
+    std::vector<std::string> outputNames = function.outputNames();
+    if (!MultiOutputFunction::checkNames(inputs, outputNames).ok())
+        outputNames = MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
+    std::vector<std::vector<int>> codes;
+    codes.reserve(static_cast<std::size_t>(function.outputCount()));
+    for (int k = 0; k < function.outputCount(); ++k)
+        codes.push_back(Minimization::cellCodes(function.values(k)));
+    const MinimizationForm form =
+        options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+    const JointCover cover = JointMinimization::minimize(first.variableCount, codes, form);
+    if (!cover.proven)
+        ProgramReport::say(PlaInput::shownName(file) + ": not proven minimal");
+    netlist =
+        NetlistBuilder::buildJoint(cover, names, outputNames, options.circuitStyle, options.fanIn);
     return true;
 }
 

@@ -13,7 +13,8 @@ class CircuitCommand
 {
 public:
     // Reads options.files.front(), minimizes it as the window does (or
-    // exactly) and builds the netlist of the chosen style and fan-in.
+    // exactly, or with --joint every output together) and builds the netlist
+    // of the chosen style and fan-in.
     static bool netlistFor(const CliOptions &options, Netlist &netlist, std::string &error);
 
     // The Verilog text to standard output, or to options.output. Returns the
@@ -28,6 +29,9 @@ public:
     static std::string moduleName(const std::string &path);
 
 private:
+    // --joint: every output of the file minimized together, each shared
+    // product built once.
+    static bool jointNetlistFor(const CliOptions &options, Netlist &netlist, std::string &error);
     // `text` to standard output, or to options.output.
     static int deliver(const CliOptions &options, const std::string &text, std::string &out,
                        std::string &err);

@@ -93,6 +93,7 @@ void declareCircuit(CLI::App &app, CliOptions &options, RawValues &raw)
     app.add_option("--style", raw.style);
     app.add_option("--fan-in", raw.fanIn);
     app.add_option("--format", raw.format);
+    app.add_flag("--joint", options.joint);
 }
 
 void declareCheck(CLI::App &app, CliOptions &options, RawValues &raw)
@@ -478,6 +479,10 @@ bool checkCombination(CliOptions &options, std::string &error)
             error = "circuit draws one PLA file (- for standard input).";
             return false;
         }
+        if (options.joint && options.exact) {
+            error = "--joint covers every output together; it takes no --exact.";
+            return false;
+        }
         const std::string output = lowerCase(options.output);
         if (!options.verilog && !options.circ &&
             (options.output.empty() || !(endsWith(output, ".png") || endsWith(output, ".svg")))) {
@@ -609,10 +614,9 @@ std::string CommandLine::usage()
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
            "                       [--format text|markdown|html|json]\n"
-           "  tavolin-cli circuit FILE.pla [--pos] [--exact] [--style "
-           "and-or|inverted-inputs|nand|nor]\n"
-           "              [--fan-in K] (-o OUT.svg|OUT.png | --format verilog|circ [-o "
-           "OUT.v|OUT.circ])\n"
+           "  tavolin-cli circuit FILE.pla [--pos] [--exact | --joint]\n"
+           "              [--style and-or|inverted-inputs|nand|nor] [--fan-in K]\n"
+           "              (-o OUT.svg|OUT.png | --format verilog|circ [-o OUT.v|OUT.circ])\n"
            "  tavolin-cli check FILE.pla [--pos] [--names A,B,C] [--output K]\n"
            "                    (--answer EXPR | --answers FILE.csv) [--json]\n"
            "  tavolin-cli --help | --version\n"
@@ -631,7 +635,8 @@ std::string CommandLine::usage()
            "          minimum solutions.\n"
            "circuit   draws the minimized function as logic gates into a PNG or SVG file,\n"
            "          or writes them as a structural Verilog module or as a file of the\n"
-           "          educational simulator Logisim (to standard output without -o).\n"
+           "          educational simulator Logisim (to standard output without -o);\n"
+           "          --joint draws every output of the file, sharing products.\n"
            "check     tells whether EXPR is a correct and minimal answer for the PLA file's\n"
            "          function, and what is wrong with each of its terms; --answers\n"
            "          grades a class: one line \"id,expression\" each, one result per line\n"
@@ -650,7 +655,9 @@ std::string CommandLine::usage()
            "  --count-all    with --limit, count every minimum solution, however long\n"
            "                 that takes\n"
            "  --joint        minimize: every output of a file together, fewest distinct\n"
-           "                 products first, then literals, then connections\n"
+           "                 products first, then literals, then connections;\n"
+           "                 circuit: the gates of that cover, each shared product\n"
+           "                 built once and feeding every output that uses it\n"
            "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
            "                 function lie in one term: no glitch on a single input change\n"
            "  --format F     minimize: the expression as text (the window's, the default),\n"

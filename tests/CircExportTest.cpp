@@ -4,6 +4,7 @@
 // they came from. Many circuits share one file and one run: each input pin
 // becomes a tunnel to a clock, and the clocks count through the rows.
 
+#include "JointCircuits.h"
 #include "MinimizationFixtures.h"
 #include "TestFiles.h"
 #include "TestFunctions.h"
@@ -30,9 +31,18 @@ struct Case
 {
     CircFile file;
     int n = 0;
-    std::string cells; // "01X..." of minterm 0 first
+    // Per output "01X..." of minterm 0 first, in the order of `outputNames`
+    // (the output pins' labels; any label for one output).
+    std::vector<std::string> cells;
     QString name;
+    std::vector<std::string> outputNames;
 };
+
+// The monitor of output k of case c.
+std::string monitorName(std::size_t c, std::size_t k)
+{
+    return "o" + std::to_string(c) + "_" + std::to_string(k);
+}
 
 const std::array<CircuitStyle, 4> allStyles{CircuitStyle::AndOrInverters,
                                             CircuitStyle::AndOrInvertedInputs,
@@ -84,6 +94,7 @@ CircFile testbench(const std::vector<Case> &cases)
         wiring("Pin", halt, {{"facing", "west"}, {"output", "true"}, {"label", "halt"}}));
 
     const VariableNames names = Minimization::defaultNames();
+    int monitors = clockCount;
     int x = 200;
     int y = 500;
     int rowHeight = 0;
@@ -93,7 +104,10 @@ CircFile testbench(const std::vector<Case> &cases)
             if (component.name != "Pin")
                 continue;
             const std::string label = component.attribute("label");
-            std::string replacement = "o" + std::to_string(c);
+            const std::vector<std::string> &outputs = cases[c].outputNames;
+            const auto output = std::find(outputs.begin(), outputs.end(), label);
+            std::string replacement =
+                monitorName(c, output == outputs.end() ? 0 : std::size_t(output - outputs.begin()));
             for (int j = 0; j < cases[c].n; ++j) {
                 const std::string bit = "b" + std::to_string(cases[c].n - 1 - j);
                 if (label == names[static_cast<std::size_t>(j)])
@@ -103,7 +117,8 @@ CircFile testbench(const std::vector<Case> &cases)
             }
             component = tunnel(component.location, replacement);
         }
-        addMonitor(bench, clockCount + static_cast<int>(c), "o" + std::to_string(c));
+        for (std::size_t k = 0; k < cases[c].cells.size(); ++k)
+            addMonitor(bench, monitors++, monitorName(c, k));
         const CircPoint size = circuit.extent();
         if (x + size.x > 20000) {
             x = 200;
@@ -156,19 +171,26 @@ void verifyBatch(const std::vector<Case> &cases)
     const QList<QStringList> rows = simulate(testbench(cases));
     QVERIFY2(!rows.isEmpty(), "the simulator printed nothing");
     std::vector<bool> seen(1U << clockCount, false);
+    int columns = clockCount;
+    for (const Case &one : cases)
+        columns += static_cast<int>(one.cells.size());
     for (const QStringList &values : rows) {
-        QCOMPARE(values.size(), clockCount + static_cast<int>(cases.size()));
+        QCOMPARE(values.size(), columns);
         unsigned tick = 0;
         for (int k = 0; k < clockCount; ++k)
             tick |= (values.at(k) == QLatin1String("1") ? 1U : 0U) << k;
         seen[tick] = true;
-        for (std::size_t c = 0; c < cases.size(); ++c) {
-            const unsigned row = tick & ((1U << cases[c].n) - 1);
-            const char cell = cases[c].cells[row];
-            const QString &value = values.at(clockCount + static_cast<int>(c));
-            if (cell != 'X' && value != QLatin1Char(cell))
-                QFAIL(
-                    qPrintable(cases[c].name + QStringLiteral(", row %1: %2").arg(row).arg(value)));
+        int column = clockCount;
+        for (const Case &one : cases) {
+            const unsigned row = tick & ((1U << one.n) - 1);
+            for (std::size_t k = 0; k < one.cells.size(); ++k) {
+                const char cell = one.cells[k][row];
+                const QString &value = values.at(column++);
+                if (cell != 'X' && value != QLatin1Char(cell))
+                    QFAIL(qPrintable(
+                        one.name +
+                        QStringLiteral(", output %1, row %2: %3").arg(k).arg(row).arg(value)));
+            }
         }
     }
     QVERIFY(std::all_of(seen.begin(), seen.end(), [](bool row) { return row; }));
@@ -215,11 +237,14 @@ void addCircuits(std::vector<Case> &cases, int n, const std::string &cells,
                 CircFile file = CircWriter::model(NetlistBuilder::build(cover, style, fanIn));
                 if (!texts.insert(file.text()).second)
                     continue;
-                cases.push_back({std::move(file), n, cells,
+                cases.push_back({std::move(file),
+                                 n,
+                                 {cells},
                                  QString::fromStdString(
                                      cells + " " + circuitStyleKey(style) +
                                      (form == MinimizationForm::ProductOfSums ? " POS" : " SOP") +
-                                     " fan-in " + std::to_string(fanIn))});
+                                     " fan-in " + std::to_string(fanIn)),
+                                 {}});
             }
         }
     }
@@ -235,6 +260,7 @@ private slots:
     void initTestCase();
     void everyFunctionOfTwoSimulates();
     void randomFunctionsSimulate();
+    void jointCircuitsSimulate();
     void filesAreWellFormed();
 };
 
@@ -266,6 +292,24 @@ void CircExportTest::randomFunctionsSimulate()
         addCircuits(cases, n,
                     TestFunctions::randomValues(n, "01X01", 24 + static_cast<unsigned>(i)),
                     {2 + i % 3});
+    }
+    verify(cases);
+}
+
+void CircExportTest::jointCircuitsSimulate()
+{
+    // A few functions of up to 4 outputs in every style: each output pin,
+    // found by its label, follows its output.
+    std::vector<Case> cases;
+    for (const JointCircuitCase &one : JointCircuits::random(9, 8, 2, 5, 4, false)) {
+        Case added{CircWriter::model(one.netlist),
+                   one.function.inputCount(),
+                   {},
+                   QString::fromStdString(one.name),
+                   one.function.outputNames()};
+        for (int k = 0; k < one.function.outputCount(); ++k)
+            added.cells.push_back(one.function.values(k));
+        cases.push_back(std::move(added));
     }
     verify(cases);
 }

@@ -4,12 +4,14 @@
 // the calls it refuses.
 
 #include "CliRun.h"
+#include "RandomOutputs.h"
 #include "TestFiles.h"
 #include "TestFunctions.h"
 #include "VerilogSimulation.h"
 #include "circuit/CircuitCover.h"
 #include "circuit/NetlistBuilder.h"
 #include "minimize/Minimization.h"
+#include "pla/PlaWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <random>
 
 using TestFiles::writeFileIn;
 using TestFunctions::formOf;
@@ -41,6 +45,7 @@ private slots:
     void imagesAreWritten();
     void refusedCalls_data();
     void refusedCalls();
+    void jointVerilogComputesEveryOutput();
 };
 
 void CircuitCliTest::verilogComputesTheFile_data()
@@ -230,6 +235,9 @@ void CircuitCliTest::refusedCalls_data()
                                      "ending).";
     QTest::newRow("two files") << QStringList{"circuit", "f.pla", "g.pla", "-o", "c.svg"}
                                << "circuit draws one PLA file (- for standard input).";
+    QTest::newRow("joint and exact")
+        << QStringList{"circuit", "f.pla", "-o", "c.svg", "--joint", "--exact"}
+        << "--joint covers every output together; it takes no --exact.";
     QTest::newRow("style with map") << QStringList{"map", "f.pla", "-o", "m.svg", "--style", "nand"}
                                     << "--style belongs to the circuit command.";
 }
@@ -241,6 +249,38 @@ void CircuitCliTest::refusedCalls()
     const CliRun run = runCli(arguments);
     QCOMPARE(run.status, 2);
     QCOMPARE(run.err.section(QLatin1Char('\n'), 0, 0), QStringLiteral("tavolin-cli: ") + message);
+}
+
+void CircuitCliTest::jointVerilogComputesEveryOutput()
+{
+    // Files of 2 to 4 outputs with their own names: one module, a port per
+    // output, each computing its output wherever the file gives a value.
+    QTemporaryDir folder;
+    std::mt19937 random(17);
+    for (int i = 0; i < 6; ++i) {
+        const int n = 2 + i % 4;
+        const MultiOutputFunction function = RandomOutputs::function(random, n, 2 + i % 3, true);
+        const QString pla = writeFileIn(folder, QStringLiteral("j%1.pla").arg(i),
+                                        QByteArray::fromStdString(PlaWriter::write(function)));
+        QStringList arguments{"circuit", pla, "--joint", "--format", "verilog"};
+        if (i % 2 == 1)
+            arguments << "--pos"
+                      << "--style"
+                      << "nand";
+        const CliRun run = runCli(arguments);
+        QCOMPARE(run.status, 0);
+        const QStringList rows = VerilogSimulation::outputRows(
+            run.out.toStdString(), {"j" + std::to_string(i), n, function.outputCount()});
+        QCOMPARE(static_cast<std::size_t>(rows.size()), function.cellCount());
+        for (std::size_t row = 0; row < function.cellCount(); ++row) {
+            for (int k = 0; k < function.outputCount(); ++k) {
+                const char cell = function.cell(k, row);
+                QVERIFY2(cell == 'X' || rows.at(static_cast<int>(row)).at(k) == QLatin1Char(cell),
+                         qPrintable(
+                             QStringLiteral("file %1, output %2, row %3").arg(i).arg(k).arg(row)));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(CircuitCliTest)

@@ -4,6 +4,7 @@
 // wire of the signal it reads, inputs left and the output right.
 
 #include "circuit/CircuitLayout.h"
+#include "JointCircuits.h"
 #include "MinimizationFixtures.h"
 #include "circuit/CircuitCover.h"
 #include "circuit/NetlistBuilder.h"
@@ -174,9 +175,14 @@ std::string fault(const Netlist &netlist, const CircuitLayout &layout)
     // Each pin is reached by the wire of the signal it reads.
     for (const LayoutItem &item : items) {
         std::vector<int> sources;
-        if (item.kind == LayoutItem::Kind::Output)
+        if (item.kind == LayoutItem::Kind::Output && netlist.severalOutputs()) {
+            // Each output's terminal is labelled with its name.
+            for (const NetlistOutput &output : netlist.outputs)
+                if (output.name == item.label)
+                    sources = {output.node};
+        } else if (item.kind == LayoutItem::Kind::Output) {
             sources = {netlist.output};
-        else
+        } else
             sources = netlist.nodes[static_cast<std::size_t>(item.node)].inputs;
         if (sources.size() != item.pins.size())
             return "a gate with the wrong number of pins";
@@ -200,6 +206,7 @@ class CircuitLayoutTest : public QObject
 private slots:
     void randomCircuitsKeepTheRules_data();
     void randomCircuitsKeepTheRules();
+    void jointCircuitsKeepTheRules();
     void singleInputFunctionIsOneStraightWire();
     void levelsGoLeftToRight();
 };
@@ -245,6 +252,21 @@ void CircuitLayoutTest::randomCircuitsKeepTheRules()
                                      .arg(fanIn)
                                      .arg(QString::fromStdString(problem))));
         }
+    }
+}
+
+void CircuitLayoutTest::jointCircuitsKeepTheRules()
+{
+    // Default names: the output terminals are told apart by their labels.
+    for (const JointCircuitCase &one : JointCircuits::random(11, 300, 2, 5, 4, false)) {
+        const CircuitLayout layout = CircuitLayout::compute(one.netlist);
+        const std::string problem = fault(one.netlist, layout);
+        QVERIFY2(problem.empty(), qPrintable(QString::fromStdString(one.name + ": " + problem)));
+        const auto terminals =
+            std::count_if(layout.items.begin(), layout.items.end(), [](const LayoutItem &item) {
+                return item.kind == LayoutItem::Kind::Output;
+            });
+        QCOMPARE(static_cast<std::size_t>(terminals), one.netlist.outputs.size());
     }
 }
 

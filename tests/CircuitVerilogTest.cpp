@@ -2,6 +2,7 @@
 // The structural Verilog of the circuits, compiled with iverilog and
 // simulated with vvp over every row, compared with the table it came from.
 
+#include "JointCircuits.h"
 #include "MinimizationFixtures.h"
 #include "VerilogSimulation.h"
 #include "circuit/CircuitCover.h"
@@ -60,6 +61,7 @@ private slots:
     void simulatedModulesMatchTheTable_data();
     void simulatedModulesMatchTheTable();
     void randomFunctionsSimulate();
+    void jointCircuitsSimulate();
     void namesBecomeIdentifiers_data();
     void namesBecomeIdentifiers();
 };
@@ -155,6 +157,37 @@ void CircuitVerilogTest::randomFunctionsSimulate()
         QVERIFY2(agrees(lines.at(static_cast<int>(c)), cases[c].cells),
                  qPrintable(QString::fromStdString(cases[c].module + ": ") +
                             lines.at(static_cast<int>(c))));
+}
+
+void CircuitVerilogTest::jointCircuitsSimulate()
+{
+    // Random names, outputs of every count up to 4, all in one simulation:
+    // a row prints every output, the first output first.
+    const std::vector<JointCircuitCase> cases = JointCircuits::random(5, 16, 2, 5, 4, true);
+    std::string modules;
+    std::vector<SimulatedModule> driven;
+    for (const JointCircuitCase &one : cases) {
+        const std::string module = "j" + std::to_string(driven.size());
+        modules += VerilogWriter::write(one.netlist, module);
+        driven.push_back({module, one.function.inputCount(), one.function.outputCount()});
+    }
+    const QStringList lines = VerilogSimulation::outputBits(modules, driven);
+    QCOMPARE(lines.size(), static_cast<int>(cases.size()));
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        const MultiOutputFunction &function = cases[c].function;
+        const QString &bits = lines.at(static_cast<int>(c));
+        const auto outputs = static_cast<std::size_t>(function.outputCount());
+        QCOMPARE(static_cast<std::size_t>(bits.size()), function.cellCount() * outputs);
+        for (std::size_t row = 0; row < function.cellCount(); ++row) {
+            for (std::size_t k = 0; k < outputs; ++k) {
+                const char cell = function.cell(static_cast<int>(k), row);
+                const QChar bit = bits.at(static_cast<int>(row * outputs + k));
+                QVERIFY2(cell == 'X' || bit == QLatin1Char(cell),
+                         qPrintable(QString::fromStdString(cases[c].name) +
+                                    QStringLiteral(": output %1, row %2").arg(k).arg(row)));
+            }
+        }
+    }
 }
 
 void CircuitVerilogTest::namesBecomeIdentifiers_data()

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
@@ -66,6 +67,7 @@ private slots:
     void saveWritesTheChosenFormat();
     void resetEmptiesTheView();
     void styleIsRemembered();
+    void jointCoverOfSeveralOutputs();
 
 private:
     template <typename Widget> Widget *child(const char *name)
@@ -313,6 +315,51 @@ void CircuitViewTest::styleIsRemembered()
     window = std::make_unique<MainWindow>();
     QCOMPARE(child<CircuitView>("circuitView")->style(), CircuitStyle::NandNand);
     QCOMPARE(QSettings().value(QStringLiteral("circuit/style")).toString(), QStringLiteral("nand"));
+}
+
+void CircuitViewTest::jointCoverOfSeveralOutputs()
+{
+    minimizeMajority(false);
+    auto *view = child<CircuitView>("circuitView");
+    auto *joint = child<QCheckBox>("circuitJointBox");
+    auto *counts = child<QLabel>("circuitCountsLabel");
+    QVERIFY(!joint->isVisibleTo(view));
+
+    // A second output, the parity of the three inputs.
+    child<QAction>("addOutputAction")->trigger();
+    auto *table = child<truthTable>("truthTableWidget");
+    const int firstColumn = table->variableCount() + 1;
+    const QString parity = QStringLiteral("01101001");
+    for (int r = 0; r < parity.size(); ++r) {
+        UserInput::clickCell(table, r, firstColumn + 1);
+        QTest::keyClick(table, parity[r].toLatin1());
+    }
+    QTest::mouseClick(child<QPushButton>("minimizeButton"), Qt::LeftButton);
+    QVERIFY(joint->isVisibleTo(view));
+    QVERIFY(!joint->isChecked());
+    QVERIFY(!view->netlist().severalOutputs());
+    // The map's output alone, as before.
+    const QString alone = counts->text();
+
+    joint->setChecked(true);
+    const Netlist &netlist = view->netlist();
+    QCOMPARE(netlist.outputs.size(), std::size_t{2});
+    for (int k = 0; k < 2; ++k) {
+        for (unsigned row = 0; row < 8; ++row)
+            QCOMPARE(netlist.evaluate(row, k),
+                     table->item(static_cast<int>(row), firstColumn + k)->text() == "1");
+    }
+    QVERIFY(counts->text().contains(QString::number(netlist.gateInputCount())));
+
+    joint->setChecked(false);
+    QVERIFY(!view->netlist().severalOutputs());
+    QCOMPARE(counts->text(), alone);
+
+    // Back to one output: the choice goes and the map's circuit returns.
+    joint->setChecked(true);
+    child<QAction>("removeOutputAction")->trigger();
+    QVERIFY(!joint->isVisibleTo(view));
+    QVERIFY(!view->netlist().severalOutputs());
 }
 
 QTEST_MAIN(CircuitViewTest)

@@ -229,6 +229,22 @@
         <source>Gates: %1    Gate inputs: %2</source>
         <translation>Gatter: %1    Gattereingänge: %2</translation>
     </message>
+    <message>
+        <source>Joint cover of all outputs</source>
+        <translation>Gemeinsame Überdeckung aller Ausgänge</translation>
+    </message>
+    <message>
+        <source>Every output at once, each shared product built once</source>
+        <translation>Alle Ausgänge zugleich, jedes geteilte Produkt nur einmal gebaut</translation>
+    </message>
+    <message>
+        <source>Joint: %1 gates, %2 gate inputs    Each output alone: %3 gates, %4 gate inputs</source>
+        <translation>Gemeinsam: %1 Gatter, %2 Gattereingänge    Jeder Ausgang für sich: %3 Gatter, %4 Gattereingänge</translation>
+    </message>
+    <message>
+        <source>(not proven minimal)</source>
+        <translation>(nicht als minimal bewiesen)</translation>
+    </message>
 </context>
 <context>
     <name>EquationManager</name>
