@@ -608,6 +608,7 @@ void MainWindow::connectOutputs()
             &truthTable::renameOutputs);
     connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, editHistory,
             &EditHistory::record);
+    connect(truthTableWidget, &truthTable::outputsChanged, stepsWindow, &StepsWindow::setOutputs);
     showOutputs();
 }
 
