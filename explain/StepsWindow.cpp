@@ -771,41 +771,47 @@ ExplanationPhrases StepsWindow::phrases()
                  "output glitch."));
     p.searchStopped = toStd(tr("The search was stopped before it finished."));
 
-    p.jointTitleSumOfProducts =
-        toStd(tr("Minimizing %1 outputs of %2 variables together as a sum of products"));
-    p.jointTitleProductOfSums =
-        toStd(tr("Minimizing %1 outputs of %2 variables together as a product of sums"));
-    p.output = toStd(tr("output"));
-    p.jointPrimes = toStd(tr("Multi-output prime implicants"));
-    p.jointPrimesIntro =
-        toStd(tr("Each product with the outputs it may serve: it is an implicant of each of them "
-                 "and covers a %1 of each. Dropping any of its literals would lose one of them."));
+    // The joint cover's sentences, each translated into its field.
+    const std::array<std::pair<std::string *, const char *>, 17> joint{{
+        {&p.jointTitleSumOfProducts,
+         QT_TR_NOOP("Minimizing %1 outputs of %2 variables together as a sum of products")},
+        {&p.jointTitleProductOfSums,
+         QT_TR_NOOP("Minimizing %1 outputs of %2 variables together as a product of sums")},
+        {&p.output, QT_TR_NOOP("output")},
+        {&p.jointPrimes, QT_TR_NOOP("Multi-output prime implicants")},
+        {&p.jointPrimesIntro,
+         QT_TR_NOOP("Each product with the outputs it may serve: it is an implicant of each of "
+                    "them and covers a %1 of each. Dropping any of its literals would lose one of "
+                    "them.")},
+        {&p.jointChart, QT_TR_NOOP("Joint prime implicant chart")},
+        {&p.jointChartIntro,
+         QT_TR_NOOP("Rows: each output's %1 that must be covered (don't cares need no cover). "
+                    "Columns: the multi-output prime implicants; X marks a prime that covers the "
+                    "%2 and may serve the output, (X) the only prime on its row. The last row "
+                    "marks the products of the joint cover.")},
+        {&p.jointNothingToCover, QT_TR_NOOP("No output has a %1 to cover.")},
+        {&p.jointCover, QT_TR_NOOP("Joint cover")},
+        {&p.jointCoverIntro,
+         QT_TR_NOOP("The fewest distinct products, then the fewest literals, then the fewest "
+                    "connections from a product to an output; a product shared by several "
+                    "outputs counts once.")},
+        {&p.oneProduct, QT_TR_NOOP("%1 product")},
+        {&p.manyProducts, QT_TR_NOOP("%1 products")},
+        {&p.oneConnection, QT_TR_NOOP("%1 connection")},
+        {&p.manyConnections, QT_TR_NOOP("%1 connections")},
+        {&p.proven, QT_TR_NOOP("Proven minimal.")},
+        {&p.notProven, QT_TR_NOOP("Not proven minimal: the search ran out of time; this is the "
+                                  "best cover it found.")},
+        {&p.notProvenStopped, QT_TR_NOOP("Not proven minimal: the search was stopped; this is "
+                                         "the best cover it found.")},
+    }};
+    for (const auto &[field, text] : joint)
+        *field = toStd(tr(text));
+    p.jointCost = toStd(tr("%1, %2, %3.", "products, literals, connections"));
     p.jointPrimesHeader = {toStd(tr("Prime")),    toStd(tr("Cube")),    toStd(tr("Term")),
                            toStd(tr("Literals")), toStd(tr("Outputs")), toStd(tr("Covers"))};
-    p.jointChart = toStd(tr("Joint prime implicant chart"));
-    p.jointChartIntro = toStd(
-        tr("Rows: each output's %1 that must be covered (don't cares need no cover). Columns: the "
-           "multi-output prime implicants; X marks a prime that covers the %2 and may serve the "
-           "output, (X) the only prime on its row. The last row marks the products of the joint "
-           "cover."));
-    p.jointNothingToCover = toStd(tr("No output has a %1 to cover."));
-    p.jointCover = toStd(tr("Joint cover"));
-    p.jointCoverIntro =
-        toStd(tr("The fewest distinct products, then the fewest literals, then the fewest "
-                 "connections from a product to an output; a product shared by several outputs "
-                 "counts once."));
     p.jointCoverHeader = {toStd(tr("Product")), toStd(tr("Prime")), toStd(tr("Term")),
                           toStd(tr("Outputs")), toStd(tr("Shared"))};
-    p.oneProduct = toStd(tr("%1 product"));
-    p.manyProducts = toStd(tr("%1 products"));
-    p.oneConnection = toStd(tr("%1 connection"));
-    p.manyConnections = toStd(tr("%1 connections"));
-    p.jointCost = toStd(tr("%1, %2, %3.", "products, literals, connections"));
-    p.proven = toStd(tr("Proven minimal."));
-    p.notProven = toStd(
-        tr("Not proven minimal: the search ran out of time; this is the best cover it found."));
-    p.notProvenStopped =
-        toStd(tr("Not proven minimal: the search was stopped; this is the best cover it found."));
     p.jointOutputsHeader = {toStd(tr("Output")), toStd(tr("Expression"))};
     return p;
 }

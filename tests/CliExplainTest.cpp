@@ -576,7 +576,7 @@ void CliExplainTest::explainJointAgreesWithMinimize()
                 on.append(prime.toObject().value("number"));
         }
         QCOMPARE(row.value("primes").toArray(), on);
-        QVERIFY(std::any_of(products.begin(), products.end(), [&](const QJsonValue product) {
+        QVERIFY(std::any_of(products.begin(), products.end(), [&](const QJsonValue &product) {
             return on.contains(product.toObject().value("prime")) &&
                    product.toObject().value("outputs").toArray().contains(row.value("output"));
         }));
@@ -586,6 +586,7 @@ void CliExplainTest::explainJointAgreesWithMinimize()
         runCli(QStringList{"explain", "--joint", path, "--format", format} << form);
     QCOMPARE(rendered.status, 0);
     std::vector<std::vector<int>> codes;
+    codes.reserve(static_cast<std::size_t>(outputs));
     for (int j = 0; j < outputs; ++j)
         codes.push_back(codesOf(function.values(j)));
     VariableNames names = Minimization::defaultNames();

@@ -7,6 +7,7 @@
 #include "explain/StepsWindow.h"
 #include "MapShades.h"
 #include "ModalBoxAnswerer.h"
+#include "TestFunctions.h"
 #include "UserInput.h"
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
@@ -59,16 +60,6 @@ Groups groupsOf(const std::vector<std::vector<int>> &groups)
     for (const auto &group : groups)
         list.append(QVector<int>(group.begin(), group.end()));
     return list;
-}
-
-bool holds(const QString &cube, int m)
-{
-    for (int v = 0; v < cube.size(); ++v) {
-        const bool bit = ((m >> (cube.size() - 1 - v)) & 1) != 0;
-        if ((cube[v] == QLatin1Char('1') && !bit) || (cube[v] == QLatin1Char('0') && bit))
-            return false;
-    }
-    return true;
 }
 
 QStringList column(const QTableWidget &table, int c)
@@ -509,8 +500,8 @@ void StepsWindowTest::jointCoverPageFollowsTheOutputs()
     auto *tabs = WidgetLookup::named<QTabWidget>(*steps, "stepsTabs");
     QCOMPARE(tabs->count(), 6);
     tabs->setCurrentIndex(5);
-    QTableWidget *primes = WidgetLookup::named<QTableWidget>(*steps, "jointPrimesTable");
-    QTableWidget *products = WidgetLookup::named<QTableWidget>(*steps, "jointCoverTable");
+    auto *primes = WidgetLookup::named<QTableWidget>(*steps, "jointPrimesTable");
+    auto *products = WidgetLookup::named<QTableWidget>(*steps, "jointCoverTable");
     const QAbstractItemModel *chart =
         WidgetLookup::named<QTableView>(*steps, "jointChartTable")->model();
     const QStringList names = child<truthTable>("truthTableWidget")->outputNames();
@@ -529,7 +520,8 @@ void StepsWindowTest::jointCoverPageFollowsTheOutputs()
             QCOMPARE(chart->index(row, 1).data().toInt(), m);
             QStringList on;
             for (int p = 0; p < cubes.size(); ++p) {
-                if (holds(cubes[p], m) && served[p].split(QStringLiteral(", ")).contains(names[j]))
+                if (TestFunctions::cubeHolds(cubes[p].toStdString(), m) &&
+                    served[p].split(QStringLiteral(", ")).contains(names[j]))
                     on << QStringLiteral("P%1").arg(p + 1);
             }
             bool covered = false;
@@ -556,7 +548,7 @@ void StepsWindowTest::jointCoverPageFollowsTheOutputs()
     const QString cube = cubes[chosen.front().mid(1).toInt() - 1];
     QVector<int> cells;
     for (int m = 0; m < 16; ++m) {
-        if (holds(cube, m))
+        if (TestFunctions::cubeHolds(cube.toStdString(), m))
             cells << m;
     }
     QCOMPARE(MapShades::of(*child<kMap>("kMapWidget")), shadesOf({cells}));
