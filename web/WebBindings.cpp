@@ -8,6 +8,7 @@
 #include "domain/VariableRules.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationDocument.h"
+#include "explain/JointExplainer.h"
 #include "expression/ExpressionEvaluator.h"
 #include "expression/ExpressionException.h"
 #include "minimize/CoverFinder.h"
@@ -187,6 +188,48 @@ val readPla(const val &bytes, int currentCount)
     return out;
 }
 
+// Every output of a file: the inputs' names and count as readPla() gives
+// them, each output's name and column (one character per minterm, '0' where
+// the file sets nothing).
+val readPlaOutputs(const val &bytes, int currentCount)
+{
+    const std::vector<unsigned char> data =
+        emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
+    const PlaOutputsResult read =
+        PlaReader::readOutputs(std::string(data.begin(), data.end()), currentCount);
+    val out = val::object();
+    out.set("ok", read.ok());
+    if (!read.ok()) {
+        out.set("line", read.error.line);
+        out.set("message", read.error.message);
+        return out;
+    }
+    const MultiOutputFunction &function = read.outputs->function;
+    out.set("variableCount", function.inputCount());
+    out.set("names", arrayOf(function.inputNames()));
+    out.set("outputNames", arrayOf(function.outputNames()));
+    std::vector<std::string> columns;
+    for (int j = 0; j < function.outputCount(); ++j)
+        columns.push_back(function.values(j));
+    out.set("columns", arrayOf(columns));
+    return out;
+}
+
+// Every output with its name on ".ob", as the window exports them.
+std::string writePlaOutputs(int n, const val &names, const val &outputNames, const val &columns)
+{
+    const std::vector<std::string> outputs = stringsOf(outputNames);
+    const std::vector<std::string> values = stringsOf(columns);
+    MultiOutputFunction function(n, static_cast<int>(outputs.size()));
+    std::vector<std::string> inputs = stringsOf(names);
+    inputs.resize(static_cast<std::size_t>(n));
+    if (!function.setNames(inputs, outputs).ok())
+        return {};
+    for (std::size_t j = 0; j < values.size() && j < outputs.size(); ++j)
+        function.setValues(static_cast<int>(j), values[j]);
+    return PlaWriter::write(function);
+}
+
 std::string writePla(int n, const val &names, const std::string &values)
 {
     PlaFunction function;
@@ -325,6 +368,48 @@ val explain(int n, const std::string &values, bool productOfSums, const val &nam
     return out;
 }
 
+// Every output minimized together: the joint cover's document (the text of
+// tavolin-cli explain --joint) and beside it the cells of each prime and
+// product, for the page to shade.
+val jointCover(int n, const val &columns, bool productOfSums, const val &names,
+               const val &outputNames)
+{
+    std::vector<std::vector<int>> codes;
+    for (const std::string &column : stringsOf(columns))
+        codes.push_back(Minimization::cellCodes(column));
+    const JointExplanation joint = JointExplainer::explain(
+        n, codes, productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
+        sixNames(names), stringsOf(outputNames));
+    const ExplanationDocument document = explanationDocument(joint);
+    val out = val::object();
+    out.set("title", document.title);
+    out.set("sections", sectionsOf(document));
+    val primes = val::array();
+    for (const JointPrime &prime : joint.primes) {
+        val item = val::object();
+        item.set("term", prime.term);
+        item.set("groups", groupsOf({prime.minterms}));
+        item.set("essential", prime.essential);
+        primes.call<void>("push", item);
+    }
+    out.set("primes", primes);
+    val products = val::array();
+    for (const int number : joint.chosen) {
+        const JointPrime &prime = joint.primes[static_cast<std::size_t>(number - 1)];
+        val item = val::object();
+        item.set("term", prime.term);
+        item.set("outputs", outputList(joint, prime.feeds));
+        item.set("groups", groupsOf({prime.minterms}));
+        products.call<void>("push", item);
+    }
+    out.set("products", products);
+    out.set("literals", joint.cover.literals);
+    out.set("connections", joint.cover.connections);
+    out.set("proven", joint.cover.proven);
+    out.set("texts", arrayOf(joint.outputTexts));
+    return out;
+}
+
 val costOf(const AnswerCost &cost)
 {
     val out = val::object();
@@ -424,6 +509,9 @@ EMSCRIPTEN_BINDINGS(tavolin)
     emscripten::function("evaluate", &evaluate);
     emscripten::function("readPla", &readPla);
     emscripten::function("writePla", &writePla);
+    emscripten::function("readPlaOutputs", &readPlaOutputs);
+    emscripten::function("writePlaOutputs", &writePlaOutputs);
+    emscripten::function("jointCover", &jointCover);
     emscripten::function("mapLayout", &mapLayout);
     emscripten::function("isVariableName", &isVariableName);
     emscripten::function("variableRules", &variableRules);
