@@ -163,18 +163,31 @@ val evaluate(const std::string &expression, const val &names)
 
 // bytes: the file's content as a Uint8Array, so that no text decoding stands
 // between the file and the reader.
-val readPla(const val &bytes, int currentCount)
+std::string textOf(const val &bytes)
 {
     const std::vector<unsigned char> data =
         emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
-    const PlaReadResult read = PlaReader::read(std::string(data.begin(), data.end()), currentCount);
+    return std::string(data.begin(), data.end());
+}
+
+// A reader's answer: ok, or the fault's line and message.
+val readAnswer(bool ok, const PlaError &error)
+{
     val out = val::object();
-    out.set("ok", read.ok());
-    if (!read.ok()) {
-        out.set("line", read.error.line);
-        out.set("message", read.error.message);
-        return out;
+    out.set("ok", ok);
+    if (!ok) {
+        out.set("line", error.line);
+        out.set("message", error.message);
     }
+    return out;
+}
+
+val readPla(const val &bytes, int currentCount)
+{
+    const PlaReadResult read = PlaReader::read(textOf(bytes), currentCount);
+    val out = readAnswer(read.ok(), read.error);
+    if (!read.ok())
+        return out;
     const PlaFunction &function = *read.function;
     out.set("variableCount", function.variableCount);
     out.set("countGiven", function.countGiven);
@@ -193,17 +206,10 @@ val readPla(const val &bytes, int currentCount)
 // the file sets nothing).
 val readPlaOutputs(const val &bytes, int currentCount)
 {
-    const std::vector<unsigned char> data =
-        emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
-    const PlaOutputsResult read =
-        PlaReader::readOutputs(std::string(data.begin(), data.end()), currentCount);
-    val out = val::object();
-    out.set("ok", read.ok());
-    if (!read.ok()) {
-        out.set("line", read.error.line);
-        out.set("message", read.error.message);
+    const PlaOutputsResult read = PlaReader::readOutputs(textOf(bytes), currentCount);
+    val out = readAnswer(read.ok(), read.error);
+    if (!read.ok())
         return out;
-    }
     const MultiOutputFunction &function = read.outputs->function;
     out.set("variableCount", function.inputCount());
     out.set("names", arrayOf(function.inputNames()));
@@ -322,6 +328,26 @@ val sectionsOf(const ExplanationDocument &document)
     return sections;
 }
 
+// The start of the answers of explain() and jointCover(): the document's
+// title and sections.
+val documentOf(const ExplanationDocument &document)
+{
+    val out = val::object();
+    out.set("title", document.title);
+    out.set("sections", sectionsOf(document));
+    return out;
+}
+
+// A prime as the page shades it: its term and its group of cells.
+val primeOf(const std::string &term, const std::vector<int> &group, bool essential)
+{
+    val item = val::object();
+    item.set("term", term);
+    item.set("groups", groupsOf({group}));
+    item.set("essential", essential);
+    return item;
+}
+
 // The worked steps of a minimization: the explanation core's document (the
 // very text tavolin-cli explain writes), and beside it what the page needs to
 // shade a prime or a cover on the map. `limit` covers are listed, counting
@@ -339,17 +365,11 @@ val explain(int n, const std::string &values, bool productOfSums, const val &nam
         n, codes, productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
         sixNames(names), options);
 
-    const ExplanationDocument document = explanationDocument(explanation);
-    val out = val::object();
-    out.set("title", document.title);
-    out.set("sections", sectionsOf(document));
+    val out = documentOf(explanationDocument(explanation));
     val primes = val::array();
     for (const ExplainedPrime &prime : explanation.primes) {
-        val item = val::object();
-        item.set("term", prime.term);
+        val item = primeOf(prime.term, prime.groupOrder, prime.essential);
         item.set("minterms", arrayOf(prime.minterms));
-        item.set("groups", groupsOf({prime.groupOrder}));
-        item.set("essential", prime.essential);
         primes.call<void>("push", item);
     }
     out.set("primes", primes);
@@ -380,26 +400,16 @@ val jointCover(int n, const val &columns, bool productOfSums, const val &names,
     const JointExplanation joint = JointExplainer::explain(
         n, codes, productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
         sixNames(names), stringsOf(outputNames));
-    const ExplanationDocument document = explanationDocument(joint);
-    val out = val::object();
-    out.set("title", document.title);
-    out.set("sections", sectionsOf(document));
+    val out = documentOf(explanationDocument(joint));
     val primes = val::array();
-    for (const JointPrime &prime : joint.primes) {
-        val item = val::object();
-        item.set("term", prime.term);
-        item.set("groups", groupsOf({prime.minterms}));
-        item.set("essential", prime.essential);
-        primes.call<void>("push", item);
-    }
+    for (const JointPrime &prime : joint.primes)
+        primes.call<void>("push", primeOf(prime.term, prime.minterms, prime.essential));
     out.set("primes", primes);
     val products = val::array();
     for (const int number : joint.chosen) {
         const JointPrime &prime = joint.primes[static_cast<std::size_t>(number - 1)];
-        val item = val::object();
-        item.set("term", prime.term);
+        val item = primeOf(prime.term, prime.minterms, false);
         item.set("outputs", outputList(joint, prime.feeds));
-        item.set("groups", groupsOf({prime.minterms}));
         products.call<void>("push", item);
     }
     out.set("products", products);
