@@ -15,7 +15,7 @@ NO_DEPS      ?=
 
 SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps dev-deps web-deps build run test test-sanitize soak bench help-images format format-check tidy clean \
+.PHONY: all deps dev-deps web-deps build run test test-sanitize soak bench bench-espresso help-images format format-check tidy clean \
         web web-serve test-web package-deps package package-check FORCE
 
 all: build
@@ -80,6 +80,13 @@ soak: deps $(SAN_DIR)/CMakeCache.txt
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done; true
+
+# Joint minimization of 77 textbook and random functions of several outputs
+# (and espresso's own small examples, ESPRESSO_EXAMPLES=folder) against
+# espresso, built by hand outside the repository from its public source.
+bench-espresso: build
+	@[ -x "$(ESPRESSO)" ] || { echo "bench-espresso needs ESPRESSO=/path/to/espresso" >&2; exit 2; }
+	python3 bench/espresso_compare.py "$(ESPRESSO)" $(BUILD_DIR)/bin/tavolin-cli $(ESPRESSO_EXAMPLES)
 
 # `make fuzz-<name>` runs the libFuzzer target fuzz_<name> for FUZZ_SECONDS,
 # starting from its checked-in corpus; new inputs go to fuzz-out/<name>.

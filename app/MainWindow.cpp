@@ -18,6 +18,7 @@
 #include "files/RecentFiles.h"
 #include "format/ResultCopier.h"
 #include "minimize/Minimize.h"
+#include "outputs/JointResultsWindow.h"
 #include "outputs/MultiOutputFunction.h"
 #include "pla/ImportExport.h"
 #include "tables/MapImage.h"
@@ -192,6 +193,10 @@ void MainWindow::createMenus()
     newExerciseAction =
         addEntry(*minimizeMenu, tr("New Exercise…"), QStringLiteral("Ctrl+Shift+N"),
                  "newExerciseAction", tr("Fill the table with a random function to minimize"));
+    minimizeMenu->addSeparator();
+    minimizeAllAction =
+        addEntry(*minimizeMenu, tr("Minimize All Outputs…"), QStringLiteral("Ctrl+Shift+O"),
+                 "minimizeAllAction", tr("Every output alone and together, with shared products"));
 
     QMenu *circuitMenu = addMenu(*menuBar(), tr("Circuit"));
     showCircuitAction = addEntry(*circuitMenu, tr("Show Circuit…"), QStringLiteral("Ctrl+Shift+G"),
@@ -397,6 +402,7 @@ void MainWindow::createWidgets()
     recentFiles = new RecentFiles(this);
     resultCopier = named(new ResultCopier(this), "resultCopier");
     outputNamesDialog = named(new OutputNamesDialog(), "outputNamesDialog");
+    jointResults = named(new JointResultsWindow(this), "jointResultsWindow");
 }
 
 QBoxLayout *MainWindow::createLayout()
@@ -538,8 +544,14 @@ void MainWindow::copyTruthTable()
     std::vector<std::string> names;
     for (const QString &name : truthTableWidget->variableNames())
         names.push_back(name.toStdString());
-    const std::string text =
-        TruthTableText::tabSeparated(names, truthTableWidget->outputValues().toStdString());
+    // One column per output, each headed by its name.
+    std::vector<std::string> outputNames;
+    for (const QString &name : truthTableWidget->outputNames())
+        outputNames.push_back(name.toStdString());
+    std::vector<std::string> columns;
+    for (const QString &column : truthTableWidget->outputColumnTexts())
+        columns.push_back(column.toStdString());
+    const std::string text = TruthTableText::tabSeparated(names, outputNames, columns);
     QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
@@ -600,16 +612,65 @@ void MainWindow::connectOutputs()
     connect(minimizer, &Minimize::sendResult, this, &MainWindow::nameResult);
     connect(outputNamesAction, &QAction::triggered, this, &MainWindow::editOutputNames);
     // With one output a variable may still be called f, as it always could.
-    connect(truthTableWidget, &truthTable::outputsChanged, changeVarsPopup,
-            [this](int, const QStringList &names) {
-                changeVarsPopup->setOutputNames(names.size() > 1 ? names : QStringList());
-            });
+    // While a file is read its outputs replace the shown ones, so its
+    // variables may take names the old outputs had.
+    const auto tellNamesDialog = [this] {
+        const QStringList names = truthTableWidget->outputNames();
+        changeVarsPopup->setOutputNames(names.size() > 1 && !importing ? names : QStringList());
+    };
+    connect(truthTableWidget, &truthTable::outputsChanged, changeVarsPopup, tellNamesDialog);
+    connect(importExport, &ImportExport::importStarted, changeVarsPopup, [this, tellNamesDialog] {
+        importing = true;
+        tellNamesDialog();
+    });
+    connect(importExport, &ImportExport::outputsImported, changeVarsPopup, [this, tellNamesDialog] {
+        importing = false;
+        tellNamesDialog();
+    });
     connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, truthTableWidget,
             &truthTable::renameOutputs);
     connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, editHistory,
             &EditHistory::record);
+    connectJointResults();
     connect(truthTableWidget, &truthTable::outputsChanged, stepsWindow, &StepsWindow::setOutputs);
     showOutputs();
+}
+
+// The results follow the function while they are open, as the steps do.
+void MainWindow::connectJointResults()
+{
+    connect(minimizeAllAction, &QAction::triggered, this, &MainWindow::minimizeAllOutputs);
+    connect(truthTableWidget, &truthTable::outputsChanged, this, &MainWindow::refreshJointResults);
+    connect(sopRadio, &QRadioButton::toggled, this, &MainWindow::refreshJointResults);
+    connect(changeVarsPopup, &ChangeVarsPopup::completed, this, &MainWindow::refreshJointResults);
+    connect(truthTableWidget, &truthTable::shownOutputChanged, jointResults,
+            &JointResultsWindow::setShownOutput);
+    connect(jointResults, &JointResultsWindow::shadeGroups, this,
+            [this](int output, const QVector<QVector<int>> &groups) {
+                truthTableWidget->showOutput(output);
+                kMapWidget->updateCircles(groups);
+            });
+}
+
+void MainWindow::minimizeAllOutputs()
+{
+    jointResults->show();
+    refreshJointResults();
+    jointResults->raise();
+    jointResults->activateWindow();
+}
+
+void MainWindow::refreshJointResults()
+{
+    if (!jointResults->isVisible())
+        return;
+    QStringList names;
+    for (const QString &name :
+         truthTableWidget->variableNames().mid(0, truthTableWidget->variableCount()))
+        names << name;
+    jointResults->setShownOutput(truthTableWidget->shownOutput());
+    jointResults->setFunction(names, truthTableWidget->outputNames(),
+                              truthTableWidget->outputColumnTexts(), sopRadio->isChecked());
 }
 
 void MainWindow::showOutputs()
@@ -631,6 +692,7 @@ void MainWindow::showOutputs()
     kMapLabel->setText(several ? tr("Karnaugh Map of %1").arg(names.value(shown))
                                : tr("Karnaugh Map"));
     removeOutputAction->setEnabled(several);
+    minimizeAllAction->setEnabled(several);
     addOutputAction->setEnabled(names.size() < MultiOutputFunction::maxOutputs);
 }
 

@@ -18,6 +18,7 @@ class RecentFiles;
 class ResultCopier;
 class EquationManager;
 class HelpMenu;
+class JointResultsWindow;
 class ImportExport;
 class Minimize;
 class QAction;
@@ -88,6 +89,8 @@ private slots:
     void showOutputs();
     void editOutputNames();
     void nameResult(const QString &result);
+    void minimizeAllOutputs();
+    void refreshJointResults();
 
 private:
     // The widgets, then the windows and helpers the menus reach.
@@ -103,6 +106,7 @@ private:
     void connectFileAndEditMenus();
     void connectChecking();
     void connectOutputs();
+    void connectJointResults();
     void addBulkEdit(QMenu &menu, const QString &text, BulkEdit::Kind kind);
     void saveSession();
     void fitFirstStartToScreen();
@@ -178,4 +182,10 @@ private:
     QAction *checkAnswerAction = nullptr;
     QAction *newExerciseAction = nullptr;
     bool exerciseUnsolved = false;
+    // From the start of a file's import until its outputs are in place.
+    bool importing = false;
+
+    // Every output minimized alone and together, in a window of its own.
+    JointResultsWindow *jointResults = nullptr;
+    QAction *minimizeAllAction = nullptr;
 };

@@ -379,10 +379,6 @@ bool checkJoint(const CliOptions &options, std::string &error)
         error = "--format pla needs --joint.";
         return false;
     }
-    if (options.plaFormat && options.files.size() > 1) {
-        error = "--format pla writes the cover of one file; give one file.";
-        return false;
-    }
     if (!options.joint)
         return true;
     for (const auto &[set, name] :
@@ -672,7 +668,8 @@ std::string CommandLine::usage()
            "                 function lie in one term: no glitch on a single input change\n"
            "  --format F     minimize: the expression as text (the window's, the default),\n"
            "                 verilog, vhdl, latex, c or python; with --joint text or pla\n"
-           "                 (the shared cover as a PLA file);\n"
+           "                 (the shared cover as a PLA file; with several files each\n"
+           "                 after a comment line \"# FILE\");\n"
            "                 explain: as text, markdown, html or json;\n"
            "                 circuit: verilog, a structural Verilog module instead of an image,\n"
            "                 or circ, a circuit file of Logisim 2.7 (.circ)\n"

@@ -90,8 +90,12 @@ void solveJoint(MinimizationForm form, const PlaOutputs &outputs, FileResult &re
 std::string jointText(const CliOptions &options, const FileResult &result)
 {
     const JointResult &joint = *result.joint;
+    // Several files give one PLA file each, told apart by a comment line
+    // that any PLA reader skips.
     if (options.plaFormat)
-        return PlaWriter::write(joint.cover, inputNamesOf(result), joint.outputNames);
+        return (options.files.size() > 1 ? "# " + PlaInput::shownName(result.file) + "\n"
+                                         : std::string()) +
+               PlaWriter::write(joint.cover, inputNamesOf(result), joint.outputNames);
     const std::string prefix =
         options.files.size() > 1 ? PlaInput::shownName(result.file) + ": " : std::string();
     const bool named = joint.outputNames.size() > 1;

@@ -78,13 +78,14 @@ QVector<QString> ChangeVarsPopup::fieldNames() const
 }
 
 // Positions that go keep nothing; a new one gets the first default letter
-// the accepted names leave free.
+// the accepted names and the outputs leave free.
 void ChangeVarsPopup::resizeAcceptedNames(int count)
 {
     acceptedNames.resize(qMin(count, int(acceptedNames.size())));
     while (acceptedNames.size() < count) {
         int letter = 0;
-        while (acceptedNames.contains(defaultName(letter)))
+        while (acceptedNames.contains(defaultName(letter)) ||
+               outputNames.contains(defaultName(letter)))
             ++letter;
         acceptedNames.append(defaultName(letter));
     }

@@ -10,5 +10,10 @@
 namespace TruthTableText {
 
 std::string tabSeparated(const std::vector<std::string> &names, const std::string &values);
+// The same with one value column per output, headed by the output's name;
+// every column holds one value per minterm.
+std::string tabSeparated(const std::vector<std::string> &names,
+                         const std::vector<std::string> &outputNames,
+                         const std::vector<std::string> &columns);
 
 } // namespace TruthTableText

@@ -459,3 +459,10 @@ std::string JointMinimization::outputText(const JointCover &cover, int output,
     const std::vector<int> constantCells = {used.empty() ? 0 : 1};
     return resultText(constantCells, used, selection, cover.form, names);
 }
+
+std::string JointMinimization::productText(const JointProduct &product, MinimizationForm form,
+                                           const VariableNames &names)
+{
+    const std::vector<PrimeImplicant> used = {{product.cube, product.minterms}};
+    return resultText({1}, used, {1}, form, names);
+}

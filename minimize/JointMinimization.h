@@ -38,6 +38,10 @@ public:
     // Output j's expression from the products it uses, written as
     // resultText() writes one output.
     static std::string outputText(const JointCover &cover, int output, const VariableNames &names);
+    // One product alone, as a term of outputText(): "A'&B" in the
+    // sum-of-products form, "(A+B')" in the product-of-sums form.
+    static std::string productText(const JointProduct &product, MinimizationForm form,
+                                   const VariableNames &names);
     // The multi-output primes: every cube whose set of outputs it is an
     // implicant of shrinks when any literal is dropped, and that covers a
     // cell of code 1 of one of those outputs. Ordered by literal count, then

@@ -809,9 +809,14 @@ void CliTest::jointCoversEveryOutput()
             QCOMPARE(outputs[output]["text"].toString(), text);
         }
 
-        const CliRun pla = runCli(joint + QStringList{"--format", "pla", path});
+        // Two files in one call: one PLA file each, after a line naming it.
+        const CliRun pla = runCli(joint + QStringList{"--format", "pla", path, path});
         QCOMPARE(pla.status, 0);
-        const PlaOutputsResult back = PlaReader::readOutputs(pla.outBytes.toStdString(), n);
+        const QStringList files = pla.out.split(QStringLiteral(".e\n"), Qt::SkipEmptyParts);
+        QCOMPARE(files.size(), 2);
+        QCOMPARE(files[0], files[1]);
+        QVERIFY2(files[0].startsWith("# " + path + "\n"), qPrintable(pla.out));
+        const PlaOutputsResult back = PlaReader::readOutputs((files[0] + ".e\n").toStdString(), n);
         QVERIFY2(back.ok(), qPrintable(pla.out));
         const MultiOutputFunction &read = back.outputs->function;
         QCOMPARE(read.outputCount(), k);
@@ -822,7 +827,8 @@ void CliTest::jointCoversEveryOutput()
                     QVERIFY2(read.cell(output, row) == value, qPrintable(pla.out));
             }
         }
-        const QString again = writeFileIn(*dir, QStringLiteral("again.pla"), pla.outBytes);
+        const QString again =
+            writeFileIn(*dir, QStringLiteral("again.pla"), (files[0] + ".e\n").toUtf8());
         const QJsonObject second =
             QJsonDocument::fromJson(runCli(joint + QStringList{"--json", again}).outBytes).object();
         if (object["proven"].toBool() && second["proven"].toBool()) {

@@ -309,9 +309,6 @@ void CommandLineTest::refusedCalls_data()
         << "--joint writes text or pla.";
     QTest::newRow("pla without --joint")
         << QStringList{"minimize", "--format", "pla", "f.pla"} << "--format pla needs --joint.";
-    QTest::newRow("pla of two files")
-        << QStringList{"minimize", "--joint", "--format", "pla", "a.pla", "b.pla"}
-        << "--format pla writes the cover of one file; give one file.";
     QTest::newRow("map to a GIF") << QStringList{"map", "a.pla", "-o", "m.gif"}
                                   << "map needs -o OUT.png or -o OUT.svg.";
 }

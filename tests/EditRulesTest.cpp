@@ -17,6 +17,7 @@ private slots:
     void bulkEdits();
     void tabSeparatedTable_data();
     void tabSeparatedTable();
+    void tabSeparatedOutputs();
 };
 
 void EditRulesTest::pastedColumns_data()
@@ -127,6 +128,14 @@ void EditRulesTest::tabSeparatedTable()
         plain.push_back(name.toStdString());
     QCOMPARE(QString::fromStdString(TruthTableText::tabSeparated(plain, values.toStdString())),
              text);
+}
+
+// A half adder: each output a column under its own name.
+void EditRulesTest::tabSeparatedOutputs()
+{
+    QCOMPARE(QString::fromStdString(
+                 TruthTableText::tabSeparated({"A", "B"}, {"s", "co"}, {"0110", "0001"})),
+             QStringLiteral("A\tB\ts\tco\n0\t0\t0\t0\n0\t1\t1\t0\n1\t0\t1\t0\n1\t1\t0\t1\n"));
 }
 
 QTEST_GUILESS_MAIN(EditRulesTest)

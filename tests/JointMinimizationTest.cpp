@@ -14,6 +14,7 @@
 #include "TestFunctions.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
+#include "minimize/SeparateMinimization.h"
 #include "pla/PlaReader.h"
 #include "pla/PlaWriter.h"
 
@@ -282,6 +283,7 @@ private slots:
     void plaTextReadsBackToEveryOutput();
     void searchCutShortStillCovers();
     void refusesBadArguments();
+    void separateCoversAreTheBaseline();
 };
 
 void JointMinimizationTest::everyTwoInputTwoOutputFunctionIsLeast()
@@ -456,6 +458,49 @@ void JointMinimizationTest::refusesBadArguments()
     QVERIFY_THROWS_EXCEPTION(
         std::invalid_argument,
         JointMinimization::minimize(5, Codes(2, std::vector<int>(16, 1)), bothForms[0]));
+}
+
+// Each output alone, the baseline of the results window: each cover equals
+// its output and costs what a one-output joint search proves least; the
+// joint cover never needs more products; and every product's own text is 1
+// (SOP) or 0 (POS) exactly on its cube.
+void JointMinimizationTest::separateCoversAreTheBaseline()
+{
+    std::mt19937 random(31);
+    const VariableNames names = Minimization::defaultNames();
+    for (int round = 0; round < 400; ++round) {
+        const int n = 2 + round % 4;
+        const Codes codes = randomCodes(random, n, 1 + round % 4, 3);
+        const MinimizationForm form = bothForms[static_cast<std::size_t>(round % 2)];
+        const QString context = describe(codes, form);
+        const SeparateCovers separate = SeparateMinimization::minimize(n, codes, form, names);
+        QCOMPARE(separate.covers.size(), codes.size());
+        std::set<std::string> distinct;
+        int connections = 0;
+        for (std::size_t k = 0; k < codes.size(); ++k) {
+            const MinimizedCover &cover = separate.covers[k];
+            for (int m = 0; m < (1 << n); ++m) {
+                const int code = codes[k][static_cast<std::size_t>(m)];
+                QVERIFY2(code == 2 || valueOf(cover.text, n, m) == (code == 1),
+                         qPrintable(context));
+            }
+            const JointCover alone = JointMinimization::minimize(n, {codes[k]}, form);
+            QCOMPARE(static_cast<int>(cover.cubes.size()), static_cast<int>(alone.products.size()));
+            distinct.insert(cover.cubes.begin(), cover.cubes.end());
+            connections += static_cast<int>(cover.cubes.size());
+        }
+        QCOMPARE(separate.products, static_cast<int>(distinct.size()));
+        QCOMPARE(separate.connections, connections);
+        const JointCover joint = JointMinimization::minimize(n, codes, form);
+        QVERIFY2(static_cast<int>(joint.products.size()) <= separate.products, qPrintable(context));
+        const bool sop = form == MinimizationForm::SumOfProducts;
+        for (const JointProduct &product : joint.products) {
+            const std::string text = JointMinimization::productText(product, form, names);
+            for (int m = 0; m < (1 << n); ++m)
+                QVERIFY2(valueOf(text, n, m) == (holds(product.cube, n, m) == sop),
+                         qPrintable(context + " " + QString::fromStdString(text)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(JointMinimizationTest)

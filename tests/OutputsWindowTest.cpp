@@ -5,6 +5,8 @@
 // The names come from the outputs core, the results from the minimization
 // core, so the window is checked against what it is built on.
 
+#include "ExpressionReference.h"
+#include "MapShades.h"
 #include "ModalBoxAnswerer.h"
 #include "RandomOutputs.h"
 #include "TestFiles.h"
@@ -15,6 +17,7 @@
 #include "dialogs/OutputNamesDialog.h"
 #include "minimize/CoverFinder.h"
 #include "minimize/Minimization.h"
+#include "outputs/JointResultsWindow.h"
 #include "outputs/MultiOutputFunction.h"
 #include "pla/ImportExport.h"
 #include "pla/PlaReader.h"
@@ -29,6 +32,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -57,6 +61,22 @@ QString advanced(QChar value)
     return value == u'1' ? QStringLiteral("X") : QStringLiteral("0");
 }
 
+// The value of an expression over A, B, ... at minterm m.
+bool valueAt(const QString &text, int n, int m)
+{
+    const VariableNames defaults = Minimization::defaultNames();
+    std::vector<bool> values;
+    for (int v = 0; v < n; ++v)
+        values.push_back(((m >> (n - 1 - v)) & 1) != 0);
+    const std::optional<bool> value =
+        ExpressionReference::Reader(text.toStdString(), {defaults.begin(), defaults.begin() + n},
+                                    values)
+            .read();
+    if (text == u'0' || text == u'1')
+        return text == u'1';
+    return value.value_or(false);
+}
+
 std::vector<std::string> toStd(const QStringList &names)
 {
     std::vector<std::string> converted(static_cast<std::size_t>(names.size()));
@@ -80,6 +100,9 @@ private slots:
     void outputsTravelThroughAFile();
     void tooManyOutputsAreRefused();
     void outputNamesFollowTheCoreRules();
+    void allOutputsShadeWhatIsPicked();
+    void importTakesNamesTheOldOutputsHad();
+    void moreVariablesPassTheOutputsNames();
 
 private:
     template <typename Widget> Widget *child(const char *name) const
@@ -103,6 +126,9 @@ private:
     void chooseCount(int wanted);
     void pickWithSelector(int output);
     void typeColumn(int output, const QString &values);
+
+    // The minterms the map shows shaded.
+    QList<int> shadedMinterms() const;
 
     std::unique_ptr<MainWindow> window;
     truthTable *table = nullptr;
@@ -417,6 +443,106 @@ void OutputsWindowTest::outputNamesFollowTheCoreRules()
     while (undo->isEnabled())
         undo->trigger();
     QCOMPARE(outputHeaders(), initial);
+}
+
+QList<int> OutputsWindowTest::shadedMinterms() const
+{
+    const QStringList shades = MapShades::of(*map);
+    QList<int> shaded;
+    for (int m = 0; m < (1 << table->variableCount()); ++m) {
+        const KarnaughLayout::Cell at = KarnaughLayout::cellOfMinterm(table->variableCount(), m);
+        if (!shades.value(at.row * map->columnCount() + at.column).isEmpty())
+            shaded << m;
+    }
+    return shaded;
+}
+
+// Minimize All Outputs, reached from the menu once there are several
+// outputs: each output's joint text equals the output off its don't cares,
+// and a picked product shades exactly the cells its own text marks, on the
+// map of an output it feeds; the results follow a later edit.
+void OutputsWindowTest::allOutputsShadeWhatIsPicked()
+{
+    auto *minimizeAll = child<QAction>("minimizeAllAction");
+    QVERIFY(!minimizeAll->isEnabled());
+    auto *results = child<JointResultsWindow>("jointResultsWindow");
+    auto *outputsTable = WidgetLookup::named<QTableWidget>(*results, "jointOutputsTable");
+    auto *productsTable = WidgetLookup::named<QTableWidget>(*results, "jointProductsTable");
+    QTemporaryDir folder;
+    std::mt19937 random(17);
+    for (int round = 0; round < 4; ++round) {
+        const int n = 3 + round % 3;
+        const MultiOutputFunction function = RandomOutputs::function(random, n, 2 + round, false);
+        const QString in =
+            TestFiles::writeFileIn(folder, QStringLiteral("in%1.pla").arg(round),
+                                   QByteArray::fromStdString(PlaWriter::write(function)));
+        QVERIFY(window->openFile(in));
+        const bool sop = round % 2 == 0;
+        child<QRadioButton>(sop ? "sopRadio" : "posRadio")->click();
+        QSignalSpy shown(results, &JointResultsWindow::resultsShown);
+        minimizeAll->trigger();
+        QVERIFY(shown.wait());
+        QCOMPARE(outputsTable->rowCount(), function.outputCount());
+        for (int k = 0; k < function.outputCount(); ++k) {
+            const QString text = outputsTable->item(k, 2)->text();
+            for (int m = 0; m < (1 << n); ++m) {
+                const char cell = function.cell(k, std::size_t(m));
+                QVERIFY2(cell == 'X' || valueAt(text, n, m) == (cell == '1'), qPrintable(text));
+            }
+        }
+        for (int row = 0; row < productsTable->rowCount(); ++row) {
+            UserInput::clickCell(productsTable, row, 0);
+            const QString product = productsTable->item(row, 0)->text();
+            QList<int> cells;
+            for (int m = 0; m < (1 << n); ++m) {
+                if (valueAt(product, n, m) == sop)
+                    cells << m;
+            }
+            QCOMPARE(shadedMinterms(), cells);
+            const QStringList fed = productsTable->item(row, 1)->text().split(QStringLiteral(", "));
+            QVERIFY(fed.contains(table->outputNames().value(table->shownOutput())));
+        }
+        // An edit while the results are open brings new ones.
+        UserInput::clickCell(table, 0, columnOf(0));
+        QTest::keyClick(table, function.cell(0, 0) == '1' ? '0' : '1');
+        QVERIFY(shown.wait());
+    }
+}
+
+// The file's variables may be called what the outputs it replaces were
+// called: no box, and the names and values are the file's.
+void OutputsWindowTest::importTakesNamesTheOldOutputsHad()
+{
+    child<QAction>("addOutputAction")->trigger();
+    QCOMPARE(table->outputNames().value(1), QStringLiteral("f1"));
+    QTemporaryDir folder;
+    const QString in = TestFiles::writeFileIn(folder, QStringLiteral("in.pla"),
+                                              ".i 2\n.o 1\n.ilb f1 B\n01 1\n.e\n");
+    ModalBoxAnswerer answerer;
+    answerer.arm();
+    QVERIFY(window->openFile(in));
+    QCoreApplication::processEvents();
+    QVERIFY(!answerer.answered());
+    QCOMPARE(inputHeaders(), (QStringList{"f1", "B"}));
+    QCOMPARE(outputColumns(), QStringList{"0100"});
+}
+
+// A variable added by the count takes the first default letter no output
+// has either: an output named E keeps four variables from becoming A..E.
+void OutputsWindowTest::moreVariablesPassTheOutputsNames()
+{
+    child<QAction>("addOutputAction")->trigger();
+    child<QAction>("outputNamesAction")->trigger();
+    auto *dialog = topLevel<OutputNamesDialog>();
+    QVERIFY(dialog != nullptr);
+    auto *second = WidgetLookup::named<QLineEdit>(*dialog, "outputName1");
+    second->selectAll();
+    QTest::keyClicks(second, QStringLiteral("E"));
+    QTest::keyClick(second, Qt::Key_Return);
+    QCOMPARE(outputHeaders(), (QStringList{"f", "E"}));
+    chooseCount(5);
+    QCOMPARE(inputHeaders().size(), 5);
+    QVERIFY(MultiOutputFunction::checkNames(toStd(inputHeaders()), toStd(outputHeaders())).ok());
 }
 
 QTEST_MAIN(OutputsWindowTest)

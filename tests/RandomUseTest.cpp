@@ -17,6 +17,7 @@
 #include "explain/StepsWindow.h"
 #include "expression/EquationManager.h"
 #include "minimize/Minimize.h"
+#include "outputs/JointResultsWindow.h"
 #include "outputs/MultiOutputFunction.h"
 #include "pla/ImportExport.h"
 #include "pla/PlaReader.h"
@@ -126,6 +127,7 @@ private:
     void removeOutput();
     void pickOutput();
     void renameOutputs();
+    void minimizeAllOutputs();
 
     // What a user sees and what the export writes.
     int count() const { return table->variableCount(); }
@@ -217,6 +219,7 @@ const std::vector<RandomUseTest::Entry> RandomUseTest::actions = {
     {"remove output", &RandomUseTest::removeOutput, 2},
     {"pick output", &RandomUseTest::pickOutput, 3},
     {"rename outputs", &RandomUseTest::renameOutputs, 1},
+    {"minimize all outputs", &RandomUseTest::minimizeAllOutputs, 1},
 };
 
 void RandomUseTest::initTestCase()
@@ -1166,6 +1169,41 @@ void RandomUseTest::renameOutputs()
     expect(boxes() == boxesBefore + 1, QStringLiteral("a refused name raised no box"));
     dialog->reject();
     expect(outputHeaders() == before, QStringLiteral("a refused name changed the outputs"));
+}
+
+// The results follow every later edit while open, so they stay open now
+// and then and the searches run beside the other actions.
+void RandomUseTest::minimizeAllOutputs()
+{
+    QAction *minimizeAll = action("minimizeAllAction");
+    expect(minimizeAll->isEnabled() == (outputs() > 1),
+           QStringLiteral("Minimize All Outputs enabled with %1 outputs").arg(outputs()));
+    if (!minimizeAll->isEnabled())
+        return;
+    auto *results = child<JointResultsWindow>("jointResultsWindow");
+    results->setTimeLimit(100);
+    const QStringList before = table->outputColumnTexts();
+    QSignalSpy shown(results, &JointResultsWindow::resultsShown);
+    minimizeAll->trigger();
+    expect(results->isUpToDate() || shown.wait(15000),
+           QStringLiteral("the joint search did not end"));
+    auto *outputsTable = WidgetLookup::named<QTableWidget>(*results, "jointOutputsTable");
+    auto *products = WidgetLookup::named<QTableWidget>(*results, "jointProductsTable");
+    expect(outputsTable->rowCount() == outputs(),
+           QStringLiteral("%1 outputs listed of %2").arg(outputsTable->rowCount()).arg(outputs()));
+    if (products->rowCount() > 0) {
+        const int row = pick(products->rowCount());
+        UserInput::clickCell(products, row, 0);
+        const QStringList fed = products->item(row, 1)->text().split(QStringLiteral(", "));
+        expect(fed.contains(outputHeaders().value(table->shownOutput())),
+               QStringLiteral("the map shows an output the picked product does not feed"));
+    }
+    expect(table->outputColumnTexts() == before,
+           QStringLiteral("the joint results changed the function"));
+    // Closed again: open, it would search afresh after every later action,
+    // which costs the sweep more time than it finds.
+    results->close();
+    window->activateWindow();
 }
 
 QTEST_MAIN(RandomUseTest)

@@ -495,6 +495,89 @@ Zeile %2: %3</translation>
     </message>
 </context>
 <context>
+    <name>JointResultsWindow</name>
+    <message>
+        <source>All Outputs</source>
+        <translation>Alle Ausgänge</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Alone</source>
+        <translation>Einzeln</translation>
+    </message>
+    <message>
+        <source>Joint cover</source>
+        <translation>Gemeinsame Überdeckung</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Pick an output or a product to shade its groups on the map. Alone: each output&apos;s exact minimum; a product two outputs both use is counted once.</source>
+        <translation>Wählen Sie einen Ausgang oder ein Produkt, um seine Gruppen in der Karte zu schattieren. Einzeln: das exakte Minimum jedes Ausgangs; ein Produkt, das zwei Ausgänge verwenden, zählt einmal.</translation>
+    </message>
+    <message>
+        <source>Products of the joint cover</source>
+        <translation>Produkte der gemeinsamen Überdeckung</translation>
+    </message>
+    <message>
+        <source>shared</source>
+        <translation>geteilt</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Literals</source>
+        <translation>Literale</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Minimizing the outputs together…</source>
+        <translation>Die Ausgänge werden gemeinsam minimiert…</translation>
+    </message>
+    <message>
+        <source>The joint cover is proven minimal.</source>
+        <translation>Die gemeinsame Überdeckung ist nachweislich minimal.</translation>
+    </message>
+    <message>
+        <source>Not proven minimal: the search was cancelled; the best cover found is shown.</source>
+        <translation>Nicht als minimal bewiesen: Die Suche wurde abgebrochen; die beste gefundene Überdeckung wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Not proven minimal: the search stopped after %1 s; the best cover found is shown.</source>
+        <translation>Nicht als minimal bewiesen: Die Suche endete nach %1 s; die beste gefundene Überdeckung wird gezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Help</source>
@@ -827,6 +910,14 @@ Zeile %2: %3</translation>
     <message>
         <source>sum of products</source>
         <translation>disjunktive Form</translation>
+    </message>
+    <message>
+        <source>Minimize All Outputs…</source>
+        <translation>Alle Ausgänge minimieren…</translation>
+    </message>
+    <message>
+        <source>Every output alone and together, with shared products</source>
+        <translation>Jeden Ausgang einzeln und alle gemeinsam, mit geteilten Produkten</translation>
     </message>
 </context>
 <context>
