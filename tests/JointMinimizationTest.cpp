@@ -497,7 +497,7 @@ void JointMinimizationTest::separateCoversAreTheBaseline()
         for (const JointProduct &product : joint.products) {
             const std::string text = JointMinimization::productText(product, form, names);
             for (int m = 0; m < (1 << n); ++m)
-                QVERIFY2(valueOf(text, n, m) == (holds(product.cube, n, m) == sop),
+                QVERIFY2(valueOf(text, n, m) == (TestFunctions::cubeHolds(product.cube, m) == sop),
                          qPrintable(context + " " + QString::fromStdString(text)));
         }
     }
