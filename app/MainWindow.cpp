@@ -633,6 +633,7 @@ void MainWindow::connectOutputs()
     connect(outputNamesDialog, &OutputNamesDialog::namesAccepted, editHistory,
             &EditHistory::record);
     connectJointResults();
+    connect(truthTableWidget, &truthTable::outputsChanged, stepsWindow, &StepsWindow::setOutputs);
     showOutputs();
 }
 

@@ -6,6 +6,7 @@
 #include "pla/PlaFunction.h"
 
 #include <string>
+#include <vector>
 
 // A PLA file as a command of tavolin-cli reads it: the output --output picks,
 // the names the window would show after importing it into a fresh window
@@ -18,4 +19,19 @@ public:
     // be read or --names does not fit it. The notes go to `err` as well.
     static bool load(const CliOptions &options, const std::string &file, PlaFunction &function,
                      VariableNames &names, std::string &err);
+
+    // Every output of the file at once: the inputs' names as load() gives
+    // them, and the outputs' names (see outputNames()). Faults and notes as
+    // load() words them.
+    static bool loadOutputs(const CliOptions &options, const std::string &file, PlaOutputs &outputs,
+                            VariableNames &names, std::vector<std::string> &outputNames,
+                            std::string &err);
+
+    // The outputs' names beside the inputs' names the first output got: the
+    // file's, unless one of them meets an input's name (given by --names),
+    // when every output takes its default name. A note on ".ob" labels
+    // that could not serve goes to `err`.
+    static std::vector<std::string> outputNames(const PlaOutputs &outputs, const std::string &file,
+                                                const std::vector<std::string> &inputNames,
+                                                std::string &err);
 };

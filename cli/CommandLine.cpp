@@ -82,6 +82,7 @@ void declareExplain(CLI::App &app, CliOptions &options, RawValues &raw)
 {
     app.add_flag("--pos", options.productOfSums);
     app.add_flag("--hazard-free", options.hazardFree);
+    app.add_flag("--joint", options.joint);
     app.add_option("--format", raw.format);
     app.add_option("--limit", raw.limit);
     declareNames(app, raw);
@@ -436,6 +437,13 @@ bool checkCombination(CliOptions &options, std::string &error)
             error = "explain reads one PLA file (- for standard input).";
             return false;
         }
+        // The joint chart has no minimum solutions to list and no
+        // hazard-free cover.
+        if (options.joint && (options.hazardFree || options.limit != 0)) {
+            error = std::string("--joint explains the cover of every output; it takes no ") +
+                    (options.hazardFree ? "--hazard-free." : "--limit.");
+            return false;
+        }
         return true;
     case Command::Eval:
         if ((options.productOfSums || options.exact) && !options.minimize) {
@@ -614,6 +622,8 @@ std::string CommandLine::usage()
            "  tavolin-cli map FILE.pla [--pos] [--exact] -o OUT.png|OUT.svg\n"
            "  tavolin-cli explain FILE.pla [--pos] [--names A,B,C] [--hazard-free] [--limit N]\n"
            "                       [--format text|markdown|html|json]\n"
+           "  tavolin-cli explain --joint FILE.pla [--pos] [--names A,B,C]\n"
+           "                       [--format text|markdown|html|json]\n"
            "  tavolin-cli circuit FILE.pla [--pos] [--exact | --joint]\n"
            "              [--style and-or|inverted-inputs|nand|nor] [--fan-in K]\n"
            "              (-o OUT.svg|OUT.png | --format verilog|circ [-o OUT.v|OUT.circ])\n"
@@ -632,7 +642,9 @@ std::string CommandLine::usage()
            "map       draws the Karnaugh map with the chosen groups into a PNG or SVG file.\n"
            "explain   shows how the result was found: the tabulation, the prime\n"
            "          implicants, the chart, the choices of \"Minimize!\" and the\n"
-           "          minimum solutions.\n"
+           "          minimum solutions; with --joint the chart of the joint cover of\n"
+           "          every output: the multi-output primes against the cells each\n"
+           "          output needs covered.\n"
            "circuit   draws the minimized function as logic gates into a PNG or SVG file,\n"
            "          or writes them as a structural Verilog module or as a file of the\n"
            "          educational simulator Logisim (to standard output without -o);\n"
@@ -657,7 +669,8 @@ std::string CommandLine::usage()
            "  --joint        minimize: every output of a file together, fewest distinct\n"
            "                 products first, then literals, then connections;\n"
            "                 circuit: the gates of that cover, each shared product\n"
-           "                 built once and feeding every output that uses it\n"
+           "                 built once and feeding every output that uses it;\n"
+           "                 explain: how that cover is found\n"
            "  --hazard-free  the fewest terms such that every two adjacent cells of the\n"
            "                 function lie in one term: no glitch on a single input change\n"
            "  --format F     minimize: the expression as text (the window's, the default),\n"

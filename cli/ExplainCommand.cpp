@@ -3,12 +3,57 @@
 
 #include "cli/CommandInput.h"
 #include "cli/ExplanationJson.h"
+#include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationRenderer.h"
+#include "explain/JointExplainer.h"
+
+namespace {
+
+ExplanationFormat formatOf(const CliOptions &options)
+{
+    if (options.explainFormat == "markdown")
+        return ExplanationFormat::Markdown;
+    if (options.explainFormat == "html")
+        return ExplanationFormat::Html;
+    return ExplanationFormat::Text;
+}
+
+// --joint: the chart of every output's joint cover; a cover the search could
+// not prove minimal is still explained, with a note as minimize gives it.
+int runJoint(const CliOptions &options, std::string &out, std::string &err)
+{
+    const std::string &file = options.files.front();
+    PlaOutputs outputs;
+    VariableNames names;
+    std::vector<std::string> outputNames;
+    if (!CommandInput::loadOutputs(options, file, outputs, names, outputNames, err))
+        return 2;
+    const MultiOutputFunction &function = outputs.function;
+    std::vector<std::vector<int>> codes;
+    codes.reserve(static_cast<std::size_t>(function.outputCount()));
+    for (int k = 0; k < function.outputCount(); ++k)
+        codes.push_back(Minimization::cellCodes(function.values(k)));
+    const JointExplanation explanation = JointExplainer::explain(
+        function.inputCount(), codes,
+        options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
+        names, outputNames);
+    if (!explanation.cover.proven)
+        err += PlaInput::shownName(file) + ": not proven minimal\n";
+    if (options.explainFormat == "json")
+        out += ExplanationJson::text(file, explanation);
+    else
+        out += renderExplanation(explanation, formatOf(options));
+    return 0;
+}
+
+} // namespace
 
 int ExplainCommand::run(const CliOptions &options, std::string &out, std::string &err)
 {
+    if (options.joint)
+        return runJoint(options, out, err);
     const std::string &file = options.files.front();
     PlaFunction function;
     VariableNames names;
@@ -28,11 +73,7 @@ int ExplainCommand::run(const CliOptions &options, std::string &out, std::string
 
     if (options.explainFormat == "json")
         out += ExplanationJson::text(file, explanation);
-    else if (options.explainFormat == "markdown")
-        out += renderExplanation(explanation, ExplanationFormat::Markdown);
-    else if (options.explainFormat == "html")
-        out += renderExplanation(explanation, ExplanationFormat::Html);
     else
-        out += renderExplanation(explanation, ExplanationFormat::Text);
+        out += renderExplanation(explanation, formatOf(options));
     return 0;
 }

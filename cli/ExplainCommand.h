@@ -10,7 +10,8 @@
 
 // `tavolin-cli explain`: how "Minimize!" found its result for a PLA file (the
 // tabulation, the primes, the chart, the choices) and the minimum solutions,
-// as text, Markdown, HTML or JSON.
+// as text, Markdown, HTML or JSON; with --joint the chart of the joint cover
+// of every output.
 class ExplainCommand
 {
 public:

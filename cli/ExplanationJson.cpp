@@ -88,16 +88,93 @@ Json solutionsObject(const Explanation &explanation)
     return {{"count", list.count}, {"complete", list.complete}, {"covers", std::move(covers)}};
 }
 
+std::vector<std::string> namesOf(const JointExplanation &explanation, std::uint64_t outputs)
+{
+    std::vector<std::string> names;
+    for (std::size_t j = 0; j < explanation.outputNames.size(); ++j) {
+        if (((outputs >> j) & 1) != 0)
+            names.push_back(explanation.outputNames[j]);
+    }
+    return names;
+}
+
+Json jointPrimesArray(const JointExplanation &explanation)
+{
+    Json primes = Json::array();
+    for (const JointPrime &prime : explanation.primes) {
+        primes.push_back({{"number", prime.number},
+                          {"cube", prime.cube},
+                          {"term", prime.term},
+                          {"literals", prime.literals},
+                          {"outputs", namesOf(explanation, prime.outputs)},
+                          {"minterms", prime.minterms},
+                          {"essential", prime.essential}});
+    }
+    return primes;
+}
+
+Json jointRowsArray(const JointExplanation &explanation)
+{
+    Json rows = Json::array();
+    for (const JointChartRow &row : explanation.rows)
+        rows.push_back({{"output", explanation.outputNames[static_cast<std::size_t>(row.output)]},
+                        {"cell", row.cell},
+                        {"primes", row.primes}});
+    return rows;
+}
+
+Json jointProductsArray(const JointExplanation &explanation)
+{
+    Json products = Json::array();
+    for (const int number : explanation.chosen) {
+        const JointPrime &prime = explanation.primes[static_cast<std::size_t>(number - 1)];
+        const std::vector<std::string> fed = namesOf(explanation, prime.feeds);
+        products.push_back({{"prime", number},
+                            {"cube", prime.cube},
+                            {"term", prime.term},
+                            {"outputs", fed},
+                            {"shared", fed.size() > 1}});
+    }
+    return products;
+}
+
+Json namesArray(const VariableNames &names, int n)
+{
+    return std::vector<std::string>(names.begin(), names.begin() + n);
+}
+
 } // namespace
+
+std::string ExplanationJson::text(const std::string &file, const JointExplanation &explanation)
+{
+    const JointCover &cover = explanation.cover;
+    Json outputs = Json::array();
+    for (std::size_t j = 0; j < explanation.outputNames.size(); ++j)
+        outputs.push_back(
+            {{"name", explanation.outputNames[j]}, {"text", explanation.outputTexts[j]}});
+    const Json object = {
+        {"file", file},
+        {"n", explanation.variableCount},
+        {"names", namesArray(explanation.names, explanation.variableCount)},
+        {"form", explanation.form == MinimizationForm::ProductOfSums ? "POS" : "SOP"},
+        {"primes", jointPrimesArray(explanation)},
+        {"chart", {{"rows", jointRowsArray(explanation)}}},
+        {"products", jointProductsArray(explanation)},
+        {"productCount", cover.products.size()},
+        {"literals", cover.literals},
+        {"connections", cover.connections},
+        {"proven", cover.proven},
+        {"outputs", std::move(outputs)},
+    };
+    return object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
 
 std::string ExplanationJson::text(const std::string &file, const Explanation &explanation)
 {
-    const auto n = static_cast<std::size_t>(explanation.variableCount);
     Json object = {
         {"file", file},
         {"n", explanation.variableCount},
-        {"names", std::vector<std::string>(explanation.names.begin(),
-                                           explanation.names.begin() + static_cast<long>(n))},
+        {"names", namesArray(explanation.names, explanation.variableCount)},
         {"form", explanation.form == MinimizationForm::ProductOfSums ? "POS" : "SOP"},
         {"tabulation", tabulationArray(explanation)},
         {"primes", primesArray(explanation)},

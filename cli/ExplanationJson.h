@@ -2,6 +2,7 @@
 #pragma once
 
 #include "explain/Explanation.h"
+#include "explain/JointExplanation.h"
 
 #include <string>
 
@@ -13,4 +14,9 @@ class ExplanationJson
 {
 public:
     static std::string text(const std::string &file, const Explanation &explanation);
+    // A joint cover: file, n, names, form, primes (with the outputs each may
+    // serve), the chart's rows (output, cell, the primes on the row), then
+    // the keys of `minimize --joint --json`: products, their counts, proven
+    // and each output's text.
+    static std::string text(const std::string &file, const JointExplanation &explanation);
 };

@@ -2,6 +2,7 @@
 #include "cli/MinimizeCommand.h"
 
 #include "cli/CircuitCommand.h"
+#include "cli/CommandInput.h"
 #include "cli/PlaInput.h"
 #include "domain/VariableRules.h"
 #include "format/ExpressionFormatter.h"
@@ -49,21 +50,10 @@ std::vector<std::string> inputNamesOf(const FileResult &result)
     return {result.names.begin(), result.names.begin() + result.n};
 }
 
-// The outputs' names beside the inputs' names the first output got. Output
-// names that meet one of those (given by --names) give way to the default
-// ones.
 std::vector<std::string> outputNamesOf(const PlaOutputs &outputs, const FileResult &result,
                                        std::string &err)
 {
-    const MultiOutputFunction &function = outputs.function;
-    const std::string note = PlaReader::replacedOutputLabelsNote(outputs);
-    if (!note.empty())
-        err += PlaInput::shownName(result.file) + ": " + note + "\n";
-    const std::vector<std::string> inputs = inputNamesOf(result);
-    std::vector<std::string> names = function.outputNames();
-    if (!MultiOutputFunction::checkNames(inputs, names).ok())
-        names = MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
-    return names;
+    return CommandInput::outputNames(outputs, result.file, inputNamesOf(result), err);
 }
 
 // The outputs after the first, minimized with the inputs' names the first

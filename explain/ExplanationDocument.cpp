@@ -34,9 +34,19 @@ std::string costText(const ExplainedCover &cover, const ExplanationPhrases &p)
     return filled(p.cost, {terms, literals});
 }
 
+std::string wordsOf(MinimizationForm form, const ExplanationPhrases &p)
+{
+    return form == MinimizationForm::SumOfProducts ? p.minterms : p.maxterms;
+}
+
 std::string cellWords(const Explanation &e, const ExplanationPhrases &p)
 {
-    return e.form == MinimizationForm::SumOfProducts ? p.minterms : p.maxterms;
+    return wordsOf(e.form, p);
+}
+
+std::string wordOf(MinimizationForm form, const ExplanationPhrases &p)
+{
+    return form == MinimizationForm::SumOfProducts ? p.minterm : p.maxterm;
 }
 
 std::string valueText(const Explanation &e)
@@ -208,11 +218,78 @@ DocumentSection hazardFreeSection(const Explanation &e, const ExplanationPhrases
     return section;
 }
 
+std::string counted(int count, const std::string &one, const std::string &many)
+{
+    return filled(count == 1 ? one : many, {std::to_string(count)});
+}
+
+DocumentSection jointPrimesSection(const JointExplanation &e, const ExplanationPhrases &p)
+{
+    DocumentSection section{"joint-primes", p.jointPrimes, {}};
+    section.blocks.push_back(paragraph(filled(p.jointPrimesIntro, {wordOf(e.form, p)})));
+    DocumentTable rows{p.jointPrimesHeader, {}};
+    for (const JointPrime &prime : e.primes) {
+        rows.rows.push_back({primeName(prime.number), prime.cube, prime.term,
+                             std::to_string(prime.literals), outputList(e, prime.outputs),
+                             listText(prime.minterms)});
+    }
+    if (rows.rows.empty())
+        section.blocks.push_back(paragraph(p.noPrimes));
+    else
+        section.blocks.push_back(table(std::move(rows)));
+    return section;
+}
+
+DocumentSection jointChartSection(const JointExplanation &e, const ExplanationPhrases &p,
+                                  bool withTable)
+{
+    DocumentSection section{"joint-chart", p.jointChart, {}};
+    const std::string word = wordOf(e.form, p);
+    section.blocks.push_back(paragraph(filled(p.jointChartIntro, {wordsOf(e.form, p), word})));
+    if (e.rows.empty()) {
+        section.blocks.push_back(paragraph(filled(p.jointNothingToCover, {word})));
+        return section;
+    }
+    if (!withTable)
+        return section;
+    section.blocks.push_back(table(jointChartTable(e, p)));
+    return section;
+}
+
+DocumentSection jointCoverSection(const JointExplanation &e, const ExplanationPhrases &p)
+{
+    DocumentSection section{"joint-cover", p.jointCover, {}};
+    section.blocks.push_back(paragraph(p.jointCoverIntro));
+    DocumentTable products{p.jointCoverHeader, {}};
+    for (std::size_t i = 0; i < e.chosen.size(); ++i) {
+        const JointPrime &prime = e.primes[static_cast<std::size_t>(e.chosen[i] - 1)];
+        const bool shared = (prime.feeds & (prime.feeds - 1)) != 0;
+        products.rows.push_back({std::to_string(i + 1), primeName(prime.number), prime.term,
+                                 outputList(e, prime.feeds), shared ? p.yes : ""});
+    }
+    if (!products.rows.empty())
+        section.blocks.push_back(table(std::move(products)));
+    const JointCover &cover = e.cover;
+    section.blocks.push_back(paragraph(
+        filled(p.jointCost,
+               {counted(static_cast<int>(cover.products.size()), p.oneProduct, p.manyProducts),
+                counted(cover.literals, p.oneLiteral, p.manyLiterals),
+                counted(cover.connections, p.oneConnection, p.manyConnections)})));
+    section.blocks.push_back(paragraph(cover.proven      ? p.proven
+                                       : cover.cancelled ? p.notProvenStopped
+                                                         : p.notProven));
+    DocumentTable outputs{p.jointOutputsHeader, {}};
+    for (std::size_t j = 0; j < e.outputNames.size(); ++j)
+        outputs.rows.push_back({e.outputNames[j], e.outputTexts[j]});
+    section.blocks.push_back(table(std::move(outputs)));
+    return section;
+}
+
 } // namespace
 
 std::string cellWord(const Explanation &explanation, const ExplanationPhrases &phrases)
 {
-    return explanation.form == MinimizationForm::SumOfProducts ? phrases.minterm : phrases.maxterm;
+    return wordOf(explanation.form, phrases);
 }
 
 std::string tabulationCubeText(const TabulationCube &cube, int n)
@@ -260,5 +337,61 @@ ExplanationDocument explanationDocument(const Explanation &explanation,
                          solutionsSection(explanation, p)};
     if (explanation.hazardFree.searched)
         document.sections.push_back(hazardFreeSection(explanation, p));
+    return document;
+}
+
+std::string jointChartMark(const JointChartRow &row, int prime)
+{
+    if (!std::binary_search(row.primes.begin(), row.primes.end(), prime))
+        return {};
+    return row.primes.size() == 1 ? "(X)" : "X";
+}
+
+std::string outputList(const JointExplanation &explanation, std::uint64_t outputs)
+{
+    std::string text;
+    for (std::size_t j = 0; j < explanation.outputNames.size(); ++j) {
+        if (((outputs >> j) & 1) != 0)
+            text += (text.empty() ? "" : ", ") + explanation.outputNames[j];
+    }
+    return text;
+}
+
+DocumentTable jointChartTable(const JointExplanation &explanation,
+                              const ExplanationPhrases &phrases)
+{
+    DocumentTable chart;
+    chart.header = {phrases.output, wordOf(explanation.form, phrases)};
+    for (const JointPrime &prime : explanation.primes)
+        chart.header.push_back(primeName(prime.number));
+    chart.rows.reserve(explanation.rows.size() + 1);
+    for (const JointChartRow &row : explanation.rows) {
+        std::vector<std::string> cells{
+            explanation.outputNames[static_cast<std::size_t>(row.output)],
+            std::to_string(row.cell)};
+        for (const JointPrime &prime : explanation.primes)
+            cells.push_back(jointChartMark(row, prime.number));
+        chart.rows.push_back(std::move(cells));
+    }
+    std::vector<std::string> chosen{phrases.chosen, ""};
+    for (const JointPrime &prime : explanation.primes)
+        chosen.emplace_back(prime.feeds != 0 ? "✓" : "");
+    chart.rows.push_back(std::move(chosen));
+    return chart;
+}
+
+ExplanationDocument explanationDocument(const JointExplanation &explanation,
+                                        const ExplanationPhrases &phrases, bool withChart)
+{
+    const ExplanationPhrases &p = phrases;
+    ExplanationDocument document;
+    document.title =
+        filled(explanation.form == MinimizationForm::SumOfProducts ? p.jointTitleSumOfProducts
+                                                                   : p.jointTitleProductOfSums,
+               {std::to_string(explanation.outputNames.size()),
+                std::to_string(explanation.variableCount)});
+    document.sections = {jointPrimesSection(explanation, p),
+                         jointChartSection(explanation, p, withChart),
+                         jointCoverSection(explanation, p)};
     return document;
 }

@@ -3,7 +3,9 @@
 
 #include "explain/Explanation.h"
 #include "explain/ExplanationPhrases.h"
+#include "explain/JointExplanation.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,7 +31,9 @@ struct DocumentBlock
 
 struct DocumentSection
 {
-    std::string id; // "tabulation", "primes", "chart", "choices", "solutions", "hazard-free"
+    // "tabulation", "primes", "chart", "choices", "solutions", "hazard-free";
+    // of a joint cover "joint-primes", "joint-chart", "joint-cover".
+    std::string id;
     std::string title;
     std::vector<DocumentBlock> blocks;
 };
@@ -51,3 +55,17 @@ std::string choiceReason(const Explanation &explanation, const CoverStep &step,
 // "minterm" in the sum-of-products form, "maxterm" in the product of sums.
 std::string cellWord(const Explanation &explanation,
                      const ExplanationPhrases &phrases = ExplanationPhrases());
+
+// The joint cover of several outputs: its multi-output primes, its chart and
+// the cover with its counts. Without `withChart` the chart's section keeps
+// its words but not its table, for a window that shows the chart itself.
+ExplanationDocument explanationDocument(const JointExplanation &explanation,
+                                        const ExplanationPhrases &phrases = ExplanationPhrases(),
+                                        bool withChart = true);
+DocumentTable jointChartTable(const JointExplanation &explanation,
+                              const ExplanationPhrases &phrases = ExplanationPhrases());
+// A cell of the joint chart: "X" where the prime may cover the row, "(X)"
+// where it is the only one, else empty.
+std::string jointChartMark(const JointChartRow &row, int prime);
+// The names of the outputs whose bits are set, "f, f1".
+std::string outputList(const JointExplanation &explanation, std::uint64_t outputs);

@@ -80,4 +80,40 @@ struct ExplanationPhrases
         "The fewest terms, then literals, such that every two adjacent cells that are both %1 "
         "lie in one term: changing a single input between them cannot make the output glitch.";
     std::string searchStopped = "The search was stopped before it finished.";
+
+    // The joint cover of several outputs.
+    std::string jointTitleSumOfProducts = // %1 outputs, %2 variables
+        "Minimizing %1 outputs of %2 variables together as a sum of products";
+    std::string jointTitleProductOfSums =
+        "Minimizing %1 outputs of %2 variables together as a product of sums";
+    std::string output = "output";
+    std::string jointPrimes = "Multi-output prime implicants";
+    std::string jointPrimesIntro = // %1 the cell word
+        "Each product with the outputs it may serve: it is an implicant of each of them and "
+        "covers a %1 of each. Dropping any of its literals would lose one of them.";
+    std::vector<std::string> jointPrimesHeader{"Prime",    "Cube",    "Term",
+                                               "Literals", "Outputs", "Covers"};
+    std::string jointChart = "Joint prime implicant chart";
+    std::string jointChartIntro = // %1 the cell word's plural, %2 its singular
+        "Rows: each output's %1 that must be covered (don't cares need no cover). Columns: the "
+        "multi-output prime implicants; X marks a prime that covers the %2 and may serve the "
+        "output, (X) the only prime on its row. The last row marks the products of the joint "
+        "cover.";
+    std::string jointNothingToCover = "No output has a %1 to cover."; // %1 the cell word
+    std::string jointCover = "Joint cover";
+    std::string jointCoverIntro =
+        "The fewest distinct products, then the fewest literals, then the fewest connections "
+        "from a product to an output; a product shared by several outputs counts once.";
+    std::vector<std::string> jointCoverHeader{"Product", "Prime", "Term", "Outputs", "Shared"};
+    std::string oneProduct = "%1 product";
+    std::string manyProducts = "%1 products";
+    std::string oneConnection = "%1 connection";
+    std::string manyConnections = "%1 connections";
+    std::string jointCost = "%1, %2, %3."; // products, literals, connections
+    std::string proven = "Proven minimal.";
+    std::string notProven =
+        "Not proven minimal: the search ran out of time; this is the best cover it found.";
+    std::string notProvenStopped =
+        "Not proven minimal: the search was stopped; this is the best cover it found.";
+    std::vector<std::string> jointOutputsHeader{"Output", "Expression"};
 };

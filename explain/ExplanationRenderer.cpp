@@ -182,3 +182,9 @@ std::string renderExplanation(const Explanation &explanation, ExplanationFormat 
 {
     return renderDocument(explanationDocument(explanation, phrases), format);
 }
+
+std::string renderExplanation(const JointExplanation &explanation, ExplanationFormat format,
+                              const ExplanationPhrases &phrases)
+{
+    return renderDocument(explanationDocument(explanation, phrases), format);
+}

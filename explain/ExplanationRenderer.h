@@ -16,4 +16,6 @@ enum class ExplanationFormat
 // with pipe tables, or a complete HTML page.
 std::string renderExplanation(const Explanation &explanation, ExplanationFormat format,
                               const ExplanationPhrases &phrases = ExplanationPhrases());
+std::string renderExplanation(const JointExplanation &explanation, ExplanationFormat format,
+                              const ExplanationPhrases &phrases = ExplanationPhrases());
 std::string renderDocument(const ExplanationDocument &document, ExplanationFormat format);

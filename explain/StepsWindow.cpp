@@ -2,6 +2,8 @@
 #include "explain/StepsWindow.h"
 
 #include "explain/ExplanationRenderer.h"
+#include "explain/JointChartModel.h"
+#include "explain/JointExplainer.h"
 #include "minimize/Minimize.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -30,6 +33,10 @@ namespace {
 
 // Longest the worker may count and search before it is told to stop.
 constexpr int extrasCapMilliseconds = 20000;
+
+// The pages of the map's output; the joint cover's page follows them.
+constexpr int solutionsPage = 4;
+constexpr int jointCoverPage = 5;
 
 QString fromStd(const std::string &text)
 {
@@ -45,7 +52,16 @@ QString tableName(const std::string &section, int index)
 {
     if (section == "solutions")
         return index == 0 ? QStringLiteral("coversTable") : QStringLiteral("solutionsTable");
+    if (section == "joint-primes")
+        return QStringLiteral("jointPrimesTable");
+    if (section == "joint-cover")
+        return index == 0 ? QStringLiteral("jointCoverTable") : QStringLiteral("jointOutputsTable");
     return fromStd(section) + QStringLiteral("Table");
+}
+
+bool isJointTable(const QTableWidget *table)
+{
+    return table->objectName().startsWith(QLatin1String("joint"));
 }
 
 } // namespace
@@ -92,13 +108,17 @@ StepsWindow::StepsWindow(QWidget *parent) : QWidget(parent, Qt::Window), wording
     extrasTimer.setSingleShot(true);
     extrasTimer.setInterval(0);
     connect(&extrasTimer, &QTimer::timeout, this, &StepsWindow::startExtras);
+    connect(&extrasTimer, &QTimer::timeout, this, &StepsWindow::startJoint);
     connect(&extrasWatcher, &QFutureWatcher<Extras>::finished, this, &StepsWindow::extrasDone);
+    connect(&jointWatcher, &QFutureWatcher<JointExplanation>::finished, this,
+            &StepsWindow::jointDone);
     resize(900, 650);
 }
 
 StepsWindow::~StepsWindow()
 {
     cancelExtras();
+    cancelJoint();
 }
 
 void StepsWindow::setFunction(int size, const QList<QTableWidgetItem *> &items)
@@ -112,6 +132,33 @@ void StepsWindow::setFunction(int size, const QList<QTableWidgetItem *> &items)
     if (shading) {
         shading = false;
         emit shadeGroups(minimizeGroups);
+    }
+    scheduleRefresh();
+}
+
+void StepsWindow::setOutputs(int variables, const QStringList &names, const QStringList &columns)
+{
+    if (variables < 2 || variables > 6 || names.isEmpty() || names.size() != columns.size())
+        return;
+    for (const QString &column : columns) {
+        if (column.size() != (1 << variables))
+            return;
+    }
+    outputVariables = variables;
+    outputNames = names;
+    outputColumns = columns;
+    const bool several = names.size() > 1;
+    if (several && tabs->count() == jointCoverPage) {
+        auto *page = new QWidget();
+        new QVBoxLayout(page);
+        tabs->addTab(page, tr("Joint Cover"));
+        pageContents.push_back(nullptr);
+    } else if (!several && tabs->count() > jointCoverPage) {
+        cancelJoint();
+        jointFound = false;
+        dropPage(jointCoverPage);
+        pageContents.pop_back();
+        delete tabs->widget(jointCoverPage);
     }
     scheduleRefresh();
 }
@@ -154,6 +201,8 @@ void StepsWindow::refresh()
         return;
     dirty = false;
     cancelExtras();
+    cancelJoint();
+    jointFound = false;
     current = explainer.explain(variableCount, cells, form, names);
     rebuildTabs();
     // The count starts once the new page is painted, so that the worker does
@@ -188,6 +237,12 @@ void StepsWindow::buildPage(int index)
     if (index < 0 || index >= static_cast<int>(pageContents.size()) ||
         pageContents[static_cast<std::size_t>(index)] != nullptr || document.sections.empty())
         return;
+    if (index == jointCoverPage) {
+        QWidget *content = jointPage();
+        pageContents[static_cast<std::size_t>(index)] = content;
+        tabs->widget(index)->layout()->addWidget(content);
+        return;
+    }
     static const std::array<std::array<const char *, 2>, 5> pageSections{{
         {"tabulation", nullptr},
         {"primes", nullptr},
@@ -230,9 +285,65 @@ QWidget *StepsWindow::sectionPage(const std::vector<const DocumentSection *> &se
             text->setTextInteractionFlags(Qt::TextSelectableByMouse);
             layout->addWidget(text);
         }
+        if (section->id == "joint-chart" && !joint.rows.empty())
+            layout->addWidget(jointChartView(), 3, Qt::AlignLeft);
     }
     layout->addStretch(0);
     return page;
+}
+
+// The joint cover's page: a note while the worker minimizes, then the
+// primes, the chart and the cover.
+QWidget *StepsWindow::jointPage()
+{
+    if (!jointFound) {
+        auto *note = new QLabel(tr("Minimizing all outputs together…"));
+        note->setObjectName(QStringLiteral("jointCoverNote"));
+        note->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        return note;
+    }
+    std::vector<const DocumentSection *> sections;
+    sections.reserve(jointDocument.sections.size());
+    for (const DocumentSection &section : jointDocument.sections)
+        sections.push_back(&section);
+    return sectionPage(sections);
+}
+
+// A view over a model instead of a table of items: a chart of many outputs
+// has hundreds of thousands of cells.
+QTableView *StepsWindow::jointChartView()
+{
+    auto *view = new QTableView();
+    view->setObjectName(QStringLiteral("jointChartTable"));
+    view->setModel(new JointChartModel(
+        joint,
+        {fromStd(wording.output),
+         fromStd(joint.form == MinimizationForm::SumOfProducts ? wording.minterm : wording.maxterm),
+         fromStd(wording.chosen)},
+        view));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->verticalHeader()->hide();
+    // As the one-output chart: as wide as its columns, where there is room.
+    view->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    const QFontMetrics font(view->horizontalHeader()->font());
+    const int padding = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin) + 12;
+    int label = font.horizontalAdvance(fromStd(wording.chosen));
+    for (const QString &name : std::as_const(outputNames))
+        label = std::max(label, font.horizontalAdvance(name));
+    view->setColumnWidth(0, label + padding);
+    view->setColumnWidth(
+        1, std::max(font.horizontalAdvance(view->model()->headerData(1, Qt::Horizontal).toString()),
+                    font.horizontalAdvance(QStringLiteral("63"))) +
+               padding);
+    const int prime =
+        font.horizontalAdvance(QStringLiteral("P%1").arg(static_cast<int>(joint.primes.size())));
+    for (int column = 2; column < view->model()->columnCount(); ++column)
+        view->setColumnWidth(
+            column, std::max(prime, font.horizontalAdvance(QStringLiteral("(X)"))) + padding);
+    view->setMaximumWidth(view->horizontalHeader()->length() + 2 * view->frameWidth() +
+                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    return view;
 }
 
 // Widths from the texts themselves: asking every cell for its size hint
@@ -272,7 +383,8 @@ QTableWidget *StepsWindow::tableOf(const DocumentTable &table, const std::string
     if (section == "chart")
         decorateChart(widget);
 
-    const bool primes = section == "primes" || section == "choices";
+    const bool primes = section == "primes" || section == "choices" || section == "joint-primes" ||
+                        (section == "joint-cover" && index == 0);
     const bool covers = section == "solutions";
     if (primes || covers) {
         widget->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -289,11 +401,15 @@ QTableWidget *StepsWindow::tableOf(const DocumentTable &table, const std::string
     // column takes the room the others leave. Stretched, the chart's last
     // column would read as one wide prime; the chart ends with its content
     // instead, as on the browser page.
-    if (section == "chart")
+    if (section == "chart") {
+        // Left aligned, the chart would get no more than a scroll area's
+        // small default width; it asks for its columns' width instead.
+        widget->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
         widget->setMaximumWidth(widget->horizontalHeader()->length() + 2 * widget->frameWidth() +
                                 widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    else
+    } else {
         widget->horizontalHeader()->setStretchLastSection(true);
+    }
     return widget;
 }
 
@@ -337,6 +453,17 @@ void StepsWindow::decorateChart(QTableWidget *chart)
     }
 }
 
+std::vector<int> StepsWindow::jointPrimesOfRow(const QTableWidget *table, int row) const
+{
+    const QString name = table->objectName();
+    const auto at = static_cast<std::size_t>(row);
+    if (name == QLatin1String("jointPrimesTable") && at < joint.primes.size())
+        return {row + 1};
+    if (name == QLatin1String("jointCoverTable") && at < joint.chosen.size())
+        return {joint.chosen[at]};
+    return {};
+}
+
 std::vector<int> StepsWindow::primesOfRow(const QTableWidget *table, int row) const
 {
     const QString name = table->objectName();
@@ -360,9 +487,11 @@ void StepsWindow::selectionChanged(QTableWidget *source)
             other->clearSelection();
         }
     }
+    const bool jointTable = isJointTable(source);
     std::vector<int> primes;
     for (const QModelIndex &index : source->selectionModel()->selectedRows()) {
-        for (const int prime : primesOfRow(source, index.row())) {
+        for (const int prime : jointTable ? jointPrimesOfRow(source, index.row())
+                                          : primesOfRow(source, index.row())) {
             if (std::find(primes.begin(), primes.end(), prime) == primes.end())
                 primes.push_back(prime);
         }
@@ -374,8 +503,15 @@ void StepsWindow::selectionChanged(QTableWidget *source)
         }
         return;
     }
+    std::vector<std::vector<int>> cells;
+    if (jointTable) {
+        for (const int prime : primes)
+            cells.push_back(joint.primes[static_cast<std::size_t>(prime - 1)].minterms);
+    } else {
+        cells = Explainer::groupsOf(current, primes);
+    }
     QVector<QVector<int>> groups;
-    for (const std::vector<int> &group : Explainer::groupsOf(current, primes))
+    for (const std::vector<int> &group : cells)
         groups.append(QVector<int>(group.begin(), group.end()));
     shading = true;
     emit shadeGroups(groups);
@@ -414,19 +550,89 @@ void StepsWindow::extrasDone()
             : tr("Stopped counting at %1 minimum solutions.").arg(extras.solutions.count));
     // Only the solutions page changes; the other pages keep their selection.
     document = explanationDocument(current, wording);
-    const int page = tabs->count() - 1;
-    QWidget *&content = pageContents[static_cast<std::size_t>(page)];
-    if (content != nullptr) {
-        for (QTableWidget *table : content->findChildren<QTableWidget *>()) {
-            table->disconnect(this);
-            selectable.removeAll(table);
-        }
-        delete content;
-        content = nullptr;
+    dropPage(solutionsPage);
+    if (tabs->currentIndex() == solutionsPage)
+        buildPage(solutionsPage);
+    reportIfComplete();
+}
+
+void StepsWindow::dropPage(int index)
+{
+    QWidget *&content = pageContents[static_cast<std::size_t>(index)];
+    if (content == nullptr)
+        return;
+    for (QTableWidget *table : content->findChildren<QTableWidget *>()) {
+        table->disconnect(this);
+        selectable.removeAll(table);
     }
-    if (tabs->currentIndex() == page)
-        buildPage(page);
-    emit refreshed(true);
+    delete content;
+    content = nullptr;
+}
+
+void StepsWindow::reportIfComplete()
+{
+    if (!extrasCancel && !jointCancel)
+        emit refreshed(true);
+}
+
+void StepsWindow::startJoint()
+{
+    if (outputColumns.size() < 2 || tabs->count() <= jointCoverPage)
+        return;
+    const int n = outputVariables;
+    std::vector<std::vector<int>> codes;
+    std::vector<std::string> namesOfOutputs;
+    for (qsizetype j = 0; j < outputColumns.size(); ++j) {
+        codes.push_back(Minimization::cellCodes(toStd(outputColumns[j])));
+        namesOfOutputs.push_back(toStd(outputNames[j]));
+    }
+    jointCancel = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<std::atomic<bool>> cancel = jointCancel;
+    const MinimizationForm jointForm = form;
+    const VariableNames inputNames = names;
+    jointWatcher.setFuture(
+        QtConcurrent::run([n, codes, jointForm, inputNames, namesOfOutputs, cancel] {
+            JointLimits limits;
+            limits.cancel = cancel.get();
+            return JointExplainer::explain(n, codes, jointForm, inputNames, namesOfOutputs, limits);
+        }));
+}
+
+void StepsWindow::jointDone()
+{
+    // A finish reported for a search replaced since is not this one's.
+    if (!jointCancel || !jointWatcher.isFinished())
+        return;
+    jointCancel.reset();
+    joint = jointWatcher.result();
+    jointFound = true;
+    jointDocument = explanationDocument(joint, wording, false);
+    if (tabs->count() > jointCoverPage) {
+        dropPage(jointCoverPage);
+        if (tabs->currentIndex() == jointCoverPage)
+            buildPage(jointCoverPage);
+    }
+    reportIfComplete();
+}
+
+void StepsWindow::cancelJoint()
+{
+    if (!jointCancel)
+        return;
+    *jointCancel = true;
+    jointCancel.reset();
+    jointWatcher.waitForFinished();
+}
+
+ExplanationDocument StepsWindow::fullDocument() const
+{
+    ExplanationDocument full = explanationDocument(current, wording);
+    if (jointFound && tabs->count() > jointCoverPage) {
+        const ExplanationDocument jointSections = explanationDocument(joint, wording);
+        full.sections.insert(full.sections.end(), jointSections.sections.begin(),
+                             jointSections.sections.end());
+    }
+    return full;
 }
 
 void StepsWindow::cancelExtras()
@@ -444,7 +650,7 @@ bool StepsWindow::saveTo(const QString &fileName)
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("pdf")) {
         QTextDocument document;
-        document.setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html, wording)));
+        document.setHtml(fromStd(renderDocument(fullDocument(), ExplanationFormat::Html)));
         QPdfWriter writer(fileName);
         writer.setTitle(fromStd(current.windowCover.text));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -458,7 +664,7 @@ bool StepsWindow::saveTo(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const std::string text = renderExplanation(current, format, wording);
+    const std::string text = renderDocument(fullDocument(), format);
     return file.write(text.data(), static_cast<qint64>(text.size())) ==
            static_cast<qint64>(text.size());
 }
@@ -482,12 +688,12 @@ void StepsWindow::saveAs()
 // Plain text for editors, Markdown and HTML for whatever takes them.
 void StepsWindow::copy()
 {
+    const ExplanationDocument full = fullDocument();
     auto *mime = new QMimeData();
-    mime->setText(fromStd(renderExplanation(current, ExplanationFormat::Text, wording)));
-    mime->setHtml(fromStd(renderExplanation(current, ExplanationFormat::Html, wording)));
+    mime->setText(fromStd(renderDocument(full, ExplanationFormat::Text)));
+    mime->setHtml(fromStd(renderDocument(full, ExplanationFormat::Html)));
     mime->setData(QStringLiteral("text/markdown"),
-                  QByteArray::fromStdString(
-                      renderExplanation(current, ExplanationFormat::Markdown, wording)));
+                  QByteArray::fromStdString(renderDocument(full, ExplanationFormat::Markdown)));
     QApplication::clipboard()->setMimeData(mime);
 }
 
@@ -564,5 +770,48 @@ ExplanationPhrases StepsWindow::phrases()
                  "both %1 lie in one term: changing a single input between them cannot make the "
                  "output glitch."));
     p.searchStopped = toStd(tr("The search was stopped before it finished."));
+
+    // The joint cover's sentences, each translated into its field.
+    const std::array<std::pair<std::string *, const char *>, 17> joint{{
+        {&p.jointTitleSumOfProducts,
+         QT_TR_NOOP("Minimizing %1 outputs of %2 variables together as a sum of products")},
+        {&p.jointTitleProductOfSums,
+         QT_TR_NOOP("Minimizing %1 outputs of %2 variables together as a product of sums")},
+        {&p.output, QT_TR_NOOP("output")},
+        {&p.jointPrimes, QT_TR_NOOP("Multi-output prime implicants")},
+        {&p.jointPrimesIntro,
+         QT_TR_NOOP("Each product with the outputs it may serve: it is an implicant of each of "
+                    "them and covers a %1 of each. Dropping any of its literals would lose one of "
+                    "them.")},
+        {&p.jointChart, QT_TR_NOOP("Joint prime implicant chart")},
+        {&p.jointChartIntro,
+         QT_TR_NOOP("Rows: each output's %1 that must be covered (don't cares need no cover). "
+                    "Columns: the multi-output prime implicants; X marks a prime that covers the "
+                    "%2 and may serve the output, (X) the only prime on its row. The last row "
+                    "marks the products of the joint cover.")},
+        {&p.jointNothingToCover, QT_TR_NOOP("No output has a %1 to cover.")},
+        {&p.jointCover, QT_TR_NOOP("Joint cover")},
+        {&p.jointCoverIntro,
+         QT_TR_NOOP("The fewest distinct products, then the fewest literals, then the fewest "
+                    "connections from a product to an output; a product shared by several "
+                    "outputs counts once.")},
+        {&p.oneProduct, QT_TR_NOOP("%1 product")},
+        {&p.manyProducts, QT_TR_NOOP("%1 products")},
+        {&p.oneConnection, QT_TR_NOOP("%1 connection")},
+        {&p.manyConnections, QT_TR_NOOP("%1 connections")},
+        {&p.proven, QT_TR_NOOP("Proven minimal.")},
+        {&p.notProven, QT_TR_NOOP("Not proven minimal: the search ran out of time; this is the "
+                                  "best cover it found.")},
+        {&p.notProvenStopped, QT_TR_NOOP("Not proven minimal: the search was stopped; this is "
+                                         "the best cover it found.")},
+    }};
+    for (const auto &[field, text] : joint)
+        *field = toStd(tr(text));
+    p.jointCost = toStd(tr("%1, %2, %3.", "products, literals, connections"));
+    p.jointPrimesHeader = {toStd(tr("Prime")),    toStd(tr("Cube")),    toStd(tr("Term")),
+                           toStd(tr("Literals")), toStd(tr("Outputs")), toStd(tr("Covers"))};
+    p.jointCoverHeader = {toStd(tr("Product")), toStd(tr("Prime")), toStd(tr("Term")),
+                          toStd(tr("Outputs")), toStd(tr("Shared"))};
+    p.jointOutputsHeader = {toStd(tr("Output")), toStd(tr("Expression"))};
     return p;
 }

@@ -3,11 +3,13 @@
 
 #include "explain/Explainer.h"
 #include "explain/ExplanationDocument.h"
+#include "explain/JointExplanation.h"
 #include "minimize/ExactCover.h"
 #include "minimize/MinimizedCover.h"
 
 #include <QFutureWatcher>
 #include <QList>
+#include <QStringList>
 #include <QTableWidgetItem>
 #include <QTimer>
 #include <QVector>
@@ -18,6 +20,7 @@
 
 class QLabel;
 class QTabWidget;
+class QTableView;
 class QTableWidget;
 
 // The steps window: how the last "Minimize!" found its answer, in tabs for
@@ -26,7 +29,9 @@ class QTableWidget;
 // minimizer (form and names of the last "Minimize!"). Selecting primes or a
 // solution asks for their groups to be shaded; selecting none asks for the
 // shading "Minimize!" left. Counting the minimum solutions and the
-// hazard-free search run on a worker thread.
+// hazard-free search run on a worker thread. While the function has several
+// outputs a last tab shows their joint cover with its chart, minimized on a
+// worker thread too; the other tabs keep to the output the map shows.
 class StepsWindow : public QWidget
 {
     Q_OBJECT
@@ -39,6 +44,8 @@ public:
     static constexpr std::size_t listLimit = 50;
 
     const Explanation &explanation() const { return current; }
+    // The joint cover of every output, once found while there are several.
+    const JointExplanation *jointExplanation() const { return jointFound ? &joint : nullptr; }
     // The words the pages, copies and saved files are written with, in the
     // program's language.
     static ExplanationPhrases phrases();
@@ -53,6 +60,9 @@ signals:
 
 public slots:
     void setFunction(int size, const QList<QTableWidgetItem *> &items);
+    // The number of variables, every output's name and its column (one
+    // character per row), as the truth table announces them.
+    void setOutputs(int variables, const QStringList &names, const QStringList &columns);
     void setCover(const MinimizedCover &cover);
     void setHazardFree(bool on);
     void saveAs();
@@ -79,10 +89,24 @@ private:
     void startExtras();
     void extrasDone();
     void cancelExtras();
+    void startJoint();
+    void jointDone();
+    void cancelJoint();
+    // refreshed(true) once neither worker has anything left to report.
+    void reportIfComplete();
+    // Drops the built content of a page, to be built again when shown.
+    void dropPage(int index);
+    QWidget *jointPage();
+    QTableView *jointChartView();
+    // The explanation as saved and copied: the joint cover's sections
+    // follow the map's output's while there are several outputs.
+    ExplanationDocument fullDocument() const;
     void selectionChanged(QTableWidget *source);
     void clearSelection();
     // The primes a selected row stands for, or none.
     std::vector<int> primesOfRow(const QTableWidget *table, int row) const;
+    // The same in the joint cover's tables, numbers of its primes.
+    std::vector<int> jointPrimesOfRow(const QTableWidget *table, int row) const;
 
     const ExplanationPhrases wording;
     Explainer explainer;
@@ -106,4 +130,13 @@ private:
 
     std::shared_ptr<std::atomic<bool>> extrasCancel;
     QFutureWatcher<Extras> extrasWatcher;
+
+    int outputVariables = 0;
+    QStringList outputNames;
+    QStringList outputColumns;
+    JointExplanation joint;
+    bool jointFound = false;
+    ExplanationDocument jointDocument; // without the chart's table
+    std::shared_ptr<std::atomic<bool>> jointCancel;
+    QFutureWatcher<JointExplanation> jointWatcher;
 };

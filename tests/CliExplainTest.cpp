@@ -4,13 +4,16 @@
 // one, and explain's content against the other commands and the renderers.
 
 #include "CliRun.h"
+#include "RandomOutputs.h"
 #include "TestFiles.h"
 #include "TestFunctions.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationRenderer.h"
+#include "explain/JointExplainer.h"
 #include "expression/ExpressionEvaluator.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
+#include "pla/PlaWriter.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,6 +21,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <random>
 
 using TestFiles::writeFileIn;
 using TestFunctions::formOf;
@@ -99,6 +104,8 @@ private slots:
     void jsonKeepsUnreadableFileNames_data();
     void jsonKeepsUnreadableFileNames();
     void explainRefusesBadFiles();
+    void explainJointAgreesWithMinimize_data();
+    void explainJointAgreesWithMinimize();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -493,6 +500,110 @@ void CliExplainTest::explainRefusesBadFiles()
     const CliRun malformed = runCli({QStringLiteral("explain"), wide});
     QCOMPARE(malformed.status, 2);
     QVERIFY2(malformed.err.startsWith(wide + QStringLiteral(":3: ")), qPrintable(malformed.err));
+}
+
+void CliExplainTest::explainJointAgreesWithMinimize_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("outputs");
+    QTest::addColumn<bool>("pos");
+    QTest::addColumn<QString>("format");
+
+    QTest::newRow("3 inputs, 2 outputs") << 3 << 2 << false << "text";
+    QTest::newRow("4 inputs, 3 outputs, POS") << 4 << 3 << true << "markdown";
+    QTest::newRow("5 inputs, 4 outputs") << 5 << 4 << false << "html";
+    QTest::newRow("6 inputs, 3 outputs, POS") << 6 << 3 << true << "text";
+    QTest::newRow("one output") << 4 << 1 << false << "text";
+}
+
+// explain --joint --format json gives the cover minimize --joint --json
+// gives, a chart whose rows hold exactly the primes that cover their cell
+// for their output, and products that cover every row; the other formats
+// render the core's explanation of the file with its names.
+void CliExplainTest::explainJointAgreesWithMinimize()
+{
+    QFETCH(int, n);
+    QFETCH(int, outputs);
+    QFETCH(bool, pos);
+    QFETCH(QString, format);
+
+    std::mt19937 random(static_cast<unsigned>(n * 10 + outputs));
+    const MultiOutputFunction function = RandomOutputs::function(random, n, outputs, true);
+    const QString path = writeFileIn(*dir, QStringLiteral("j.pla"),
+                                     QByteArray::fromStdString(PlaWriter::write(function)));
+    const QStringList form = pos ? QStringList{"--pos"} : QStringList{};
+    const CliRun json = runCli(QStringList{"explain", "--joint", path, "--format", "json"} << form);
+    QCOMPARE(json.status, 0);
+    QCOMPARE(json.err, QString());
+    const QJsonObject object = QJsonDocument::fromJson(json.outBytes).object();
+    const QJsonObject minimized =
+        QJsonDocument::fromJson(
+            runCli(QStringList{"minimize", "--joint", "--json", path} << form).outBytes)
+            .object();
+    for (const char *key :
+         {"n", "names", "form", "productCount", "literals", "connections", "proven", "outputs"})
+        QCOMPARE(object.value(key), minimized.value(key));
+    const QJsonArray products = object.value("products").toArray();
+    QCOMPARE(products.size(), minimized.value("products").toArray().size());
+    for (qsizetype i = 0; i < products.size(); ++i) {
+        QJsonObject product = products.at(i).toObject();
+        product.remove("prime");
+        product.remove("term");
+        QCOMPARE(product, minimized.value("products").toArray().at(i).toObject());
+    }
+
+    const std::vector<std::string> outputNames = function.outputNames();
+    const QJsonArray primes = object.value("primes").toArray();
+    const QJsonArray rows = object.value("chart").toObject().value("rows").toArray();
+    const char covered = pos ? '0' : '1';
+    qsizetype expectedRows = 0;
+    for (int j = 0; j < outputs; ++j)
+        expectedRows += std::count(function.values(j).begin(), function.values(j).end(), covered);
+    QCOMPARE(rows.size(), expectedRows);
+    for (const QJsonValue value : rows) {
+        const QJsonObject row = value.toObject();
+        const auto named = std::find(outputNames.begin(), outputNames.end(),
+                                     row.value("output").toString().toStdString());
+        QVERIFY(named != outputNames.end());
+        const int cell = row.value("cell").toInt();
+        QCOMPARE(function.cell(static_cast<int>(named - outputNames.begin()),
+                               static_cast<std::size_t>(cell)),
+                 covered);
+        QJsonArray on;
+        for (const QJsonValue prime : primes) {
+            if (prime.toObject().value("minterms").toArray().contains(cell) &&
+                prime.toObject().value("outputs").toArray().contains(row.value("output")))
+                on.append(prime.toObject().value("number"));
+        }
+        QCOMPARE(row.value("primes").toArray(), on);
+        QVERIFY(std::any_of(products.begin(), products.end(), [&](const QJsonValue &product) {
+            return on.contains(product.toObject().value("prime")) &&
+                   product.toObject().value("outputs").toArray().contains(row.value("output"));
+        }));
+    }
+
+    const CliRun rendered =
+        runCli(QStringList{"explain", "--joint", path, "--format", format} << form);
+    QCOMPARE(rendered.status, 0);
+    std::vector<std::vector<int>> codes;
+    codes.reserve(static_cast<std::size_t>(outputs));
+    for (int j = 0; j < outputs; ++j)
+        codes.push_back(codesOf(function.values(j)));
+    VariableNames names = Minimization::defaultNames();
+    std::copy(function.inputNames().begin(), function.inputNames().end(), names.begin());
+    const JointExplanation explanation =
+        JointExplainer::explain(n, codes, formOf(pos), names, outputNames);
+    const ExplanationFormat chosen = format == "markdown" ? ExplanationFormat::Markdown
+                                     : format == "html"   ? ExplanationFormat::Html
+                                                          : ExplanationFormat::Text;
+    QCOMPARE(rendered.out, QString::fromStdString(renderExplanation(explanation, chosen)));
+
+    for (const QString &refused : {QStringLiteral("--hazard-free"), QStringLiteral("--limit=2")}) {
+        const CliRun run =
+            runCli({QStringLiteral("explain"), QStringLiteral("--joint"), path, refused});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.outBytes.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(CliExplainTest)

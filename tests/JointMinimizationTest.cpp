@@ -11,6 +11,7 @@
 
 #include "minimize/JointMinimization.h"
 #include "ExpressionReference.h"
+#include "TestFunctions.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
 #include "minimize/SeparateMinimization.h"
@@ -40,17 +41,6 @@ struct Cube
     std::uint64_t outputs = 0; // implicant of the output, covering one of its ones
 };
 
-bool holds(const std::string &cube, int n, int m)
-{
-    for (int v = 0; v < n; ++v) {
-        const char c = cube[static_cast<std::size_t>(v)];
-        const bool bit = ((m >> (n - 1 - v)) & 1) != 0;
-        if ((c == '1' && !bit) || (c == '0' && bit))
-            return false;
-    }
-    return true;
-}
-
 // The ones and zeros as the cover sees them: swapped for the product of sums.
 CellSet cellsWith(const std::vector<int> &codes, int n, int code, MinimizationForm form)
 {
@@ -75,7 +65,7 @@ std::vector<Cube> everyCube(int n)
             cube.text += "01-"[rest % 3];
         cube.literals = n - static_cast<int>(std::count(cube.text.begin(), cube.text.end(), '-'));
         for (int m = 0; m < (1 << n); ++m) {
-            if (holds(cube.text, n, m))
+            if (TestFunctions::cubeHolds(cube.text, m))
                 cube.cells |= CellSet{1} << m;
         }
         cubes.push_back(cube);
@@ -209,7 +199,7 @@ QString faultOf(int n, const Codes &codes, const JointCover &cover)
     for (const JointProduct &product : cover.products) {
         std::vector<int> minterms;
         for (int m = 0; m < (1 << n); ++m) {
-            if (holds(product.cube, n, m))
+            if (TestFunctions::cubeHolds(product.cube, m))
                 minterms.push_back(m);
         }
         if (minterms != product.minterms || product.outputs == 0)
@@ -507,7 +497,7 @@ void JointMinimizationTest::separateCoversAreTheBaseline()
         for (const JointProduct &product : joint.products) {
             const std::string text = JointMinimization::productText(product, form, names);
             for (int m = 0; m < (1 << n); ++m)
-                QVERIFY2(valueOf(text, n, m) == (holds(product.cube, n, m) == sop),
+                QVERIFY2(valueOf(text, n, m) == (TestFunctions::cubeHolds(product.cube, m) == sop),
                          qPrintable(context + " " + QString::fromStdString(text)));
         }
     }

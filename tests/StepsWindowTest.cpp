@@ -7,6 +7,7 @@
 #include "explain/StepsWindow.h"
 #include "MapShades.h"
 #include "ModalBoxAnswerer.h"
+#include "TestFunctions.h"
 #include "UserInput.h"
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
@@ -33,6 +34,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +94,7 @@ private slots:
     void tablesFitTheirTextsAndTheirPage();
     void savesAndCopies_data();
     void savesAndCopies();
+    void jointCoverPageFollowsTheOutputs();
 
 private:
     template <typename Widget> Widget *child(const char *name)
@@ -477,6 +480,82 @@ void StepsWindowTest::savesAndCopies()
     QCOMPARE(copied->text().toStdString(),
              renderExplanation(steps->explanation(), ExplanationFormat::Text));
     QVERIFY(copied->html().contains(QLatin1String("<table>")));
+}
+
+// A second output brings a page for the joint cover. Its chart, read as a
+// user reads it, marks exactly the primes of the page's primes table whose
+// cube holds the row's cell and that may serve the row's output; the rows
+// are the cells of value 1 of each output; the products the cover lists
+// cover every row for the outputs they feed and are the chart's chosen
+// columns. Selecting a product shades its cube on the map; removing the
+// output takes the page away.
+void StepsWindowTest::jointCoverPageFollowsTheOutputs()
+{
+    const QStringList values{QStringLiteral("0110100110011110"),
+                             QStringLiteral("0001011101111111")};
+    enter(values[0]);
+    action("addOutputAction")->trigger();
+    enter(values[1]);
+    minimize();
+    StepsWindow *steps = openSteps();
+    auto *tabs = WidgetLookup::named<QTabWidget>(*steps, "stepsTabs");
+    QCOMPARE(tabs->count(), 6);
+    tabs->setCurrentIndex(5);
+    auto *primes = WidgetLookup::named<QTableWidget>(*steps, "jointPrimesTable");
+    auto *products = WidgetLookup::named<QTableWidget>(*steps, "jointCoverTable");
+    const QAbstractItemModel *chart =
+        WidgetLookup::named<QTableView>(*steps, "jointChartTable")->model();
+    const QStringList names = child<truthTable>("truthTableWidget")->outputNames();
+    QCOMPARE(names.size(), 2);
+
+    const QStringList cubes = column(*primes, 1);
+    const QStringList served = column(*primes, 4);
+    const QStringList chosen = column(*products, 1);
+    const QStringList fed = column(*products, 3);
+    int row = 0;
+    for (int j = 0; j < 2; ++j) {
+        for (int m = 0; m < 16; ++m) {
+            if (values[j][m] != QLatin1Char('1'))
+                continue;
+            QCOMPARE(chart->index(row, 0).data().toString(), names[j]);
+            QCOMPARE(chart->index(row, 1).data().toInt(), m);
+            QStringList on;
+            for (int p = 0; p < cubes.size(); ++p) {
+                if (TestFunctions::cubeHolds(cubes[p].toStdString(), m) &&
+                    served[p].split(QStringLiteral(", ")).contains(names[j]))
+                    on << QStringLiteral("P%1").arg(p + 1);
+            }
+            bool covered = false;
+            for (int p = 0; p < cubes.size(); ++p) {
+                const QString prime = QStringLiteral("P%1").arg(p + 1);
+                const QString mark = !on.contains(prime) ? QString()
+                                     : on.size() == 1    ? QStringLiteral("(X)")
+                                                         : QStringLiteral("X");
+                QCOMPARE(chart->index(row, p + 2).data().toString(), mark);
+                const qsizetype product = chosen.indexOf(prime);
+                covered = covered || (!mark.isEmpty() && product >= 0 &&
+                                      fed[product].split(QStringLiteral(", ")).contains(names[j]));
+            }
+            QVERIFY2(covered, qPrintable(QStringLiteral("%1 at %2").arg(names[j]).arg(m)));
+            ++row;
+        }
+    }
+    QCOMPARE(chart->rowCount(), row + 1);
+    for (int p = 0; p < cubes.size(); ++p)
+        QCOMPARE(chart->index(row, p + 2).data().toString().isEmpty(),
+                 !chosen.contains(QStringLiteral("P%1").arg(p + 1)));
+
+    selectRow(products, 0);
+    const QString cube = cubes[chosen.front().mid(1).toInt() - 1];
+    QVector<int> cells;
+    for (int m = 0; m < 16; ++m) {
+        if (TestFunctions::cubeHolds(cube.toStdString(), m))
+            cells << m;
+    }
+    QCOMPARE(MapShades::of(*child<kMap>("kMapWidget")), shadesOf({cells}));
+
+    action("removeOutputAction")->trigger();
+    QCOMPARE(tabs->count(), 5);
 }
 
 QTEST_MAIN(StepsWindowTest)

@@ -1292,6 +1292,103 @@ Zeile %2: %3</translation>
         <source>The search was stopped before it finished.</source>
         <translation>Die Suche wurde abgebrochen, bevor sie fertig war.</translation>
     </message>
+    <message>
+        <source>Joint Cover</source>
+        <translation>Gemeinsame Überdeckung</translation>
+    </message>
+    <message>
+        <source>Minimizing all outputs together…</source>
+        <translation>Alle Ausgänge werden gemeinsam minimiert…</translation>
+    </message>
+    <message>
+        <source>Minimizing %1 outputs of %2 variables together as a sum of products</source>
+        <translation>Gemeinsame Minimierung von %1 Ausgängen mit %2 Variablen zur disjunktiven Minimalform</translation>
+    </message>
+    <message>
+        <source>Minimizing %1 outputs of %2 variables together as a product of sums</source>
+        <translation>Gemeinsame Minimierung von %1 Ausgängen mit %2 Variablen zur konjunktiven Minimalform</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Multi-output prime implicants</source>
+        <translation>Primimplikanten mehrerer Ausgänge</translation>
+    </message>
+    <message>
+        <source>Each product with the outputs it may serve: it is an implicant of each of them and covers a %1 of each. Dropping any of its literals would lose one of them.</source>
+        <translation>Jeder Term mit den Ausgängen, denen er dienen kann: Er ist Implikant jedes dieser Ausgänge und überdeckt von jedem einen %1. Ohne eines seiner Literale verlöre er einen von ihnen.</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
+    </message>
+    <message>
+        <source>Joint prime implicant chart</source>
+        <translation>Gemeinsame Primimplikantentafel</translation>
+    </message>
+    <message>
+        <source>Rows: each output&apos;s %1 that must be covered (don&apos;t cares need no cover). Columns: the multi-output prime implicants; X marks a prime that covers the %2 and may serve the output, (X) the only prime on its row. The last row marks the products of the joint cover.</source>
+        <translation>Zeilen: die %1 jedes Ausgangs, die überdeckt werden müssen (Don&apos;t-Cares brauchen keine Überdeckung). Spalten: die Primimplikanten mehrerer Ausgänge; X markiert einen Primimplikanten, der den %2 überdeckt und dem Ausgang dienen kann, (X) den einzigen Primimplikanten seiner Zeile. Die letzte Zeile markiert die Terme der gemeinsamen Überdeckung.</translation>
+    </message>
+    <message>
+        <source>No output has a %1 to cover.</source>
+        <translation>Kein Ausgang hat einen %1 zu überdecken.</translation>
+    </message>
+    <message>
+        <source>Joint cover</source>
+        <translation>Gemeinsame Überdeckung</translation>
+    </message>
+    <message>
+        <source>The fewest distinct products, then the fewest literals, then the fewest connections from a product to an output; a product shared by several outputs counts once.</source>
+        <translation>Möglichst wenige verschiedene Terme, dann möglichst wenige Literale, dann möglichst wenige Verbindungen von einem Term zu einem Ausgang; ein Term, den mehrere Ausgänge teilen, zählt einmal.</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>%1 product</source>
+        <translation>%1 Term</translation>
+    </message>
+    <message>
+        <source>%1 products</source>
+        <translation>%1 Terme</translation>
+    </message>
+    <message>
+        <source>%1 connection</source>
+        <translation>%1 Verbindung</translation>
+    </message>
+    <message>
+        <source>%1 connections</source>
+        <translation>%1 Verbindungen</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <comment>products, literals, connections</comment>
+        <translation>%1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>Proven minimal.</source>
+        <translation>Nachweislich minimal.</translation>
+    </message>
+    <message>
+        <source>Not proven minimal: the search ran out of time; this is the best cover it found.</source>
+        <translation>Nicht als minimal nachgewiesen: Die Suche hat ihre Zeit ausgeschöpft; dies ist die beste Überdeckung, die sie fand.</translation>
+    </message>
+    <message>
+        <source>Not proven minimal: the search was stopped; this is the best cover it found.</source>
+        <translation>Nicht als minimal nachgewiesen: Die Suche wurde abgebrochen; dies ist die beste Überdeckung, die sie fand.</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
 </context>
 <context>
     <name>ValueKeys</name>

@@ -8,6 +8,7 @@
 #include "domain/VariableRules.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationDocument.h"
+#include "explain/JointExplainer.h"
 #include "expression/ExpressionEvaluator.h"
 #include "expression/ExpressionException.h"
 #include "minimize/CoverFinder.h"
@@ -162,18 +163,31 @@ val evaluate(const std::string &expression, const val &names)
 
 // bytes: the file's content as a Uint8Array, so that no text decoding stands
 // between the file and the reader.
-val readPla(const val &bytes, int currentCount)
+std::string textOf(const val &bytes)
 {
     const std::vector<unsigned char> data =
         emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
-    const PlaReadResult read = PlaReader::read(std::string(data.begin(), data.end()), currentCount);
+    return std::string(data.begin(), data.end());
+}
+
+// A reader's answer: ok, or the fault's line and message.
+val readAnswer(bool ok, const PlaError &error)
+{
     val out = val::object();
-    out.set("ok", read.ok());
-    if (!read.ok()) {
-        out.set("line", read.error.line);
-        out.set("message", read.error.message);
-        return out;
+    out.set("ok", ok);
+    if (!ok) {
+        out.set("line", error.line);
+        out.set("message", error.message);
     }
+    return out;
+}
+
+val readPla(const val &bytes, int currentCount)
+{
+    const PlaReadResult read = PlaReader::read(textOf(bytes), currentCount);
+    val out = readAnswer(read.ok(), read.error);
+    if (!read.ok())
+        return out;
     const PlaFunction &function = *read.function;
     out.set("variableCount", function.variableCount);
     out.set("countGiven", function.countGiven);
@@ -185,6 +199,41 @@ val readPla(const val &bytes, int currentCount)
     out.set("assigned", assigned);
     out.set("severalOutputs", function.severalOutputs);
     return out;
+}
+
+// Every output of a file: the inputs' names and count as readPla() gives
+// them, each output's name and column (one character per minterm, '0' where
+// the file sets nothing).
+val readPlaOutputs(const val &bytes, int currentCount)
+{
+    const PlaOutputsResult read = PlaReader::readOutputs(textOf(bytes), currentCount);
+    val out = readAnswer(read.ok(), read.error);
+    if (!read.ok())
+        return out;
+    const MultiOutputFunction &function = read.outputs->function;
+    out.set("variableCount", function.inputCount());
+    out.set("names", arrayOf(function.inputNames()));
+    out.set("outputNames", arrayOf(function.outputNames()));
+    std::vector<std::string> columns;
+    for (int j = 0; j < function.outputCount(); ++j)
+        columns.push_back(function.values(j));
+    out.set("columns", arrayOf(columns));
+    return out;
+}
+
+// Every output with its name on ".ob", as the window exports them.
+std::string writePlaOutputs(int n, const val &names, const val &outputNames, const val &columns)
+{
+    const std::vector<std::string> outputs = stringsOf(outputNames);
+    const std::vector<std::string> values = stringsOf(columns);
+    MultiOutputFunction function(n, static_cast<int>(outputs.size()));
+    std::vector<std::string> inputs = stringsOf(names);
+    inputs.resize(static_cast<std::size_t>(n));
+    if (!function.setNames(inputs, outputs).ok())
+        return {};
+    for (std::size_t j = 0; j < values.size() && j < outputs.size(); ++j)
+        function.setValues(static_cast<int>(j), values[j]);
+    return PlaWriter::write(function);
 }
 
 std::string writePla(int n, const val &names, const std::string &values)
@@ -279,6 +328,26 @@ val sectionsOf(const ExplanationDocument &document)
     return sections;
 }
 
+// The start of the answers of explain() and jointCover(): the document's
+// title and sections.
+val documentOf(const ExplanationDocument &document)
+{
+    val out = val::object();
+    out.set("title", document.title);
+    out.set("sections", sectionsOf(document));
+    return out;
+}
+
+// A prime as the page shades it: its term and its group of cells.
+val primeOf(const std::string &term, const std::vector<int> &group, bool essential)
+{
+    val item = val::object();
+    item.set("term", term);
+    item.set("groups", groupsOf({group}));
+    item.set("essential", essential);
+    return item;
+}
+
 // The worked steps of a minimization: the explanation core's document (the
 // very text tavolin-cli explain writes), and beside it what the page needs to
 // shade a prime or a cover on the map. `limit` covers are listed, counting
@@ -296,17 +365,11 @@ val explain(int n, const std::string &values, bool productOfSums, const val &nam
         n, codes, productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
         sixNames(names), options);
 
-    const ExplanationDocument document = explanationDocument(explanation);
-    val out = val::object();
-    out.set("title", document.title);
-    out.set("sections", sectionsOf(document));
+    val out = documentOf(explanationDocument(explanation));
     val primes = val::array();
     for (const ExplainedPrime &prime : explanation.primes) {
-        val item = val::object();
-        item.set("term", prime.term);
+        val item = primeOf(prime.term, prime.groupOrder, prime.essential);
         item.set("minterms", arrayOf(prime.minterms));
-        item.set("groups", groupsOf({prime.groupOrder}));
-        item.set("essential", prime.essential);
         primes.call<void>("push", item);
     }
     out.set("primes", primes);
@@ -322,6 +385,38 @@ val explain(int n, const std::string &values, bool productOfSums, const val &nam
     out.set("covers", covers);
     out.set("count", static_cast<double>(explanation.solutions.count));
     out.set("complete", explanation.solutions.complete);
+    return out;
+}
+
+// Every output minimized together: the joint cover's document (the text of
+// tavolin-cli explain --joint) and beside it the cells of each prime and
+// product, for the page to shade.
+val jointCover(int n, const val &columns, bool productOfSums, const val &names,
+               const val &outputNames)
+{
+    std::vector<std::vector<int>> codes;
+    for (const std::string &column : stringsOf(columns))
+        codes.push_back(Minimization::cellCodes(column));
+    const JointExplanation joint = JointExplainer::explain(
+        n, codes, productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,
+        sixNames(names), stringsOf(outputNames));
+    val out = documentOf(explanationDocument(joint));
+    val primes = val::array();
+    for (const JointPrime &prime : joint.primes)
+        primes.call<void>("push", primeOf(prime.term, prime.minterms, prime.essential));
+    out.set("primes", primes);
+    val products = val::array();
+    for (const int number : joint.chosen) {
+        const JointPrime &prime = joint.primes[static_cast<std::size_t>(number - 1)];
+        val item = primeOf(prime.term, prime.minterms, false);
+        item.set("outputs", outputList(joint, prime.feeds));
+        products.call<void>("push", item);
+    }
+    out.set("products", products);
+    out.set("literals", joint.cover.literals);
+    out.set("connections", joint.cover.connections);
+    out.set("proven", joint.cover.proven);
+    out.set("texts", arrayOf(joint.outputTexts));
     return out;
 }
 
@@ -424,6 +519,9 @@ EMSCRIPTEN_BINDINGS(tavolin)
     emscripten::function("evaluate", &evaluate);
     emscripten::function("readPla", &readPla);
     emscripten::function("writePla", &writePla);
+    emscripten::function("readPlaOutputs", &readPlaOutputs);
+    emscripten::function("writePlaOutputs", &writePlaOutputs);
+    emscripten::function("jointCover", &jointCover);
     emscripten::function("mapLayout", &mapLayout);
     emscripten::function("isVariableName", &isVariableName);
     emscripten::function("variableRules", &variableRules);

@@ -3,6 +3,8 @@
 
 #include "pla/PlaWriter.h"
 
+#include <QXmlStreamReader>
+
 #include <random>
 
 namespace TestFunctions {
@@ -35,6 +37,26 @@ QByteArray plaText(int n, const std::string &values, const QStringList &names)
 MinimizationForm formOf(bool pos)
 {
     return pos ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
+}
+
+bool cubeHolds(const std::string &cube, int m)
+{
+    const auto n = static_cast<int>(cube.size());
+    for (int v = 0; v < n; ++v) {
+        const char c = cube[static_cast<std::size_t>(v)];
+        const bool bit = ((m >> (n - 1 - v)) & 1) != 0;
+        if ((c == '1' && !bit) || (c == '0' && bit))
+            return false;
+    }
+    return true;
+}
+
+QString xmlError(const QString &text)
+{
+    QXmlStreamReader xml(text);
+    while (!xml.atEnd())
+        xml.readNext();
+    return xml.hasError() ? xml.errorString() : QString();
 }
 
 } // namespace TestFunctions

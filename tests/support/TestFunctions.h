@@ -4,6 +4,7 @@
 #include "minimize/MinimizationForm.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 #include <string>
@@ -21,5 +22,12 @@ QByteArray plaText(int n, const std::string &values, const QStringList &names = 
 
 // The form a test row's "pos" column stands for.
 MinimizationForm formOf(bool pos);
+
+// Whether the cube ('0', '1', '-' per variable, first variable first, one
+// character per variable) holds minterm m.
+bool cubeHolds(const std::string &cube, int m);
+
+// Why the text is not well-formed XML, or empty when it is.
+QString xmlError(const QString &text);
 
 } // namespace TestFunctions

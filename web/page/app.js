@@ -23,6 +23,9 @@ const state = {
   form: 'sop',
   cover: 'window',
   exercise: null, // { n, form, dontCares, seed } while the table holds that exercise
+  // With several outputs { names, columns, shown }: one array of values per
+  // output, `values` being the shown one's; null for the one output f.
+  outputs: null,
 };
 
 let core;
@@ -34,6 +37,7 @@ let equationSymbols;
 let table;
 let map;
 let steps;
+let joint;
 let pendingSteps;
 let solved = null; // the last Minimize! answer, until the function changes
 let exerciseUnsolved = false; // the result waits for a checked answer or Minimize!
@@ -55,8 +59,9 @@ function namesAfterCountChange(names, count) {
 // ---------------------------------------------------------------- drawing
 
 function rebuildViews() {
-  table.build(state.n, state.names, state.values, true);
+  table.build(state.n, state.names, state.values, true, state.outputs);
   map.build(core.mapLayout(state.n, state.names), state.values, true);
+  showOutputChoice();
   $('vars').value = String(state.n);
   $(state.form).checked = true;
   $('cover').value = state.cover;
@@ -67,6 +72,7 @@ function rebuildViews() {
 
 function showValues() {
   state.exercise = null;
+  if (state.outputs) state.outputs.columns[state.outputs.shown] = state.values;
   table.show(state.values);
   map.show(state.values);
   forgetResult();
@@ -84,6 +90,7 @@ function forgetResult() {
   $('solutions').replaceChildren();
   clearTimeout(pendingSteps);
   steps.clear();
+  joint.clear();
 }
 
 function remember() {
@@ -113,11 +120,38 @@ function setCount(n) {
   state.exercise = null;
   state.names = namesAfterCountChange(state.names, n);
   state.values = new Array(1 << n).fill('0');
+  if (state.outputs) {
+    state.outputs.columns = state.outputs.names.map(() => new Array(1 << n).fill('0'));
+    state.outputs.columns[state.outputs.shown] = state.values;
+  }
+  rebuildViews();
+}
+
+// ---------------------------------------------------------------- outputs
+
+// The selector above the map, there while the function has several outputs.
+function showOutputChoice() {
+  const select = $('output');
+  const outputs = state.outputs;
+  select.parentElement.hidden = !outputs;
+  if (!outputs) {
+    select.replaceChildren();
+    return;
+  }
+  select.replaceChildren(...outputs.names.map((name, k) => new Option(name, String(k))));
+  select.value = String(outputs.shown);
+}
+
+// The map, the edits and Minimize! turn to output k.
+function showOutput(k) {
+  if (!state.outputs || k === state.outputs.shown) return;
+  state.outputs.shown = k;
+  state.values = state.outputs.columns[k];
   rebuildViews();
 }
 
 function reset() {
-  Object.assign(state, { n: 4, names: rules.defaultNames.slice(0, 4), form: 'sop', cover: 'window', exercise: null });
+  Object.assign(state, { n: 4, names: rules.defaultNames.slice(0, 4), form: 'sop', cover: 'window', exercise: null, outputs: null });
   hideSolution(false);
   $('exercise-note').hidden = true;
   state.values = new Array(16).fill('0');
@@ -197,6 +231,10 @@ function minimize() {
     steps.show(core.explain(state.n, state.values.join(''), state.form === 'pos', state.names,
       STEPS_LIMIT, STEPS_COUNT_CAP));
     timings.steps = performance.now() - begin;
+    if (state.outputs) {
+      joint.show(core.jointCover(state.n, state.outputs.columns.map((column) => column.join('')),
+        state.form === 'pos', state.names, state.outputs.names), 'Joint Cover');
+    }
   }, 0);
 }
 
@@ -231,6 +269,7 @@ function showSolution(index) {
   const solution = solved.solutions[index];
   solved.shown = index;
   steps.release();
+  joint.release();
   $('result').value = solution.text;
   map.shade(solution.groups);
   $('solutions').querySelectorAll('button').forEach((button, i) => {
@@ -341,7 +380,7 @@ function acceptExercise() {
 // The table takes the exercise's function, the solution waits.
 function openExercise() {
   const { n, form, dontCares, seed } = state.exercise;
-  Object.assign(state, { n, form });
+  Object.assign(state, { n, form, outputs: null });
   state.values = [...core.exerciseCells(n, form === 'pos', dontCares, seed)];
   rebuildViews();
   $('result').value = '';
@@ -368,17 +407,28 @@ function importBytes(fileName, bytes) {
   // A ".i" line starts the function afresh; without it only the cells the
   // file sets change.
   state.exercise = null;
+  if (read.severalOutputs) {
+    importOutputs(core.readPlaOutputs(bytes, state.n));
+    return true;
+  }
+  state.outputs = null;
   if (read.countGiven) setCount(read.variableCount);
   if (read.names.length > 0) state.names = read.names.slice();
   for (let m = 0; m < read.values.length; ++m) {
     if (read.assigned[m] === '1') state.values[m] = read.values[m];
   }
   rebuildViews();
-  if (read.severalOutputs) {
-    showMessage(box, 'Import File',
-      `${fileName} describes several outputs; only the first output was imported.`);
-  }
   return true;
+}
+
+// A file of several outputs brings them all; the map shows the first.
+function importOutputs(read) {
+  state.n = read.variableCount;
+  state.names = read.names.length > 0 ? read.names.slice() : namesAfterCountChange(state.names, state.n);
+  const columns = read.columns.map((column) => [...column]);
+  state.outputs = { names: read.outputNames.slice(), columns, shown: 0 };
+  state.values = columns[0];
+  rebuildViews();
 }
 
 async function importFile(file) {
@@ -392,7 +442,10 @@ async function importFile(file) {
 }
 
 function exportFile() {
-  const text = core.writePla(state.n, state.names, state.values.join(''));
+  const text = state.outputs
+    ? core.writePlaOutputs(state.n, state.names, state.outputs.names,
+      state.outputs.columns.map((column) => column.join('')))
+    : core.writePla(state.n, state.names, state.values.join(''));
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
   link.download = 'function.pla';
@@ -478,6 +531,7 @@ function acceptNames(event) {
 function applyFragment() {
   const shared = decodeState(location.hash, core.largestExerciseSeed);
   state.exercise = shared.exercise ?? null;
+  state.outputs = null;
   if (shared.n !== undefined) {
     state.n = shared.n;
     state.names = namesAfterCountChange(rules.defaultNames, shared.n);
@@ -499,6 +553,12 @@ function wire() {
   table = new TruthTable($('truth-table'), setValue);
   map = new KarnaughMap($('kmap'), setValue);
   steps = new StepsView($('steps'), shadeFromSteps);
+  joint = new StepsView($('joint'), shadeFromSteps);
+  $('output').addEventListener('change', (event) => showOutput(Number(event.target.value)));
+  $('truth-table').addEventListener('click', (event) => {
+    const header = event.target.closest('th[data-output]');
+    if (header) showOutput(Number(header.dataset.output));
+  });
   $('vars').addEventListener('change', (event) => setCount(Number(event.target.value)));
   $('names').addEventListener('click', openNamesDialog);
   $('names-ok').addEventListener('click', acceptNames);

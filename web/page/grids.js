@@ -73,13 +73,21 @@ export class TruthTable {
   }
 
   // Rows m0 … m(2^n − 1): the variable bits, first name most significant, then f.
-  build(n, names, values, keepFocus) {
+  // outputs: with several, { names, columns, shown }: a column per output,
+  // the shown one (whose values are `values`) editable, the others read
+  // only; a header names its output and picks it (data-output).
+  build(n, names, values, keepFocus, outputs = null) {
     const focused = keepFocus ? focusedMinterm(this.table) : 0;
     this.table.replaceChildren();
     const head = this.table.createTHead().insertRow();
     head.append(cell('th', '', { scope: 'col', 'aria-label': 'minterm' }));
     for (let j = 0; j < n; ++j) head.append(cell('th', names[j], { scope: 'col' }));
-    head.append(cell('th', 'f', { scope: 'col' }));
+    const outputNames = outputs ? outputs.names : ['f'];
+    outputNames.forEach((name, k) => {
+      const attributes = { scope: 'col' };
+      if (outputs) Object.assign(attributes, { 'data-output': k, class: k === outputs.shown ? 'shown-output' : 'output' });
+      head.append(cell('th', name, attributes));
+    });
     const body = this.table.createTBody();
     for (let m = 0; m < 1 << n; ++m) {
       const row = body.insertRow();
@@ -88,10 +96,18 @@ export class TruthTable {
         row.append(cell('td', String((m >> (n - 1 - j)) & 1),
           { role: 'gridcell', class: 'bit', 'aria-readonly': 'true' }));
       }
-      row.append(cell('td', values[m], {
-        role: 'gridcell', class: 'value', 'data-minterm': m, tabindex: m === focused ? 0 : -1,
-        'aria-label': `f(m${m})`,
-      }));
+      outputNames.forEach((name, k) => {
+        if (outputs && k !== outputs.shown) {
+          row.append(cell('td', outputs.columns[k][m], {
+            role: 'gridcell', class: 'other-output', 'aria-readonly': 'true', 'aria-label': `${name}(m${m})`,
+          }));
+          return;
+        }
+        row.append(cell('td', values[m], {
+          role: 'gridcell', class: 'value', 'data-minterm': m, tabindex: m === focused ? 0 : -1,
+          'aria-label': `${name}(m${m})`,
+        }));
+      });
     }
     this.size = 1 << n;
   }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The worked steps of the last Minimize!: the explanation core's document
-// (tabulation, primes, chart, choices, solutions) as tables, with buttons on
+// (tabulation, primes, chart, choices, solutions, or the joint cover of
+// several outputs) as tables, with buttons on
 // the rows that stand for a prime or a cover; pressing one hands its groups
 // to `select`, pressing it again hands back null.
 
@@ -32,6 +33,14 @@ function targets(steps, sectionId, tableIndex) {
       return tableIndex === 0
         ? { rows: [cover('window', steps.window), cover('minimum', steps.minimum)] }
         : { rows: steps.covers.map((c, i) => cover(`S${i + 1}`, c)) };
+    // The joint cover of several outputs: its primes, its chart's columns
+    // and the products of the cover.
+    case 'joint-primes':
+      return { rows: steps.primes.map((_, i) => prime(i + 1)) };
+    case 'joint-chart':
+      return { header: [null, null, ...steps.primes.map((_, i) => prime(i + 1))] };
+    case 'joint-cover':
+      return tableIndex === 0 ? { rows: steps.products.map((p, i) => cover(`T${i + 1}`, p)) } : {};
     default:
       return {};
   }
@@ -56,9 +65,9 @@ export class StepsView {
     this.pressed = null;
   }
 
-  show(steps) {
+  show(steps, headingText = 'Steps') {
     this.pressed = null;
-    const heading = element('h2', 'Steps');
+    const heading = element('h2', headingText);
     const title = element('p', steps.title, 'info');
     this.container.replaceChildren(heading, title);
     for (const section of steps.sections) this.container.append(this.section(steps, section));
@@ -83,7 +92,7 @@ export class StepsView {
   }
 
   table(block, sectionId, { header = [], rows = [] }, primes) {
-    const table = element('table', undefined, `steps-table steps-${sectionId}`);
+    const table = element('table', undefined, `steps-table steps-${sectionId === 'joint-chart' ? 'chart' : sectionId}`);
     const head = element('tr');
     block.header.forEach((text, c) => {
       const th = element('th');
@@ -104,7 +113,8 @@ export class StepsView {
         if (text === '(X)') td.classList.add('essential');
         tr.append(td);
       });
-      if (sectionId === 'chart' && r === rowList.length - 1) tr.classList.add('chosen');
+      const chart = sectionId === 'chart' || sectionId === 'joint-chart';
+      if (chart && r === rowList.length - 1) tr.classList.add('chosen');
       table.append(tr);
     });
     const scroll = element('div', undefined, 'steps-scroll');

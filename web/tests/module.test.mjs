@@ -232,6 +232,46 @@ describe('PLA files', () => {
   });
 });
 
+describe('several outputs', () => {
+  // A file of `k` outputs over n inputs, random cells from the generator.
+  function outputsFile(random, n, k) {
+    const columns = Array.from({ length: k }, () =>
+      Array.from({ length: 1 << n }, () => '01X0'[random.next() % 4]).join(''));
+    const names = ['a', 'b', 'c', 'd', 'e', 'g'].slice(0, n);
+    const outputNames = ['s', 'y1', 'Z', 'q'].slice(0, k);
+    return { n, names, outputNames, columns, text: core.writePlaOutputs(n, names, outputNames, columns) };
+  }
+
+  test('the outputs read back as written, and the joint cover is explain --joint\'s', () => {
+    const random = new Mt19937(22);
+    for (const [n, k] of [[2, 2], [3, 3], [4, 2], [5, 4], [6, 3]]) {
+      const written = outputsFile(random, n, k);
+      const read = core.readPlaOutputs(new TextEncoder().encode(written.text), 4);
+      assert.equal(read.ok, true, written.text);
+      assert.deepEqual([read.variableCount, read.names, read.outputNames, read.columns],
+        [n, written.names, written.outputNames, written.columns]);
+      const file = path.join(folder, 'outputs.pla');
+      writeFileSync(file, written.text);
+      for (const pos of [false, true]) {
+        const expected = JSON.parse(cliOutput(['explain', '--joint', '--format', 'json', file,
+          ...(pos ? ['--pos'] : [])]));
+        const joint = core.jointCover(n, read.columns, pos, read.names, read.outputNames);
+        assert.deepEqual(joint.products.map((p) => [p.term, p.outputs]),
+          expected.products.map((p) => [p.term, p.outputs.join(', ')]));
+        assert.deepEqual([joint.literals, joint.connections, joint.proven],
+          [expected.literals, expected.connections, expected.proven]);
+        assert.deepEqual(joint.texts, expected.outputs.map((output) => output.text));
+        const text = cliOutput(['explain', '--joint', file, ...(pos ? ['--pos'] : [])]);
+        assert.ok(text.startsWith(`${joint.title}\n`));
+        // Each product shades the cells of its prime.
+        joint.products.forEach((product, i) => {
+          assert.deepEqual(product.groups, [expected.primes[expected.products[i].prime - 1].minterms]);
+        });
+      }
+    }
+  });
+});
+
 describe('share link', () => {
   test('a state survives the fragment', () => {
     const state = { n: 3, values: [...'01X00110'], names: ['x', 'y2', 'Z'], form: 'pos', cover: 'all' };

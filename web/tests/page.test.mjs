@@ -286,6 +286,49 @@ describe('files', () => {
   });
 });
 
+describe('several outputs', () => {
+  // A user imports a file of three outputs, picks the second for the map,
+  // edits it, minimizes, and reads the joint cover: every output is in the
+  // table, the map shows the output picked, the result is that output's,
+  // and the joint cover lists the products tavolin-cli explain --joint
+  // lists. Export writes every output.
+  test('a file of several outputs: its columns, the map of one, the joint cover', async () => {
+    const file = cliFile('three.pla',
+      '.i 3\n.o 3\n.ilb a b c\n.ob s co z\n001 100\n010 100\n011 010\n100 100\n101 010\n110 011\n111 11-\n.e\n');
+    await (await page.$('#import')).uploadFile(file);
+    await page.waitForFunction(() => document.querySelectorAll('#truth-table th[data-output]').length === 3);
+    const headers = await page.$$eval('#truth-table thead th', (cells) => cells.map((c) => c.textContent));
+    assert.deepEqual(headers, ['', 'a', 'b', 'c', 's', 'co', 'z']);
+    assert.equal(await page.$eval('.output-row', (row) => row.hidden), false);
+    assert.equal(await valuesOf('map'), '01101001');
+
+    await page.select('#output', '1');
+    assert.equal(await valuesOf('map'), '00010111');
+    assert.equal(await valuesOf('table'), '00010111');
+    await page.click(cellOf('map', 0)); // co becomes 1 at m0; the others keep theirs
+    const other = await page.$$eval('#truth-table tbody tr', (rows) => rows.map((r) => r.cells[4].textContent).join(''));
+    assert.equal(other, '01101001');
+
+    const edited = cliFile('edited.pla',
+      '.i 3\n.o 3\n.ilb a b c\n.ob s co z\n000 010\n001 100\n010 100\n011 010\n100 100\n101 010\n110 011\n111 11-\n.e\n');
+    await page.click('#minimize');
+    assert.equal(await page.$eval('#result', (o) => o.value),
+      cliOutput(['minimize', '--output', '2', edited]).trim());
+    await page.waitForSelector('#joint:not([hidden])');
+    const expected = JSON.parse(cliOutput(['explain', '--joint', '--format', 'json', edited]));
+    const products = await page.$$eval('#joint .steps-joint-cover', (tables) =>
+      [...tables[0].rows].slice(1).map((r) => [r.cells[2].textContent, r.cells[3].textContent]));
+    assert.deepEqual(products, expected.products.map((p) => [p.term, p.outputs.join(', ')]));
+    const sections = await page.$$eval('#joint details', (all) => all.map((d) => d.dataset.section));
+    assert.deepEqual(sections, ['joint-primes', 'joint-chart', 'joint-cover']);
+
+    // A product pressed shades its cube's cells.
+    await page.click('#joint .steps-joint-cover button[data-select="T1"]');
+    const shaded = await page.$$eval('#kmap td[data-groups]', (cells) => cells.map((c) => Number(c.dataset.minterm)).sort((x, y) => x - y));
+    assert.deepEqual(shaded, expected.primes[expected.products[0].prime - 1].minterms);
+  });
+});
+
 describe('names and links', () => {
   test('the names dialog refuses an empty and a repeated name with the window\'s messages', async () => {
     await page.click('#names');
