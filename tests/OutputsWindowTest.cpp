@@ -64,17 +64,17 @@ QString advanced(QChar value)
 // The value of an expression over A, B, ... at minterm m.
 bool valueAt(const QString &text, int n, int m)
 {
-    const VariableNames defaults = Minimization::defaultNames();
-    std::vector<bool> values;
-    for (int v = 0; v < n; ++v)
-        values.push_back(((m >> (n - 1 - v)) & 1) != 0);
-    const std::optional<bool> value =
-        ExpressionReference::Reader(text.toStdString(), {defaults.begin(), defaults.begin() + n},
-                                    values)
-            .read();
     if (text == u'0' || text == u'1')
         return text == u'1';
-    return value.value_or(false);
+    const VariableNames defaults = Minimization::defaultNames();
+    std::vector<bool> values;
+    values.reserve(std::size_t(n));
+    for (int v = 0; v < n; ++v)
+        values.push_back(((m >> (n - 1 - v)) & 1) != 0);
+    return ExpressionReference::Reader(text.toStdString(), {defaults.begin(), defaults.begin() + n},
+                                       values)
+        .read()
+        .value_or(false);
 }
 
 std::vector<std::string> toStd(const QStringList &names)
