@@ -665,13 +665,11 @@ void MainWindow::refreshJointResults()
 {
     if (!jointResults->isVisible())
         return;
-    QStringList names;
-    for (const QString &name :
-         truthTableWidget->variableNames().mid(0, truthTableWidget->variableCount()))
-        names << name;
     jointResults->setShownOutput(truthTableWidget->shownOutput());
-    jointResults->setFunction(names, truthTableWidget->outputNames(),
-                              truthTableWidget->outputColumnTexts(), sopRadio->isChecked());
+    jointResults->setFunction(
+        truthTableWidget->variableNames().mid(0, truthTableWidget->variableCount()),
+        truthTableWidget->outputNames(), truthTableWidget->outputColumnTexts(),
+        sopRadio->isChecked());
 }
 
 void MainWindow::showOutputs()

@@ -5,6 +5,7 @@
 #include "circuit/CircuitCover.h"
 #include "circuit/NetlistBuilder.h"
 #include "circuit/VerilogWriter.h"
+#include "cli/CommandInput.h"
 #include "cli/PlaInput.h"
 #include "cli/ProgramReport.h"
 #include "cli/SolutionFinder.h"
@@ -63,10 +64,7 @@ bool CircuitCommand::jointNetlistFor(const CliOptions &options, Netlist &netlist
     std::vector<std::string> outputNames = function.outputNames();
     if (!MultiOutputFunction::checkNames(inputs, outputNames).ok())
         outputNames = MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
-    std::vector<std::vector<int>> codes;
-    codes.reserve(static_cast<std::size_t>(function.outputCount()));
-    for (int k = 0; k < function.outputCount(); ++k)
-        codes.push_back(Minimization::cellCodes(function.values(k)));
+    const std::vector<std::vector<int>> codes = CommandInput::cellCodes(function);
     const MinimizationForm form =
         options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
     const JointCover cover = JointMinimization::minimize(first.variableCount, codes, form);

@@ -4,6 +4,7 @@
 #include "cli/PlaInput.h"
 #include "cli/SolutionFinder.h"
 #include "domain/VariableRules.h"
+#include "minimize/Minimization.h"
 #include "pla/PlaReader.h"
 
 namespace {
@@ -81,4 +82,13 @@ std::vector<std::string> CommandInput::outputNames(const PlaOutputs &outputs,
     if (!MultiOutputFunction::checkNames(inputNames, names).ok())
         names = MultiOutputFunction::completedOutputNames(inputNames, {}, function.outputCount());
     return names;
+}
+
+std::vector<std::vector<int>> CommandInput::cellCodes(const MultiOutputFunction &function)
+{
+    std::vector<std::vector<int>> codes;
+    codes.reserve(static_cast<std::size_t>(function.outputCount()));
+    for (int k = 0; k < function.outputCount(); ++k)
+        codes.push_back(Minimization::cellCodes(function.values(k)));
+    return codes;
 }

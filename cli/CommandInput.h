@@ -3,6 +3,7 @@
 
 #include "cli/CommandLine.h"
 #include "minimize/ResultText.h"
+#include "outputs/MultiOutputFunction.h"
 #include "pla/PlaFunction.h"
 
 #include <string>
@@ -34,4 +35,7 @@ public:
     static std::vector<std::string> outputNames(const PlaOutputs &outputs, const std::string &file,
                                                 const std::vector<std::string> &inputNames,
                                                 std::string &err);
+
+    // Each output's cell codes, as the joint minimization takes them.
+    static std::vector<std::vector<int>> cellCodes(const MultiOutputFunction &function);
 };

@@ -31,10 +31,7 @@ int runJoint(const CliOptions &options, std::string &out, std::string &err)
     if (!CommandInput::loadOutputs(options, file, outputs, names, outputNames, err))
         return 2;
     const MultiOutputFunction &function = outputs.function;
-    std::vector<std::vector<int>> codes;
-    codes.reserve(static_cast<std::size_t>(function.outputCount()));
-    for (int k = 0; k < function.outputCount(); ++k)
-        codes.push_back(Minimization::cellCodes(function.values(k)));
+    const std::vector<std::vector<int>> codes = CommandInput::cellCodes(function);
     const JointExplanation explanation = JointExplainer::explain(
         function.inputCount(), codes,
         options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts,

@@ -74,10 +74,7 @@ void solveJoint(MinimizationForm form, const PlaOutputs &outputs, FileResult &re
                 std::string &err)
 {
     const MultiOutputFunction &function = outputs.function;
-    std::vector<std::vector<int>> codes;
-    codes.reserve(static_cast<std::size_t>(function.outputCount()));
-    for (int k = 0; k < function.outputCount(); ++k)
-        codes.push_back(Minimization::cellCodes(function.values(k)));
+    const std::vector<std::vector<int>> codes = CommandInput::cellCodes(function);
     JointResult joint;
     joint.outputNames = outputNamesOf(outputs, result, err);
     joint.cover = JointMinimization::minimize(result.n, codes, form);
