@@ -349,6 +349,45 @@ std::vector<JointIlp::Column> solverColumns(const Chart &chart, const Outputs &o
     return columns;
 }
 
+struct SolverOutcome
+{
+    bool proven = false;
+    bool cancelled = false;
+};
+
+// The solver's two steps: the least cost, then the fewest connections among
+// the covers of that cost, unless the cover at hand already has as few as
+// any can have. Improves `chosen` and `connections` in place; the solver
+// works in floating point, so every cover it gives is checked before use.
+SolverOutcome solve(const Chart &chart, const Outputs &outputs, const std::vector<Prime> &primes,
+                    std::vector<int> &chosen, Connections &connections,
+                    std::chrono::steady_clock::time_point deadline, const std::atomic<bool> *cancel)
+{
+    const std::vector<JointIlp::Column> columns = solverColumns(chart, outputs, primes);
+    const JointIlp::Result least =
+        JointIlp::leastCost(chart.rowCount(), columns, chosen, deadline, cancel);
+    if (least.improved && coversEveryOutput(outputs, primes, least.chosen)) {
+        chosen = least.chosen;
+        connections = connect(outputs, primes, chosen);
+    } else if (least.improved) {
+        return {false, least.cancelled};
+    }
+    if (!least.solved || connections.total <= connectionFloor(outputs, primes))
+        return {least.solved, least.cancelled};
+    const JointIlp::Result fewest = JointIlp::fewestConnections(
+        chart.rowCount(), columns, least.candidates, chosen, connections.feeds, deadline, cancel);
+    if (fewest.improved && coversEveryOutput(outputs, primes, fewest.chosen)) {
+        Connections other = connect(outputs, primes, fewest.chosen);
+        if (other.total < connections.total) {
+            chosen = fewest.chosen;
+            connections = std::move(other);
+        }
+    } else if (fewest.improved) {
+        return {false, fewest.cancelled};
+    }
+    return {fewest.solved, fewest.cancelled};
+}
+
 } // namespace
 
 std::vector<JointProduct> JointMinimization::primes(int n,
@@ -403,17 +442,10 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
     bool cancelled = search.cancelled();
     if (!proven && !cancelled && JointIlp::available() &&
         std::chrono::steady_clock::now() < deadline) {
-        const JointIlp::Result ilp =
-            JointIlp::solve(chart.rowCount(), solverColumns(chart, outputs, primes), chosen,
-                            connections.feeds, deadline, limits.cancel);
-        // The solver works in floating point: its cover is checked before use.
-        const bool covers = ilp.improved && coversEveryOutput(outputs, primes, ilp.chosen);
-        if (covers) {
-            chosen = ilp.chosen;
-            connections = connect(outputs, primes, chosen);
-        }
-        proven = ilp.solved && (covers || !ilp.improved);
-        cancelled = ilp.cancelled;
+        const SolverOutcome solved =
+            solve(chart, outputs, primes, chosen, connections, deadline, limits.cancel);
+        proven = solved.proven;
+        cancelled = solved.cancelled;
     }
 
     JointCover cover;

@@ -20,7 +20,7 @@ struct JointLimits
     // programming solver, where the build has it, takes over the rest of the
     // time; it settles small functions in microseconds, the solver the hard
     // ones. 0 hands every function to the solver at once.
-    int searchMilliseconds = 20;
+    int searchMilliseconds = 2;
 };
 
 // Minimizes several outputs over the same inputs together: products that

@@ -174,9 +174,154 @@ void JointSearch::searchFromRoot()
     search(0, 0, columns);
 }
 
+JointSearch::Columns JointSearch::usefulColumns(const Word *uncovered,
+                                                const std::vector<int> &allowed) const
+{
+    Columns node;
+    for (const int c : allowed) {
+        if (forbidden_[static_cast<std::size_t>(c)] || !intersects(rowsOf(c), uncovered, words_))
+            continue;
+        node.ids.push_back(c);
+        const Word *rows = rowsOf(c);
+        int count = 0;
+        for (std::size_t i = 0; i < words_; ++i) {
+            node.rows.push_back(rows[i] & uncovered[i]);
+            count += __builtin_popcountll(node.rows.back());
+        }
+        node.counts.push_back(count);
+    }
+    return node;
+}
+
+bool JointSearch::coverable(const Word *uncovered, const Columns &node) const
+{
+    std::vector<Word> reached(words_, 0);
+    for (std::size_t a = 0; a < node.ids.size(); ++a) {
+        for (std::size_t i = 0; i < words_; ++i)
+            reached[i] |= node.rows[a * words_ + i];
+    }
+    return within(uncovered, reached.data(), uncovered, words_);
+}
+
+// Every row must pay at least the least share of a column's cost per row
+// it covers; summed, the shares bound the cost of any cover.
+Cost JointSearch::shareBound(const Word *uncovered, const Columns &node)
+{
+    forEachRow(uncovered, words_,
+               [&](int r) { offers_[static_cast<std::size_t>(r)].share = -1.0; });
+    for (std::size_t a = 0; a < node.ids.size(); ++a) {
+        const double share =
+            static_cast<double>(costs_[static_cast<std::size_t>(node.ids[a])]) / node.counts[a];
+        forEachRow(node.rows.data() + a * words_, words_, [&](int r) {
+            double &least = offers_[static_cast<std::size_t>(r)].share;
+            if (least < 0.0 || share < least)
+                least = share;
+        });
+    }
+    double sum = 0.0;
+    forEachRow(uncovered, words_,
+               [&](int r) { sum += offers_[static_cast<std::size_t>(r)].share; });
+    return static_cast<Cost>(std::ceil(sum - 1e-6));
+}
+
+// A column whose uncovered rows another covers too at no higher cost can go
+// (of two alike the later): some least cover does without it. When listing
+// every least cover only a strictly cheaper one may replace it.
+void JointSearch::dropDominatedColumns(const Word *uncovered, Columns &node) const
+{
+    const std::size_t count = node.ids.size();
+    std::vector<char> dropped(count, 0);
+    for (std::size_t a = 0; a < count; ++a) {
+        const Cost aCost = costs_[static_cast<std::size_t>(node.ids[a])];
+        const Word *aRows = node.rows.data() + a * words_;
+        for (std::size_t b = 0; b < count; ++b) {
+            const Cost bCost = costs_[static_cast<std::size_t>(node.ids[b])];
+            if (a == b || dropped[b] || node.counts[b] < node.counts[a] || bCost > aCost ||
+                (enumerating_ && bCost == aCost))
+                continue;
+            if (!within(aRows, node.rows.data() + b * words_, uncovered, words_))
+                continue;
+            if (node.counts[b] > node.counts[a] || bCost < aCost || b < a) {
+                dropped[a] = 1;
+                break;
+            }
+        }
+    }
+    std::size_t kept = 0;
+    for (std::size_t a = 0; a < count; ++a) {
+        if (dropped[a])
+            continue;
+        node.ids[kept] = node.ids[a];
+        node.counts[kept] = node.counts[a];
+        std::copy_n(node.rows.begin() + static_cast<std::ptrdiff_t>(a * words_), words_,
+                    node.rows.begin() + static_cast<std::ptrdiff_t>(kept * words_));
+        ++kept;
+    }
+    node.ids.resize(kept);
+    node.counts.resize(kept);
+    node.rows.resize(kept * words_);
+}
+
+// A row whose columns all cover another row too is covered whenever that
+// one is: it is set aside (of two alike the later). True when one was.
+bool JointSearch::dropImpliedRows(Word *uncovered, Columns &node)
+{
+    const std::size_t count = node.ids.size();
+    const std::size_t columnWords = (count + 63) / 64;
+    std::vector<int> rows;
+    forEachRow(uncovered, words_, [&](int r) { rows.push_back(r); });
+    // Per row (in the order of `rows`) the set of its columns.
+    std::vector<Word> columnsOf(rows.size() * columnWords, 0);
+    std::vector<int> columnCount(rows.size(), 0);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        offers_[static_cast<std::size_t>(rows[r])].start = static_cast<int>(r);
+    for (std::size_t a = 0; a < count; ++a) {
+        forEachRow(node.rows.data() + a * words_, words_, [&](int row) {
+            const auto r = static_cast<std::size_t>(offers_[static_cast<std::size_t>(row)].start);
+            columnsOf[r * columnWords + a / 64] |= Word{1} << (a % 64);
+            ++columnCount[r];
+        });
+    }
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t x, std::size_t y) { return columnCount[x] < columnCount[y]; });
+    // Rows kept so far have no more columns than the one looked at.
+    std::vector<std::size_t> kept;
+    std::vector<Word> implied(words_, 0);
+    bool any = false;
+    for (const std::size_t r : order) {
+        const Word *mine = columnsOf.data() + r * columnWords;
+        const bool isImplied = std::any_of(kept.begin(), kept.end(), [&](std::size_t k) {
+            return within(columnsOf.data() + k * columnWords, mine,
+                          columnsOf.data() + k * columnWords, columnWords);
+        });
+        if (!isImplied) {
+            kept.push_back(r);
+            continue;
+        }
+        implied[static_cast<std::size_t>(rows[r] / 64)] |= Word{1} << (rows[r] % 64);
+        any = true;
+    }
+    if (!any)
+        return false;
+    for (std::size_t i = 0; i < words_; ++i)
+        uncovered[i] &= ~implied[i];
+    for (std::size_t a = 0; a < count; ++a) {
+        int rowsLeft = 0;
+        for (std::size_t i = 0; i < words_; ++i) {
+            Word &word = node.rows[a * words_ + i];
+            word &= ~implied[i];
+            rowsLeft += __builtin_popcountll(word);
+        }
+        node.counts[a] = rowsLeft;
+    }
+    return true;
+}
+
 void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
 {
-    const Word *uncovered = level(depth);
+    Word *uncovered = level(depth);
     if (empty(uncovered, words_)) {
         std::vector<int> cover = chosen_;
         std::sort(cover.begin(), cover.end());
@@ -193,89 +338,40 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
         return;
 
     // The columns still of use, with their rows restricted to the uncovered.
-    std::vector<int> useful;
-    std::vector<Word> useRows;
-    std::vector<int> useCount;
-    for (const int c : allowed) {
-        if (forbidden_[static_cast<std::size_t>(c)] || !intersects(rowsOf(c), uncovered, words_))
-            continue;
-        useful.push_back(c);
-        const Word *rows = rowsOf(c);
-        int count = 0;
-        for (std::size_t i = 0; i < words_; ++i) {
-            useRows.push_back(rows[i] & uncovered[i]);
-            count += __builtin_popcountll(useRows.back());
-        }
-        useCount.push_back(count);
-    }
+    Columns node = usefulColumns(uncovered, allowed);
+    if (!coverable(uncovered, node))
+        return;
+    const Cost shares = shareBound(uncovered, node);
+    do
+        dropDominatedColumns(uncovered, node);
+    while (dropImpliedRows(uncovered, node));
+    const std::vector<int> &useful = node.ids;
+    const std::vector<Word> &useRows = node.rows;
+    const std::vector<int> &useCount = node.counts;
 
-    // A column whose uncovered rows another covers too at no higher cost can
-    // go (of two alike the later): some least cover does without it. When
-    // listing every least cover only a strictly cheaper one may replace it.
-    std::vector<char> dropped(useful.size(), 0);
-    for (std::size_t a = 0; a < useful.size(); ++a) {
-        const Cost aCost = costs_[static_cast<std::size_t>(useful[a])];
-        const Word *aRows = useRows.data() + a * words_;
-        for (std::size_t b = 0; b < useful.size(); ++b) {
-            const Cost bCost = costs_[static_cast<std::size_t>(useful[b])];
-            if (a == b || dropped[b] || useCount[b] < useCount[a] || bCost > aCost ||
-                (enumerating_ && bCost == aCost))
-                continue;
-            if (!within(aRows, useRows.data() + b * words_, uncovered, words_))
-                continue;
-            if (useCount[b] > useCount[a] || bCost < aCost || b < a) {
-                dropped[a] = 1;
-                break;
-            }
-        }
-    }
-    std::size_t kept = 0;
-    for (std::size_t a = 0; a < useful.size(); ++a) {
-        if (dropped[a])
-            continue;
-        useful[kept] = useful[a];
-        useCount[kept] = useCount[a];
-        std::copy_n(useRows.begin() + static_cast<std::ptrdiff_t>(a * words_), words_,
-                    useRows.begin() + static_cast<std::ptrdiff_t>(kept * words_));
-        ++kept;
-    }
-    useful.resize(kept);
-    useCount.resize(kept);
-
-    // Per uncovered row: its columns, the cheapest of them, and the least
-    // share of a column's cost per row it covers.
+    // Per row: its columns and the cheapest of them.
     forEachRow(uncovered, words_, [&](int r) {
         offers_[static_cast<std::size_t>(r)].coverers = 0;
         offers_[static_cast<std::size_t>(r)].cheapest = -1;
-        offers_[static_cast<std::size_t>(r)].share = 0.0;
     });
     for (std::size_t a = 0; a < useful.size(); ++a) {
         const Cost c = costs_[static_cast<std::size_t>(useful[a])];
-        const double share = static_cast<double>(c) / useCount[a];
         forEachRow(useRows.data() + a * words_, words_, [&](int r) {
             const auto row = static_cast<std::size_t>(r);
             if (offers_[row].coverers++ == 0 || c < offers_[row].cheapest)
                 offers_[row].cheapest = c;
-            if (offers_[row].coverers == 1 || share < offers_[row].share)
-                offers_[row].share = share;
         });
     }
-    bool coverable = true;
-    double shareSum = 0.0;
     int start = 0;
     int branchRow = -1;
     forEachRow(uncovered, words_, [&](int r) {
         const auto row = static_cast<std::size_t>(r);
-        coverable = coverable && offers_[row].coverers > 0;
-        shareSum += offers_[row].share;
         offers_[row].start = start;
         start += offers_[row].coverers;
         if (branchRow < 0 ||
             offers_[row].coverers < offers_[static_cast<std::size_t>(branchRow)].coverers)
             branchRow = r;
     });
-    if (!coverable)
-        return;
     // Each row's start serves as the place of its next column, then moves back.
     rowColumns_.resize(static_cast<std::size_t>(start));
     for (std::size_t a = 0; a < useful.size(); ++a) {
@@ -291,7 +387,7 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
 
     // Two lower bounds, the larger counts: rows no two of which share a
     // column need one column each (picked greedily, rows with few columns
-    // first), and every row must pay at least its least share.
+    // first), and the shares.
     Word *open = level(depth + 1);
     std::copy_n(uncovered, words_, open);
     Cost independent = 0;
@@ -312,7 +408,6 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
                 open[i] &= ~rows[i];
         }
     }
-    const auto shares = static_cast<Cost>(std::ceil(shareSum - 1e-6));
     const Cost bound = cost + std::max(independent, shares);
     if (enumerating_ ? bound > best_ : bound >= best_)
         return;

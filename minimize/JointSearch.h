@@ -41,7 +41,21 @@ public:
     bool cancelled() const { return cancelled_; }
 
 private:
+    // The columns still of use at a node, their rows restricted to the
+    // uncovered ones, `words_` words per column.
+    struct Columns
+    {
+        std::vector<int> ids;
+        std::vector<Word> rows;
+        std::vector<int> counts;
+    };
+
     void searchFromRoot();
+    Columns usefulColumns(const Word *uncovered, const std::vector<int> &allowed) const;
+    bool coverable(const Word *uncovered, const Columns &node) const;
+    Cost shareBound(const Word *uncovered, const Columns &node);
+    void dropDominatedColumns(const Word *uncovered, Columns &node) const;
+    bool dropImpliedRows(Word *uncovered, Columns &node);
     void search(int depth, Cost cost, const std::vector<int> &allowed);
     bool shouldStop();
     const Word *rowsOf(int column) const
