@@ -539,6 +539,7 @@ function applyFragment() {
   }
   if (shared.values) state.values = shared.values;
   if (shared.names) state.names = shared.names;
+  if (shared.outputs) state.outputs = shared.outputs;
   if (shared.form) state.form = shared.form;
   if (shared.cover) state.cover = shared.cover;
 }

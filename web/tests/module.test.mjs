@@ -278,6 +278,15 @@ describe('share link', () => {
     assert.deepEqual(decodeState(encodeState(state)), state);
   });
 
+  test('several outputs survive the fragment, the shown one as the values', () => {
+    const columns = [[...'0110'], [...'0001'], [...'X111']];
+    const outputs = { names: ['s', 'c', 'f2'], columns, shown: 1 };
+    const state = { n: 2, values: columns[1], names: ['A', 'B'], form: 'sop', cover: 'window', outputs };
+    const decoded = decodeState(encodeState(state));
+    assert.deepEqual(decoded.outputs, outputs);
+    assert.deepEqual(decoded.values, columns[1]);
+  });
+
   const refused = [
     ['values of the wrong length', '#n=3&f=0101', 'values'],
     ['a value outside 0, 1 and X', '#n=2&f=01Y0', 'values'],
@@ -289,6 +298,10 @@ describe('share link', () => {
     ['an exercise of seven variables', '#exercise=7,sop,x,1', 'exercise'],
     ['an exercise of another form', '#exercise=4,xor,-,1', 'exercise'],
     ['an exercise of seed 0', '#exercise=4,pos,x,0', 'exercise'],
+    ['fewer value lists than outputs', '#n=2&f=0110&names=A,B&outputs=s,c', 'outputs'],
+    ['an output named as an input', '#n=2&f=0110.0001&names=A,B&outputs=s,B', 'outputs'],
+    ['a shown output beyond the last', '#n=2&f=0110.0001&names=A,B&outputs=s,c&shown=2', 'outputs'],
+    ['outputs without the input names', '#n=2&f=0110.0001&outputs=s,c', 'outputs'],
   ];
   for (const [name, fragment, part] of refused) {
     test(`refuses ${name}`, () => {

@@ -326,6 +326,18 @@ describe('several outputs', () => {
     await page.click('#joint .steps-joint-cover button[data-select="T1"]');
     const shaded = await page.$$eval('#kmap td[data-groups]', (cells) => cells.map((c) => Number(c.dataset.minterm)).sort((x, y) => x - y));
     assert.deepEqual(shaded, expected.primes[expected.products[0].prime - 1].minterms);
+
+    // The share link keeps every output and the one the map shows.
+    const outputsOf = (tab) => tab.evaluate(() => ({
+      headers: [...document.querySelectorAll('#truth-table thead th')].map((c) => c.textContent),
+      shown: document.getElementById('output').value,
+      columns: [...document.querySelectorAll('#truth-table tbody tr')].map((r) =>
+        [...r.cells].slice(4).map((c) => c.textContent).join('')),
+    }));
+    const linked = await openPage(browser, await page.evaluate(() => location.href));
+    assert.deepEqual(await outputsOf(linked), await outputsOf(page));
+    assert.deepEqual(linked.errors, []);
+    await linked.close();
   });
 });
 
