@@ -7,6 +7,7 @@
 #include "circuit/JointCircuit.h"
 #include "circuit/NetlistBuilder.h"
 #include "circuit/VerilogWriter.h"
+#include "minimize/JointMinimization.h"
 #include "minimize/Minimization.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <array>
@@ -41,10 +43,6 @@ const std::array<StyleEntry, 4> styleEntries{{
 }};
 
 const char *settingsKey = "circuit/style";
-// The window waits for a joint cover at most this long; a cover not proven
-// minimal by then is shown and marked.
-constexpr int jointMilliseconds = 3000;
-
 } // namespace
 
 CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -106,6 +104,13 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     });
     connect(canvas, &CircuitCanvas::gateHovered, this, &CircuitView::gateHovered);
     connect(canvas, &CircuitCanvas::hoverEnded, this, &CircuitView::hoverEnded);
+    connect(&jointWatcher, &QFutureWatcher<JointCover>::finished, this, &CircuitView::jointFound);
+}
+
+CircuitView::~CircuitView()
+{
+    stopJointSearch();
+    jointWatcher.waitForFinished();
 }
 
 CircuitStyle CircuitView::style() const
@@ -124,13 +129,14 @@ void CircuitView::showCover(const MinimizedCover &minimized)
     haveCover = true;
     highlighting = false;
     rebuild();
-    emit circuitAvailable(true);
+    emit circuitAvailable(hasCircuit());
 }
 
 void CircuitView::clearCircuit()
 {
     if (!haveCover)
         return;
+    stopJointSearch();
     haveCover = false;
     highlighting = false;
     cover = MinimizedCover();
@@ -176,10 +182,8 @@ void CircuitView::rebuildJoint()
     const int n = cover.variableCount;
     const std::vector<std::vector<int>> codes = outputCodes();
     if (codes != jointCodes || jointCover.form != cover.form || jointCover.variableCount != n) {
-        JointLimits limits;
-        limits.milliseconds = jointMilliseconds;
-        jointCover = JointMinimization::minimize(n, codes, cover.form, limits);
-        jointCodes = codes;
+        startJointSearch(codes);
+        return;
     }
     std::vector<std::string> names;
     for (const QString &name : outputNames)
@@ -207,6 +211,50 @@ void CircuitView::rebuildJoint()
     functionLabel->setText(lines.join(QLatin1Char('\n')));
 }
 
+void CircuitView::startJointSearch(const std::vector<std::vector<int>> &codes)
+{
+    if (jointPending && codes == searchCodes)
+        return;
+    stopJointSearch();
+    // Each search has its own stop flag and copy of the function, so an
+    // older one may end in its own time; its result is never looked at.
+    jointStop = std::make_shared<std::atomic<bool>>(false);
+    searchCodes = codes;
+    jointPending = true;
+    currentNetlist = Netlist();
+    canvas->setCircuit(CircuitLayout());
+    functionLabel->clear();
+    countsLabel->setText(tr("Minimizing the outputs together…"));
+    emit circuitAvailable(false);
+    const int n = cover.variableCount;
+    const MinimizationForm form = cover.form;
+    jointWatcher.setFuture(QtConcurrent::run([n, codes, form, stop = jointStop] {
+        JointLimits limits;
+        limits.cancel = stop.get();
+        return JointMinimization::minimize(n, codes, form, limits);
+    }));
+}
+
+void CircuitView::stopJointSearch()
+{
+    if (jointStop)
+        jointStop->store(true);
+    jointPending = false;
+}
+
+void CircuitView::jointFound()
+{
+    if (!jointPending || !jointWatcher.isFinished())
+        return;
+    jointPending = false;
+    jointCover = jointWatcher.result();
+    jointCodes = searchCodes;
+    if (showsJointCover()) {
+        rebuildJoint();
+        emit circuitAvailable(true);
+    }
+}
+
 void CircuitView::rebuild()
 {
     if (!haveCover)
@@ -214,6 +262,10 @@ void CircuitView::rebuild()
     if (showsJointCover()) {
         rebuildJoint();
         return;
+    }
+    if (jointPending) {
+        stopJointSearch();
+        emit circuitAvailable(true);
     }
     currentNetlist = NetlistBuilder::build(cover, style(), fanIn());
     canvas->setCircuit(

@@ -6,9 +6,13 @@
 #include "minimize/JointCover.h"
 #include "minimize/MinimizedCover.h"
 
+#include <QFutureWatcher>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+
+#include <atomic>
+#include <memory>
 
 class CircuitCanvas;
 class QCheckBox;
@@ -27,8 +31,10 @@ class CircuitView : public QWidget
     Q_OBJECT
 public:
     explicit CircuitView(QWidget *parent = nullptr);
+    ~CircuitView() override;
 
-    bool hasCircuit() const { return haveCover; }
+    // False while the joint cover is still being searched for.
+    bool hasCircuit() const { return haveCover && !jointPending; }
     CircuitStyle style() const;
     int fanIn() const;
     const Netlist &netlist() const { return currentNetlist; }
@@ -57,6 +63,11 @@ public slots:
 private:
     void rebuild();
     void rebuildJoint();
+    // The joint cover is searched for in the background; the drawing waits
+    // for it, and a newer function or the box unticked drops the search.
+    void startJointSearch(const std::vector<std::vector<int>> &codes);
+    void stopJointSearch();
+    void jointFound();
     // The cell codes of every output for the cover's variable count.
     std::vector<std::vector<int>> outputCodes() const;
     // Small circuits grow to fill the window, up to a limit; large ones
@@ -84,4 +95,8 @@ private:
     // The joint cover last found, kept while its outputs and form stay.
     JointCover jointCover;
     std::vector<std::vector<int>> jointCodes;
+    QFutureWatcher<JointCover> jointWatcher;
+    std::shared_ptr<std::atomic<bool>> jointStop;
+    std::vector<std::vector<int>> searchCodes; // what the running search covers
+    bool jointPending = false;
 };

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -341,7 +342,14 @@ void CircuitViewTest::jointCoverOfSeveralOutputs()
     // The map's output alone, as before.
     const QString alone = counts->text();
 
+    // The joint cover is searched for in the background; nothing is drawn
+    // or saved until it is there.
+    QSignalSpy available(view, &CircuitView::circuitAvailable);
     joint->setChecked(true);
+    QVERIFY(!view->hasCircuit());
+    QTRY_VERIFY(view->hasCircuit());
+    QCOMPARE(available.count(), 2);
+    QVERIFY(available.last().at(0).toBool());
     const Netlist &netlist = view->netlist();
     QCOMPARE(netlist.outputs.size(), std::size_t{2});
     for (int k = 0; k < 2; ++k) {

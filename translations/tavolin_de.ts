@@ -245,6 +245,10 @@
         <source>(not proven minimal)</source>
         <translation>(nicht als minimal bewiesen)</translation>
     </message>
+    <message>
+        <source>Minimizing the outputs together…</source>
+        <translation>Die Ausgänge werden gemeinsam minimiert…</translation>
+    </message>
 </context>
 <context>
     <name>EquationManager</name>
