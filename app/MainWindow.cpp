@@ -300,6 +300,8 @@ void MainWindow::connectCircuit()
     connect(circuitView, &CircuitView::circuitAvailable, exportCircuitAction, &QAction::setEnabled);
     connect(exportCircuitAction, &QAction::triggered, this, &MainWindow::exportForSimulator);
     connect(truthTableWidget, &truthTable::outputsChanged, circuitView, &CircuitView::setOutputs);
+    connect(truthTableWidget, &truthTable::shownOutputChanged, circuitView,
+            &CircuitView::setShownOutput);
 }
 
 void MainWindow::showCircuit()

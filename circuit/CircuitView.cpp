@@ -71,6 +71,8 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     jointBox->setVisible(false);
     countsLabel = new QLabel(tr("Press Minimize! to see the circuit."));
     countsLabel->setObjectName(QStringLiteral("circuitCountsLabel"));
+    // The joint counts are long: they wrap rather than widen the window.
+    countsLabel->setWordWrap(true);
     functionLabel = new QLabel();
     functionLabel->setObjectName(QStringLiteral("circuitFunctionLabel"));
     functionLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -87,8 +89,10 @@ CircuitView::CircuitView(QWidget *parent) : QWidget(parent, Qt::Window)
     top->addWidget(new QLabel(tr("Fan-in:")));
     top->addWidget(fanInBox);
     top->addWidget(jointBox);
-    top->addStretch(1);
-    top->addWidget(countsLabel);
+    // The counts take the room left, at its right end, wrapping only when
+    // they do not fit.
+    countsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    top->addWidget(countsLabel, 1);
     auto *rows = new QVBoxLayout(this);
     rows->addLayout(top);
     rows->addWidget(functionLabel);
@@ -126,6 +130,7 @@ int CircuitView::fanIn() const
 void CircuitView::showCover(const MinimizedCover &minimized)
 {
     cover = minimized;
+    coverOutput = shownOutput;
     haveCover = true;
     highlighting = false;
     rebuild();
@@ -156,12 +161,23 @@ bool CircuitView::showsJointCover() const
 void CircuitView::setOutputs(int count, const QStringList &names, const QStringList &columns)
 {
     const bool wasJoint = showsJointCover();
+    const QString wasName = coverOutputName();
     outputsVariableCount = count;
     outputNames = names;
     outputColumns = columns;
     jointBox->setVisible(names.size() > 1);
-    if (wasJoint || showsJointCover())
+    if (wasJoint || showsJointCover() || coverOutputName() != wasName)
         rebuild();
+}
+
+void CircuitView::setShownOutput(int output)
+{
+    shownOutput = output;
+}
+
+QString CircuitView::coverOutputName() const
+{
+    return outputNames.size() > 1 ? outputNames.value(coverOutput) : QString();
 }
 
 std::vector<std::vector<int>> CircuitView::outputCodes() const
@@ -268,6 +284,7 @@ void CircuitView::rebuild()
         emit circuitAvailable(true);
     }
     currentNetlist = NetlistBuilder::build(cover, style(), fanIn());
+    currentNetlist.outputName = coverOutputName().toStdString();
     canvas->setCircuit(
         CircuitLayout::compute(currentNetlist, VerilogWriter::outputName(currentNetlist)));
     fitToWindow();

@@ -59,6 +59,9 @@ public slots:
     // the joint cover, when shown, follows them. The variable names and
     // form are those of the last cover shown.
     void setOutputs(int count, const QStringList &names, const QStringList &columns);
+    // The output the map shows: a cover shown from now on is that output's
+    // and its circuit takes that output's name.
+    void setShownOutput(int output);
 
 private:
     void rebuild();
@@ -70,6 +73,8 @@ private:
     void jointFound();
     // The cell codes of every output for the cover's variable count.
     std::vector<std::vector<int>> outputCodes() const;
+    // The name of the output the cover is of, empty for the one output f.
+    QString coverOutputName() const;
     // Small circuits grow to fill the window, up to a limit; large ones
     // keep their natural size and scroll.
     void fitToWindow();
@@ -92,6 +97,8 @@ private:
     int outputsVariableCount = 0;
     QStringList outputNames;
     QStringList outputColumns;
+    int shownOutput = 0;
+    int coverOutput = 0; // the output the cover shown was minimized for
     // The joint cover last found, kept while its outputs and form stay.
     JointCover jointCover;
     std::vector<std::vector<int>> jointCodes;

@@ -58,6 +58,9 @@ public:
     // cover); empty for one output, which keeps its drawings and files as
     // they always were.
     std::vector<NetlistOutput> outputs;
+    // The name of the one output, when it is not the usual f: the map's
+    // output of a table of several.
+    std::string outputName;
 
     bool severalOutputs() const { return !outputs.empty(); }
 

@@ -45,6 +45,8 @@ std::string VerilogWriter::identifier(const std::string &name)
 
 std::string VerilogWriter::outputName(const Netlist &netlist)
 {
+    if (!netlist.outputName.empty())
+        return netlist.outputName;
     for (int j = 0; j < netlist.variableCount; ++j) {
         if (netlist.names[static_cast<std::size_t>(j)] == "f")
             return "f_out";

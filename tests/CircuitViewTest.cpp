@@ -9,10 +9,12 @@
 #include "WidgetLookup.h"
 #include "app/MainWindow.h"
 #include "circuit/CircuitCanvas.h"
+#include "circuit/VerilogWriter.h"
 #include "tables/KarnaughLayout.h"
 #include "tables/kMap.h"
 #include "tables/truthTable.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -362,6 +364,18 @@ void CircuitViewTest::jointCoverOfSeveralOutputs()
     joint->setChecked(false);
     QVERIFY(!view->netlist().severalOutputs());
     QCOMPARE(counts->text(), alone);
+
+    // The circuit of the second output, picked for the map, bears its name.
+    auto *selector = child<QComboBox>("outputSelector");
+    selector->showPopup();
+    QTest::keyClick(selector->view(), Qt::Key_Down);
+    QTest::keyClick(selector->view(), Qt::Key_Return);
+    QTest::mouseClick(child<QPushButton>("minimizeButton"), Qt::LeftButton);
+    const QString second = selector->itemText(1);
+    QCOMPARE(QString::fromStdString(VerilogWriter::outputName(view->netlist())), second);
+    QVERIFY(child<QLabel>("circuitFunctionLabel")->text().startsWith(second + " = "));
+    for (unsigned row = 0; row < 8; ++row)
+        QCOMPARE(view->netlist().evaluate(row), parity[static_cast<int>(row)] == '1');
 
     // Back to one output: the choice goes and the map's circuit returns.
     joint->setChecked(true);
