@@ -412,12 +412,9 @@ JointCover JointMinimization::minimize(int n, const std::vector<std::vector<int>
 
     // The hand-written search settles the small and the easy cases; where
     // the solver is built in, it gets the hard ones after a short try.
-    const auto handDeadline =
-        JointIlp::available()
-            ? std::min(deadline, std::chrono::steady_clock::now() +
-                                     std::chrono::milliseconds(limits.searchMilliseconds))
-            : deadline;
-    JointSearch search = searchOf(chart, outputs, primes, handDeadline, limits.cancel);
+    JointSearch search = searchOf(chart, outputs, primes, deadline, limits.cancel);
+    if (JointIlp::available())
+        search.setWorkLimit(limits.searchWork);
     std::vector<int> chosen = search.greedy();
     bool proven = search.minimize(chosen);
     Connections connections = connect(outputs, primes, chosen);

@@ -6,6 +6,7 @@
 #include "ResultText.h"
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,11 +17,13 @@ struct JointLimits
     // Polled during the search; once true the best cover found so far is
     // returned, marked cancelled.
     const std::atomic<bool> *cancel = nullptr;
-    // How long the branch and bound may try alone before the integer
+    // How much the branch and bound may try alone before the integer
     // programming solver, where the build has it, takes over the rest of the
     // time; it settles small functions in microseconds, the solver the hard
-    // ones. 0 hands every function to the solver at once.
-    int searchMilliseconds = 2;
+    // ones. 0 hands every function to the solver at once. Counted in work
+    // (see JointSearch::setWorkLimit), not time, so that a function gets the
+    // same cover however busy the machine is.
+    std::uint64_t searchWork = 300000;
 };
 
 // Minimizes several outputs over the same inputs together: products that

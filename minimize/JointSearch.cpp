@@ -134,10 +134,12 @@ bool JointSearch::shouldStop()
 {
     if (stopped_)
         return true;
+    ++nodes_;
     if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) {
         cancelled_ = true;
         stopped_ = true;
-    } else if ((nodes_++ & 63) == 0 && std::chrono::steady_clock::now() >= deadline_) {
+    } else if (work_ > workLimit_ ||
+               ((nodes_ & 63) == 0 && std::chrono::steady_clock::now() >= deadline_)) {
         stopped_ = true;
     }
     return stopped_;
@@ -339,6 +341,7 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
 
     // The columns still of use, with their rows restricted to the uncovered.
     Columns node = usefulColumns(uncovered, allowed);
+    work_ += node.ids.size() * node.ids.size() * words_;
     if (!coverable(uncovered, node))
         return;
     const Cost shares = shareBound(uncovered, node);

@@ -36,6 +36,12 @@ public:
     // one; `visit` returns false to stop. True when all were visited.
     bool enumerate(Cost target, const std::function<bool(const std::vector<int> &)> &visit);
 
+    // Stops the search (as the deadline does) once its work, counted over
+    // minimize() and enumerate() as the column pairs each node compares
+    // (times the words per column), passes `work`: a budget that, unlike
+    // time, ends at the same place on every machine.
+    void setWorkLimit(std::uint64_t work) { workLimit_ = work; }
+
     // The time ran out or the caller cancelled (sticky once seen).
     bool stopped() const { return stopped_; }
     bool cancelled() const { return cancelled_; }
@@ -91,6 +97,8 @@ private:
     std::vector<RowOffer> offers_;
     std::vector<int> rowColumns_;
     std::uint64_t nodes_ = 0;
+    std::uint64_t work_ = 0;
+    std::uint64_t workLimit_ = ~std::uint64_t{0};
     bool stopped_ = false;
     bool cancelled_ = false;
 };
