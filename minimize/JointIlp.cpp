@@ -105,8 +105,11 @@ Outcome run(const Program &program, const std::vector<double> &start,
     const CoinPackedMatrix matrix(true, program.tripleRows.data(), program.tripleColumns.data(),
                                   program.tripleValues.data(),
                                   static_cast<CoinBigIndex>(program.tripleValues.size()));
-    const std::vector<double> lower(program.objective.size(), 0.0);
-    const std::vector<double> upper(program.objective.size(), 1.0);
+    // Every variable is 0 or 1: the lower bounds, then the upper ones.
+    std::vector<double> bounds(program.objective.size(), 0.0);
+    bounds.resize(2 * program.objective.size(), 1.0);
+    const double *lower = bounds.data();
+    const double *upper = bounds.data() + program.objective.size();
 
     bool fired = false;
     const Stop stop{deadline, cancel, &fired};
@@ -114,8 +117,8 @@ Outcome run(const Program &program, const std::vector<double> &start,
     solver.messageHandler()->setLogLevel(0);
     const SimplexStop simplexStop(stop);
     solver.getModelPtr()->passInEventHandler(&simplexStop);
-    solver.loadProblem(matrix, lower.data(), upper.data(), program.objective.data(),
-                       program.rowLower.data(), program.rowUpper.data());
+    solver.loadProblem(matrix, lower, upper, program.objective.data(), program.rowLower.data(),
+                       program.rowUpper.data());
     for (int v = 0; v < variableCount; ++v)
         solver.setInteger(v);
     double startCost = 0;
