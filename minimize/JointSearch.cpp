@@ -348,18 +348,14 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
     do
         dropDominatedColumns(uncovered, node);
     while (dropImpliedRows(uncovered, node));
-    const std::vector<int> &useful = node.ids;
-    const std::vector<Word> &useRows = node.rows;
-    const std::vector<int> &useCount = node.counts;
-
     // Per row: its columns and the cheapest of them.
     forEachRow(uncovered, words_, [&](int r) {
         offers_[static_cast<std::size_t>(r)].coverers = 0;
         offers_[static_cast<std::size_t>(r)].cheapest = -1;
     });
-    for (std::size_t a = 0; a < useful.size(); ++a) {
-        const Cost c = costs_[static_cast<std::size_t>(useful[a])];
-        forEachRow(useRows.data() + a * words_, words_, [&](int r) {
+    for (std::size_t a = 0; a < node.ids.size(); ++a) {
+        const Cost c = costs_[static_cast<std::size_t>(node.ids[a])];
+        forEachRow(node.rows.data() + a * words_, words_, [&](int r) {
             const auto row = static_cast<std::size_t>(r);
             if (offers_[row].coverers++ == 0 || c < offers_[row].cheapest)
                 offers_[row].cheapest = c;
@@ -377,8 +373,8 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
     });
     // Each row's start serves as the place of its next column, then moves back.
     rowColumns_.resize(static_cast<std::size_t>(start));
-    for (std::size_t a = 0; a < useful.size(); ++a) {
-        forEachRow(useRows.data() + a * words_, words_, [&](int r) {
+    for (std::size_t a = 0; a < node.ids.size(); ++a) {
+        forEachRow(node.rows.data() + a * words_, words_, [&](int r) {
             RowOffer &offer = offers_[static_cast<std::size_t>(r)];
             rowColumns_[static_cast<std::size_t>(offer.start++)] = static_cast<int>(a);
         });
@@ -406,7 +402,7 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
         const auto first = static_cast<std::size_t>(offers_[row].start);
         for (std::size_t k = 0; k < static_cast<std::size_t>(offers_[row].coverers); ++k) {
             const auto a = static_cast<std::size_t>(rowColumns_[first + k]);
-            const Word *rows = useRows.data() + a * words_;
+            const Word *rows = node.rows.data() + a * words_;
             for (std::size_t i = 0; i < words_; ++i)
                 open[i] &= ~rows[i];
         }
@@ -422,25 +418,25 @@ void JointSearch::search(int depth, Cost cost, const std::vector<int> &allowed)
     std::sort(branches.begin(), branches.end(), [&](int x, int y) {
         const auto a = static_cast<std::size_t>(x);
         const auto b = static_cast<std::size_t>(y);
-        if (useCount[a] != useCount[b])
-            return useCount[a] > useCount[b];
-        const Cost ca = costs_[static_cast<std::size_t>(useful[a])];
-        const Cost cb = costs_[static_cast<std::size_t>(useful[b])];
+        if (node.counts[a] != node.counts[b])
+            return node.counts[a] > node.counts[b];
+        const Cost ca = costs_[static_cast<std::size_t>(node.ids[a])];
+        const Cost cb = costs_[static_cast<std::size_t>(node.ids[b])];
         return ca != cb ? ca < cb : a < b;
     });
     for (const int a : branches) {
-        const int column = useful[static_cast<std::size_t>(a)];
+        const int column = node.ids[static_cast<std::size_t>(a)];
         const Word *rows = rowsOf(column);
         Word *next = level(depth + 1);
         for (std::size_t i = 0; i < words_; ++i)
             next[i] = uncovered[i] & ~rows[i];
         chosen_.push_back(column);
-        search(depth + 1, cost + costs_[static_cast<std::size_t>(column)], useful);
+        search(depth + 1, cost + costs_[static_cast<std::size_t>(column)], node.ids);
         chosen_.pop_back();
         forbidden_[static_cast<std::size_t>(column)] = 1;
         if (stopped_)
             break;
     }
     for (const int a : branches)
-        forbidden_[static_cast<std::size_t>(useful[static_cast<std::size_t>(a)])] = 0;
+        forbidden_[static_cast<std::size_t>(node.ids[static_cast<std::size_t>(a)])] = 0;
 }
