@@ -278,13 +278,23 @@ describe('share link', () => {
     assert.deepEqual(decodeState(encodeState(state)), state);
   });
 
+  // Random functions of several outputs (seeded): every one comes back whole,
+  // the shown output's values as the page's values.
   test('several outputs survive the fragment, the shown one as the values', () => {
-    const columns = [[...'0110'], [...'0001'], [...'X111']];
-    const outputs = { names: ['s', 'c', 'f2'], columns, shown: 1 };
-    const state = { n: 2, values: columns[1], names: ['A', 'B'], form: 'sop', cover: 'window', outputs };
-    const decoded = decodeState(encodeState(state));
-    assert.deepEqual(decoded.outputs, outputs);
-    assert.deepEqual(decoded.values, columns[1]);
+    let seed = 7;
+    const next = (k) => { seed = (seed * 1103515245 + 12345) % 2147483648; return seed % k; };
+    for (let round = 0; round < 200; ++round) {
+      const n = 2 + next(5);
+      const names = ['A', 'B', 'C', 'D', 'E', 'F'].slice(0, n);
+      const count = 2 + next(63);
+      const columns = Array.from({ length: count }, () =>
+        Array.from({ length: 1 << n }, () => '01X'[next(3)]));
+      const outputs = { names: columns.map((_, k) => `f${k}`), columns, shown: next(count) };
+      const state = { n, values: columns[outputs.shown], names, form: 'sop', cover: 'window', outputs };
+      const decoded = decodeState(encodeState(state));
+      assert.deepEqual(decoded.outputs, outputs);
+      assert.deepEqual(decoded.values, columns[outputs.shown]);
+    }
   });
 
   const refused = [
