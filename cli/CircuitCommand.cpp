@@ -9,12 +9,35 @@
 #include "cli/PlaInput.h"
 #include "cli/ProgramReport.h"
 #include "cli/SolutionFinder.h"
-#include "domain/VariableRules.h"
 #include "messages/SafeText.h"
 #include "minimize/JointMinimization.h"
 
 #include <cctype>
 #include <fstream>
+
+namespace {
+
+// The notes CommandInput words as the window's boxes, to standard error
+// while the drawing goes on.
+void sayEach(const std::string &notes)
+{
+    std::size_t start = 0;
+    for (std::size_t end = notes.find('\n'); end != std::string::npos;
+         start = end + 1, end = notes.find('\n', start))
+        ProgramReport::say(std::string_view(notes).substr(start, end - start));
+}
+
+// A refused file: CommandInput's message (nothing else is written before
+// it) as the netlist's error, without its closing line break.
+bool failed(const std::string &notes, std::string &error)
+{
+    error = notes;
+    if (!error.empty() && error.back() == '\n')
+        error.pop_back();
+    return false;
+}
+
+} // namespace
 
 bool CircuitCommand::netlistFor(const CliOptions &options, Netlist &netlist, std::string &error)
 {
@@ -23,14 +46,10 @@ bool CircuitCommand::netlistFor(const CliOptions &options, Netlist &netlist, std
     const std::string &file = options.files.front();
     PlaFunction function;
     VariableNames names;
-    const int named = static_cast<int>(options.names.size());
-    const int startCount = VariableRules::isCount(named) ? named : 4;
-    if (!PlaInput::load(file, startCount, function, error))
-        return false;
-    if (!SolutionFinder::namesFor(function, options.names, names, error)) {
-        error = PlaInput::shownName(file) + ": " + error;
-        return false;
-    }
+    std::string notes;
+    if (!CommandInput::load(options, file, function, names, notes))
+        return failed(notes, error);
+    sayEach(notes);
     const MinimizationForm form =
         options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
     SolutionFinder finder;
@@ -47,27 +66,19 @@ bool CircuitCommand::jointNetlistFor(const CliOptions &options, Netlist &netlist
                                      std::string &error)
 {
     const std::string &file = options.files.front();
-    const int named = static_cast<int>(options.names.size());
     PlaOutputs outputs;
-    if (!PlaInput::loadOutputs(file, VariableRules::isCount(named) ? named : 4, outputs, error))
-        return false;
-    const PlaFunction first = PlaInput::firstOutput(outputs);
     VariableNames names;
-    if (!SolutionFinder::namesFor(first, options.names, names, error)) {
-        error = PlaInput::shownName(file) + ": " + error;
-        return false;
-    }
+    std::vector<std::string> outputNames;
+    std::string notes;
+    if (!CommandInput::loadOutputs(options, file, outputs, names, outputNames, notes))
+        return failed(notes, error);
+    sayEach(notes);
     const MultiOutputFunction &function = outputs.function;
-    // Output names that meet an input's name (given by --names) give way to
-    // the default ones, as minimize --joint names them.
-    const std::vector<std::string> inputs(names.begin(), names.begin() + first.variableCount);
-    std::vector<std::string> outputNames = function.outputNames();
-    if (!MultiOutputFunction::checkNames(inputs, outputNames).ok())
-        outputNames = MultiOutputFunction::completedOutputNames(inputs, {}, function.outputCount());
+    const int n = function.inputCount();
     const std::vector<std::vector<int>> codes = CommandInput::cellCodes(function);
     const MinimizationForm form =
         options.productOfSums ? MinimizationForm::ProductOfSums : MinimizationForm::SumOfProducts;
-    const JointCover cover = JointMinimization::minimize(first.variableCount, codes, form);
+    const JointCover cover = JointMinimization::minimize(n, codes, form);
     if (!cover.proven)
         ProgramReport::say(PlaInput::shownName(file) + ": not proven minimal");
     netlist =

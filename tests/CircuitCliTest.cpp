@@ -46,6 +46,7 @@ private slots:
     void refusedCalls_data();
     void refusedCalls();
     void jointVerilogComputesEveryOutput();
+    void notesMatchTheOtherCommands();
 };
 
 void CircuitCliTest::verilogComputesTheFile_data()
@@ -285,3 +286,30 @@ void CircuitCliTest::jointVerilogComputesEveryOutput()
 
 QTEST_GUILESS_MAIN(CircuitCliTest)
 #include "CircuitCliTest.moc"
+
+void CircuitCliTest::notesMatchTheOtherCommands()
+{
+    // Labels that cannot serve, or outputs left out: the circuit command
+    // says so as explain does (the two read files through the same code),
+    // in both modes, while the drawing goes on.
+    QTemporaryDir folder;
+    const QStringList files{
+        writeFileIn(folder, QStringLiteral("inputs.pla"), ".i 2\n.o 1\n.ilb a a\n1- 1\n.e\n"),
+        writeFileIn(folder, QStringLiteral("outputs.pla"),
+                    ".i 2\n.o 2\n.ilb a b\n.ob a x\n1- 11\n-1 01\n.e\n"),
+        writeFileIn(folder, QStringLiteral("several.pla"), ".i 2\n.o 2\n1- 10\n-1 01\n.e\n")};
+    for (const QString &file : files) {
+        for (const QStringList &mode : {QStringList{}, QStringList{"--joint"}}) {
+            const CliRun explain = runCli(QStringList{"explain", file} + mode);
+            const CliRun circuit =
+                runCli(QStringList{"circuit", file, "--format", "verilog"} + mode);
+            QCOMPARE(circuit.status, 0);
+            QVERIFY(circuit.out.startsWith(QLatin1String("module ")));
+            QCOMPARE(circuit.err, explain.err);
+        }
+    }
+    // Each file has a note in at least one mode, so the comparison is not of nothing.
+    for (const QString &file : files)
+        QVERIFY(!runCli({"explain", file}).err.isEmpty() ||
+                !runCli({"explain", file, "--joint"}).err.isEmpty());
+}
