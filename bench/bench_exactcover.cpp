@@ -4,13 +4,12 @@
 // generated), the whole minimization followed by the search, and the listing
 // of every minimum cover. Prints the median and the worst time per function.
 
+#include "BenchFigures.h"
 #include "minimize/ExactCover.h"
 #include "minimize/Minimization.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <random>
 #include <vector>
 
@@ -24,27 +23,6 @@ struct Kind
     const char *name;
     int outcomes; // 2: zeros and ones, 3: don't cares too
 };
-
-double bestMicroseconds(const std::function<std::size_t()> &work, std::size_t &sink)
-{
-    double best = 1e30;
-    for (int r = 0; r < repeats; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        sink += work();
-        const std::chrono::duration<double, std::micro> elapsed =
-            std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
-
-void report(const char *label, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("    %-34s median %8.2f us  worst %9.2f us\n", label, times[times.size() / 2],
-                times.back());
-    (void)std::fflush(stdout);
-}
 
 } // namespace
 
@@ -71,18 +49,21 @@ int main()
                         static_cast<int>(random() % static_cast<unsigned>(kind.outcomes)));
                 const MinimizationResult result = minimization.run(6, cells, form);
                 primeTotal += result.primes.size();
-                search.push_back(bestMicroseconds(
+                search.push_back(BenchFigures::bestMicroseconds(
+                    repeats,
                     [&] {
                         return ExactCover::solve(result.cellCodes, result.primes).solutions.size();
                     },
                     sink));
-                whole.push_back(bestMicroseconds(
+                whole.push_back(BenchFigures::bestMicroseconds(
+                    repeats,
                     [&] {
                         const MinimizationResult again = minimization.run(6, cells, form);
                         return ExactCover::solve(again.cellCodes, again.primes).solutions.size();
                     },
                     sink));
-                every.push_back(bestMicroseconds(
+                every.push_back(BenchFigures::bestMicroseconds(
+                    repeats,
                     [&] {
                         return ExactCover::solve(result.cellCodes, result.primes, true)
                             .solutions.size();
@@ -92,9 +73,9 @@ int main()
             std::printf("  %s, %s (%.1f primes on average)\n", kind.name,
                         form == MinimizationForm::SumOfProducts ? "SOP" : "POS",
                         static_cast<double>(primeTotal) / functionsPerKind);
-            report("search (first minimum cover)", search);
-            report("minimization + search", whole);
-            report("search (every minimum cover)", every);
+            BenchFigures::report("search (first minimum cover)", search, "us");
+            BenchFigures::report("minimization + search", whole, "us");
+            BenchFigures::report("search (every minimum cover)", every, "us");
         }
     }
     // Symmetric functions (the value depends on the number of ones only) have
@@ -111,13 +92,14 @@ int main()
              {MinimizationForm::SumOfProducts, MinimizationForm::ProductOfSums}) {
             const MinimizationResult result = minimization.run(6, cells, form);
             mostPrimes = std::max(mostPrimes, result.primes.size());
-            symmetric.push_back(bestMicroseconds(
+            symmetric.push_back(BenchFigures::bestMicroseconds(
+                repeats,
                 [&] { return ExactCover::solve(result.cellCodes, result.primes).solutions.size(); },
                 sink));
         }
     }
     std::printf("  symmetric functions, both forms (up to %zu primes)\n", mostPrimes);
-    report("search (first minimum cover)", symmetric);
+    BenchFigures::report("search (first minimum cover)", symmetric, "us");
     if (sink == 0)
         std::printf("(no solution found)\n");
     return 0;

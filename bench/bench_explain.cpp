@@ -7,10 +7,10 @@
 // three of six variables are 1, whose minimum covers number in the millions.
 // Prints the median and the worst time per function.
 
+#include "BenchFigures.h"
 #include "explain/Explainer.h"
 #include "explain/ExplanationRenderer.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -21,27 +21,6 @@ namespace {
 
 constexpr int functionsPerKind = 1000;
 constexpr int repeats = 3; // the best of several runs, to keep a busy machine out of the figures
-
-double bestMicroseconds(const std::function<std::size_t()> &work, std::size_t &sink)
-{
-    double best = 1e30;
-    for (int r = 0; r < repeats; ++r) {
-        const auto start = std::chrono::steady_clock::now();
-        sink += work();
-        const std::chrono::duration<double, std::micro> elapsed =
-            std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
-
-void report(const char *label, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("    %-34s median %9.2f us  worst %10.2f us\n", label, times[times.size() / 2],
-                times.back());
-    (void)std::fflush(stdout);
-}
 
 double once(const std::function<std::size_t()> &work, std::size_t &sink)
 {
@@ -75,22 +54,25 @@ int main()
                 std::vector<int> cells(64);
                 for (int &cell : cells)
                     cell = static_cast<int>(random() % static_cast<unsigned>(outcomes));
-                explain.push_back(bestMicroseconds(
-                    [&] { return explainer.explain(6, cells, form).primes.size(); }, sink));
+                explain.push_back(BenchFigures::bestMicroseconds(
+                    repeats, [&] { return explainer.explain(6, cells, form).primes.size(); },
+                    sink));
                 const Explanation e = explainer.explain(6, cells, form);
-                render.push_back(bestMicroseconds(
+                render.push_back(BenchFigures::bestMicroseconds(
+                    repeats,
                     [&] { return renderExplanation(e, ExplanationFormat::Markdown).size(); },
                     sink));
-                hazard.push_back(bestMicroseconds(
+                hazard.push_back(BenchFigures::bestMicroseconds(
+                    repeats,
                     [&] { return Explainer::hazardFreeCover(e).cover.terms + std::size_t{0}; },
                     sink));
-                count.push_back(bestMicroseconds(
-                    [&] { return Explainer::listSolutions(e, 50, 100000).count; }, sink));
+                count.push_back(BenchFigures::bestMicroseconds(
+                    repeats, [&] { return Explainer::listSolutions(e, 50, 100000).count; }, sink));
             }
-            report("explanation", explain);
-            report("rendering as Markdown", render);
-            report("hazard-free cover", hazard);
-            report("count (cap 100000), list 50", count);
+            BenchFigures::report("explanation", explain, "us");
+            BenchFigures::report("rendering as Markdown", render, "us");
+            BenchFigures::report("hazard-free cover", hazard, "us");
+            BenchFigures::report("count (cap 100000), list 50", count, "us");
         }
     }
 

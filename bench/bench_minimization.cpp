@@ -3,6 +3,7 @@
 // set of six-variable functions and prints the median and the worst time per
 // function, overall and per kind of function.
 
+#include "BenchFigures.h"
 #include "minimize/Minimization.h"
 
 #include <algorithm>
@@ -82,13 +83,6 @@ std::vector<double> microsecondsPerFunction(const std::vector<Function> &set, Mi
     return medians;
 }
 
-void report(const char *label, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("  %-28s %4zu functions  median %7.2f us  worst %7.2f us\n", label, times.size(),
-                times[times.size() / 2], times.back());
-}
-
 } // namespace
 
 int main()
@@ -113,9 +107,12 @@ int main()
                 byKind[static_cast<std::size_t>(it - kinds.begin())].push_back(time);
             }
         }
-        for (std::size_t k = 0; k < kinds.size(); ++k)
-            report(kinds[k].c_str(), byKind[k]);
-        report("whole set", all);
+        for (std::size_t k = 0; k < kinds.size(); ++k) {
+            const std::string label = kinds[k] + " (" + std::to_string(byKind[k].size()) + ")";
+            BenchFigures::report(label.c_str(), byKind[k], "us");
+        }
+        const std::string whole = "whole set (" + std::to_string(all.size()) + ")";
+        BenchFigures::report(whole.c_str(), all, "us");
     }
     return 0;
 }

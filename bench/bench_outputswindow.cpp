@@ -4,6 +4,7 @@
 // has painted, and a click on "Minimize!" for the output shown until the
 // result is painted.
 
+#include "BenchFigures.h"
 #include "app/MainWindow.h"
 #include "tables/truthTable.h"
 
@@ -16,7 +17,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <vector>
@@ -25,15 +25,6 @@ namespace {
 
 constexpr int outputs = 16;
 constexpr int switches = 200;
-
-// The middle and the slowest of the times.
-void report(const char *label, std::vector<double> times)
-{
-    const auto middle = times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2);
-    std::nth_element(times.begin(), middle, times.end());
-    const double slowest = *std::max_element(times.begin(), times.end());
-    std::printf("    %-40s median %8.2f ms  worst %8.2f ms\n", label, *middle, slowest);
-}
 
 double msSince(const QElapsedTimer &clock)
 {
@@ -92,7 +83,7 @@ int main(int argc, char *argv[])
         window.repaint();
         minimized.push_back(msSince(clock));
     }
-    report("header click until the map is painted", shown);
-    report("Minimize! until the result is painted", minimized);
+    BenchFigures::report("header click until the map is painted", shown, "ms");
+    BenchFigures::report("Minimize! until the result is painted", minimized, "ms");
     return 0;
 }

@@ -6,6 +6,7 @@
 // 1) it also records the longest the event loop went without turning while
 // the count ran, which is what a user would feel as a freeze.
 
+#include "BenchFigures.h"
 #include "app/MainWindow.h"
 #include "explain/StepsWindow.h"
 #include "tables/truthTable.h"
@@ -118,13 +119,6 @@ private:
     QPushButton *button = nullptr;
 };
 
-void report(const char *label, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    std::printf("    %-40s median %8.2f ms  worst %8.2f ms\n", label, times[times.size() / 2],
-                times.back());
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -158,9 +152,9 @@ int main(int argc, char *argv[])
         shown.push_back(timing.shown);
         complete.push_back(timing.complete);
     }
-    report("Minimize!, steps window closed", alone);
-    report("Minimize! to explanation shown", shown);
-    report("Minimize! to solutions counted", complete);
+    BenchFigures::report("Minimize!, steps window closed", alone, "ms");
+    BenchFigures::report("Minimize! to explanation shown", shown, "ms");
+    BenchFigures::report("Minimize! to solutions counted", complete, "ms");
 
     std::vector<int> twoOrThree(64);
     for (int m = 0; m < 64; ++m) {
