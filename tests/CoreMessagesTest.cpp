@@ -13,6 +13,7 @@
 #include "expression/ExpressionException.h"
 #include "format/ExpressionFormatter.h"
 #include "format/ResultCopier.h"
+#include "minimize/CoverFinder.h"
 #include "minimize/Minimization.h"
 #include "pla/ImportExport.h"
 #include "pla/PlaReader.h"
@@ -32,17 +33,9 @@ std::vector<int> codesOf(const std::string &cells)
 MinimizedCover coverOf(int n, const std::string &cells)
 {
     Minimization minimization;
-    const MinimizationResult result = minimization.run(
-        n, codesOf(cells), MinimizationForm::SumOfProducts, Minimization::defaultNames());
-    MinimizedCover cover;
-    cover.variableCount = n;
-    cover.names = Minimization::defaultNames();
-    for (int prime : result.selection)
-        cover.cubes.push_back(
-            result.primes[static_cast<std::size_t>(prime - 1)].cube.substr(0, std::size_t(n)));
-    cover.groups = result.groups;
-    cover.text = result.text;
-    return cover;
+    const VariableNames names = Minimization::defaultNames();
+    return CoverFinder::windowCover(
+        minimization.run(n, codesOf(cells), MinimizationForm::SumOfProducts, names), names);
 }
 
 } // namespace

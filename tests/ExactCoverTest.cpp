@@ -191,15 +191,6 @@ std::string check(Minimization &minimization, int n, const std::vector<int> &cel
     return "";
 }
 
-std::string describe(int n, const std::vector<int> &cells, MinimizationForm form)
-{
-    std::string text = std::to_string(n) + " variables, " +
-                       (form == MinimizationForm::SumOfProducts ? "SOP" : "POS") + ", cells ";
-    for (std::size_t m = 0; m < (std::size_t{1} << n); ++m)
-        text += "01X"[cells[m]];
-    return text;
-}
-
 } // namespace
 
 class TestExactCover : public QObject

@@ -65,15 +65,6 @@ int popcount(CellSet set)
     return __builtin_popcountll(set);
 }
 
-std::string describe(int n, const std::vector<int> &cells, MinimizationForm form)
-{
-    std::string text = std::to_string(n) + " variables, " +
-                       (form == MinimizationForm::SumOfProducts ? "SOP" : "POS") + ", cells ";
-    for (std::size_t m = 0; m < (std::size_t{1} << n); ++m)
-        text += "01X"[cells[m]];
-    return text;
-}
-
 std::vector<int> randomCells(std::mt19937 &random, int n, bool dontCares)
 {
     std::vector<int> cells(std::size_t{1} << n);

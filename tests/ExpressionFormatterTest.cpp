@@ -5,6 +5,7 @@
 
 #include "format/ExpressionFormatter.h"
 #include "TestFiles.h"
+#include "minimize/CoverFinder.h"
 #include "minimize/Minimization.h"
 
 #include <QMap>
@@ -31,19 +32,9 @@ struct FunctionCase
 MinimizedCover coverOf(int n, const std::string &cells, MinimizationForm form,
                        const VariableNames &names)
 {
-    const std::vector<int> codes = Minimization::cellCodes(cells);
     Minimization minimization;
-    const MinimizationResult result = minimization.run(n, codes, form, names);
-    MinimizedCover cover;
-    cover.variableCount = n;
-    cover.form = form;
-    cover.names = names;
-    for (int prime : result.selection)
-        cover.cubes.push_back(
-            result.primes[static_cast<std::size_t>(prime - 1)].cube.substr(0, std::size_t(n)));
-    cover.groups = result.groups;
-    cover.text = result.text;
-    return cover;
+    return CoverFinder::windowCover(
+        minimization.run(n, Minimization::cellCodes(cells), form, names), names);
 }
 
 // For 2 to 6 variables and both forms: the constants, a table of don't

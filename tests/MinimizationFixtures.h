@@ -152,4 +152,14 @@ private:
     std::vector<std::vector<Literal>> parts_;
 };
 
+// A function as a failure message names it: "4 variables, SOP, cells 01X...".
+inline std::string describe(int n, const std::vector<int> &cells, MinimizationForm form)
+{
+    std::string text = std::to_string(n) + " variables, " +
+                       (form == MinimizationForm::SumOfProducts ? "SOP" : "POS") + ", cells ";
+    for (std::size_t m = 0; m < (std::size_t{1} << n); ++m)
+        text += "01X"[cells[m]];
+    return text;
+}
+
 } // namespace MinimizationFixtures
