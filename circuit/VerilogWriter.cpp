@@ -58,7 +58,9 @@ std::string VerilogWriter::write(const Netlist &netlist, const std::string &modu
 {
     // Variable names hold no underscore, so "w_<node>" and "<name>_n" never
     // meet a port.
-    const std::string output = outputName(netlist);
+    // The one output's name may be a keyword or start with a digit, as the
+    // outputs of several may.
+    const std::string output = identifier(outputName(netlist));
     // With several outputs every gate drives a wire and each output is
     // assigned from its signal: outputs may share one.
     const bool several = netlist.severalOutputs();

@@ -19,5 +19,8 @@ public:
     // escaped ("\1 ", "\and ").
     static std::string identifier(const std::string &name);
 
+    // The name of a netlist's one output as drawings and files show it: the
+    // netlist's own, else f (f_out beside an input named f). As a Verilog
+    // port it goes through identifier() like every other name.
     static std::string outputName(const Netlist &netlist);
 };

@@ -76,27 +76,44 @@ void CircuitVerilogTest::simulatedModulesMatchTheTable_data()
 {
     QTest::addColumn<QString>("cells");
     QTest::addColumn<QString>("names");
+    // The output's name as the circuit window gives it (the map's output
+    // of several); empty: the usual f.
+    QTest::addColumn<QString>("output");
     QTest::newRow("xor") << "0110"
-                         << "A,B";
+                         << "A,B"
+                         << "";
     QTest::newRow("majority, names that are keywords and digits") << "00010111"
-                                                                  << "and,1,f";
+                                                                  << "and,1,f"
+                                                                  << "";
     QTest::newRow("constant one") << "1111"
-                                  << "A,B";
+                                  << "A,B"
+                                  << "";
     QTest::newRow("constant zero with don't cares") << "0X00"
-                                                    << "A,B";
+                                                    << "A,B"
+                                                    << "";
     QTest::newRow("single literal") << "01010101"
-                                    << "x,y,Cin";
+                                    << "x,y,Cin"
+                                    << "";
     QTest::newRow("four variables with don't cares") << "0101X111010111X1"
-                                                     << "A,B,C,D";
+                                                     << "A,B,C,D"
+                                                     << "";
     QTest::newRow("parity of six, split gates")
         << "0110100110010110100101100110100110010110011010010110100110010110"
-        << "a,b,c,d,e,g";
+        << "a,b,c,d,e,g"
+        << "";
+    QTest::newRow("output named like a keyword") << "00010111"
+                                                 << "A,B,C"
+                                                 << "or";
+    QTest::newRow("output named with a digit first") << "0110"
+                                                     << "A,B"
+                                                     << "2s";
 }
 
 void CircuitVerilogTest::simulatedModulesMatchTheTable()
 {
     QFETCH(QString, cells);
     QFETCH(QString, names);
+    QFETCH(QString, output);
     const QStringList nameList = names.split(QLatin1Char(','));
     const int n = static_cast<int>(nameList.size());
     VariableNames variableNames = Minimization::defaultNames();
@@ -113,7 +130,9 @@ void CircuitVerilogTest::simulatedModulesMatchTheTable()
             CircuitCover::fromSelection(n, form, variableNames, result, result.selection);
         for (CircuitStyle style : allStyles) {
             const std::string module = "m" + std::to_string(cases.size());
-            modules += VerilogWriter::write(NetlistBuilder::build(cover, style), module);
+            Netlist netlist = NetlistBuilder::build(cover, style);
+            netlist.outputName = output.toStdString();
+            modules += VerilogWriter::write(netlist, module);
             cases.push_back({module, n, cells.toStdString()});
         }
     }
