@@ -281,11 +281,11 @@ describe('share link', () => {
   // Random functions of several outputs (seeded): every one comes back whole,
   // the shown output's values as the page's values.
   test('several outputs survive the fragment, the shown one as the values', () => {
-    let seed = 7;
-    const next = (k) => { seed = (seed * 1103515245 + 12345) % 2147483648; return seed % k; };
+    const random = new Mt19937(7);
+    const next = (k) => random.next() % k;
     for (let round = 0; round < 200; ++round) {
       const n = 2 + next(5);
-      const names = ['A', 'B', 'C', 'D', 'E', 'F'].slice(0, n);
+      const names = sixNames.slice(0, n);
       const count = 2 + next(63);
       const columns = Array.from({ length: count }, () =>
         Array.from({ length: 1 << n }, () => '01X'[next(3)]));
