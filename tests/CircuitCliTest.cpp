@@ -284,9 +284,6 @@ void CircuitCliTest::jointVerilogComputesEveryOutput()
     }
 }
 
-QTEST_GUILESS_MAIN(CircuitCliTest)
-#include "CircuitCliTest.moc"
-
 void CircuitCliTest::notesMatchTheOtherCommands()
 {
     // Labels that cannot serve, or outputs left out: the circuit command
@@ -299,6 +296,9 @@ void CircuitCliTest::notesMatchTheOtherCommands()
                     ".i 2\n.o 2\n.ilb a b\n.ob a x\n1- 11\n-1 01\n.e\n"),
         writeFileIn(folder, QStringLiteral("several.pla"), ".i 2\n.o 2\n1- 10\n-1 01\n.e\n")};
     for (const QString &file : files) {
+        // Each file has a note in at least one mode, so that the comparison
+        // is not of nothing.
+        bool noted = false;
         for (const QStringList &mode : {QStringList{}, QStringList{"--joint"}}) {
             const CliRun explain = runCli(QStringList{"explain", file} + mode);
             const CliRun circuit =
@@ -306,10 +306,11 @@ void CircuitCliTest::notesMatchTheOtherCommands()
             QCOMPARE(circuit.status, 0);
             QVERIFY(circuit.out.startsWith(QLatin1String("module ")));
             QCOMPARE(circuit.err, explain.err);
+            noted = noted || !explain.err.isEmpty();
         }
+        QVERIFY2(noted, qPrintable(file));
     }
-    // Each file has a note in at least one mode, so the comparison is not of nothing.
-    for (const QString &file : files)
-        QVERIFY(!runCli({"explain", file}).err.isEmpty() ||
-                !runCli({"explain", file, "--joint"}).err.isEmpty());
 }
+
+QTEST_GUILESS_MAIN(CircuitCliTest)
+#include "CircuitCliTest.moc"
